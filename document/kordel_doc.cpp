@@ -1,0 +1,139 @@
+#include "document/kordel_doc.h"
+
+#include "app/main_frame_state.h"
+#include "platform/archive.h"
+
+namespace kordel {
+
+std::unique_ptr<CKordelDoc> CKordelDoc::CreateObject() {
+    return std::unique_ptr<CKordelDoc>(new CKordelDoc());
+}
+
+CKordelDoc::CKordelDoc() {
+    CMainFrameState& frame = GetMainFrame();
+    frame.m_bDocumentOpen = 1;
+    frame.m_bNoDocument = 0;
+
+    m_strProgramFolder = frame.m_strProgramFolder;
+    m_strFileSignature = kDesignFileSignature;
+    m_strFileVersion = kDesignFileVersion;
+    m_strDesigner.clear();
+
+    m_strSectionLibraryFile = m_strProgramFolder + "SectionLib.dat";
+    m_strVehicleLibraryFile = m_strProgramFolder + "TruckLib.dat";
+
+    m_nReportForm = kReportLongForm;
+    m_bGraphViewOpen = 0;
+    m_bReportViewOpen = 0;
+    m_strSectionLibraryTag = "SectionLib.dat";
+    m_strSectionLibraryVersion = "2.00";
+
+    m_bLoadEffectsDirty = 1;
+    ResetDetensionOrder();  // the rest of the design model's defaults are member initializers
+    m_bAnalyzing = 0;
+    m_strJobFileName = "Untitled.kdx";
+
+    m_saAgencies = {"None", "Caltrans", "MN", "MT", "ND", "ODOT", "FDOT"};
+    m_nAgency = 0;
+    m_saSpecEditions = {"Standard Specs", "LRFD 5th", "LRFD 6th", "LRFD 6th w/ 2013 Interims",
+                        "LRFD 7th"};
+    m_nSpecEdition = 2;
+}
+
+CKordelDoc::~CKordelDoc() {
+    CMainFrameState& frame = GetMainFrame();
+    frame.m_bGraphViewOpen = 0;
+    frame.m_bDocumentOpen = 0;
+    frame.m_bNoDocument = 1;
+    frame.m_bShortTextViewOpen = 0;
+    frame.m_bLongTextViewOpen = 0;
+    frame.m_bComplianceViewOpen = 0;
+    frame.m_nStructureType = 1;
+    frame.m_nPrestressType = 1;
+    frame.m_nUnits = 1;
+
+    frame.SetStatusText(kPaneProgress, "    ");
+    frame.SetStatusText(kPaneStress, "fb:      Mr/Mu:");
+    frame.SetStatusText(kPaneStrands, "s:     d:  ");
+    frame.SetStatusText(kPaneConcrete, "f'c:    f'ci:");
+    frame.SetStatusText(kPaneSpec, "   ");
+}
+
+std::string CKordelDoc::ExtractFileName(const std::string& path) {
+    auto sep = path.find_last_of("\\/");
+    return sep == std::string::npos ? path : path.substr(sep + 1);
+}
+
+bool CKordelDoc::OnOpenDocument(const std::string& path) {
+    if (!Document::OnOpenDocument(path)) return false;
+    m_strJobFileName = ExtractFileName(path);
+    BuildPageHeader();
+    RunAnalysis();
+    return true;
+}
+
+bool CKordelDoc::OnSaveDocument(const std::string& path) {
+    m_strJobFileName = ExtractFileName(path);
+    BuildPageHeader();
+    return Document::OnSaveDocument(path);
+}
+
+void CKordelDoc::OnCloseDocument() { Document::OnCloseDocument(); }
+
+void CKordelDoc::CloseJob() {
+    if (!SaveModified()) return;
+    OnCloseDocument();
+}
+
+void CKordelDoc::Serialize(platform::Archive& ar) {
+    if (ar.IsStoring()) {
+        m_strFileSignature = kDesignFileSignature;
+        m_strFileVersion = kDesignFileVersion;
+    }
+    ar.String(m_strFileSignature);
+    ar.String(m_strFileVersion);
+    if (ar.IsLoading() && m_strFileSignature != kDesignFileSignature) {
+        throw platform::ArchiveError("not a design file");
+    }
+
+    // Project, specification and spans.
+    ar.String(m_strDesigner);
+    ar.String(m_strProject);
+    ar.String(m_strTask);
+    ar.String(m_strClient);
+    ar.String(m_strJobNumber);
+    ar.Int32(m_nSpecification);
+    ar.String(m_strSpecCode);
+    ar.Int32(m_nUnits);
+    ar.Bool(m_bTransformPsStrand);
+    ar.Bool(m_bContinuous);
+    ar.Int32(m_nSpans);
+    if (ar.IsLoading() && (m_nSpans < 0 || m_nSpans > kMaxSpans)) {
+        throw platform::ArchiveError("span count out of range");
+    }
+    if (ar.IsLoading()) m_saSpanSectionNames.assign(static_cast<size_t>(m_nSpans), std::string());
+    for (int i = 0; i < m_nSpans; ++i) {
+        std::string name =
+            i < static_cast<int>(m_saSpanSectionNames.size()) ? m_saSpanSectionNames[i] : "";
+        ar.String(name);
+        if (ar.IsLoading()) m_saSpanSectionNames[static_cast<size_t>(i)] = name;
+    }
+    for (double& v : m_adSpanLength) ar.Float64(v);
+    for (double& v : m_adSpanGirderLength) ar.Float64(v);
+    for (auto& row : m_adSpanSectionProps)
+        for (double& v : row) ar.Float64(v);
+    for (double& v : m_adGirderOffsetLeft) ar.Float64(v);
+    for (double& v : m_adPadOffsetLeft) ar.Float64(v);
+    for (double& v : m_adPadOffsetRight) ar.Float64(v);
+    ar.Int32(m_nCurrentSpan);
+    ar.Int32(m_nCurrentGirder);
+
+    if (ar.IsLoading()) {
+        CMainFrameState& frame = GetMainFrame();
+        frame.m_nStructureType = m_bContinuous;
+        frame.m_nPrestressType = m_nPrestressType;
+        frame.m_nUnits = m_nUnits;
+    }
+}
+
+}  // namespace kordel

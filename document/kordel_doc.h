@@ -1,0 +1,203 @@
+// The design document: one object holds a whole design, every input of the design model, every
+// work array and result of the engine, and the line arrays of the reports. The engine consists
+// of its methods, driven by RunAnalysis. The document is large and always lives on the heap:
+// create it with CreateObject.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/analysis_results.h"
+#include "document/analysis_stage.h"
+#include "document/model_limits.h"
+#include "document/results_stations.h"
+#include "document/results_section.h"
+#include "document/results_strands.h"
+#include "document/results_creep.h"
+#include "document/results_liveload.h"
+#include "document/results_frame.h"
+#include "document/results_continuity.h"
+#include "document/results_load_effects.h"
+#include "document/results_prestress.h"
+#include "document/results_stresses.h"
+#include "document/model_loads.h"
+#include "document/model_materials.h"
+#include "document/model_options.h"
+#include "document/model_prestress.h"
+#include "document/model_project.h"
+#include "document/model_section.h"
+#include "platform/document.h"
+
+namespace kordel {
+
+/// Version text written into every design file.
+inline constexpr const char* kDesignFileVersion = "4.62";
+/// Signature written first into every design file.
+inline constexpr const char* kDesignFileSignature = "Kordel";
+
+class CKordelDoc : public platform::Document,
+                   public ProjectModel,
+                   public SectionModel,
+                   public MaterialsModel,
+                   public LoadsModel,
+                   public PrestressModel,
+                   public OptionsModel,
+                   public AnalysisResults,
+                   public StationResults,
+                   public SectionResults,
+                   public StrandResults,
+                   public CreepResults,
+                   public LiveLoadResults,
+                   public FrameResults,
+                   public ContinuityResults,
+                   public LoadEffectResults,
+                   public PrestressResults,
+                   public StressResults {
+public:
+    /// A new document with the constructor's design, on the heap.
+    static std::unique_ptr<CKordelDoc> CreateObject();
+    ~CKordelDoc() override;
+
+    // ---- Document operations ------------------------------------------------------------
+    void Serialize(platform::Archive& ar) override;
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const std::string& path) override;
+    bool OnSaveDocument(const std::string& path) override;
+    void OnCloseDocument() override;
+    virtual void BuildTextReport();
+    virtual void BuildGirderSummary();
+    /// File Close: asks to save a modified design; closes unless the user cancels.
+    virtual void CloseJob();
+
+    std::string DefaultExtension() const override { return "kdx"; }
+    std::string FileFilter() const override { return "Kordel Files (*.kdx)|*.kdx||"; }
+
+    /// The part of `path` after its last folder separator ('\\' or '/').
+    static std::string ExtractFileName(const std::string& path);
+
+    // ---- Design model routines ----------------------------------------------------------------
+    /// Resets the specification-dependent factors by m_nSpecification (1 LRFD, otherwise the
+    /// Standard Specifications); the load and resistance factors only when m_bAutoFactors is set.
+    void SetDefaultFactors();
+    /// Resets the four colours of the 3D model.
+    void SetDefaultModelColors();
+    /// Fills the working camber multipliers from the entered ones by the fixed mapping.
+    void ApplyCamberMultiplierSet();
+
+    // ---- Analysis ---------------------------------------------------------------------------
+    /// Analyses the design from end to end: every stage in its fixed order, then the reports.
+    void RunAnalysis();
+
+    // Stages, in the order RunAnalysis runs them.
+    void AdjustDeckedBulbTee(int apply);
+    void ComputeStations();
+    void ComputeTendonGeometry();
+    void ComputeCreepShrinkage();
+    void ComputeSectionProperties();
+    void ComputeDistributionFactors();
+    void ComputeLoadEffects();
+    void ComputeSimpleSpanLoadEffects();
+    void ComputeSpanEndValues();
+    void ComputeContinuityRestraint();
+    void ComputeLoadCaseStresses();
+    void ComputeStrandForceReduction();
+    void ComputeTendonEccentricity();
+    void ComputeLosses();
+    void ComputeEffectivePrestress();
+    void ComputeTendonForces();
+    void ComputePrestressStresses();
+    void ComputeTendonStresses();
+    void CombineServiceStresses();
+    void ComputeAllowableStresses();
+    void ComputeReleaseTensionSteel();
+    void ComputeFactoredEffects();
+    void ComputeFlexuralStrength();
+    void BuildSteelLayers();
+    void ComputeSplittingSteel();
+    void ComputeVerticalShear();
+    void ComputeInterfaceShear();
+    void ComputeCamber();
+    void SummarizeStrandPattern();
+    void ComputeLoadRating();
+    void ShowDesignStatus();
+    void CheckStripping();
+    void CheckLifting();
+    void CheckShipping();
+    void CheckDetensioning();
+
+    // ---- Plane-frame solver -----------------------------------------------------------------
+    /// Solves the plane frame held in the frame model tables (document/results_frame.h) and
+    /// leaves node displacements, member end forces and support reactions in the result tables;
+    /// runs the six steps below in order. A model the solver cannot take leaves every result 0
+    /// and sets m_bFrameSolveFailed, which the caller must test: a table count outside 0 to its
+    /// capacity, a node number, restraint digit, direction, release or load type out of range, a
+    /// negative or non-finite section value or load, a member of zero length, a member load
+    /// naming no member, a half band wider than kMaxFrameBandWidth, or an unstable model (a
+    /// pivot at or near zero). No message is shown.
+    void SolveFrame();
+    /// Equation numbers of the unrestrained directions, node by node.
+    void NumberFrameEquations();
+    /// The banded global stiffness; writes each member's length and direction cosines.
+    void AssembleFrameStiffness();
+    /// The load vector: nodal loads, then the equivalent nodal loads of the member loads.
+    void AssembleFrameLoads();
+    /// Banded Gauss elimination; the load vector becomes the displacements.
+    void ReduceFrameEquations();
+    void StoreFrameDisplacements();
+    /// Member end forces and support reactions from the displacements and the member loads.
+    void ComputeMemberEndForces();
+    /// Bending terms k0 to k7 of one member into m_adMemberStiffness.
+    void SetMemberStiffnessTerms(int member);
+
+    // ---- Reports ----------------------------------------------------------------------------
+    /// Rebuilds the three page-header lines with the current date, time and file name.
+    void BuildPageHeader();
+    /// "Filename: <name> ----..." cut or padded to 87 columns.
+    static std::string FormatFileNameLine(const std::string& fileName);
+    /// Writes the progress text to status-bar pane 1.
+    void ShowProgress();
+
+    // ---- Bookkeeping ----------------------------------------------------------------------------
+    std::string m_strFileSignature;         ///< "Kordel", first in every design file
+    std::string m_strFileVersion;           ///< "4.62", written into files, printed in the header
+    std::string m_strJobFileName;           ///< file name of the design without its folder
+    std::string m_strProgramFolder;         ///< folder of the program file, ending with a separator
+    std::string m_strSectionLibraryFile;    ///< path of the older multi-section archive
+    std::string m_strVehicleLibraryFile;    ///< path of the older multi-vehicle archive
+    std::string m_strSectionLibraryTag;     ///< header tag of an older section archive
+    std::string m_strSectionLibraryVersion; ///< version handed with the tag
+    int m_nReportForm = kReportLongForm;    ///< 1 short form, 2 long form
+    int m_bGraphViewOpen = 0;               ///< the graph view is open
+    int m_bReportViewOpen = 0;              ///< a text-type report view is open
+    int m_bAnalyzing = 0;                   ///< 1 while RunAnalysis runs
+    int m_nProgressStep = 0;                ///< progress counter the load-effect stages set
+    int m_bLoadEffectsDirty = 1;            ///< 1 asks the load-effect stage to recompute
+    std::vector<std::string> m_saAgencies;      ///< State/Agency/Locality choices
+    std::vector<std::string> m_saSpecEditions;  ///< specification editions
+
+    // ---- Report lines ---------------------------------------------------------------------------
+    std::vector<std::string> m_saReport;         ///< text report; "---page break---" ends a page
+    std::vector<std::string> m_saReportHeader;   ///< page-header lines
+    std::vector<std::string> m_saGirderSummary;  ///< girder-summary (code compliance) lines
+
+    /// Told of each analysis stage as it starts (not owned; tests and tools only).
+    AnalysisObserver* m_pAnalysisObserver = nullptr;
+
+protected:
+    CKordelDoc();
+
+private:
+    void RunStage(AnalysisStage stage, void (CKordelDoc::*compute)());
+    void Notify(AnalysisStage stage) {
+        if (m_pAnalysisObserver) m_pAnalysisObserver->OnStage(stage);
+    }
+};
+
+/// The page-break marker line of the report line arrays.
+inline constexpr const char* kPageBreak = "---page break---";
+
+/// `text` padded with blanks on the right and cut to exactly `width` characters.
+std::string PadToWidth(const std::string& text, int width);
+
+}  // namespace kordel
