@@ -17,7 +17,7 @@ inline constexpr int kFrameMembersPerSpan = 10;  ///< members per span of the co
 inline constexpr int kMaxFrameNodes = kFrameMembersPerSpan * kMaxSpans + 1;  ///< 201
 inline constexpr int kMaxFrameMembers = kFrameMembersPerSpan * kMaxSpans;    ///< 200
 inline constexpr int kMaxFrameSupports = kMaxSpans + 1;                      ///< 21
-inline constexpr int kMaxFramePointLoads = 20;
+inline constexpr int kMaxFramePointLoads = 20;                               ///< nodal point loads
 /// A uniform load on the whole beam is one member load on every member.
 inline constexpr int kMaxFrameMemberLoads = kMaxFrameMembers;
 inline constexpr int kFrameNodeDirections = 3;  ///< x, y and rotation at every node
@@ -29,7 +29,7 @@ inline constexpr int kStiffnessRowStride = kMaxFrameBandWidth + 1;
 
 static_assert(kMaxFrameNodes == 201 && kMaxFrameMembers == 200 && kMaxFrameSupports == 21 &&
                   kMaxFrameEquations == 603,
-              "a chain of kMaxSpans spans at tenth points must fit the frame tables");
+              "frame tables sized for kMaxSpans spans with nodes at tenth points");
 
 // ---- Codes ------------------------------------------------------------------------------------
 /// Directions of a node: index of m_anFrameDof and m_aFrameDisplacement, digit of a restraint
@@ -37,9 +37,9 @@ static_assert(kMaxFrameNodes == 201 && kMaxFrameMembers == 200 && kMaxFrameSuppo
 enum FrameDirection : int { kFrameDirX = 1, kFrameDirY = 2, kFrameDirRotation = 3 };
 
 /// Restraint codes: the decimal digits name the restrained directions.
-inline constexpr int kRestraintY = 2;         ///< roller: y fixed
-inline constexpr int kRestraintXY = 12;       ///< pin: x and y fixed
-inline constexpr int kRestraintFixed = 123;   ///< fixed: x, y and rotation
+inline constexpr int kRestraintY = 2;        ///< roller: y fixed
+inline constexpr int kRestraintXY = 12;      ///< pin: x and y fixed
+inline constexpr int kRestraintFixed = 123;  ///< fixed: x, y and rotation
 
 /// End-release types of a member (column kMemberRelease).
 enum MemberRelease : int {
@@ -122,40 +122,52 @@ struct FrameAssemblyWork {
 struct FrameResults {
     // ---- Model tables (written by the client, read by the solver) -----------------------------
     int m_nFrameNodes = 0;  ///< number of nodes, at most kMaxFrameNodes
-    double m_aFrameNode[kMaxFrameNodes + 1][kFrameNodeColumns] = {};  ///< [node][FrameNodeColumn], ft
+    /// [node][FrameNodeColumn]: coordinates, ft
+    double m_aFrameNode[kMaxFrameNodes + 1][kFrameNodeColumns] = {};
     int m_nFrameMembers = 0;  ///< number of members, at most kMaxFrameMembers
-    double m_aFrameMember[kMaxFrameMembers + 1][kFrameMemberColumns] = {};  ///< [member][FrameMemberColumn]
+    /// [member][FrameMemberColumn]
+    double m_aFrameMember[kMaxFrameMembers + 1][kFrameMemberColumns] = {};
     int m_nFrameSupports = 0;  ///< number of supports, at most kMaxFrameSupports
-    double m_aFrameSupport[kMaxFrameSupports + 1][kFrameSupportColumns] = {};  ///< [support][FrameSupportColumn]
+    /// [support][FrameSupportColumn]
+    double m_aFrameSupport[kMaxFrameSupports + 1][kFrameSupportColumns] = {};
     int m_nFramePointLoads = 0;  ///< number of nodal point loads, at most kMaxFramePointLoads
-    double m_aFramePointLoad[kMaxFramePointLoads + 1][kFramePointLoadColumns] = {};  ///< [load][FramePointLoadColumn]
+    /// [load][FramePointLoadColumn]
+    double m_aFramePointLoad[kMaxFramePointLoads + 1][kFramePointLoadColumns] = {};
     int m_nFrameMemberLoads = 0;  ///< number of member loads, at most kMaxFrameMemberLoads
-    double m_aFrameMemberLoad[kMaxFrameMemberLoads + 1][kFrameMemberLoadColumns] = {};  ///< [load][FrameMemberLoadColumn]
+    /// [load][FrameMemberLoadColumn]
+    double m_aFrameMemberLoad[kMaxFrameMemberLoads + 1][kFrameMemberLoadColumns] = {};
 
     // ---- Working members ----------------------------------------------------------------------
-    int m_anFrameDof[kMaxFrameNodes + 1][kFrameNodeDirections + 1] = {};  ///< [node][FrameDirection]: equation number, 0 restrained
+    /// [node][FrameDirection]: equation number, 0 for a restrained direction
+    int m_anFrameDof[kMaxFrameNodes + 1][kFrameNodeDirections + 1] = {};
     int m_nFrameEquations = 0;  ///< number of equations (unrestrained directions)
     int m_nFrameBandWidth = 0;  ///< half band width, diagonal included
     /// Banded stiffness: row i = equation i, column j = 1 + (column equation - i); column 0 unused.
     double m_adStiffness[kMaxFrameEquations + 1][kStiffnessRowStride] = {};
-    double m_adFrameLoadVector[kMaxFrameEquations + 1] = {};  ///< [equation]: loads, then displacements
+    /// [equation]: the loads, replaced by the displacements during the elimination
+    double m_adFrameLoadVector[kMaxFrameEquations + 1] = {};
     double m_adMemberStiffness[8] = {};  ///< bending terms k0 to k7 of the member being processed
     FrameAssemblyWork m_FrameAssemblyWork = {};
-    int m_anFrameLoadedMember[kMaxFrameMemberLoads + 1] = {};  ///< [member load]: the member it stands on
+    /// [member load]: the member it stands on, found by the load assembly
+    int m_anFrameLoadedMember[kMaxFrameMemberLoads + 1] = {};
 
     // ---- Results ------------------------------------------------------------------------------
     /// The last SolveFrame met a model it cannot solve (see CKordelDoc::SolveFrame); every result
     /// below is then 0.
     bool m_bFrameSolveFailed = false;
-    double m_aFrameDisplacement[kMaxFrameNodes + 1][kFrameNodeDirections + 1] = {};  ///< [node][FrameDirection]: ft, radian; restrained 0
-    double m_aFrameEndAxial[kMaxFrameMembers + 1][2] = {};  ///< [member][MemberEndIndex]: N at the start, -N; kip
+    /// [node][FrameDirection]: ft, radian (counter-clockwise positive); 0 where restrained
+    double m_aFrameDisplacement[kMaxFrameNodes + 1][kFrameNodeDirections + 1] = {};
+    /// [member][MemberEndIndex]: [kAtStart] axial force N on the start along the member
+    /// (compression positive), [kAtEnd] -N; kip
+    double m_aFrameEndAxial[kMaxFrameMembers + 1][2] = {};
     /// [member][MemberEndIndex]: [kAtStart] beam shear at the start (upward force on the start
     /// positive), [kAtEnd] force at the end in the local y direction (minus the beam shear); kip
     double m_aFrameEndShear[kMaxFrameMembers + 1][2] = {};
     /// [member][MemberEndIndex]: [kAtStart] beam moment at the start (sagging positive), [kAtEnd]
     /// minus the beam moment at the end; kip-ft
     double m_aFrameEndMoment[kMaxFrameMembers + 1][2] = {};
-    double m_aFrameReaction[kMaxFrameSupports + 1][kFrameReactionColumns] = {};  ///< [support][FrameReactionColumn]: kip, kip-ft
+    /// [support][FrameReactionColumn]: the reactions again, kip and kip-ft
+    double m_aFrameReaction[kMaxFrameSupports + 1][kFrameReactionColumns] = {};
 };
 
 }  // namespace kordel
