@@ -85,6 +85,12 @@ public:
     /// Fills the working camber multipliers from the entered ones by the fixed mapping.
     void ApplyCamberMultiplierSet();
 
+    // ---- Strand pattern routines ------------------------------------------------------------
+    /// Count and centroid of the first m_nTemplateRowCount rows of a pattern.
+    void GetStrandCountAndCentroid(const StrandPatternRow* rows, int& count, double& centroid) const;
+    /// Rebuilds every strand group from the patterns and the template.
+    void RebuildStrandGroups();
+
     // ---- Analysis ---------------------------------------------------------------------------
     /// Analyses the design from end to end: every stage in its fixed order, then the reports.
     void RunAnalysis();

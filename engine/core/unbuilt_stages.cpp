@@ -7,7 +7,6 @@ namespace kordel {
 void CKordelDoc::AdjustDeckedBulbTee(int /*apply*/) {}
 void CKordelDoc::ComputeStations() {}
 void CKordelDoc::ComputeTendonGeometry() {}
-void CKordelDoc::ComputeCreepShrinkage() {}
 void CKordelDoc::ComputeSectionProperties() {}
 void CKordelDoc::ComputeDistributionFactors() {}
 void CKordelDoc::ComputeLoadEffects() {}
@@ -39,6 +38,13 @@ void CKordelDoc::CheckStripping() {}
 void CKordelDoc::CheckLifting() {}
 void CKordelDoc::CheckShipping() {}
 void CKordelDoc::CheckDetensioning() {}
+
+void CKordelDoc::GetStrandCountAndCentroid(const StrandPatternRow* /*rows*/, int& count,
+                                           double& centroid) const {
+    count = 0;
+    centroid = 0;
+}
+void CKordelDoc::RebuildStrandGroups() {}
 
 void CKordelDoc::BuildTextReport() { m_saReport.clear(); }
 void CKordelDoc::BuildGirderSummary() { m_saGirderSummary.clear(); }
