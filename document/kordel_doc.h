@@ -91,6 +91,46 @@ public:
     /// Rebuilds every strand group from the patterns and the template.
     void RebuildStrandGroups();
 
+    // ---- Girder geometry ----------------------------------------------------------------------
+    /// End value of load case `k` at the left (`side` 0) or right support line of the current
+    /// span, extrapolated from the shear diagram between stations 0 and 10 (90 and 100); a
+    /// magnitude, never negative.
+    double ExtrapolateSpanEndValue(int k, int side) const;
+    /// The concrete section at station `station` (ducts never deducted; `flag` is accepted for the
+    /// callers that pass one and not read): area in2, centroid yb in, inertia in4 and web width
+    /// bw in. The gross values with result 1 when end blocks are off or the station is out of
+    /// range, otherwise what GetEndZoneSectionProps gives.
+    int GetStationSectionProps(int station, int flag, double& A, double& yb, double& I,
+                               double& bw) const;
+    /// The section at `x` ft from the left girder end, with the end block or the solid end of
+    /// the section type; 0 with the gross values when the outline could not be widened.
+    int GetEndZoneSectionProps(double x, double& A, double& yb, double& I, double& bw) const;
+    /// The girder outline at `x` ft from the left girder end: the stored outline, or the end-block
+    /// outline of an I-girder or the closed end of a U-beam. 0 (with the stored outline) when an
+    /// I-girder's web faces or a U-beam's top cannot be found.
+    int GetSectionOutlineAt(double x, double (&points)[kMaxOutlinePoints][kPointValueCount],
+                            int& count) const;
+    /// Area (in2) of the concrete section at `station` below height `y` (in), voids deducted
+    /// outside the solid end zone.
+    double GetAreaBelow(int station, double y) const;
+    /// Slope angle (radian) of tendon `tendon`'s parabola at `station`; 0 for a profile of zero
+    /// length or an index out of range.
+    double GetTendonAngle(int tendon, int station) const;
+    /// Developed strand area (in2) and its centroid height (in) at every station for the strands
+    /// at or below `h` (in), from transfer length `lt` (ft), effective stress `fe` (ksi),
+    /// development lengths `ld` and `ldDebonded` (ft) and full stress `fps` (ksi); fills
+    /// m_aStrandRowDevelopment and, with post-tensioning, m_aTendonDevelopment.
+    void ComputeStrandDevelopment(double h, const StrandGroup* groups,
+                                  double (&area)[kStationCount], double (&centroid)[kStationCount],
+                                  double lt, double fe, double ld, double ldDebonded, double fps);
+    /// 1 when any of the first m_nStrandGroupCount groups has value k + 2 above 0 (k 1 the end
+    /// debond length, 2 the mid debond length), else 0.
+    int HasDebonding(const StrandGroup* groups, int k) const;
+    /// Modulus-of-rupture coefficient on sqrt(f'c), f'c in ksi, of density class `densityClass`.
+    double GetRuptureCoefficient(int densityClass) const;
+    /// Stress-block factor alpha1 for concrete strength `fc`, ksi.
+    double GetStressBlockFactor(double fc) const;
+
     // ---- Analysis ---------------------------------------------------------------------------
     /// Analyses the design from end to end: every stage in its fixed order, then the reports.
     void RunAnalysis();

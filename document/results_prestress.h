@@ -5,6 +5,9 @@
 
 namespace kordel {
 
-struct PrestressResults {};
+struct PrestressResults {
+    // ---- Post-tensioning tendons ----------------------------------------------------------------
+    float m_afTendonArea[kMaxTendons] = {};  ///< area of tendon k: its strands x strand area, in2
+};
 
 }  // namespace kordel

@@ -4,14 +4,11 @@
 
 namespace kordel {
 
-void CKordelDoc::AdjustDeckedBulbTee(int /*apply*/) {}
-void CKordelDoc::ComputeStations() {}
 void CKordelDoc::ComputeTendonGeometry() {}
 void CKordelDoc::ComputeSectionProperties() {}
 void CKordelDoc::ComputeDistributionFactors() {}
 void CKordelDoc::ComputeLoadEffects() {}
 void CKordelDoc::ComputeSimpleSpanLoadEffects() {}
-void CKordelDoc::ComputeSpanEndValues() {}
 void CKordelDoc::ComputeContinuityRestraint() {}
 void CKordelDoc::ComputeLoadCaseStresses() {}
 void CKordelDoc::ComputeStrandForceReduction() {}
@@ -38,13 +35,6 @@ void CKordelDoc::CheckStripping() {}
 void CKordelDoc::CheckLifting() {}
 void CKordelDoc::CheckShipping() {}
 void CKordelDoc::CheckDetensioning() {}
-
-void CKordelDoc::GetStrandCountAndCentroid(const StrandPatternRow* /*rows*/, int& count,
-                                           double& centroid) const {
-    count = 0;
-    centroid = 0;
-}
-void CKordelDoc::RebuildStrandGroups() {}
 
 void CKordelDoc::BuildTextReport() { m_saReport.clear(); }
 void CKordelDoc::BuildGirderSummary() { m_saGirderSummary.clear(); }

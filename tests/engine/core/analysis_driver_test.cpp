@@ -53,7 +53,7 @@ TEST_F(AnalysisDriverTest, SimpleSpanRunsEveryAlwaysStageInOrder) {
 
 TEST_F(AnalysisDriverTest, EveryOptionalStageInOrderWhenAllAreOn) {
     auto doc = NewDoc();
-    doc->m_nSectionType = kSectionDeckedBulbTee;
+    doc->m_nSectionType = 1;
     doc->m_bContinuous = 1;
     doc->m_bComputeRestraintMoments = 1;
     doc->m_bStrainCompatibility = 1;
@@ -62,12 +62,22 @@ TEST_F(AnalysisDriverTest, EveryOptionalStageInOrderWhenAllAreOn) {
     doc->m_bCheckStripping = 1;
     doc->m_bDetensioningAnalysis = 1;
     const auto stages = Run(*doc);
-    ASSERT_EQ(stages.size(), 39u);  // 40 steps less the simple-span stage
-    EXPECT_EQ(stages.front(), S::AdjustDeckedBulbTee);
-    EXPECT_EQ(stages.back(), S::RestoreDeckedBulbTee);
+    // 40 steps, less the simple-span stage and the two decked bulb-tee steps.
+    ASSERT_EQ(stages.size(), 37u);
     // Every stage appears in enum order, which is the driver's order.
     EXPECT_TRUE(std::is_sorted(stages.begin(), stages.end()));
     EXPECT_FALSE(recorder.Ran(S::ComputeSimpleSpanLoadEffects));
+}
+
+TEST_F(AnalysisDriverTest, DeckedBulbTeeAdjustmentBracketsTheAnalysisAndReports) {
+    auto doc = NewDoc();
+    doc->m_nSectionType = kSectionDeckedBulbTee;
+    const auto stages = Run(*doc);
+    ASSERT_GE(stages.size(), 3u);
+    EXPECT_EQ(stages.front(), S::AdjustDeckedBulbTee);
+    EXPECT_EQ(stages[stages.size() - 2], S::BuildGirderSummary);
+    EXPECT_EQ(stages.back(), S::RestoreDeckedBulbTee);
+    EXPECT_TRUE(std::is_sorted(stages.begin(), stages.end()));
 }
 
 // Which optional stages run for a given option value: flags tested for 1 skip at 2, flags tested
