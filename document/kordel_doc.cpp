@@ -1,7 +1,6 @@
 #include "document/kordel_doc.h"
 
 #include "app/main_frame_state.h"
-#include "platform/archive.h"
 
 namespace kordel {
 
@@ -83,57 +82,6 @@ void CKordelDoc::OnCloseDocument() { Document::OnCloseDocument(); }
 void CKordelDoc::CloseJob() {
     if (!SaveModified()) return;
     OnCloseDocument();
-}
-
-void CKordelDoc::Serialize(platform::Archive& ar) {
-    if (ar.IsStoring()) {
-        m_strFileSignature = kDesignFileSignature;
-        m_strFileVersion = kDesignFileVersion;
-    }
-    ar.String(m_strFileSignature);
-    ar.String(m_strFileVersion);
-    if (ar.IsLoading() && m_strFileSignature != kDesignFileSignature) {
-        throw platform::ArchiveError("not a design file");
-    }
-
-    // Project, specification and spans.
-    ar.String(m_strDesigner);
-    ar.String(m_strProject);
-    ar.String(m_strTask);
-    ar.String(m_strClient);
-    ar.String(m_strJobNumber);
-    ar.Int32(m_nSpecification);
-    ar.String(m_strSpecCode);
-    ar.Int32(m_nUnits);
-    ar.Bool(m_bTransformPsStrand);
-    ar.Bool(m_bContinuous);
-    ar.Int32(m_nSpans);
-    if (ar.IsLoading() && (m_nSpans < 0 || m_nSpans > kMaxSpans)) {
-        throw platform::ArchiveError("span count out of range");
-    }
-    if (ar.IsLoading()) m_saSpanSectionNames.assign(static_cast<size_t>(m_nSpans), std::string());
-    for (int i = 0; i < m_nSpans; ++i) {
-        std::string name =
-            i < static_cast<int>(m_saSpanSectionNames.size()) ? m_saSpanSectionNames[i] : "";
-        ar.String(name);
-        if (ar.IsLoading()) m_saSpanSectionNames[static_cast<size_t>(i)] = name;
-    }
-    for (double& v : m_adSpanLength) ar.Float64(v);
-    for (double& v : m_adSpanGirderLength) ar.Float64(v);
-    for (auto& row : m_adSpanSectionProps)
-        for (double& v : row) ar.Float64(v);
-    for (double& v : m_adGirderOffsetLeft) ar.Float64(v);
-    for (double& v : m_adPadOffsetLeft) ar.Float64(v);
-    for (double& v : m_adPadOffsetRight) ar.Float64(v);
-    ar.Int32(m_nCurrentSpan);
-    ar.Int32(m_nCurrentGirder);
-
-    if (ar.IsLoading()) {
-        CMainFrameState& frame = GetMainFrame();
-        frame.m_nStructureType = m_bContinuous;
-        frame.m_nPrestressType = m_nPrestressType;
-        frame.m_nUnits = m_nUnits;
-    }
 }
 
 }  // namespace kordel

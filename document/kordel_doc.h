@@ -84,6 +84,9 @@ public:
     void SetDefaultModelColors();
     /// Fills the working camber multipliers from the entered ones by the fixed mapping.
     void ApplyCamberMultiplierSet();
+    /// Writes built-in example design `example` (1 to 4, SeedChoice) into the model, without
+    /// analysing it; false, with nothing changed, for any other number.
+    bool BuildExampleDesign(int example);
 
     // ---- Strand pattern routines ------------------------------------------------------------
     /// Count and centroid of the first m_nTemplateRowCount rows of a pattern.
@@ -130,6 +133,19 @@ public:
     double GetRuptureCoefficient(int densityClass) const;
     /// Stress-block factor alpha1 for concrete strength `fc`, ksi.
     double GetStressBlockFactor(double fc) const;
+
+    // ---- Distribution factors and dynamic load allowance -----------------------------------
+    /// One computation of the distribution factors with the current m_nLanes; run by
+    /// ComputeDistributionFactors only.
+    void ComputeDistributionFactorsForLanes();
+    /// Lever-rule factor (lanes, no multiple presence) of a girder next to the deck edge, with
+    /// beam spacing S and curb distance de, ft.
+    double LeverRuleExterior(double S, double de) const;
+    /// Lever-rule factor (lanes, no multiple presence) of an interior girder for m_nLanes lanes.
+    double LeverRuleInterior(double S) const;
+    /// Dynamic load allowance of vehicle 1 (`vehicle` 1) or vehicle 2 (any other value) for
+    /// moment and at every station; under LRFD also the fatigue allowance.
+    void ComputeImpactFactors(int vehicle);
 
     // ---- Analysis ---------------------------------------------------------------------------
     /// Analyses the design from end to end: every stage in its fixed order, then the reports.

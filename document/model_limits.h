@@ -8,6 +8,7 @@ inline constexpr int kMaxSpanSlots = 21;     ///< per-span arrays: span k in slo
 inline constexpr int kMaxSupportSlots = 22;  ///< per-support arrays: supports 1 to spans + 1
 inline constexpr int kMaxSegmentSlots = 11;  ///< girder segments of a spliced girder
 inline constexpr int kStationCount = 115;    ///< analysis stations along the girder
+inline constexpr int kSectionCaseCount = 7;  ///< section cases of every station, 0 girder alone
 
 /// Columns of m_adSpanSectionProps.
 enum SpanSectionProp : int { kSpanPropInertia = 0, kSpanPropArea = 1, kSpanPropYb = 2 };

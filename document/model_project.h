@@ -68,6 +68,8 @@ struct ProjectModel {
     double m_dHaunchWidth = 0;           ///< haunch width, in
     double m_dOverlayThickness = 0;      ///< overlay thickness, in
     double m_dWearingSurfaceThickness = 0;  ///< integral wearing surface thickness, in
+
+    bool operator==(const ProjectModel&) const = default;
 };
 
 }  // namespace kordel

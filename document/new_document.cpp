@@ -1,3 +1,5 @@
+// The new-design road: a built-in example design, a seed design file, or the constructor's
+// design, handed to the main frame and analysed once.
 #include "app/main_frame_state.h"
 #include "document/kordel_doc.h"
 #include "platform/file_io.h"
@@ -10,13 +12,15 @@ bool CKordelDoc::OnNewDocument() {
     CMainFrameState& frame = GetMainFrame();
     const int choice = frame.m_nSeedChoice;
     if (choice == SeedFromFile) {
-        // The seed is read like an opened design; errors leave here before the main frame
-        // copies and the analysis, and the caller discards this document.
+        // The seed is read like an opened design, and only read: a read-only seed file serves.
+        // Errors leave here before the main frame copies and the analysis, and the caller
+        // discards this document. The document keeps no path, so the first save asks for one.
         platform::Archive ar(platform::ReadWholeFile(frame.m_strSeedName));
         Serialize(ar);
+    } else {
+        // Examples 1 to 4; any other choice keeps the constructor's design.
+        BuildExampleDesign(choice);
     }
-    // The example designs 1 to 4 are built here once their data exist; any other choice
-    // keeps the constructor's design.
 
     frame.m_nStructureType = m_bContinuous;
     frame.m_nPrestressType = m_nPrestressType;

@@ -5,8 +5,6 @@
 namespace kordel {
 
 void CKordelDoc::ComputeTendonGeometry() {}
-void CKordelDoc::ComputeSectionProperties() {}
-void CKordelDoc::ComputeDistributionFactors() {}
 void CKordelDoc::ComputeLoadEffects() {}
 void CKordelDoc::ComputeSimpleSpanLoadEffects() {}
 void CKordelDoc::ComputeContinuityRestraint() {}

@@ -1,0 +1,53 @@
+// Feeds arbitrary bytes to the design loader, as opening a design file does. Any outcome but a
+// loaded design or ArchiveError is a finding. A design that loads must save, and its saved file
+// must load back and save to the same bytes: what the program saves it always opens again.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "app/main_frame_state.h"
+#include "document/design_file.h"
+#include "document/kordel_doc.h"
+#include "platform/archive.h"
+#include "platform/headless_host.h"
+
+namespace {
+
+std::vector<std::uint8_t> Save(kordel::CKordelDoc& doc) {
+    platform::Archive ar;
+    doc.Serialize(ar);
+    return ar.Bytes();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static platform::HeadlessHost host;
+    static platform::ScopedHost hostGuard(host);
+    static kordel::CMainFrameState frame;
+    static kordel::ScopedMainFrame frameGuard(frame);
+
+    auto doc = kordel::CKordelDoc::CreateObject();
+    platform::Archive ar(std::vector<std::uint8_t>(data, data + size));
+    try {
+        doc->Serialize(ar);
+    } catch (const platform::ArchiveError&) {
+        return 0;
+    }
+    // Loaded: the design saves, and the saved file loads to the same design.
+    std::vector<std::uint8_t> saved;
+    try {
+        saved = Save(*doc);
+    } catch (const platform::ArchiveError&) {
+        __builtin_trap();  // a design the loader accepted that the save refuses
+    }
+    auto again = kordel::CKordelDoc::CreateObject();
+    try {
+        platform::Archive reload(saved);
+        again->Serialize(reload);
+    } catch (const platform::ArchiveError&) {
+        __builtin_trap();  // a saved design that does not load
+    }
+    if (Save(*again) != saved) __builtin_trap();
+    return 0;
+}
