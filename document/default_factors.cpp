@@ -2,6 +2,7 @@
 // the colours of the 3D model and the working camber multipliers.
 #include <algorithm>
 
+#include "document/default_factors.h"
 #include "document/kordel_doc.h"
 
 namespace kordel {
@@ -76,6 +77,11 @@ double TensionTieSteelStress(bool lrfd, double fy /* ksi */, int longitudinalGra
 }
 
 }  // namespace
+
+double DefaultRestraintFactor(int specification) {
+    return IsLrfd(specification) ? kLrfdDefaults.strengthIRestraint
+                                 : kStandardDefaults.strengthIRestraint;
+}
 
 void CKordelDoc::SetDefaultFactors() {
     const bool lrfd = IsLrfd(m_nSpecification);

@@ -4,6 +4,7 @@
 // load-only steps (the rewrites of a few members, the defaults of a missing gate) stand in the
 // walk where a load applies them.
 #include "document/design_file.h"
+#include "document/default_factors.h"
 
 #include <cmath>
 #include <cstdio>
@@ -939,6 +940,12 @@ void ReadDesign(CKordelDoc& doc, Archive& ar) {
     // carries stays the program's own.
     design->MoveInto(doc);
     doc.m_strFileSignature = signature;
+    // The file does not hold the Strength I factor on the restraint moments. A design opened
+    // into a fresh document would otherwise factor its restraint moments by 0 and drop them
+    // from the strength check; it takes its specification's factor instead.
+    if (doc.m_dStrengthIRestraintFactor == 0) {
+        doc.m_dStrengthIRestraintFactor = DefaultRestraintFactor(doc.m_nSpecification);
+    }
     CMainFrameState& frame = GetMainFrame();
     frame.m_nStructureType = doc.m_bContinuous;
     frame.m_nPrestressType = doc.m_nPrestressType;

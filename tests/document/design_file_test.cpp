@@ -174,6 +174,20 @@ TEST_F(DesignFileTest, MembersTheFileDoesNotCarryKeepTheirConstructedValues) {
     EXPECT_EQ(loaded->m_dSplittingSteelStress, 20.0) << "a load sets it to 20 ksi";
 }
 
+TEST_F(DesignFileTest, RestraintFactorComesFromTheSpecificationOnLoad) {
+    // The file does not hold the Strength I factor on the restraint moments; an opened design
+    // must not drop its restraint moments from Strength I with a factor of 0.
+    const std::pair<int, double> cases[] = {{1, 1.2}, {2, 1.0}, {0, 1.0}};
+    for (auto [specification, factor] : cases) {
+        frame.m_nSeedChoice = SeedContinuous;
+        auto doc = NewDoc();
+        ASSERT_TRUE(doc->OnNewDocument());
+        doc->m_nSpecification = specification;
+        auto loaded = Load(Save(*doc));
+        EXPECT_EQ(loaded->m_dStrengthIRestraintFactor, factor) << "specification " << specification;
+    }
+}
+
 // ---- Load-time rewrites ------------------------------------------------------------------------
 
 TEST_F(DesignFileTest, LoadRewritesAFewStoredValues) {

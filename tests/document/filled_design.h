@@ -491,7 +491,11 @@ struct StoredGroups : ProjectModel,
           PrestressModel(d),
           OptionsModel(d),
           StoredResults(d),
-          m_adImpact{d.m_dPointImpact, d.m_dVehicle1Impact, d.m_dVehicle2Impact} {}
+          m_adImpact{d.m_dPointImpact, d.m_dVehicle1Impact, d.m_dVehicle2Impact} {
+        // The one model member the file does not hold; a load gives it the specification's
+        // value, which its own test pins.
+        m_dStrengthIRestraintFactor = 0;
+    }
     double m_adImpact[3];  ///< point, vehicle 1 and vehicle 2 allowances
 };
 
