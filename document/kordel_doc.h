@@ -147,6 +147,13 @@ public:
     /// moment and at every station; under LRFD also the fatigue allowance.
     void ComputeImpactFactors(int vehicle);
 
+    // ---- Handling statics -------------------------------------------------------------------
+    /// Moment M (kip-ft), shear right of the section V and left of it V2 (kip) at `x` (ft from
+    /// the girder's left end) of the girder on supports at `xl` and `xl + d` (ft) under the
+    /// handling loads of groups `firstGroup` to `lastGroup`; R4 and R5 are always 0.
+    void ComputeHandlingEffects(double x, int firstGroup, int lastGroup, double xl, double d,
+                                double& M, double& V, double& V2, double& R4, double& R5) const;
+
     // ---- Analysis ---------------------------------------------------------------------------
     /// Analyses the design from end to end: every stage in its fixed order, then the reports.
     void RunAnalysis();
