@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Everything CI checks: installs what is missing, builds, runs every test once plain and once
 # under AddressSanitizer and UndefinedBehaviorSanitizer, runs each fuzz target for a short
-# bounded time, and runs the main job once.
+# bounded time, runs the main job once with no display, and runs the desktop program on a
+# virtual display (screenshots in build/ci-artifacts/).
 source "$(dirname "$0")/common.sh"
 
 FUZZ_SECONDS=${KORDEL_FUZZ_SECONDS:-30}
 B=$KORDEL_ROOT/build
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${GUI_PACKAGES[@]}"
 
 echo "== plain build and tests"
 build_tree "$B/ci-plain" -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -21,7 +22,7 @@ ctest --test-dir "$B/ci-asan" -j "$(jobs)" --output-on-failure
 
 echo "== fuzz targets, ${FUZZ_SECONDS} s each"
 CC=clang CXX=clang++ build_tree "$B/ci-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORDEL_FUZZ=ON \
-    -DKORDEL_TESTS=OFF -DKORDEL_BENCH=OFF
+    -DKORDEL_TESTS=OFF -DKORDEL_BENCH=OFF -DKORDEL_DESKTOP=OFF
 for target in "$B"/ci-fuzz/fuzz/*_fuzz; do
     name=$(basename "$target" _fuzz)
     corpus=$(mktemp -d)
@@ -32,6 +33,9 @@ for target in "$B"/ci-fuzz/fuzz/*_fuzz; do
     rm -rf "$corpus"
 done
 
-echo "== main job"
-"$B/ci-plain/kordel" --batch --example 1 --export - >/dev/null
+echo "== main job, with no display"
+env -u DISPLAY -u WAYLAND_DISPLAY "$B/ci-plain/kordel" --batch --example 1 --export - >/dev/null
+
+echo "== desktop program on a virtual display"
+timeout 120 "$KORDEL_ROOT/scripts/desktop_smoke.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
 echo "== all checks passed"

@@ -1,0 +1,380 @@
+#include "app/main_frame.h"
+
+#include <array>
+
+#include "app/child_frame.h"
+#include "app/doc_template.h"
+#include "app/kordel_app.h"
+#include "app/splash_wnd.h"
+#include "document/kordel_doc.h"
+#include "platform/file_io.h"
+#include "platform/folders.h"
+#include "platform/host.h"
+#include "platform/ini.h"
+#include "platform/ui/toolkit.h"
+#include "report/results_export.h"
+#include "resources/resources.h"
+
+namespace kordel {
+
+using namespace platform::ui;
+
+namespace {
+
+/// The text the first-run test reads when the placement has never been saved.
+constexpr const char* kNoPlacement = "No File";
+
+/// Commands enabled whenever a design is open.
+constexpr int kDesignCommands[] = {
+    ID_INPUT_WIZARD,
+    ID_INPUT_JOB_INFO,
+    ID_INPUT_PROJECT_SETTINGS,
+    ID_INPUT_GEOMETRY,
+    ID_INPUT_MATERIALS,
+    ID_INPUT_LOADS,
+    ID_INPUT_LOAD_RESIST_FACTORS,
+    ID_INPUT_PRETENSIONING,
+    ID_INPUT_DEBONDING,
+    ID_INPUT_REBAR_LONGITUDINAL,
+    ID_INPUT_REBAR_TRANSVERSE,
+    ID_INPUT_ANALYSIS_OPTIONS,
+    ID_INPUT_STRIPPING_HANDLING,
+    ID_INPUT_STRESS_LIMITS,
+    ID_INPUT_CAMBER_MULTIPLIERS,
+    ID_RESULTS_TEXT_LONG,
+    ID_RESULTS_TEXT_SHORT,
+    ID_RESULTS_CODE_COMPLIANCE,
+    ID_RESULTS_3D_RENDERING,
+    ID_RESULTS_GRID,
+    ID_LIBRARIES_BEAM_SECTIONS,
+    ID_FILE_OPTIONS,
+    ID_INPUT_PRELIM_STRAND_DESIGN,
+    ID_INPUT_PRELIM_DEBOND_DESIGN,
+    ID_INPUT_STRAND_PATTERN,
+    ID_INPUT_UNUSED_32835,
+};
+
+/// Every command id of the menus and the tool bar, for the status-bar prompts.
+void CollectIds(const std::vector<MenuItem>& items, std::vector<int>& ids) {
+    for (const MenuItem& item : items) {
+        if (item.IsPopup()) {
+            CollectIds(item.items, ids);
+        } else if (!item.separator) {
+            ids.push_back(item.id);
+        }
+    }
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CKordelApp& app) : m_app(app) {
+    m_bGraphViewOpen = 0;
+    m_bDocumentOpen = 0;
+    m_nStructureType = 1;
+    m_nPrestressType = 1;
+    m_nUnits = 1;
+    m_bShortTextViewOpen = 0;
+    m_bLongTextViewOpen = 0;
+    m_bComplianceViewOpen = 0;
+
+    m_strProgramFolder = platform::ProgramFolder();
+
+    // First run for this user (the placement has never been saved): make the program's folders.
+    platform::CIni ini;
+    ini.SetUserFile(platform::kIniFileName);
+    if (ini.GetString(platform::kIniSectionWindowState, platform::kIniKeyWindowPlacement,
+                      kNoPlacement) == kNoPlacement) {
+        const std::string company =
+            platform::JoinPath(platform::UserDocumentsFolder(), "Dravnick Technologies");
+        const std::string program = platform::JoinPath(company, "Kordel V4");
+        platform::CreateFolders(company);
+        platform::CreateFolders(program);
+        platform::CreateFolders(platform::JoinPath(program, "Section Library"));
+        platform::CreateFolders(platform::JoinPath(program, "Vehicle Library"));
+    }
+    RegisterCommands();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::RegisterCommands() {
+    m_commands.On(ID_VIEW_TOOLBAR, [this] { OnViewToolbar(); });
+    m_commands.On(ID_VIEW_STATUS_BAR, [this] { OnViewStatusBar(); });
+    m_commands.OnUpdate(ID_VIEW_TOOLBAR, [this](CmdUI& ui) { ui.SetCheck(m_bToolBarShown != 0); });
+    m_commands.OnUpdate(ID_VIEW_STATUS_BAR,
+                        [this](CmdUI& ui) { ui.SetCheck(m_bStatusBarShown != 0); });
+
+    for (int id : kDesignCommands) {
+        m_commands.OnUpdate(id, [this](CmdUI& ui) { ui.Enable(m_bDocumentOpen != 0); });
+    }
+    m_commands.OnUpdate(ID_INPUT_SPAN_LAYOUT, [this](CmdUI& ui) {
+        ui.Enable(m_bDocumentOpen != 0 && m_nStructureType != 0);
+    });
+    m_commands.OnUpdate(ID_INPUT_POST_TENSIONING, [this](CmdUI& ui) {
+        ui.Enable(m_nPrestressType == 2 && m_bDocumentOpen != 0);
+    });
+    m_commands.OnUpdate(ID_TOOLS_LOAD_TABLES, [this](CmdUI& ui) {
+        ui.Enable(m_bDocumentOpen != 0 && m_nStructureType == 0 && m_nPrestressType == 1 &&
+                  m_nUnits == 1);
+    });
+    m_commands.OnUpdate(ID_RESULTS_GRAPHS, [this](CmdUI& ui) { ui.Enable(m_bGraphViewOpen != 0); });
+    for (int id : {ID_LIBRARIES_LIVE_LOAD_VEHICLES, ID_FILE_SAVE, ID_FILE_SAVE_AS}) {
+        m_commands.OnUpdate(id, [](CmdUI& ui) { ui.Enable(true); });
+    }
+
+    // The extra results views, each kept single by its flag.
+    m_commands.On(ID_RESULTS_GRAPHS, [this] {
+        OnOpenResultsView(m_app.m_pGraphTemplate, m_bGraphViewOpen, m_bGraphViewOpen != 0);
+    });
+    m_commands.On(ID_RESULTS_TEXT_SHORT, [this] {
+        OnOpenResultsView(m_app.m_pTextTemplate, m_bShortTextViewOpen,
+                          m_bShortTextViewOpen != 0 || m_bLongTextViewOpen != 0);
+    });
+    m_commands.On(ID_RESULTS_TEXT_LONG, [this] {
+        OnOpenResultsView(m_app.m_pTextTemplate, m_bLongTextViewOpen,
+                          m_bShortTextViewOpen != 0 || m_bLongTextViewOpen != 0);
+    });
+    m_commands.On(ID_RESULTS_CODE_COMPLIANCE, [this] {
+        OnOpenResultsView(m_app.m_pComplianceTemplate, m_bComplianceViewOpen,
+                          m_bComplianceViewOpen != 0);
+    });
+
+    m_commands.On(ID_FILE_EXPORT_RESULTS, [this] { OnFileExportResults(); });
+
+    m_commands.On(ID_WINDOW_CASCADE, [this] { OnWindowArrange(ChildArrangement::Cascade); });
+    m_commands.On(ID_WINDOW_TILE_HORZ,
+                  [this] { OnWindowArrange(ChildArrangement::TileHorizontal); });
+    m_commands.On(ID_WINDOW_ARRANGE, [this] { OnWindowArrange(ChildArrangement::ArrangeIcons); });
+    m_commands.On(ID_WINDOW_SPLIT, [this] { OnWindowSplit(); });
+    for (int id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, ID_WINDOW_SPLIT}) {
+        m_commands.OnUpdate(id, [this](CmdUI& ui) { ui.Enable(MDIGetActive() != nullptr); });
+    }
+}
+
+bool CMainFrame::LoadFrame() {
+    Toolkit& toolkit = GetToolkit();
+    FrameSpec spec;
+    spec.title = res::LoadString(IDR_MAINFRAME);
+    spec.menu = res::LoadMenu(IDR_MAINFRAME);
+    spec.accelerators = res::LoadAccelerators(IDR_MAINFRAME);
+    spec.toolBar = res::LoadToolBar(IDR_MAINFRAME);
+    const Size image{spec.toolBar.imageWidth, spec.toolBar.imageHeight};
+    for (int id : spec.toolBar.buttons) {
+        spec.toolImages.push_back(
+            id ? toolkit.RenderBitmap(
+                     image, [id](DC& dc) { res::DrawToolButton(id, dc); }, true)
+               : Bitmap{});
+        spec.toolTips.push_back(id ? res::CommandTip(id) : std::string());
+    }
+    std::vector<int> ids;
+    CollectIds(res::LoadMenu(IDR_MAINFRAME).items, ids);
+    CollectIds(res::LoadMenu(IDR_KORDELTYPE).items, ids);
+    for (int id : ids) {
+        spec.promptIds.push_back(id);
+        spec.menuPrompts.push_back(res::CommandPrompt(id));
+    }
+    spec.statusWidths.assign(std::begin(kStatusPaneWidths), std::end(kStatusPaneWidths));
+    spec.idleMessage = res::LoadString(IDS_IDLE_MESSAGE);
+    spec.icon = toolkit.RenderBitmap(res::PictureSize(IDR_MAINFRAME),
+                                     [](DC& dc) { res::DrawPicture(IDR_MAINFRAME, dc); });
+
+    m_peer = toolkit.CreateFrame(*this, spec);
+    if (!m_peer) return false;
+    InstallMenu(IDR_MAINFRAME);
+    CSplashWnd::ShowOnce(m_peer.get());
+    return true;
+}
+
+void CMainFrame::InstallMenu(int resourceId) {
+    if (!m_peer) return;
+    Menu menu = res::LoadMenu(resourceId);
+    // The recent files take the place of the "Recent File" item.
+    for (MenuItem& popup : menu.items) {
+        for (size_t i = 0; i < popup.items.size(); ++i) {
+            if (popup.items[i].id != ID_FILE_MRU_FILE1) continue;
+            const auto& mru = m_app.RecentFiles();
+            if (mru.IsEmpty()) {
+                popup.items[i].enabled = false;
+                break;
+            }
+            std::vector<MenuItem> entries;
+            const char* home = std::getenv("HOME");
+            for (int k = 0; k < mru.Count(); ++k) {
+                entries.push_back(
+                    MenuItem::Command(ID_FILE_MRU_FILE1 + k, mru.MenuText(k, home ? home : "")));
+            }
+            popup.items.erase(popup.items.begin() + static_cast<long>(i));
+            popup.items.insert(popup.items.begin() + static_cast<long>(i), entries.begin(),
+                               entries.end());
+            break;
+        }
+    }
+    if (MenuItem* item = menu.Find(ID_VIEW_TOOLBAR)) item->checked = m_bToolBarShown != 0;
+    if (MenuItem* item = menu.Find(ID_VIEW_STATUS_BAR)) item->checked = m_bStatusBarShown != 0;
+    m_nMenu = resourceId;
+    m_peer->SetMenu(menu);
+}
+
+void CMainFrame::RefreshRecentFileMenu() {
+    if (m_nMenu) InstallMenu(m_nMenu);
+}
+
+bool CMainFrame::OpensMissingView(int id) const {
+    const CDocTemplate* tmpl = nullptr;
+    if (id == ID_RESULTS_GRAPHS) tmpl = m_app.m_pGraphTemplate;
+    if (id == ID_RESULTS_TEXT_SHORT || id == ID_RESULTS_TEXT_LONG) tmpl = m_app.m_pTextTemplate;
+    if (id == ID_RESULTS_CODE_COMPLIANCE) tmpl = m_app.m_pComplianceTemplate;
+    if (id != ID_RESULTS_GRAPHS && id != ID_RESULTS_TEXT_SHORT && id != ID_RESULTS_TEXT_LONG &&
+        id != ID_RESULTS_CODE_COMPLIANCE) {
+        return false;
+    }
+    return !tmpl || !tmpl->CanCreateView();
+}
+
+CChildFrame* CMainFrame::MDIGetActive() const {
+    return m_app.ActiveFrame();
+}
+
+void CMainFrame::SetStatusText(int pane, const std::string& text) {
+    if (m_peer) {
+        m_peer->SetStatusText(pane, text);
+    } else {
+        CMainFrameState::SetStatusText(pane, text);
+    }
+}
+
+// ---- First showing and destruction -------------------------------------------------------
+
+void CMainFrame::OnFrameShowWindow(bool show, bool wasVisible) {
+    if (!show || wasVisible || !m_peer) return;
+    platform::CIni ini;
+    ini.SetUserFile(platform::kIniFileName);
+
+    std::array<std::uint8_t, kPlacementRecordBytes> bytes{};
+    const std::size_t read =
+        ini.GetDataBlock(platform::kIniSectionWindowState, platform::kIniKeyWindowPlacement,
+                         bytes.data(), bytes.size());
+    if (read > 0) {
+        // Bytes a short record does not reach keep the window's present placement.
+        m_peer->SetPlacement(DecodePlacement(bytes.data(), read, m_peer->GetPlacement()));
+    }
+
+    const bool toolBar =
+        ini.GetBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar, 1) != 0;
+    m_peer->SetMenuItemCheck(ID_VIEW_TOOLBAR, toolBar);
+    m_peer->ShowControlBar(ControlBar::ToolBar, toolBar);
+    m_bToolBarShown = toolBar ? 1 : 0;
+
+    const bool statusBar =
+        ini.GetBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar, 1) != 0;
+    m_peer->SetMenuItemCheck(ID_VIEW_STATUS_BAR, statusBar);
+    m_peer->ShowControlBar(ControlBar::StatusBar, statusBar);
+    m_bStatusBarShown = statusBar ? 1 : 0;
+}
+
+void CMainFrame::DestroyWindow() {
+    if (!m_peer) return;
+    if (CSplashWnd::Instance()) CSplashWnd::Instance()->Hide();
+
+    platform::CIni ini;
+    ini.SetUserFile(platform::kIniFileName);
+    WindowPlacement placement = m_peer->GetPlacement();
+    placement.length = static_cast<std::int32_t>(kPlacementRecordBytes);
+    const auto bytes = EncodePlacement(placement);
+    ini.WriteDataBlock(platform::kIniSectionWindowState, platform::kIniKeyWindowPlacement,
+                       bytes.data(), bytes.size());
+
+    const Menu& menu = m_peer->GetMenu();
+    if (const MenuItem* view = menu.PopupAt(1); view && view->items.size() >= 2) {
+        ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar,
+                      view->items[0].checked ? 1 : 0);
+        ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar,
+                      view->items[1].checked ? 1 : 0);
+    }
+    m_peer->Destroy();
+    m_peer.reset();
+}
+
+// ---- FrameHandler -------------------------------------------------------------------------
+
+void CMainFrame::OnFrameCommand(int id) {
+    if (!m_app.RouteUpdate(id).enabled) return;
+    m_app.RouteCommand(id);
+}
+
+void CMainFrame::OnFrameUpdateCmdUI(CmdUI& ui) {
+    ui = m_app.RouteUpdate(ui.id);
+}
+
+void CMainFrame::OnFrameClose() {
+    CKordelDoc* doc = m_app.GetDocument();
+    if (doc && !doc->SaveModified()) return;
+    m_app.CloseAllDocuments();
+    DestroyWindow();
+    GetToolkit().Quit(0);
+}
+
+void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) {
+    m_app.OnDropFiles(paths);
+}
+
+// ---- Commands -------------------------------------------------------------------------------
+
+void CMainFrame::OnViewToolbar() {
+    const bool show = !m_peer->GetMenu().Find(ID_VIEW_TOOLBAR)->checked;
+    m_peer->SetMenuItemCheck(ID_VIEW_TOOLBAR, show);
+    m_peer->ShowControlBar(ControlBar::ToolBar, show);
+    m_bToolBarShown = show ? 1 : 0;
+}
+
+void CMainFrame::OnViewStatusBar() {
+    const bool show = !m_peer->GetMenu().Find(ID_VIEW_STATUS_BAR)->checked;
+    m_peer->SetMenuItemCheck(ID_VIEW_STATUS_BAR, show);
+    m_peer->ShowControlBar(ControlBar::StatusBar, show);
+    m_bStatusBarShown = show ? 1 : 0;
+}
+
+void CMainFrame::OnOpenResultsView(CDocTemplate* tmpl, int& openFlag, bool refused) {
+    if (refused) return;
+    CChildFrame* active = MDIGetActive();
+    if (!active || !active->GetActiveDocument() || !tmpl) {
+        platform::ShowMessage(res::LoadString(IDS_COMMAND_FAILED));
+        return;
+    }
+    CChildFrame* frame = m_app.CreateNewFrame(*tmpl);
+    if (!frame) {
+        platform::ShowMessage(res::LoadString(IDS_COMMAND_FAILED));
+        return;
+    }
+    frame->InitialUpdateFrame();
+    openFlag = 1;
+    m_peer->ArrangeChildren(ChildArrangement::TileHorizontal);
+}
+
+void CMainFrame::OnFileExportResults() {
+    CChildFrame* active = MDIGetActive();
+    CKordelDoc* doc = active ? active->GetActiveDocument() : nullptr;
+    if (!doc) return;
+    platform::FileDialogRequest request;
+    request.title = "Export Results";
+    request.defaultExtension = "txt";
+    request.initialName = "*.txt";
+    request.promptOverwrite = true;
+    auto path = platform::GetHost().GetSaveFileName(request);
+    if (!path || path->empty()) return;
+    try {
+        platform::WriteFileAtomically(*path, FormatResultsExport(*doc));
+    } catch (const platform::FileError& e) {
+        platform::ShowMessage(e.what(), platform::MsgButtons::Ok, platform::MsgIcon::Error);
+    }
+}
+
+void CMainFrame::OnWindowArrange(ChildArrangement how) {
+    if (m_peer) m_peer->ArrangeChildren(how);
+}
+
+void CMainFrame::OnWindowSplit() {
+    if (CChildFrame* child = MDIGetActive()) child->ToggleSplit();
+}
+
+}  // namespace kordel

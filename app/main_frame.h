@@ -1,0 +1,77 @@
+// The main window of the desktop program: the menu bar (IDR_MAINFRAME with no design open,
+// IDR_KORDELTYPE with one), the tool bar, the six-pane status bar and the child windows of the
+// design. It holds the main-frame state the design reads and writes (CMainFrameState), enables
+// the commands from it, restores and saves its placement and bars in "private.ini", and opens
+// the extra results views.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/main_frame_state.h"
+#include "platform/ui/command.h"
+#include "platform/ui/window.h"
+
+namespace kordel {
+
+class CChildFrame;
+class CDocTemplate;
+class CKordelApp;
+
+/// Status-bar pane widths in pixels (pane 0 stretches).
+inline constexpr int kStatusPaneWidths[6] = {-1, 90, 230, 80, 100, 40};
+
+class CMainFrame : public CMainFrameState,
+                   public platform::ui::FrameHandler,
+                   public platform::ui::CommandTarget {
+  public:
+    explicit CMainFrame(CKordelApp& app);
+    ~CMainFrame() override;
+    CMainFrame(const CMainFrame&) = delete;
+    CMainFrame& operator=(const CMainFrame&) = delete;
+
+    /// Makes the window from resource IDR_MAINFRAME (menu, tool bar, status bar) and shows the
+    /// splash over it; false when the window cannot be made.
+    bool LoadFrame();
+    /// Saves the placement and the bar states in "private.ini", then destroys the window.
+    void DestroyWindow();
+
+    platform::ui::FramePeer* Peer() const { return m_peer.get(); }
+    /// The active child window, or nullptr.
+    CChildFrame* MDIGetActive() const;
+    /// Shows menu IDR_MAINFRAME or IDR_KORDELTYPE with the recent files and the check marks.
+    void InstallMenu(int resourceId);
+    int CurrentMenu() const { return m_nMenu; }
+    /// Whether `id` opens a kind of results view that the program does not have yet.
+    bool OpensMissingView(int id) const;
+    /// Rebuilds the recent-file entries of the menu shown.
+    void RefreshRecentFileMenu();
+
+    /// Sets status-bar pane `pane` and redraws it at once.
+    void SetStatusText(int pane, const std::string& text) override;
+
+    // ---- FrameHandler -------------------------------------------------------------------
+    void OnFrameCommand(int id) override;
+    void OnFrameUpdateCmdUI(platform::ui::CmdUI& ui) override;
+    void OnFrameClose() override;
+    void OnFrameShowWindow(bool show, bool wasVisible) override;
+    void OnDropFiles(const std::vector<std::string>& paths) override;
+
+    int m_bStatusBarShown = 1;  ///< BOOL: the status bar is shown
+    int m_bToolBarShown = 1;    ///< BOOL: the tool bar is shown
+
+  private:
+    void OnViewToolbar();
+    void OnViewStatusBar();
+    void OnOpenResultsView(CDocTemplate* tmpl, int& openFlag, bool refused);
+    void OnFileExportResults();
+    void OnWindowArrange(platform::ui::ChildArrangement how);
+    void OnWindowSplit();
+    void RegisterCommands();
+
+    CKordelApp& m_app;
+    std::unique_ptr<platform::ui::FramePeer> m_peer;
+    int m_nMenu = 0;
+};
+
+}  // namespace kordel

@@ -1,0 +1,22 @@
+// Pictures drawn through the device context: into a bitmap in memory, and out to PNG files.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/ui/bitmap.h"
+#include "platform/ui/dc.h"
+
+namespace platform::draw {
+
+/// Pixels per inch of pictures drawn for the screen.
+inline constexpr double kScreenDpi = 96.0;
+
+/// A picture of `size` pixels on a white (or transparent) ground, drawn by `paint` at `dpi`.
+ui::Bitmap RenderBitmap(ui::Size size, const std::function<void(ui::DC&)>& paint,
+                        double dpi = kScreenDpi, bool transparent = false);
+
+/// Writes `bitmap` as a PNG file (all or nothing); false when it cannot.
+bool WritePng(const ui::Bitmap& bitmap, const std::string& path);
+
+}  // namespace platform::draw

@@ -1,0 +1,303 @@
+// The headless backend: every window, dialog, timer and picture of the UI layer with no display.
+// Windows keep their state where tests can read it (titles, menus with enabled states and check
+// marks, bars, status panes, placement, child windows, views); modal dialogs play scripts that
+// tests queue (clicks, typing, OK, Cancel); timers run when a test advances the clock; pictures
+// and printed pages are recorded.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless_host.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/recording_dc.h"
+#include "platform/ui/recording_print.h"
+#include "platform/ui/toolkit.h"
+
+namespace platform::ui {
+
+class HeadlessToolkit;
+
+class HeadlessView : public ViewPeer {
+  public:
+    explicit HeadlessView(ViewHandler& handler) : m_handler(handler) {}
+    void Invalidate() override { ++m_invalidations; }
+    void Update() override {}
+    Size ClientSize() const override { return m_client; }
+    void SetScrollBars(Size total, Point position, Size page) override;
+    void SetFocus() override {}
+
+    /// Resizes the client area and tells the view.
+    void Resize(Size client);
+    /// Paints the whole client area on a recording at 96 pixels per inch and returns it.
+    std::unique_ptr<RecordingDC> PaintNow();
+    int Invalidations() const { return m_invalidations; }
+    Size ScrollTotal() const { return m_scrollTotal; }
+    Point ScrollPosition() const { return m_scrollPosition; }
+    ViewHandler& Handler() { return m_handler; }
+
+  private:
+    ViewHandler& m_handler;
+    Size m_client{800, 600};
+    Size m_scrollTotal;
+    Point m_scrollPosition;
+    int m_invalidations = 0;
+};
+
+class HeadlessChild : public ChildPeer {
+  public:
+    explicit HeadlessChild(ChildHandler& handler, std::string title)
+        : m_handler(handler), m_title(std::move(title)) {}
+    void SetTitle(const std::string& title) override { m_title = title; }
+    std::string GetTitle() const override { return m_title; }
+    std::unique_ptr<ViewPeer> CreateView(ViewHandler& handler) override;
+    void LayoutPanes(int rows, int columns, const std::vector<ViewPeer*>& panes) override;
+    void ActivateMaximized() override { m_maximized = true; }
+    bool IsMaximized() const override { return m_maximized; }
+
+    ChildHandler& Handler() { return m_handler; }
+    int Rows() const { return m_rows; }
+    int Columns() const { return m_columns; }
+    /// The views made in this child that still exist.
+    std::vector<HeadlessView*> Views() const { return m_views; }
+    void ForgetView(HeadlessView* view);
+    void SetNotMaximized() { m_maximized = false; }
+
+  private:
+    ChildHandler& m_handler;
+    std::string m_title;
+    std::vector<HeadlessView*> m_views;
+    int m_rows = 1;
+    int m_columns = 1;
+    bool m_maximized = false;
+};
+
+class HeadlessFrame : public FramePeer {
+  public:
+    HeadlessFrame(FrameHandler& handler, const FrameSpec& spec);
+    ~HeadlessFrame() override;
+
+    void SetTitle(const std::string& title) override { m_title = title; }
+    std::string GetTitle() const override { return m_title; }
+    void SetMenu(const Menu& menu) override { m_menu = menu; }
+    const Menu& GetMenu() const override { return m_menu; }
+    void SetMenuItemCheck(int id, bool checked) override;
+    void ShowControlBar(ControlBar bar, bool show) override;
+    bool IsControlBarVisible(ControlBar bar) const override;
+    void SetStatusText(int pane, const std::string& text) override;
+    std::string GetStatusText(int pane) const override;
+    WindowPlacement GetPlacement() const override { return m_placement; }
+    void SetPlacement(const WindowPlacement& placement) override { m_placement = placement; }
+    void Show(int showCommand) override;
+    bool IsVisible() const override { return m_visible; }
+    void Invalidate() override { ++m_invalidations; }
+    void Update() override { ++m_updates; }
+    void DragAcceptFiles(bool accept) override { m_acceptsFiles = accept; }
+    std::unique_ptr<ChildPeer> CreateChild(ChildHandler& handler,
+                                           const std::string& title) override;
+    void ArrangeChildren(ChildArrangement how) override;
+    void Destroy() override { m_destroyed = true; }
+
+    // ---- What a user does -------------------------------------------------------------
+    /// Runs the command as a menu item would: only when its update leaves it enabled. Returns
+    /// whether it ran.
+    bool Choose(int id);
+    /// The state of a command as a menu would show it, after its update handler.
+    CmdUI Query(int id);
+    /// Refreshes every menu item's enabled state and check mark, as opening the menus does.
+    void RefreshMenu();
+    void Close() { m_handler.OnFrameClose(); }
+    void DropFiles(const std::vector<std::string>& paths) { m_handler.OnDropFiles(paths); }
+
+    // ---- Record --------------------------------------------------------------------------
+    const FrameSpec& Spec() const { return m_spec; }
+    bool Destroyed() const { return m_destroyed; }
+    bool AcceptsFiles() const { return m_acceptsFiles; }
+    int Invalidations() const { return m_invalidations; }
+    int Updates() const { return m_updates; }
+    int ShowCommand() const { return m_showCommand; }
+    /// The child windows that still exist, oldest first.
+    std::vector<HeadlessChild*> Children() const { return m_children; }
+    const std::vector<ChildArrangement>& Arrangements() const { return m_arrangements; }
+    void ForgetChild(HeadlessChild* child);
+    void SetToolkit(HeadlessToolkit* toolkit) { m_toolkit = toolkit; }
+
+  private:
+    void RefreshItems(std::vector<MenuItem>& items);
+
+    FrameHandler& m_handler;
+    HeadlessToolkit* m_toolkit = nullptr;
+    FrameSpec m_spec;
+    std::string m_title;
+    Menu m_menu;
+    bool m_toolBar = true;
+    bool m_statusBar = true;
+    std::vector<std::string> m_status;
+    WindowPlacement m_placement;
+    bool m_visible = false;
+    int m_showCommand = kShowHide;
+    bool m_destroyed = false;
+    bool m_acceptsFiles = false;
+    int m_invalidations = 0;
+    int m_updates = 0;
+    std::vector<HeadlessChild*> m_children;
+    std::vector<ChildArrangement> m_arrangements;
+};
+
+class HeadlessPopup : public PopupPeer {
+  public:
+    HeadlessPopup(HeadlessToolkit& toolkit, PopupHandler& handler, Rect rect)
+        : m_toolkit(toolkit), m_handler(handler), m_rect(rect) {}
+    ~HeadlessPopup() override;
+    void Update() override { ++m_updates; }
+    void Destroy() override;
+    Rect WindowRect() const override { return m_rect; }
+    bool Destroyed() const { return m_destroyed; }
+    std::unique_ptr<RecordingDC> PaintNow();
+
+  private:
+    HeadlessToolkit& m_toolkit;
+    PopupHandler& m_handler;
+    Rect m_rect;
+    int m_updates = 0;
+    bool m_destroyed = false;
+};
+
+/// Drives a modal dialog as a user would, from a test's script.
+class DialogDriver {
+  public:
+    int TemplateId() const { return m_template.id; }
+    const std::string& Caption() const { return m_template.caption; }
+    /// Clicks a button, radio button or check box: refused (false) when the control is missing
+    /// or disabled. Radio buttons check themselves and clear their group; check boxes toggle.
+    bool Click(int id);
+    /// Types `text` into an edit control.
+    void Type(int id, const std::string& text);
+    bool Ok() { return Click(kIdOk); }
+    bool Cancel() { return Click(kIdCancel); }
+    std::string Text(int id) const;
+    bool IsChecked(int id) const;
+    bool IsEnabled(int id) const;
+    /// Paints an owner-drawn control on a recording and returns it.
+    std::unique_ptr<RecordingDC> Paint(int id);
+    bool Ended() const;
+    int Result() const;
+
+  private:
+    friend class HeadlessDialog;
+    DialogDriver(class HeadlessDialog& peer, Dialog& dialog, const DialogTemplate& tmpl)
+        : m_peer(peer), m_dialog(dialog), m_template(tmpl) {}
+    class HeadlessDialog& m_peer;
+    Dialog& m_dialog;
+    const DialogTemplate& m_template;
+};
+
+class HeadlessDialog : public DialogPeer {
+  public:
+    HeadlessDialog(HeadlessToolkit& toolkit, Dialog& dialog, const DialogTemplate& tmpl);
+    int RunModal() override;
+    void EndModal(int result) override;
+    void SetItemText(int id, const std::string& text) override;
+    std::string GetItemText(int id) const override;
+    void SetCheck(int id, bool checked) override;
+    bool GetCheck(int id) const override;
+    void EnableItem(int id, bool enabled) override;
+    bool IsItemEnabled(int id) const override;
+    void InvalidateItem(int id) override { ++m_invalidations[id]; }
+    Size ItemClientSize(int id) const override;
+
+    bool Ended() const { return m_ended; }
+    int Result() const { return m_result; }
+    bool HasControl(int id) const;
+    /// The other radio buttons of `id`'s group.
+    std::vector<int> RadioGroupOf(int id) const;
+
+  private:
+    struct ControlState {
+        std::string text;
+        bool checked = false;
+        bool enabled = true;
+    };
+    HeadlessToolkit& m_toolkit;
+    Dialog& m_dialog;
+    const DialogTemplate& m_template;
+    std::map<int, ControlState> m_controls;
+    std::map<int, int> m_invalidations;
+    bool m_ended = false;
+    int m_result = kIdCancel;
+};
+
+class HeadlessToolkit : public Toolkit {
+  public:
+    using DialogScript = std::function<void(DialogDriver&)>;
+
+    explicit HeadlessToolkit(HeadlessHost& host) : m_host(host) {}
+    ~HeadlessToolkit() override;
+
+    Host& GetHost() override { return m_host; }
+    std::unique_ptr<FramePeer> CreateFrame(FrameHandler& handler, const FrameSpec& spec) override;
+    std::unique_ptr<DialogPeer> CreateDialog(Dialog& dialog, const DialogTemplate& tmpl) override;
+    std::unique_ptr<PopupPeer> CreatePopup(PopupHandler& handler, FramePeer* owner,
+                                           Size size) override;
+    int SetTimer(int milliseconds, std::function<void()> onTimer) override;
+    void KillTimer(int timerId) override;
+    Bitmap RenderBitmap(Size size, const std::function<void(DC&)>& paint,
+                        bool transparent = false) override;
+    std::unique_ptr<PrintSurface> CreatePrintSurface(const std::string& path) override;
+    void Quit(int exitCode) override {
+        m_quitRequested = true;
+        m_exitCode = exitCode;
+    }
+
+    // ---- Script ----------------------------------------------------------------------------
+    /// The next modal dialog runs `script`; a dialog with no script left (or whose script does
+    /// not end it) is closed with its close box, as Cancel.
+    void QueueDialog(DialogScript script) { m_scripts.push_back(std::move(script)); }
+    /// The next CreateFrame fails, as a window that cannot be made.
+    void FailNextFrame() { m_failFrame = true; }
+    /// Moves the clock on by `milliseconds`, running every timer that falls due, in order.
+    void AdvanceTime(int milliseconds);
+
+    // ---- Record ----------------------------------------------------------------------------
+    HeadlessHost& Headless() { return m_host; }
+    /// The main frame made last, or nullptr.
+    HeadlessFrame* Frame() const { return m_frame; }
+    /// The template ids of the dialogs run, in order.
+    const std::vector<int>& DialogsShown() const { return m_dialogsShown; }
+    std::vector<HeadlessPopup*> Popups() const { return m_popups; }
+    int ActiveTimers() const { return static_cast<int>(m_timers.size()); }
+    int BitmapsRendered() const { return m_bitmapsRendered; }
+    bool QuitRequested() const { return m_quitRequested; }
+    /// The print surfaces made, in order (kept after their jobs end).
+    const std::vector<RecordingPrintSurface*>& PrintJobs() const { return m_printJobs; }
+    std::unique_ptr<DialogScript> NextScript();
+    void ForgetFrame(HeadlessFrame* frame);
+    void ForgetPopup(HeadlessPopup* popup);
+
+  private:
+    struct Timer {
+        int interval;
+        long long due;
+        std::function<void()> fn;
+    };
+    HeadlessHost& m_host;
+    std::deque<DialogScript> m_scripts;
+    bool m_failFrame = false;
+    HeadlessFrame* m_frame = nullptr;
+    std::vector<int> m_dialogsShown;
+    std::vector<HeadlessPopup*> m_popups;
+    std::map<int, Timer> m_timers;
+    int m_nextTimer = 1;
+    long long m_now = 0;
+    int m_bitmapsRendered = 0;
+    bool m_quitRequested = false;
+    int m_exitCode = 0;
+    std::vector<RecordingPrintSurface*> m_printJobs;
+    std::vector<std::unique_ptr<RecordingPrintSurface>> m_keptJobs;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,76 @@
+// The print loop. A printable (a view) says how many pages it has, then draws each page of the
+// chosen range through the device context of a print surface: a PDF file, or a recording in
+// tests. Print preview draws the same pages through a screen device context.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/geometry.h"
+
+namespace platform::ui {
+
+class DC;
+
+/// The state of one print job, as the printable sees it.
+struct PrintInfo {
+    static constexpr int kNoLimit = 0xFFFF;
+
+    int minPage = 1;               ///< first page the document has
+    int maxPage = kNoLimit;        ///< last page the document has
+    int fromPage = 1;              ///< first page chosen
+    int toPage = kNoLimit;         ///< last page chosen
+    int curPage = 1;               ///< the page being printed
+    int previewPages = 2;          ///< pages side by side in print preview
+    bool preview = false;          ///< drawing for print preview
+    bool direct = false;           ///< print without asking (File Print Direct, shell print)
+    bool continuePrinting = true;  ///< a printable clears it to stop the loop early
+    Rect drawRect;                 ///< the printable area of the page, device pixels
+    std::string outputPath;        ///< the PDF file of the job
+
+    void SetMaxPage(int page) { maxPage = page; }
+    /// The last page the loop prints: the chosen range limited to the document.
+    int LastPage() const { return toPage < maxPage ? toPage : maxPage; }
+};
+
+/// What can be printed: a view.
+class Printable {
+  public:
+    virtual ~Printable() = default;
+    /// Sets the page count in `info`; false cancels the job.
+    virtual bool OnPreparePrinting(PrintInfo& info) = 0;
+    virtual void OnBeginPrinting(DC&, PrintInfo&) {}
+    /// Prepares the device context of a page (mapping, origins); may clear continuePrinting.
+    virtual void OnPrepareDC(DC&, PrintInfo*) {}
+    virtual void OnPrint(DC& dc, PrintInfo& info) = 0;
+    virtual void OnEndPrinting(DC&, PrintInfo&) {}
+};
+
+/// Pages to draw on: each StartPage gives a fresh device context for one sheet.
+class PrintSurface {
+  public:
+    virtual ~PrintSurface() = default;
+    /// The device context of a new page; nullptr when the page cannot be made.
+    virtual DC* StartPage() = 0;
+    virtual void EndPage() = 0;
+    /// Finishes the document; false when it could not be written.
+    virtual bool Finish() = 0;
+    /// A device context for measuring before the first page (same device as the pages).
+    virtual DC& AttributeDC() = 0;
+    /// The printable area of a page in device pixels.
+    virtual Rect PrintableArea() const = 0;
+};
+
+/// Runs the loop over the chosen pages: prepares the job (OnPreparePrinting must have run),
+/// then for each page OnPrepareDC and OnPrint between StartPage and EndPage, and finishes the
+/// document. Returns the number of pages printed, or -1 when the surface failed.
+int RunPrintLoop(Printable& printable, PrintSurface& surface, PrintInfo& info);
+
+/// Letter paper, the page the program prints on: 8.5 x 11 inches, with a quarter-inch
+/// unprintable strip on every side.
+inline constexpr double kPaperWidthInches = 8.5;
+inline constexpr double kPaperHeightInches = 11.0;
+inline constexpr double kPaperMarginInches = 0.25;
+
+}  // namespace platform::ui

@@ -1,0 +1,72 @@
+// The toolkit: the backend that makes windows, dialogs, timers and pictures. The program asks
+// the installed toolkit for every window it opens, so the same program runs on the wxWidgets
+// backend for people and on the headless backend for tests.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/host.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/window.h"
+
+namespace platform::ui {
+
+class Dialog;
+class DialogPeer;
+struct DialogTemplate;
+class PrintSurface;
+
+class Toolkit {
+  public:
+    virtual ~Toolkit() = default;
+
+    /// The host of the program's message boxes, file dialogs and status texts.
+    virtual Host& GetHost() = 0;
+    /// Pixels per inch of the screen.
+    virtual double ScreenDpi() const { return 96.0; }
+
+    /// The main window, with its menu, tool bar and status bar; nullptr when it cannot be made.
+    virtual std::unique_ptr<FramePeer> CreateFrame(FrameHandler& handler,
+                                                   const FrameSpec& spec) = 0;
+    virtual std::unique_ptr<DialogPeer> CreateDialog(Dialog& dialog,
+                                                     const DialogTemplate& tmpl) = 0;
+    /// A borderless pop-up of `size` pixels centred over `owner` (or the screen).
+    virtual std::unique_ptr<PopupPeer> CreatePopup(PopupHandler& handler, FramePeer* owner,
+                                                   Size size) = 0;
+
+    /// Calls `onTimer` every `milliseconds` until KillTimer; returns the timer's id (> 0).
+    virtual int SetTimer(int milliseconds, std::function<void()> onTimer) = 0;
+    virtual void KillTimer(int timerId) = 0;
+
+    /// A picture of `size` pixels drawn by `paint` on a white ground, or a transparent one (a
+    /// headless toolkit keeps the size only).
+    virtual Bitmap RenderBitmap(Size size, const std::function<void(DC&)>& paint,
+                                bool transparent = false) = 0;
+
+    /// A surface for the pages of a print job that writes the PDF file `path`; nullptr when it
+    /// cannot be made.
+    virtual std::unique_ptr<PrintSurface> CreatePrintSurface(const std::string& path) = 0;
+
+    /// Ends the message loop after the current message.
+    virtual void Quit(int exitCode) = 0;
+};
+
+/// The installed toolkit. Using it before one is installed is a programming error.
+Toolkit& GetToolkit();
+/// Installs `toolkit` (not owned) and returns the previous one.
+Toolkit* SetToolkit(Toolkit* toolkit);
+
+class ScopedToolkit {
+  public:
+    explicit ScopedToolkit(Toolkit& toolkit) : m_previous(SetToolkit(&toolkit)) {}
+    ~ScopedToolkit() { SetToolkit(m_previous); }
+    ScopedToolkit(const ScopedToolkit&) = delete;
+    ScopedToolkit& operator=(const ScopedToolkit&) = delete;
+
+  private:
+    Toolkit* m_previous;
+};
+
+}  // namespace platform::ui

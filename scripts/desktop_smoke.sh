@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Smoke test of the desktop program: starts it on a virtual display as a new user, runs
+# File/New Design with the first example and saves screenshots of the "Initialize New Design"
+# dialog and of the main window.
+#
+#   scripts/desktop_smoke.sh PROGRAM OUTPUT-FOLDER
+set -euo pipefail
+
+PROGRAM=$1
+OUT=$2
+mkdir -p "$OUT"
+WORK=$(mktemp -d)
+XVFB_PID=""
+KORDEL_PID=""
+cleanup() {
+    [ -n "$KORDEL_PID" ] && kill "$KORDEL_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# A free display number, chosen by the server itself.
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+XVFB_PID=$!
+for _ in $(seq 1 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+[ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
+export DISPLAY=":$(cat "$WORK/display")"
+
+# A fresh user: no settings, no recent files.
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_DOCUMENTS_DIR="$WORK/home/Documents"
+mkdir -p "$HOME"
+
+"$PROGRAM" --nosplash >"$WORK/kordel.log" 2>&1 &
+KORDEL_PID=$!
+
+# wait_for TITLE: prints the id of the visible window whose title matches TITLE.
+wait_for() {
+    for _ in $(seq 1 100); do
+        local id
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        kill -0 "$KORDEL_PID" 2>/dev/null || { echo "the program ended" >&2; cat "$WORK/kordel.log" >&2; return 1; }
+        sleep 0.1
+    done
+    echo "no window '$1'" >&2
+    return 1
+}
+
+MAIN=$(wait_for '^Kordel$')
+xdotool windowfocus --sync "$MAIN"
+xdotool key ctrl+n
+DIALOG=$(wait_for '^Initialize New Design$')
+sleep 0.3
+import -window "$DIALOG" "$OUT/desktop-new-design-dialog.png"
+xdotool key Return
+wait_for '^Kordel - Untitled$' >/dev/null
+sleep 0.5
+import -window "$MAIN" "$OUT/desktop-example1.png"
+
+read -r WIDTH HEIGHT < <(identify -format '%w %h\n' "$OUT/desktop-example1.png")
+if [ "$WIDTH" -lt 800 ] || [ "$HEIGHT" -lt 600 ]; then
+    echo "screenshot too small: ${WIDTH}x${HEIGHT}"
+    exit 1
+fi
+echo "desktop smoke test passed: $OUT/desktop-example1.png (${WIDTH}x${HEIGHT})"

@@ -1,0 +1,239 @@
+// The main frame on the headless backend: the command-enabling rules, the window state kept in
+// "private.ini", the first-run folders, the child window and File/Export Results.
+#include "app/main_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/child_frame.h"
+#include "report/results_export.h"
+#include "tests/app/desktop_test_support.h"
+
+namespace kordel::test {
+namespace {
+
+using platform::ui::CmdUI;
+using platform::ui::ControlBar;
+using platform::ui::WindowPlacement;
+
+struct FrameState {
+    int documentOpen;
+    int structureType;
+    int prestressType;
+    int units;
+    int graphViewOpen;
+};
+
+/// The frame's own rule for a command, before any view answers.
+bool RuleEnables(CMainFrame& frame, const FrameState& s, int id) {
+    frame.m_bDocumentOpen = s.documentOpen;
+    frame.m_nStructureType = s.structureType;
+    frame.m_nPrestressType = s.prestressType;
+    frame.m_nUnits = s.units;
+    frame.m_bGraphViewOpen = s.graphViewOpen;
+    CmdUI ui;
+    ui.id = id;
+    EXPECT_TRUE(frame.OnUpdateCmdUI(ui)) << "the frame has a rule for " << id;
+    return ui.enabled;
+}
+
+TEST_F(DesktopTest, TheFrameEnablesCommandsFromTheDesignsSettings) {
+    ASSERT_TRUE(Start());
+    const FrameState none{0, 1, 1, 1, 0};
+    const FrameState simpleUs{1, 0, 1, 1, 0};
+    const FrameState continuous{1, 1, 1, 1, 0};
+    const FrameState postTensioned{1, 0, 2, 1, 0};
+    const FrameState metric{1, 0, 1, 2, 0};
+    const FrameState graphOpen{1, 0, 1, 1, 1};
+    struct Case {
+        const char* what;
+        int id;
+        FrameState state;
+        bool enabled;
+    };
+    const Case cases[] = {
+        {"input needs a design", ID_INPUT_MATERIALS, none, false},
+        {"input with a design", ID_INPUT_MATERIALS, simpleUs, true},
+        {"options with a design", ID_FILE_OPTIONS, simpleUs, true},
+        {"32835 has no menu but a rule", ID_INPUT_UNUSED_32835, simpleUs, true},
+        {"span layout on a simple span", ID_INPUT_SPAN_LAYOUT, simpleUs, false},
+        {"span layout on a continuous girder", ID_INPUT_SPAN_LAYOUT, continuous, true},
+        {"post-tensioning without it", ID_INPUT_POST_TENSIONING, simpleUs, false},
+        {"post-tensioning with it", ID_INPUT_POST_TENSIONING, postTensioned, true},
+        {"load tables: simple, pretensioned, US", ID_TOOLS_LOAD_TABLES, simpleUs, true},
+        {"load tables: metric", ID_TOOLS_LOAD_TABLES, metric, false},
+        {"load tables: continuous", ID_TOOLS_LOAD_TABLES, continuous, false},
+        {"load tables: post-tensioned", ID_TOOLS_LOAD_TABLES, postTensioned, false},
+        {"graphs follow their flag", ID_RESULTS_GRAPHS, simpleUs, false},
+        {"graphs with the flag set", ID_RESULTS_GRAPHS, graphOpen, true},
+        {"vehicle library always", ID_LIBRARIES_LIVE_LOAD_VEHICLES, none, true},
+        {"save always", ID_FILE_SAVE, none, true},
+        {"save as always", ID_FILE_SAVE_AS, none, true},
+    };
+    for (const Case& c : cases) EXPECT_EQ(RuleEnables(Main(), c.state, c.id), c.enabled) << c.what;
+}
+
+TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
+    ASSERT_TRUE(Start());
+    NewDesign();
+    // The main view answers the results commands (the text printouts enabled, no check marks),
+    // but the views they open are not there yet; the input dialogs neither.
+    for (int id : {ID_RESULTS_GRAPHS, ID_RESULTS_TEXT_SHORT, ID_RESULTS_TEXT_LONG,
+                   ID_RESULTS_CODE_COMPLIANCE, ID_INPUT_WIZARD, ID_INPUT_MATERIALS,
+                   ID_RESULTS_3D_RENDERING, ID_TOOLS_LOAD_TABLES, ID_FILE_OPTIONS, ID_FILE_PRINT,
+                   ID_FILE_PRINT_SETUP, ID_HELP_FINDER, ID_EDIT_COPY}) {
+        const CmdUI ui = Query(id);
+        EXPECT_FALSE(ui.enabled) << "command " << id;
+        EXPECT_FALSE(ui.checked) << "command " << id;
+    }
+    for (int id : {ID_FILE_EXPORT_RESULTS, ID_FILE_CLOSE, ID_FILE_SAVE, ID_WINDOW_CASCADE,
+                   ID_WINDOW_TILE_HORZ, ID_WINDOW_SPLIT}) {
+        EXPECT_TRUE(Query(id).enabled) << "command " << id;
+    }
+    // A results view cannot open while its kind is missing: "Command failed." and no flag.
+    host.ClearMessages();
+    Main().OnCmdMsg(ID_RESULTS_TEXT_LONG);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Command failed."});
+    EXPECT_EQ(Main().m_bLongTextViewOpen, 0);
+    // While a text view is open (its flag set) neither text command does anything.
+    Main().m_bShortTextViewOpen = 1;
+    host.ClearMessages();
+    Main().OnCmdMsg(ID_RESULTS_TEXT_LONG);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DesktopTest, FirstRunMakesTheProgramsFolders) {
+    const std::string program = temp / "Documents/Dravnick Technologies/Kordel V4";
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(std::filesystem::is_directory(program + "/Section Library"));
+    EXPECT_TRUE(std::filesystem::is_directory(program + "/Vehicle Library"));
+    Exit();  // the placement is saved: later starts are no first run
+    std::filesystem::remove(program + "/Vehicle Library");
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(std::filesystem::exists(program + "/Vehicle Library"));
+}
+
+TEST_F(DesktopTest, FirstStartShowsBothBarsWithCheckedItems) {
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Frame().IsControlBarVisible(ControlBar::ToolBar));
+    EXPECT_TRUE(Frame().IsControlBarVisible(ControlBar::StatusBar));
+    EXPECT_TRUE(Frame().GetMenu().Find(ID_VIEW_TOOLBAR)->checked);
+    EXPECT_TRUE(Frame().GetMenu().Find(ID_VIEW_STATUS_BAR)->checked);
+    EXPECT_EQ(Frame().GetPlacement().normal, (platform::ui::Rect{26, 26, 1050, 794}))
+        << "the toolkit's own placement";
+}
+
+TEST_F(DesktopTest, PlacementAndBarsAreSavedAndRestored) {
+    ASSERT_TRUE(Start());
+    Choose(ID_VIEW_TOOLBAR);
+    EXPECT_FALSE(Frame().IsControlBarVisible(ControlBar::ToolBar));
+    EXPECT_FALSE(Frame().GetMenu().Find(ID_VIEW_TOOLBAR)->checked);
+    EXPECT_EQ(Main().m_bToolBarShown, 0);
+    NewDesign();  // the state survives the change of menus
+    EXPECT_FALSE(Frame().GetMenu().Find(ID_VIEW_TOOLBAR)->checked);
+    EXPECT_FALSE(Query(ID_VIEW_TOOLBAR).checked);
+    WindowPlacement placement;
+    placement.showCommand = platform::ui::kShowMaximized;
+    placement.normal = {100, 50, 1100, 850};
+    Frame().SetPlacement(placement);
+    Exit();
+
+    const std::string block =
+        Ini(platform::kIniSectionWindowState, platform::kIniKeyWindowPlacement);
+    EXPECT_EQ(block.size(), 88u);
+    EXPECT_EQ(block.substr(0, 8), "2C000000");
+    EXPECT_EQ(Ini(platform::kIniSectionWindowState, platform::kIniKeyToolbar), "0");
+    EXPECT_EQ(Ini(platform::kIniSectionWindowState, platform::kIniKeyStatusBar), "1");
+
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(Frame().IsControlBarVisible(ControlBar::ToolBar));
+    EXPECT_FALSE(Frame().GetMenu().Find(ID_VIEW_TOOLBAR)->checked);
+    EXPECT_TRUE(Frame().IsControlBarVisible(ControlBar::StatusBar));
+    EXPECT_TRUE(Frame().GetMenu().Find(ID_VIEW_STATUS_BAR)->checked);
+    EXPECT_EQ(Frame().GetPlacement(), placement);
+}
+
+TEST_F(DesktopTest, ADamagedOrShortPlacementIsHandled) {
+    platform::CIni ini;
+    ASSERT_TRUE(Start());  // makes the folder of the settings file
+    Exit();
+    ini.SetUserFile(platform::kIniFileName);
+    // Not hexadecimal: no bytes, the toolkit's placement stays.
+    ini.WriteString(platform::kIniSectionWindowState, platform::kIniKeyWindowPlacement, "2C 00");
+    ini.WriteString(platform::kIniSectionWindowState, platform::kIniKeyStatusBar, "no");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Frame().GetPlacement().normal, (platform::ui::Rect{26, 26, 1050, 794}));
+    EXPECT_FALSE(Frame().IsControlBarVisible(ControlBar::StatusBar));
+    Exit();
+    // Twelve bytes: the show command is read, the rest kept.
+    ini.WriteString(platform::kIniSectionWindowState, platform::kIniKeyWindowPlacement,
+                    "2C0000000000000003000000");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Frame().GetPlacement().showCommand, platform::ui::kShowMaximized);
+    EXPECT_EQ(Frame().GetPlacement().normal, (platform::ui::Rect{26, 26, 1050, 794}));
+}
+
+TEST_F(DesktopTest, ClosingTheDesignWindowAsksToSaveOnce) {
+    ASSERT_TRUE(Start());
+    NewDesign();
+    Doc()->SetModifiedFlag();
+    auto* child = Frame().Children()[0];
+    host.ClearMessages();
+    host.QueueAnswer(platform::MsgResult::Cancel);
+    child->Handler().OnClose();
+    EXPECT_NE(Doc(), nullptr);
+    host.QueueAnswer(platform::MsgResult::No);
+    child->Handler().OnClose();
+    EXPECT_EQ(Doc(), nullptr);
+    EXPECT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Frame().GetMenu().resourceId, IDR_MAINFRAME);
+    EXPECT_EQ(Frame().GetTitle(), "Kordel");
+}
+
+TEST_F(DesktopTest, WindowSplitMakesTwoByTwoPanesAndJoinsThemAgain) {
+    ASSERT_TRUE(Start());
+    NewDesign();
+    CChildFrame* child = app->ActiveFrame();
+    Choose(ID_WINDOW_SPLIT);
+    EXPECT_EQ(child->SplitRows(), 2);
+    EXPECT_EQ(child->SplitColumns(), 2);
+    EXPECT_EQ(Frame().Children()[0]->Views().size(), 4u);
+    EXPECT_EQ(Frame().Children()[0]->Rows(), 2);
+    Choose(ID_WINDOW_SPLIT);
+    EXPECT_EQ(child->SplitRows(), 1);
+    EXPECT_EQ(Frame().Children()[0]->Views().size(), 1u);
+}
+
+TEST_F(DesktopTest, TheWindowMenuArrangesTheChildWindows) {
+    ASSERT_TRUE(Start());
+    NewDesign();
+    Choose(ID_WINDOW_TILE_HORZ);
+    Choose(ID_WINDOW_CASCADE);
+    using platform::ui::ChildArrangement;
+    EXPECT_EQ(Frame().Arrangements(),
+              (std::vector<ChildArrangement>{ChildArrangement::TileHorizontal,
+                                             ChildArrangement::Cascade}));
+}
+
+TEST_F(DesktopTest, ExportResultsWritesTheReportWithItsPageHeaders) {
+    ASSERT_TRUE(Start());
+    NewDesign();
+    Doc()->m_saReportHeader = {"Header 1", "Header 2"};
+    Doc()->m_saReport = {"first", "---page break---", "second"};
+    const std::string path = temp / "results.txt";
+    host.QueueFileName(path);
+    Choose(ID_FILE_EXPORT_RESULTS);
+    std::ifstream in(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, FormatResultsExport(*Doc()));
+    EXPECT_EQ(text.substr(0, 20), "Header 1\r\nHeader 2\r\n");
+
+    // Cancelling the file dialog writes nothing.
+    std::filesystem::remove(path);
+    Choose(ID_FILE_EXPORT_RESULTS);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+}  // namespace
+}  // namespace kordel::test

@@ -1,0 +1,196 @@
+// The cairo device context: pixels drawn into pictures, text laid out alike at every
+// resolution, PNG files, and the pages of a PDF print job.
+#include "platform/draw/cairo_dc.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/draw/pdf_print.h"
+#include "platform/draw/render.h"
+#include "platform/ui/print.h"
+#include "tests/platform/platform_test_support.h"
+
+namespace platform::draw {
+namespace {
+
+using namespace platform::ui;
+
+bool IsDark(Colour c) {
+    return c.r < 100 && c.g < 100 && c.b < 100;
+}
+
+TEST(CairoDC, FillsAndOutlinesOnWholePixels) {
+    const Bitmap b = RenderBitmap({40, 30}, [](DC& dc) {
+        dc.SelectPen({PenStyle::Solid, 0, kBlack});
+        dc.SelectBrush({BrushStyle::Solid, Rgb(255, 0, 0)});
+        dc.Rectangle({10, 5, 30, 25});
+    });
+    ASSERT_TRUE(b.HasPixels());
+    EXPECT_EQ(b.At(0, 0), kWhite) << "outside";
+    EXPECT_EQ(b.At(10, 15), kBlack) << "the left edge is the first pixel inside";
+    EXPECT_EQ(b.At(29, 15), kBlack) << "the right edge is the last pixel inside";
+    EXPECT_EQ(b.At(30, 15), kWhite) << "the right coordinate lies outside";
+    EXPECT_EQ(b.At(20, 15), Rgb(255, 0, 0)) << "filled with the brush";
+}
+
+TEST(CairoDC, LoEnglishDrawsWithYUpFromTheOrigin) {
+    // 100 pixels per inch: logical (20, -10) is pixel (20, 10).
+    const Bitmap b = RenderBitmap(
+        {60, 60},
+        [](DC& dc) {
+            dc.SetMapMode(MapMode::LoEnglish);
+            dc.FillSolidRect({20, -10, 40, -30}, Rgb(0, 0, 255));
+        },
+        100.0);
+    EXPECT_EQ(b.At(25, 15), Rgb(0, 0, 255));
+    EXPECT_EQ(b.At(25, 5), kWhite);
+    EXPECT_EQ(b.At(25, 35), kWhite);
+}
+
+TEST(CairoDC, ClipKeepsDrawingInside) {
+    const Bitmap b = RenderBitmap({50, 50}, [](DC& dc) {
+        dc.IntersectClipRect({10, 10, 20, 20});
+        dc.FillSolidRect({0, 0, 50, 50}, kBlack);
+        dc.RemoveClip();
+        dc.FillSolidRect({40, 40, 50, 50}, kBlack);
+    });
+    EXPECT_EQ(b.At(15, 15), kBlack);
+    EXPECT_EQ(b.At(25, 25), kWhite) << "clipped away";
+    EXPECT_EQ(b.At(45, 45), kBlack) << "drawn after the clip was removed";
+}
+
+TEST(CairoDC, EvenOddPolygonsLeaveTheirHoles) {
+    // A square with a square inside, as one contour crossing itself: the inner part is a hole.
+    const Bitmap b = RenderBitmap({40, 40}, [](DC& dc) {
+        dc.SelectPen({PenStyle::Null, 0, kBlack});
+        dc.SelectBrush({BrushStyle::Solid, kBlack});
+        dc.Polygon({{0, 0},
+                    {40, 0},
+                    {40, 40},
+                    {0, 40},
+                    {0, 0},
+                    {10, 10},
+                    {30, 10},
+                    {30, 30},
+                    {10, 30},
+                    {10, 10}});
+    });
+    EXPECT_EQ(b.At(5, 5), kBlack);
+    EXPECT_EQ(b.At(20, 20), kWhite);
+}
+
+TEST(CairoDC, DrawsTextInTheLiberationFaces) {
+    const Bitmap b = RenderBitmap({120, 40}, [](DC& dc) {
+        dc.SelectFont({"Arial", -24, kFontWeightBold});
+        dc.TextOut({4, 4}, "Kordel");
+    });
+    int dark = 0;
+    for (int y = 0; y < b.height; ++y)
+        for (int x = 0; x < b.width; ++x) dark += IsDark(b.At(x, y)) ? 1 : 0;
+    EXPECT_GT(dark, 100) << "the text left its ink";
+    EXPECT_FALSE(IsDark(b.At(118, 38))) << "and nothing past its end";
+}
+
+TEST(CairoDC, MonospacedFacesHaveOnePitch) {
+    RenderBitmap({10, 10}, [](DC& dc) {
+        dc.SelectFont({"Lucida Console", -14});
+        EXPECT_EQ(dc.GetTextExtent("iiiiiiiiii").cx, dc.GetTextExtent("WWWWWWWWWW").cx);
+        dc.SelectFont({"Arial", -14});
+        EXPECT_LT(dc.GetTextExtent("iiiiiiiiii").cx, dc.GetTextExtent("WWWWWWWWWW").cx);
+    });
+}
+
+TEST(CairoDC, TextLaysOutAlikeOnScreenAndOnPaper) {
+    // With metric hinting off a line's width in logical units does not depend on the device.
+    const std::string line = "Kordel - Prestressed concrete bridge beam design, version 4.62";
+    int screen = 0;
+    int paper = 0;
+    RenderBitmap(
+        {10, 10},
+        [&](DC& dc) {
+            dc.SetMapMode(MapMode::LoEnglish);
+            dc.SelectFont({"Arial", -14});
+            screen = dc.GetTextExtent(line).cx;
+        },
+        96.0);
+    PdfPrintSurface pdf("/dev/null");
+    pdf.AttributeDC().SetMapMode(MapMode::LoEnglish);
+    pdf.AttributeDC().SelectFont({"Arial", -14});
+    paper = pdf.AttributeDC().GetTextExtent(line).cx;
+    EXPECT_GT(screen, 300) << "a line of some 60 characters";
+    EXPECT_NEAR(screen, paper, 1) << "screen " << screen << " against paper " << paper;
+}
+
+TEST(CairoDC, WritesPngFiles) {
+    platform_test::TempFolder folder;
+    const Bitmap b = RenderBitmap({8, 8}, [](DC& dc) { dc.FillSolidRect({0, 0, 4, 4}, kBlack); });
+    ASSERT_TRUE(WritePng(b, folder / "picture.png"));
+    std::ifstream in(folder / "picture.png", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 8u);
+    EXPECT_EQ(bytes.substr(1, 3), "PNG");
+    EXPECT_FALSE(WritePng(Bitmap{}, folder / "empty.png"));
+    EXPECT_FALSE(WritePng(b, folder / "no-such-folder/picture.png"));
+}
+
+/// Prints `pages` pages, each with its number, through the print loop.
+class NumberedPages : public Printable {
+  public:
+    explicit NumberedPages(int pages) : m_pages(pages) {}
+    bool OnPreparePrinting(PrintInfo& info) override {
+        info.SetMaxPage(m_pages);
+        return true;
+    }
+    void OnPrepareDC(DC& dc, PrintInfo*) override { dc.SetMapMode(MapMode::LoEnglish); }
+    void OnPrint(DC& dc, PrintInfo& info) override {
+        dc.SelectFont({"Arial", -14});
+        dc.TextOut({0, 0}, "Kordel p. " + std::to_string(info.curPage));
+        dc.Rectangle({1, -1, 735, -1015});
+    }
+
+  private:
+    int m_pages;
+};
+
+int CountPages(const std::string& pdf) {
+    int count = 0;
+    for (size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+         at = pdf.find("/Type /Page", at + 1)) {
+        if (pdf.compare(at, 12, "/Type /Pages") != 0) ++count;
+    }
+    return count;
+}
+
+TEST(PdfPrintSurface, PrintsTheChosenPagesIntoOnePdf) {
+    platform_test::TempFolder folder;
+    const std::string path = folder / "results.pdf";
+    NumberedPages doc(10);
+    PrintInfo info;
+    ASSERT_TRUE(doc.OnPreparePrinting(info));
+    info.fromPage = 2;
+    info.toPage = 3;
+    PdfPrintSurface surface(path);
+    // Letter paper less a quarter inch each side, at 600 dots per inch.
+    EXPECT_EQ(surface.PrintableArea(), (Rect{0, 0, 4800, 6300}));
+    EXPECT_EQ(RunPrintLoop(doc, surface, info), 2);
+
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+    EXPECT_EQ(CountPages(bytes), 2);
+}
+
+TEST(PdfPrintSurface, AFileThatCannotBeWrittenFailsTheJob) {
+    NumberedPages doc(1);
+    PrintInfo info;
+    doc.OnPreparePrinting(info);
+    PdfPrintSurface surface("/no-such-folder/results.pdf");
+    EXPECT_EQ(RunPrintLoop(doc, surface, info), -1);
+}
+
+}  // namespace
+}  // namespace platform::draw
