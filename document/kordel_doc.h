@@ -154,6 +154,17 @@ public:
     void ComputeHandlingEffects(double x, int firstGroup, int lastGroup, double xl, double d,
                                 double& M, double& V, double& V2, double& R4, double& R5) const;
 
+    // ---- Continuous-beam model --------------------------------------------------------------
+    /// Models the chain of m_nSpans spans as a plane frame (a node at every tenth point, the
+    /// composite section at mid-span, a pin at the left end, rollers at the other supports) and
+    /// loads it. `kind` kBeamStaticLoad: a uniform load `w` (klf, downward positive) on every
+    /// span, one solution left in the frame result tables. Any other kind: the moving loads of
+    /// m_recCurrentVehicle (`w` ignored), enveloped per span and tenth point into
+    /// m_aMovingLoadEnvelope and per support into m_aFrameSupportEnvelope. A chain it cannot
+    /// model (span count, a span length, the section or Ec, a load that is not a number) shows a
+    /// message and leaves every result 0 with m_bFrameSolveFailed set.
+    void AnalyzeContinuousBeam(int kind, double w);
+
     // ---- Analysis ---------------------------------------------------------------------------
     /// Analyses the design from end to end: every stage in its fixed order, then the reports.
     void RunAnalysis();

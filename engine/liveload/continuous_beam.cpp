@@ -1,0 +1,880 @@
+// The continuous-beam model: the chain of spans as a plane frame with a node at every tenth point
+// of every span, a uniform load on every span, and the moving loads of one vehicle enveloped at
+// the tenth points.
+//
+// The moving loads are superposed from unit solutions. A load on a member acts on the frame
+// through the equivalent nodal loads at the member's two nodes plus its fixed-end actions on that
+// member alone, so every tenth-point result of a placement is a weighted sum of the results for a
+// unit force or moment at each free node direction (one frame solution each), plus the fixed-end
+// actions of the loaded members. The sums equal a frame solution per placement to round-off and
+// cost a small fraction of one.
+#include "engine/liveload/continuous_beam.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "document/kordel_doc.h"
+#include "engine/liveload/frame_math.h"
+#include "platform/host.h"
+
+namespace kordel {
+
+// ---- Axle trains --------------------------------------------------------------------------------
+
+AxleTrain VehicleAxleTrain(const LiveLoadVehicle& vehicle, bool reversed) {
+    AxleTrain train;
+    train.count = std::clamp(vehicle.m_nAxleCount, 0, kMaxVehicleAxles);
+    const int n = train.count;
+    for (int i = 0; i < n; ++i) {
+        const int axle = reversed ? n - 1 - i : i;
+        train.weight[i] = vehicle.m_aAxles[axle].m_dWeight;
+    }
+    // Gap i joins axles i and i + 1 of the train; reversed, those are axles n - 2 - i and
+    // n - 1 - i of the vehicle, whose gap is stored with the first of them.
+    for (int i = 0; i + 1 < n; ++i) {
+        const VehicleAxle& row = vehicle.m_aAxles[reversed ? n - 2 - i : i];
+        train.gap[i] = row.m_dMinSpacing;
+        train.step[i] = (row.m_dMaxSpacing - row.m_dMinSpacing) / (kVehicleSpacingSteps - 1);
+    }
+    return train;
+}
+
+AxleTrain FixedAxleTrain(std::initializer_list<double> weights, std::initializer_list<double> gaps,
+                         std::initializer_list<double> steps) {
+    AxleTrain train;
+    for (double w : weights) {
+        if (train.count < kMaxVehicleAxles) train.weight[train.count++] = w;
+    }
+    int i = 0;
+    for (double g : gaps) {
+        if (i < kMaxVehicleAxles) train.gap[i++] = g;
+    }
+    i = 0;
+    for (double s : steps) {
+        if (i < kMaxVehicleAxles) train.step[i++] = s;
+    }
+    return train;
+}
+
+// AASHTO LRFD 6th ed. Art. 3.6.1.3.1 (90 percent of two design trucks)
+double TwoTruckFactor(bool increased, double Lmax) {
+    constexpr double kFactor = 0.90;
+    if (!increased || Lmax <= 100.0) return kFactor;
+    if (Lmax > 200.0) return 1.10;
+    return kFactor + 0.20 * (Lmax - 100.0) / 100.0;
+}
+
+namespace {
+
+// ---- Model constants ----------------------------------------------------------------------------
+
+/// The section of every member: section case 2 (girder, haunch, deck and overlay) at mid-span.
+constexpr int kMidspanStation = 50;
+constexpr double kSquareInchesPerSquareFoot = 144.0;
+constexpr double kInches4PerFoot4 = 20736.0;  // 12^4
+constexpr double kKsfPerKsi = 144.0;
+
+/// Distance of an axle from the node it is placed on, and of the concentrated lane load for shear
+/// from the node it stands next to: each node is passed on both sides.
+constexpr double kNodeOffset = 0.001;  // ft
+/// Loads this close beyond a bridge end stand on it (round-off of the axle positions).
+constexpr double kEndTolerance = 1e-9;  // ft
+
+/// Offsets of an axle train from the node its axle is placed on: right of it, then left of it.
+/// A load exactly on a node stands on the member that starts there and counts into the shear
+/// left of the node as well as right of it, so a train on the nodes never shows the shear just
+/// right of an axle; every train that is enveloped for shear takes both offsets.
+constexpr double kBesideNode[] = {kNodeOffset, -kNodeOffset};
+/// The trains for negative moment only stand on the nodes themselves.
+constexpr double kOnNode[] = {0.0};
+
+// ---- Code trains --------------------------------------------------------------------------------
+
+/// Two design trucks for negative moment, before the factor: 8, 32 and 32 kip at 14 ft each, the
+/// second truck 50, 75 and 100 ft behind the first (three spacing steps).
+/// AASHTO LRFD 6th ed. Art. 3.6.1.3.1
+constexpr int kTwoTruckSpacingSteps = 3;
+constexpr double kTwoTruckFirstGap = 50.0;  // ft
+constexpr double kTwoTruckGapStep = 25.0;   // ft
+
+/// Fatigue truck: one design truck with 30 ft between the 32-kip axles.
+/// AASHTO LRFD 6th ed. Art. 3.6.1.4.1
+AxleTrain FatigueTruck() {
+    return FixedAxleTrain({8.0, 32.0, 32.0}, {14.0, 30.0});
+}
+
+/// Lowboy for negative moment: four 25-kip axles at 4 ft, g and 4 ft, g = 26 to 40 ft in five
+/// steps of 3.5 ft. Caltrans Amendments to AASHTO LRFD, CA 3.6.1.3.1
+constexpr int kLowboySpacingSteps = 5;
+AxleTrain Lowboy() {
+    return FixedAxleTrain({25.0, 25.0, 25.0, 25.0}, {4.0, 26.0, 4.0}, {0.0, 3.5, 0.0});
+}
+
+/// Name of the LRFD design vehicle that takes the two-truck load for negative moment.
+constexpr const char* kTwoTruckVehicleName = "HL-93";
+
+constexpr const char* kResultsZeroed = " The continuous-beam results are set to 0.";
+
+// ---- Layout of one solution's tenth-point results -----------------------------------------------
+
+/// Where the tenth-point results of one solution sit in a result vector. Tenth point t of span p
+/// is point q = 11 (p - 1) + t. The shear is the one just right of the tenth point (tenth point
+/// 10: just left of it). Every moving load stands on a member, none on a node, so node
+/// equilibrium makes the shears on both sides of a node the same number; the placements pass each
+/// node on both sides. Two blocks, each padded to a multiple of kResultBlock values: the forces
+/// (moments, shears, reactions), then the displacements (deflections, rotations).
+struct ResultLayout {
+    explicit ResultLayout(int spanCount)
+        : spans(spanCount),
+          points(kSpanTenthPoints * spanCount),
+          supports(spanCount + 1),
+          forces(RoundUp(2 * points + supports)),
+          size(forces + RoundUp(2 * points)) {}
+
+    int spans;     ///< spans of the chain
+    int points;    ///< tenth points, 11 per span
+    int supports;  ///< supports, spans + 1
+    int forces;    ///< values of the force block, padded
+    int size;      ///< values of both blocks, padded
+
+    int Moment(int q) const { return q; }                      ///< kip-ft
+    int Shear(int q) const { return points + q; }              ///< kip
+    int Reaction(int k) const { return 2 * points + k - 1; }   ///< kip, support k >= 1
+    int Deflection(int q) const { return forces + q; }         ///< ft
+    int Rotation(int q) const { return forces + points + q; }  ///< radian
+
+    static constexpr int kResultBlock = 4;
+    static int RoundUp(int n) { return (n + kResultBlock - 1) / kResultBlock * kResultBlock; }
+};
+
+/// r[i] += c0 u0[i] + c1 u1[i] + c2 u2[i] + c3 u3[i] for i < count, a multiple of
+/// ResultLayout::kResultBlock; four at a time, so that the compiler pairs them.
+void AddRows(double* __restrict r, const double* __restrict u0, double c0,
+             const double* __restrict u1, double c1, const double* __restrict u2, double c2,
+             const double* __restrict u3, double c3, int count) {
+    for (int i = 0; i < count; i += ResultLayout::kResultBlock) {
+        r[i] += c0 * u0[i] + c1 * u1[i] + c2 * u2[i] + c3 * u3[i];
+        r[i + 1] += c0 * u0[i + 1] + c1 * u1[i + 1] + c2 * u2[i + 1] + c3 * u3[i + 1];
+        r[i + 2] += c0 * u0[i + 2] + c1 * u1[i + 2] + c2 * u2[i + 2] + c3 * u3[i + 2];
+        r[i + 3] += c0 * u0[i + 3] + c1 * u1[i + 3] + c2 * u2[i + 3] + c3 * u3[i + 3];
+    }
+}
+
+/// r[i] = c u[i] for i < count, a multiple of ResultLayout::kResultBlock.
+void ScaleRow(double* __restrict r, const double* __restrict u, double c, int count) {
+    for (int i = 0; i < count; i += ResultLayout::kResultBlock) {
+        r[i] = c * u[i];
+        r[i + 1] = c * u[i + 1];
+        r[i + 2] = c * u[i + 2];
+        r[i + 3] = c * u[i + 3];
+    }
+}
+
+/// r[i] += c u[i] for i < count, a multiple of ResultLayout::kResultBlock.
+void AddRow(double* __restrict r, const double* __restrict u, double c, int count) {
+    for (int i = 0; i < count; i += ResultLayout::kResultBlock) {
+        r[i] += c * u[i];
+        r[i + 1] += c * u[i + 1];
+        r[i + 2] += c * u[i + 2];
+        r[i + 3] += c * u[i + 3];
+    }
+}
+
+int PointIndex(int span, int tenth) {
+    return kSpanTenthPoints * (span - 1) + tenth;
+}
+
+/// The tenth-point results of the frame solution held in `d`: moment and shear from the start
+/// forces of the member that starts at the tenth point, at tenth point 10 from the end forces of
+/// the span's last member; deflection and rotation of the node; vertical reactions.
+void ReadSolution(const CKordelDoc& d, const ResultLayout& lay, double* r) {
+    for (int p = 1; p <= lay.spans; ++p) {
+        const int last = kFrameMembersPerSpan * p;  // last member of span p
+        for (int t = 0; t < kSpanTenthPoints; ++t) {
+            const int q = PointIndex(p, t);
+            const int node = kFrameMembersPerSpan * (p - 1) + t + 1;  // member `node` starts here
+            if (t < kFrameMembersPerSpan) {
+                r[lay.Moment(q)] = d.m_aFrameEndMoment[node][kAtStart];
+                r[lay.Shear(q)] = d.m_aFrameEndShear[node][kAtStart];
+            } else {
+                r[lay.Moment(q)] = -d.m_aFrameEndMoment[last][kAtEnd];
+                r[lay.Shear(q)] = -d.m_aFrameEndShear[last][kAtEnd];
+            }
+            r[lay.Deflection(q)] = d.m_aFrameDisplacement[node][kFrameDirY];
+            r[lay.Rotation(q)] = d.m_aFrameDisplacement[node][kFrameDirRotation];
+        }
+    }
+    for (int k = 1; k <= lay.supports; ++k) r[lay.Reaction(k)] = d.m_aFrameReaction[k][kReactionY];
+}
+
+// ---- The frame model ----------------------------------------------------------------------------
+
+/// Why the design's chain of spans cannot be modelled, or empty when it can.
+std::string ModelProblem(const CKordelDoc& d) {
+    char text[400];
+    if (d.m_nSpans < 1 || d.m_nSpans > kMaxSpans) {
+        std::snprintf(text, sizeof text,
+                      "The continuous-beam model takes 1 to %d spans; the design has %d.%s",
+                      kMaxSpans, d.m_nSpans, kResultsZeroed);
+        return text;
+    }
+    for (int p = 1; p <= d.m_nSpans; ++p) {
+        const double L = d.m_adSpanLength[p];  // ft
+        if (!std::isfinite(L) || L <= 0.0) {
+            std::snprintf(text, sizeof text,
+                          "Span %d has a length of %g ft; the continuous-beam model needs a "
+                          "positive length for every span.%s",
+                          p, L, kResultsZeroed);
+            return text;
+        }
+    }
+    const double A = d.m_adAreaAtStation[kMidspanStation][kSectionCaseOverlay];     // in2
+    const double I = d.m_adInertiaAtStation[kMidspanStation][kSectionCaseOverlay];  // in4
+    const double Ec = d.m_dBeamEc;                                                  // ksi
+    auto positive = [](double v) { return std::isfinite(v) && v > 0.0; };
+    if (!positive(A) || !positive(I) || !positive(Ec)) {
+        std::snprintf(text, sizeof text,
+                      "The continuous-beam model needs a positive area and moment of inertia of "
+                      "the composite section at mid-span and a positive girder modulus (A = %g "
+                      "in2, I = %g in4, Ec = %g ksi).%s",
+                      A, I, Ec, kResultsZeroed);
+        return text;
+    }
+    return {};
+}
+
+/// Why the moving loads of `v` cannot be analysed, or empty when they can.
+std::string VehicleProblem(const LiveLoadVehicle& v) {
+    char text[400];
+    if (v.m_nAxleCount < 0 || v.m_nAxleCount > kMaxVehicleAxles) {
+        std::snprintf(text, sizeof text,
+                      "The vehicle \"%s\" has %d axles; a vehicle has 0 to %d.%s",
+                      v.m_strName.c_str(), v.m_nAxleCount, kMaxVehicleAxles, kResultsZeroed);
+        return text;
+    }
+    bool finite = std::isfinite(v.m_dLaneLoad) && std::isfinite(v.m_dLaneMomentLoad) &&
+                  std::isfinite(v.m_dLaneShearLoad);
+    for (int i = 0; i < v.m_nAxleCount; ++i) {
+        const VehicleAxle& a = v.m_aAxles[i];
+        finite = finite && std::isfinite(a.m_dWeight) && std::isfinite(a.m_dMinSpacing) &&
+                 std::isfinite(a.m_dMaxSpacing);
+    }
+    if (v.m_bIncludeTandem != 0) {
+        finite = finite && std::isfinite(v.m_dTandemAxle1) && std::isfinite(v.m_dTandemAxle2) &&
+                 std::isfinite(v.m_dTandemSpacing);
+    }
+    if (!finite) {
+        std::snprintf(text, sizeof text,
+                      "The vehicle \"%s\" has a load or an axle spacing that is not a number.%s",
+                      v.m_strName.c_str(), kResultsZeroed);
+        return text;
+    }
+    return {};
+}
+
+/// The frame of the chain of spans: nodes at the tenth points of every span, members between
+/// them with the mid-span composite section, a pin under the first node and rollers under the
+/// last node of every span. No loads.
+void BuildFrameModel(CKordelDoc& d) {
+    const int spans = d.m_nSpans;
+    d.m_nFrameNodes = kFrameMembersPerSpan * spans + 1;
+    d.m_nFrameMembers = kFrameMembersPerSpan * spans;
+    d.m_nFrameSupports = spans + 1;
+    d.m_nFramePointLoads = 0;
+    d.m_nFrameMemberLoads = 0;
+
+    double start = 0.0;  // ft, left end of span p
+    for (int p = 1; p <= spans; ++p) {
+        const double L = d.m_adSpanLength[p];  // ft
+        for (int j = 1; j <= kFrameMembersPerSpan; ++j) {
+            const int n = kFrameMembersPerSpan * (p - 1) + j;
+            d.m_aFrameNode[n][kNodeX] = start + (j - 1) * L / kFrameMembersPerSpan;
+            d.m_aFrameNode[n][kNodeY] = 0.0;
+        }
+        start += L;
+    }
+    d.m_aFrameNode[d.m_nFrameNodes][kNodeX] = start;
+    d.m_aFrameNode[d.m_nFrameNodes][kNodeY] = 0.0;
+
+    const double A = d.m_adAreaAtStation[kMidspanStation][kSectionCaseOverlay] /
+                     kSquareInchesPerSquareFoot;  // ft2
+    const double I =
+        d.m_adInertiaAtStation[kMidspanStation][kSectionCaseOverlay] / kInches4PerFoot4;  // ft4
+    const double E = d.m_dBeamEc * kKsfPerKsi;                                            // ksf
+    for (int c = 1; c <= d.m_nFrameMembers; ++c) {
+        double* m = d.m_aFrameMember[c];
+        m[kMemberStartNode] = c;
+        m[kMemberEndNode] = c + 1;
+        m[kMemberArea] = A;
+        m[kMemberInertia] = I;
+        m[kMemberRelease] = kReleaseNone;
+        m[kMemberModulus] = E;
+    }
+    for (int k = 1; k <= d.m_nFrameSupports; ++k) {
+        d.m_aFrameSupport[k][kSupportNode] = kFrameMembersPerSpan * (k - 1) + 1;
+        d.m_aFrameSupport[k][kSupportRestraint] = k == 1 ? kRestraintXY : kRestraintY;
+    }
+}
+
+/// No model and no results: what the callers find when the beam cannot be analysed.
+void ClearFrameModel(CKordelDoc& d) {
+    d.m_nFrameNodes = d.m_nFrameMembers = d.m_nFrameSupports = 0;
+    d.m_nFramePointLoads = d.m_nFrameMemberLoads = 0;
+    std::memset(d.m_aFrameDisplacement, 0, sizeof d.m_aFrameDisplacement);
+    std::memset(d.m_aFrameEndAxial, 0, sizeof d.m_aFrameEndAxial);
+    std::memset(d.m_aFrameEndShear, 0, sizeof d.m_aFrameEndShear);
+    std::memset(d.m_aFrameEndMoment, 0, sizeof d.m_aFrameEndMoment);
+    std::memset(d.m_aFrameReaction, 0, sizeof d.m_aFrameReaction);
+    for (auto& support : d.m_aFrameSupport) {
+        support[kSupportReactionX] = 0.0;
+        support[kSupportReactionY] = 0.0;
+        support[kSupportReactionMoment] = 0.0;
+    }
+    d.m_bFrameSolveFailed = true;
+}
+
+// ---- Unit solutions -----------------------------------------------------------------------------
+
+/// The tenth-point results of the frame for a unit upward force on every node whose vertical
+/// direction is free and a unit counter-clockwise moment on every node, and the superposition of
+/// loads from them.
+class UnitSolutions {
+  public:
+    /// Solves the frame model held in `d` for every unit load; false when a solution fails.
+    /// Leaves the last unit load in the frame tables.
+    bool Build(CKordelDoc& d, const ResultLayout& lay) {
+        m_lay = lay;
+        m_nodes = d.m_nFrameNodes;
+        m_members = d.m_nFrameMembers;
+        m_x.assign(m_nodes + 1, 0.0);
+        for (int n = 1; n <= m_nodes; ++n) m_x[n] = d.m_aFrameNode[n][kNodeX];
+        m_supportAt.assign(m_nodes + 1, 0);
+        for (int k = 1; k <= d.m_nFrameSupports; ++k)
+            m_supportAt[static_cast<int>(d.m_aFrameSupport[k][kSupportNode])] = k;
+
+        // Row 0 is all zero and stands for a restrained direction.
+        m_forceRow.assign(m_nodes + 1, 0);
+        m_momentRow.assign(m_nodes + 1, 0);
+        int rows = 1;
+        for (int n = 1; n <= m_nodes; ++n) {
+            if (m_supportAt[n] == 0) m_forceRow[n] = rows++;
+            m_momentRow[n] = rows++;
+        }
+        m_rows.assign(static_cast<size_t>(rows) * lay.size, 0.0);
+
+        d.m_nFrameMemberLoads = 0;
+        d.m_nFramePointLoads = 1;
+        double* load = d.m_aFramePointLoad[1];
+        for (int n = 1; n <= m_nodes; ++n) {
+            for (int direction : {kFrameDirY, kFrameDirRotation}) {
+                const int row = direction == kFrameDirY ? m_forceRow[n] : m_momentRow[n];
+                if (row == 0) continue;
+                load[kPointLoadNode] = n;
+                load[kPointLoadDirection] = direction;
+                load[kPointLoadValue] = 1.0;
+                d.SolveFrame();
+                if (d.m_bFrameSolveFailed) return false;
+                ReadSolution(d, lay, Row(row));
+            }
+        }
+        m_length.assign(m_members + 1, 0.0);
+        for (int c = 1; c <= m_members; ++c) m_length[c] = d.m_aFrameMember[c][kMemberLength];
+        return true;
+    }
+
+    int Nodes() const { return m_nodes; }
+    int Members() const { return m_members; }
+    double NodeX(int n) const { return m_x[n]; }
+    double MemberLength(int c) const { return m_length[c]; }
+
+    /// Adds a vertical force `Fy` (kip, upward positive) on node `node`.
+    void AddNodalForce(int node, double Fy, double* r) const {
+        if (const int row = m_forceRow[node]) {
+            AddRow(r, Row(row), Fy, m_lay.size);
+        } else if (const int k = m_supportAt[node]) {
+            r[m_lay.Reaction(k)] -= Fy;  // the support takes it all
+        }
+    }
+
+    /// Adds the first `count` results of a load on member `c` with fixed-end actions `fea`
+    /// (FixedEndActions of the rigid member, forces along local y = global y): the equivalent
+    /// nodal loads through the unit solutions, and the fixed-end actions into the member's own
+    /// end forces and the reactions under its nodes. `count` is the force block or the size.
+    void AddMemberLoad(int c, const FixedEndActions& fea, double* r, int count) const {
+        AddRows(r, Row(m_forceRow[c]), -fea.Vs, Row(m_momentRow[c]), -fea.Ms,
+                Row(m_forceRow[c + 1]), -fea.Ve, Row(m_momentRow[c + 1]), -fea.Me, count);
+
+        const int p = (c - 1) / kFrameMembersPerSpan + 1;
+        const int t = (c - 1) % kFrameMembersPerSpan;
+        const int q = PointIndex(p, t);
+        r[m_lay.Moment(q)] -= fea.Ms;  // the start moment in beam sign is minus the ccw moment
+        r[m_lay.Shear(q)] += fea.Vs;
+        if (t == kFrameMembersPerSpan - 1) {  // the span's last member gives tenth point 10
+            r[m_lay.Moment(q + 1)] += fea.Me;
+            r[m_lay.Shear(q + 1)] -= fea.Ve;
+        }
+        if (const int k = m_supportAt[c]) r[m_lay.Reaction(k)] += fea.Vs;
+        if (const int k = m_supportAt[c + 1]) r[m_lay.Reaction(k)] += fea.Ve;
+    }
+
+    /// Adds a uniform load `w` (klf, downward positive) over member `c`.
+    void AddUniformLoad(int c, double w, double* r, int count) const {
+        AddMemberLoad(c, UniformLoadFixedEndActions(-w, m_length[c]), r, count);
+    }
+
+    /// Adds a concentrated load `P` (kip, downward positive) at `x` ft from the left end of the
+    /// chain, 0 <= x <= the total length: on the member that starts at the last node at or left
+    /// of x, or at the end of the last member.
+    void AddPointLoad(double x, double P, double* r, int count) const {
+        int c;
+        if (x >= m_x[m_nodes]) {
+            c = m_members;
+        } else {
+            const auto it = std::upper_bound(m_x.begin() + 1, m_x.begin() + m_nodes + 1, x);
+            c = std::max(static_cast<int>(it - m_x.begin()) - 1, 1);
+        }
+        const double a = std::clamp(x - m_x[c], 0.0, m_length[c]);  // ft
+        AddMemberLoad(c, ConcentratedLoadFixedEndActions(-P, a, m_length[c]), r, count);
+    }
+
+  private:
+    double* Row(int row) { return m_rows.data() + static_cast<size_t>(row) * m_lay.size; }
+    const double* Row(int row) const {
+        return m_rows.data() + static_cast<size_t>(row) * m_lay.size;
+    }
+
+    ResultLayout m_lay{1};
+    int m_nodes = 0;
+    int m_members = 0;
+    std::vector<double> m_x;       ///< node x, ft [node]
+    std::vector<double> m_length;  ///< member length, ft [member]
+    std::vector<int> m_supportAt;  ///< support number under the node, 0 for none [node]
+    std::vector<int> m_forceRow;   ///< row of the unit vertical force, 0 restrained [node]
+    std::vector<int> m_momentRow;  ///< row of the unit moment [node]
+    std::vector<double> m_rows;    ///< [row][ResultLayout index]
+};
+
+// ---- Envelopes ----------------------------------------------------------------------------------
+
+/// One load case of the moving-load envelopes over all tenth points, with its reaction extremes.
+struct CaseEnvelope {
+    explicit CaseEnvelope(const ResultLayout& lay) {
+        for (auto& t : table) t.assign(lay.points, 0.0);
+        reactionMax.assign(lay.supports + 1, 0.0);
+        reactionMin.assign(lay.supports + 1, 0.0);
+    }
+    std::array<std::vector<double>, kMovingLoadTables> table;  ///< [MovingLoadTable][point]
+    std::vector<double> reactionMax;                           ///< kip [support]
+    std::vector<double> reactionMin;                           ///< kip [support]
+};
+
+/// What a train updates: all tables or only the minimum moment with its shear, and the
+/// reactions of every support or of the interior supports only.
+struct TrainScope {
+    bool negativeMomentOnly = false;
+    bool interiorSupportsOnly = false;
+};
+
+/// Keeps the extreme of `value` in `extreme` and, whenever it changes, `concurrent` in
+/// `atExtreme`, for the `count` tenth points; `Beyond(a, b)` is true when a lies beyond b.
+template <class Beyond>
+void KeepExtreme(const double* value, const double* concurrent, double* extreme, double* atExtreme,
+                 int count, Beyond beyond) {
+    for (int q = 0; q < count; ++q) {
+        const bool beyondIt = beyond(value[q], extreme[q]);
+        extreme[q] = beyondIt ? value[q] : extreme[q];
+        atExtreme[q] = beyondIt ? concurrent[q] : atExtreme[q];
+    }
+}
+
+/// Updates `env` with the results `r` of one placement of a train.
+void UpdateTrainEnvelope(const double* r, const ResultLayout& lay, const TrainScope& scope,
+                         CaseEnvelope& env) {
+    auto& T = env.table;
+    const int points = lay.points;
+    const double* M = r + lay.Moment(0);  // kip-ft
+    const double* V = r + lay.Shear(0);   // kip
+    const auto below = [](double a, double b) { return a < b; };
+    const auto above = [](double a, double b) { return a > b; };
+    KeepExtreme(M, V, T[kEnvMinMoment].data(), T[kEnvShearAtMinMoment].data(), points, below);
+    if (!scope.negativeMomentOnly) {
+        KeepExtreme(M, V, T[kEnvMaxMoment].data(), T[kEnvShearAtMaxMoment].data(), points, above);
+        KeepExtreme(V, M, T[kEnvMaxShear].data(), T[kEnvMomentAtMaxShear].data(), points, above);
+        KeepExtreme(V, M, T[kEnvMinShear].data(), T[kEnvMomentAtMinShear].data(), points, below);
+        const double* D = r + lay.Deflection(0);  // ft
+        const double* R = r + lay.Rotation(0);    // radian
+        double* maxD = T[kEnvMaxDeflection].data();
+        double* minD = T[kEnvMinDeflection].data();
+        double* maxR = T[kEnvMaxRotation].data();
+        double* minR = T[kEnvMinRotation].data();
+        for (int q = 0; q < points; ++q) {
+            maxD[q] = std::max(maxD[q], D[q]);
+            minD[q] = std::min(minD[q], D[q]);
+            maxR[q] = std::max(maxR[q], R[q]);
+            minR[q] = std::min(minR[q], R[q]);
+        }
+    }
+    const int first = scope.interiorSupportsOnly ? 2 : 1;
+    const int last = scope.interiorSupportsOnly ? lay.supports - 1 : lay.supports;
+    for (int k = first; k <= last; ++k) {
+        const double R = r[lay.Reaction(k)];  // kip
+        env.reactionMax[k] = std::max(env.reactionMax[k], R);
+        env.reactionMin[k] = std::min(env.reactionMin[k], R);
+    }
+}
+
+/// Places `train` with each of its axles in turn on every node, `offset` ft from it, for every
+/// offset and for `spacingSteps` spacings (after all offsets of a spacing every gap grows by its
+/// step), and updates `env` with every placement. Axles off the bridge are left out.
+void PlaceTrain(const UnitSolutions& units, const ResultLayout& lay, const AxleTrain& train,
+                int spacingSteps, std::span<const double> offsets, const TrainScope& scope,
+                CaseEnvelope& env, std::vector<double>& r) {
+    const int count = scope.negativeMomentOnly ? lay.forces : lay.size;
+    const double length = units.NodeX(units.Nodes());  // ft
+    auto onBridge = [length](double x) {
+        return x >= -kEndTolerance && x <= length + kEndTolerance;
+    };
+    // Results of a unit load at the node (plus offset): the axle placed there, whichever it is.
+    std::vector<double> atNode(count);
+    double gap[kMaxVehicleAxles];
+    std::copy(train.gap, train.gap + kMaxVehicleAxles, gap);
+    double behind[kMaxVehicleAxles];  // ft, distance of axle g behind axle 0
+    for (int j = 0; j < spacingSteps; ++j) {
+        behind[0] = 0.0;
+        for (int g = 1; g < train.count; ++g) behind[g] = behind[g - 1] + gap[g - 1];
+        for (double offset : offsets) {
+            for (int n = 1; n <= units.Nodes(); ++n) {
+                const double xn = units.NodeX(n) + offset;  // ft
+                const bool nodeLoaded = onBridge(xn);
+                if (nodeLoaded) {
+                    std::fill(atNode.begin(), atNode.end(), 0.0);
+                    units.AddPointLoad(std::clamp(xn, 0.0, length), 1.0, atNode.data(), count);
+                }
+                for (int f = 0; f < train.count; ++f) {
+                    if (nodeLoaded) {
+                        ScaleRow(r.data(), atNode.data(), train.weight[f], count);
+                    } else {
+                        std::fill(r.begin(), r.begin() + count, 0.0);
+                    }
+                    for (int g = 0; g < train.count; ++g) {
+                        if (g == f || train.weight[g] == 0.0) continue;
+                        const double x = xn + (behind[f] - behind[g]);  // ft
+                        if (!onBridge(x)) continue;
+                        units.AddPointLoad(std::clamp(x, 0.0, length), train.weight[g], r.data(),
+                                           count);
+                    }
+                    UpdateTrainEnvelope(r.data(), lay, scope, env);
+                }
+            }
+        }
+        for (int g = 0; g + 1 < train.count; ++g) gap[g] += train.step[g];
+    }
+}
+
+/// Lane load, first part: the uniform lane load `w` (klf) on each member alone, every result added
+/// to the table of its sign: the lane load covers the parts of each influence line of one sign.
+void AddUniformLaneLoad(const UnitSolutions& units, const ResultLayout& lay, double w,
+                        CaseEnvelope& env, std::vector<double>& r) {
+    auto& T = env.table;
+    for (int c = 1; c <= units.Members(); ++c) {
+        std::fill(r.begin(), r.end(), 0.0);
+        units.AddUniformLoad(c, w, r.data(), lay.size);
+        for (int q = 0; q < lay.points; ++q) {
+            const double M = r[lay.Moment(q)];
+            const double V = r[lay.Shear(q)];
+            if (M > 0.0) {
+                T[kEnvMaxMoment][q] += M;
+                T[kEnvShearAtMaxMoment][q] += V;
+            } else {
+                T[kEnvMinMoment][q] += M;
+                T[kEnvShearAtMinMoment][q] += V;
+            }
+            if (V > 0.0) {
+                T[kEnvMaxShear][q] += V;
+                T[kEnvMomentAtMaxShear][q] += M;
+            } else {
+                T[kEnvMinShear][q] += V;
+                T[kEnvMomentAtMinShear][q] += M;
+            }
+            const double D = r[lay.Deflection(q)];
+            const double R = r[lay.Rotation(q)];
+            T[D > 0.0 ? kEnvMaxDeflection : kEnvMinDeflection][q] += D;
+            T[R > 0.0 ? kEnvMaxRotation : kEnvMinRotation][q] += R;
+        }
+        for (int k = 1; k <= lay.supports; ++k) {
+            const double R = r[lay.Reaction(k)];
+            (R > 0.0 ? env.reactionMax : env.reactionMin)[k] += R;
+        }
+    }
+}
+
+/// Lane load, second part: the concentrated lane load for moment `P` (kip) on every node, the
+/// extremes of moment (with the shear there), deflection and rotation added to the case. Under the
+/// Standard Specifications a second equal load in another span may deepen the negative moment.
+/// AASHTO Standard Specifications 17th ed. Art. 3.11.3
+void AddLaneMomentLoad(const UnitSolutions& units, const ResultLayout& lay, double P,
+                       bool secondLoad, CaseEnvelope& env, std::vector<double>& r) {
+    const int points = lay.points;
+    std::vector<double> maxM(points, 0.0), minM(points, 0.0), shearAtMax(points, 0.0),
+        shearAtMin(points, 0.0), maxD(points, 0.0), minD(points, 0.0), maxR(points, 0.0),
+        minR(points, 0.0);
+    // Moments of the load on each node, for the second load: [node][point].
+    std::vector<double> single(static_cast<size_t>(units.Nodes() + 1) * points, 0.0);
+    for (int n = 1; n <= units.Nodes(); ++n) {
+        std::fill(r.begin(), r.end(), 0.0);
+        units.AddNodalForce(n, -P, r.data());
+        for (int q = 0; q < points; ++q) {
+            const double M = r[lay.Moment(q)];
+            const double V = r[lay.Shear(q)];
+            if (M > 0.0) {
+                if (M > maxM[q]) {
+                    maxM[q] = M;
+                    shearAtMax[q] = V;
+                }
+            } else if (M < minM[q]) {
+                minM[q] = M;
+                shearAtMin[q] = V;
+            }
+            maxD[q] = std::max(maxD[q], r[lay.Deflection(q)]);
+            minD[q] = std::min(minD[q], r[lay.Deflection(q)]);
+            maxR[q] = std::max(maxR[q], r[lay.Rotation(q)]);
+            minR[q] = std::min(minR[q], r[lay.Rotation(q)]);
+            single[static_cast<size_t>(n) * points + q] = M;
+        }
+    }
+
+    // Two loads on nodes n, n' of different spans (the span of node n is (n - 1) div 10 + 1, the
+    // last node not included) give the sum of their single moments; the smallest such sum is the
+    // sum of the two smallest per-span minima.
+    if (secondLoad && lay.spans >= 2) {
+        std::vector<double> spanMin(lay.spans + 1);
+        for (int q = 0; q < points; ++q) {
+            std::fill(spanMin.begin(), spanMin.end(), std::numeric_limits<double>::infinity());
+            for (int n = 1; n < units.Nodes(); ++n) {
+                const int s = (n - 1) / kFrameMembersPerSpan + 1;
+                spanMin[s] = std::min(spanMin[s], single[static_cast<size_t>(n) * points + q]);
+            }
+            std::sort(spanMin.begin() + 1, spanMin.end());
+            const double pair = spanMin[1] + spanMin[2];
+            if (pair < minM[q]) minM[q] = pair;
+        }
+    }
+
+    auto& T = env.table;
+    for (int q = 0; q < points; ++q) {
+        T[kEnvMaxMoment][q] += maxM[q];
+        T[kEnvMinMoment][q] += minM[q];
+        T[kEnvShearAtMaxMoment][q] += shearAtMax[q];
+        T[kEnvShearAtMinMoment][q] += shearAtMin[q];
+        T[kEnvMaxDeflection][q] += maxD[q];
+        T[kEnvMinDeflection][q] += minD[q];
+        T[kEnvMaxRotation][q] += maxR[q];
+        T[kEnvMinRotation][q] += minR[q];
+    }
+}
+
+/// Lane load, third part: the concentrated lane load for shear `P` (kip) just right of the start
+/// and just left of the end of every member, the shear extremes (with the moment there) and the
+/// reaction extremes added to the case. Both positions lie on the member: one 0.001 ft left of
+/// its start node would stand off the bridge on the first member, on a cantilever that is not
+/// there, and give the end support more than the whole load.
+void AddLaneShearLoad(const UnitSolutions& units, const ResultLayout& lay, double P,
+                      CaseEnvelope& env, std::vector<double>& r) {
+    const int points = lay.points;
+    std::vector<double> maxV(points, 0.0), minV(points, 0.0), momentAtMax(points, 0.0),
+        momentAtMin(points, 0.0), maxR(lay.supports + 1, 0.0), minR(lay.supports + 1, 0.0);
+    const int count = lay.forces;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int c = 1; c <= units.Members(); ++c) {
+            const double L = units.MemberLength(c);                      // ft
+            const double a = pass == 0 ? kNodeOffset : L - kNodeOffset;  // ft
+            std::fill(r.begin(), r.begin() + count, 0.0);
+            units.AddMemberLoad(c, ConcentratedLoadFixedEndActions(-P, a, L), r.data(), count);
+            for (int q = 0; q < points; ++q) {
+                const double V = r[lay.Shear(q)];
+                const double M = r[lay.Moment(q)];
+                if (V > maxV[q]) {
+                    maxV[q] = V;
+                    momentAtMax[q] = M;
+                }
+                if (V < minV[q]) {
+                    minV[q] = V;
+                    momentAtMin[q] = M;
+                }
+            }
+            for (int k = 1; k <= lay.supports; ++k) {
+                maxR[k] = std::max(maxR[k], r[lay.Reaction(k)]);
+                minR[k] = std::min(minR[k], r[lay.Reaction(k)]);
+            }
+        }
+    }
+    auto& T = env.table;
+    for (int q = 0; q < points; ++q) {
+        T[kEnvMaxShear][q] += maxV[q];
+        T[kEnvMomentAtMaxShear][q] += momentAtMax[q];
+        T[kEnvMinShear][q] += minV[q];
+        T[kEnvMomentAtMinShear][q] += momentAtMin[q];
+    }
+    for (int k = 1; k <= lay.supports; ++k) {
+        env.reactionMax[k] += maxR[k];
+        env.reactionMin[k] += minR[k];
+    }
+}
+
+/// Writes one case into the moving-load envelopes and the support envelope of the document.
+void StoreCase(CKordelDoc& d, const ResultLayout& lay, const CaseEnvelope& env,
+               MovingLoadCase loadCase) {
+    for (int table = 0; table < kMovingLoadTables; ++table) {
+        for (int p = 1; p <= lay.spans; ++p) {
+            for (int t = 0; t < kSpanTenthPoints; ++t) {
+                d.m_aMovingLoadEnvelope[table][p][t][loadCase][kMovingLoadValue] =
+                    env.table[table][PointIndex(p, t)];
+            }
+        }
+    }
+    for (int k = 1; k <= lay.supports; ++k) {
+        d.m_aFrameSupportEnvelope[k][kReactionBoundMax][loadCase] = env.reactionMax[k];
+        d.m_aFrameSupportEnvelope[k][kReactionBoundMin][loadCase] = env.reactionMin[k];
+    }
+}
+
+}  // namespace
+
+// ---- The analysis -------------------------------------------------------------------------------
+
+void CKordelDoc::AnalyzeContinuousBeam(int kind, double w) {
+    if (kind == kBeamStaticLoad) {
+        std::string problem = ModelProblem(*this);
+        if (problem.empty() && !std::isfinite(w)) {
+            problem = std::string("The uniform load on the continuous beam is not a number.") +
+                      kResultsZeroed;
+        }
+        if (!problem.empty()) {
+            platform::ShowMessage(problem);
+            ClearFrameModel(*this);
+            return;
+        }
+        BuildFrameModel(*this);
+        m_nFrameMemberLoads = m_nFrameMembers;
+        for (int c = 1; c <= m_nFrameMembers; ++c) {
+            double* load = m_aFrameMemberLoad[c];
+            load[kMemberLoadStartNode] = c;
+            load[kMemberLoadEndNode] = c + 1;
+            load[kMemberLoadType] = kMemberLoadUniform;
+            load[kMemberLoadValue] = -w;  // klf, local y is up
+            load[kMemberLoadDistance] = 0.0;
+        }
+        SolveFrame();
+        if (m_bFrameSolveFailed) {
+            platform::ShowMessage(std::string("The continuous-beam model could not be solved.") +
+                                  kResultsZeroed);
+        }
+        return;
+    }
+
+    std::memset(m_aMovingLoadEnvelope, 0, sizeof m_aMovingLoadEnvelope);
+    std::memset(m_aFrameSupportEnvelope, 0, sizeof m_aFrameSupportEnvelope);
+    m_nProgressStep = 2;
+    ShowProgress();
+
+    const LiveLoadVehicle& vehicle = m_recCurrentVehicle;
+    std::string problem = ModelProblem(*this);
+    if (problem.empty()) problem = VehicleProblem(vehicle);
+    if (!problem.empty()) {
+        platform::ShowMessage(problem);
+        ClearFrameModel(*this);
+        return;
+    }
+    BuildFrameModel(*this);
+    const ResultLayout lay(m_nSpans);
+    UnitSolutions units;
+    if (!units.Build(*this, lay)) {
+        platform::ShowMessage(std::string("The continuous-beam model could not be solved.") +
+                              kResultsZeroed);
+        ClearFrameModel(*this);
+        return;
+    }
+    std::vector<double> r(lay.size);
+    double Lmax = 0.0;  // ft
+    for (int p = 1; p <= m_nSpans; ++p) Lmax = std::max(Lmax, m_adSpanLength[p]);
+    const bool lrfd = IsLrfd(m_nSpecification);
+
+    // Lane load: the uniform load, the concentrated load for moment and the one for shear.
+    // AASHTO LRFD 6th ed. Art. 3.6.1.2.4; AASHTO Standard Specifications 17th ed. Art. 3.7.1
+    {
+        CaseEnvelope lane(lay);
+        if (vehicle.m_dLaneLoad != 0.0)
+            AddUniformLaneLoad(units, lay, vehicle.m_dLaneLoad, lane, r);
+        if (vehicle.m_dLaneMomentLoad != 0.0)
+            AddLaneMomentLoad(units, lay, vehicle.m_dLaneMomentLoad, !lrfd, lane, r);
+        if (vehicle.m_dLaneShearLoad != 0.0)
+            AddLaneShearLoad(units, lay, vehicle.m_dLaneShearLoad, lane, r);
+        StoreCase(*this, lay, lane, kMovingLane);
+    }
+    m_nProgressStep = 3;
+    ShowProgress();
+
+    // The vehicle's axles, both ways round, at the minimum, middle and maximum spacings.
+    // AASHTO LRFD 6th ed. Art. 3.6.1.2.2; AASHTO Standard Specifications 17th ed. Art. 3.7.4
+    if (vehicle.m_nAxleCount != 0) {
+        CaseEnvelope truck(lay);
+        for (bool reversed : {false, true}) {
+            PlaceTrain(units, lay, VehicleAxleTrain(vehicle, reversed), kVehicleSpacingSteps,
+                       kBesideNode, {}, truck, r);
+        }
+        StoreCase(*this, lay, truck, kMovingTruck);
+    }
+    m_nProgressStep = 4;
+    ShowProgress();
+
+    // Two design trucks for negative moment, on a continuous chain under LRFD.
+    if (lrfd && vehicle.m_strName == kTwoTruckVehicleName && m_bContinuous == 1) {
+        const double f = TwoTruckFactor(m_bIncreasedDoubleTruck == 1, Lmax);
+        const AxleTrain trucks = FixedAxleTrain(
+            {8.0 * f, 32.0 * f, 32.0 * f, 8.0 * f, 32.0 * f, 32.0 * f},
+            {14.0, 14.0, kTwoTruckFirstGap, 14.0, 14.0}, {0.0, 0.0, kTwoTruckGapStep, 0.0, 0.0});
+        CaseEnvelope two(lay);
+        PlaceTrain(units, lay, trucks, kTwoTruckSpacingSteps, kOnNode,
+                   {.negativeMomentOnly = true, .interiorSupportsOnly = true}, two, r);
+        StoreCase(*this, lay, two, kMovingTwoTrucks);
+    }
+    m_nProgressStep = 4;
+    ShowProgress();
+
+    if (lrfd && m_bFatigueTruckPending == 1) {
+        CaseEnvelope fatigue(lay);
+        PlaceTrain(units, lay, FatigueTruck(), 1, kBesideNode, {.interiorSupportsOnly = true},
+                   fatigue, r);
+        StoreCase(*this, lay, fatigue, kMovingFatigue);
+    }
+    m_nProgressStep = 5;
+    ShowProgress();
+
+    // AASHTO LRFD 6th ed. Art. 3.6.1.2.3
+    if (vehicle.m_bIncludeTandem != 0) {
+        CaseEnvelope tandem(lay);
+        PlaceTrain(units, lay,
+                   FixedAxleTrain({vehicle.m_dTandemAxle1, vehicle.m_dTandemAxle2},
+                                  {vehicle.m_dTandemSpacing}),
+                   1, kBesideNode, {}, tandem, r);
+        StoreCase(*this, lay, tandem, kMovingTandem);
+
+        if (m_bCheckLowboy != 0) {
+            m_nProgressStep = 4;
+            ShowProgress();
+            CaseEnvelope lowboy(lay);
+            PlaceTrain(units, lay, Lowboy(), kLowboySpacingSteps, kOnNode,
+                       {.negativeMomentOnly = true, .interiorSupportsOnly = true}, lowboy, r);
+            StoreCase(*this, lay, lowboy, kMovingLowboy);
+        }
+    }
+}
+
+}  // namespace kordel
