@@ -4,7 +4,6 @@
 // load-only steps (the rewrites of a few members, the defaults of a missing gate) stand in the
 // walk where a load applies them.
 #include "document/design_file.h"
-#include "document/default_factors.h"
 
 #include <cmath>
 #include <cstdio>
@@ -13,7 +12,10 @@
 #include <utility>
 
 #include "app/main_frame_state.h"
+#include "document/default_factors.h"
 #include "document/kordel_doc.h"
+#include "document/older_design_files.h"
+#include "document/stored_design.h"
 #include "platform/archive.h"
 
 namespace kordel {
@@ -25,14 +27,8 @@ using platform::ArchiveError;
 
 namespace {
 
-// Values the load steps give or test.
-constexpr double kSelfWeightMultiplierDefault = 1.0;  ///< replaces a stored 0
-/// Ec unit weights that older versions stored as a code; a load reads them as 0.15 kcf.
-constexpr double kEcUnitWeightCode1 = 20.0;
-constexpr double kEcUnitWeightCode2 = 24.0;
-constexpr double kEcUnitWeightDefault = 0.15;          ///< kcf
-constexpr double kSplittingSteelStressDefault = 20.0;  ///< ksi, not in the file
-constexpr double kRebarEsDefault = 29000.0;            ///< ksi, whatever the file holds
+// Values the load steps give or test (and those of stored_design.h, which the older layouts
+// share).
 constexpr double kRestrainingMomentFactorDefault = 0.5;
 
 /// Files before 3.02 mark a force entry with this number in the elevation of the last template
@@ -51,13 +47,6 @@ constexpr double kDebondLimitsCaltrans[2] = {33.0, 50.0};
 constexpr int kEditionStandardSpecs = 0;
 constexpr int kEditionLrfd5th = 1;
 constexpr int kEditionCount = 5;
-
-/// Entries of m_adCamberSummary the file leaves out: the post-tensioning camber, 3 to 5.
-constexpr int kCamberSummaryFirstUnstored = 3;
-constexpr int kCamberSummaryLastUnstored = 5;
-
-/// Stirrup zones in the part of the table every file holds; the rest sit behind a gate.
-constexpr int kStirrupZonesBase = 11;
 
 enum class Direction { Store, Load, Describe };
 
@@ -313,22 +302,6 @@ void WalkRatingVehicle(LayoutWalker& w, VehicleRecord& v) {
 }
 
 // ---- Load steps ---------------------------------------------------------------------------------
-
-/// Files before 3.02 keep a force entry of the pretensioning in the strand template: a last row
-/// whose elevation truncates to 999 holds the jacking force in its position count, and the two
-/// centroids stand in the draped-strand elevation of row 0 of the end and drape-point patterns.
-void DerivePretensionForce(const SectionModel& section, PrestressModel& p) {
-    const double* lastRow = section.m_adStrandTemplate[kForceEntryRow];
-    if (std::trunc(lastRow[kTemplateElevation]) == kForceEntryMarker) {
-        p.m_nPretensionEntryMode = kEntryPrestressForce;
-        p.m_dPForceJacking = lastRow[kTemplatePositions];
-        p.m_dPForceCgEnd = p.m_aEndRows[0][kRowDrapedElevation];
-        p.m_dPForceCgMid = p.m_aDrapeRows[0][kRowDrapedElevation];
-    } else {
-        p.m_nPretensionEntryMode = kEntryStrandPattern;
-        p.m_dPForceJacking = 0;
-    }
-}
 
 /// The debonding limits that follow the agency (files from 3.1 on).
 void ApplyAgencyDebondLimits(int agency, PrestressModel& p) {
@@ -806,49 +779,6 @@ void WalkDesign(LayoutWalker& w, Design& d) {
     }
 }
 
-/// What a load reads into: the members the file carries, copied from the document first (so
-/// that a file without a gate leaves its members as they were) and put back into the document
-/// only when the whole file has been read and checked.
-struct StoredDesign : ProjectModel,
-                      SectionModel,
-                      MaterialsModel,
-                      LoadsModel,
-                      PrestressModel,
-                      OptionsModel,
-                      StoredResults {
-    explicit StoredDesign(const CKordelDoc& doc)
-        : ProjectModel(doc),
-          SectionModel(doc),
-          MaterialsModel(doc),
-          LoadsModel(doc),
-          PrestressModel(doc),
-          OptionsModel(doc),
-          StoredResults(doc),
-          m_dPointImpact(doc.m_dPointImpact),
-          m_dVehicle1Impact(doc.m_dVehicle1Impact),
-          m_dVehicle2Impact(doc.m_dVehicle2Impact) {}
-
-    /// Puts the design into `doc`; moves only, so it cannot fail half way.
-    void MoveInto(CKordelDoc& doc) {
-        static_cast<ProjectModel&>(doc) = std::move(static_cast<ProjectModel&>(*this));
-        static_cast<SectionModel&>(doc) = std::move(static_cast<SectionModel&>(*this));
-        static_cast<MaterialsModel&>(doc) = std::move(static_cast<MaterialsModel&>(*this));
-        static_cast<LoadsModel&>(doc) = std::move(static_cast<LoadsModel&>(*this));
-        static_cast<PrestressModel&>(doc) = std::move(static_cast<PrestressModel&>(*this));
-        static_cast<OptionsModel&>(doc) = std::move(static_cast<OptionsModel&>(*this));
-        static_cast<StoredResults&>(doc) = static_cast<const StoredResults&>(*this);
-        doc.m_dPointImpact = m_dPointImpact;
-        doc.m_dVehicle1Impact = m_dVehicle1Impact;
-        doc.m_dVehicle2Impact = m_dVehicle2Impact;
-    }
-
-    // The dynamic load allowances the file carries; the document keeps them with the live-load
-    // results.
-    double m_dPointImpact;
-    double m_dVehicle1Impact;
-    double m_dVehicle2Impact;
-};
-
 /// The version of a file being written: a version from 3.0 on.
 int RequireWritableVersion(std::string_view versionText) {
     const std::optional<int> version = ParseVersion(versionText);
@@ -859,13 +789,27 @@ int RequireWritableVersion(std::string_view versionText) {
     return *version;
 }
 
-/// Files without the signature and files before 3.0 have older layouts of their own, which this
-/// program does not read: they are refused like a damaged file.
-[[noreturn]] void RefuseOlderLayout(const std::string& why) {
-    throw ArchiveError("not a design file of version 3.0 or later: " + why);
+}  // namespace
+
+void DerivePretensionForce(const SectionModel& section, PrestressModel& p) {
+    const double* lastRow = section.m_adStrandTemplate[kForceEntryRow];
+    if (std::trunc(lastRow[kTemplateElevation]) == kForceEntryMarker) {
+        p.m_nPretensionEntryMode = kEntryPrestressForce;
+        p.m_dPForceJacking = lastRow[kTemplatePositions];
+        p.m_dPForceCgEnd = p.m_aEndRows[0][kRowDrapedElevation];
+        p.m_dPForceCgMid = p.m_aDrapeRows[0][kRowDrapedElevation];
+    } else {
+        p.m_nPretensionEntryMode = kEntryStrandPattern;
+        p.m_dPForceJacking = 0;
+    }
 }
 
-}  // namespace
+void RequireStorable(StoredDesign& design) {
+    // The save's own walk, into bytes that are thrown away: it refuses what a save would.
+    Archive scratch;
+    LayoutWalker w(Direction::Store, &scratch, kCurrentVersion, nullptr);
+    WalkDesign(w, design);
+}
 
 std::optional<int> ParseVersion(std::string_view text) {
     constexpr std::size_t kMaxWholeDigits = 6;  // keeps the hundredths well inside an int
@@ -925,21 +869,29 @@ std::vector<LayoutField> DescribeLayout(const CKordelDoc& doc, std::string_view 
 }
 
 void ReadDesign(CKordelDoc& doc, Archive& ar) {
-    const std::string signature = ar.ReadString();
-    if (signature != kDesignFileSignature) RefuseOlderLayout("no signature");
-    const std::string versionText = ar.ReadString();
-    const std::optional<int> version = ParseVersion(versionText);
-    if (!version) throw ArchiveError("the version \"" + versionText + "\" is not a number");
-    if (*version < kFirstCurrentLayoutVersion) RefuseOlderLayout("version " + versionText);
-
     auto design = std::make_unique<StoredDesign>(doc);
-    LayoutWalker w(Direction::Load, &ar, *version, nullptr);
-    WalkDesign(w, *design);
+    OlderFile older;
+    const std::string signature = ar.ReadString();
+    if (signature != kDesignFileSignature) {
+        // No signature: one of the headerless layouts, read again from the first byte.
+        older = ReadHeaderlessDesign(ar, *design);
+    } else {
+        const std::string versionText = ar.ReadString();
+        const std::optional<int> version = ParseVersion(versionText);
+        if (!version) throw ArchiveError("the version \"" + versionText + "\" is not a number");
+        if (*version < kFirstCurrentLayoutVersion) {
+            older = ReadPre30Design(ar, *design);
+        } else {
+            LayoutWalker w(Direction::Load, &ar, *version, nullptr);
+            WalkDesign(w, *design);
+        }
+    }
 
     // Everything was read and checked: the document takes the design. The version text it
-    // carries stays the program's own.
+    // carries stays the program's own, but for a design from a headerless file.
     design->MoveInto(doc);
-    doc.m_strFileSignature = signature;
+    doc.m_strFileSignature = kDesignFileSignature;
+    FinishOlderDesign(doc, older);
     // The file does not hold the Strength I factor on the restraint moments. A design opened
     // into a fresh document would otherwise factor its restraint moments by 0 and drop them
     // from the strength check; it takes its specification's factor instead.

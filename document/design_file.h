@@ -3,8 +3,9 @@
 // written down once, in design_file.cpp, as one function that a save walks to write the values,
 // a load walks to read them and a description walks to list them. A load reads every version
 // from 3.0 on: the fields added since 3.0 sit behind ten version gates at the end of the layout,
-// and a file that lacks a gate's fields gives its members the defaults the gate names. A save
-// always writes the current layout.
+// and a file that lacks a gate's fields gives its members the defaults the gate names. Files
+// before 3.0 and files without the signature have layouts of their own, which
+// older_design_files.h reads. A save always writes the current layout.
 //
 // Nothing a load reads reaches the document before the whole file has been read and checked:
 // every count and index against its array, and every number the analysis uses as it stands for
@@ -94,10 +95,10 @@ std::vector<std::uint8_t> WriteDesign(const CKordelDoc& doc, std::string_view ve
 /// Every value that WriteDesign writes for `doc` at `versionText`, in file order.
 std::vector<LayoutField> DescribeLayout(const CKordelDoc& doc, std::string_view versionText);
 
-/// Reads a design file from the start of `ar` into `doc`: checks the signature and version,
-/// reads the file into a copy of the design model, and only when all of it was read and checked
-/// puts the copy into `doc` and hands m_bContinuous, m_nPrestressType and m_nUnits to the main
-/// frame. Throws ArchiveError on any fault, with `doc` unchanged.
+/// Reads a design file of any layout from the start of `ar` into `doc`: checks the signature
+/// and version, reads the file into a copy of the design model, and only when all of it was
+/// read and checked puts the copy into `doc` and hands m_bContinuous, m_nPrestressType and
+/// m_nUnits to the main frame. Throws ArchiveError on any fault, with `doc` unchanged.
 void ReadDesign(CKordelDoc& doc, platform::Archive& ar);
 
 }  // namespace design_file

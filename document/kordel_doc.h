@@ -21,6 +21,8 @@
 #include "document/results_load_effects.h"
 #include "document/results_prestress.h"
 #include "document/results_stresses.h"
+#include "document/results_detensioning.h"
+#include "document/results_handling.h"
 #include "document/model_loads.h"
 #include "document/model_materials.h"
 #include "document/model_options.h"
@@ -53,7 +55,9 @@ class CKordelDoc : public platform::Document,
                    public ContinuityResults,
                    public LoadEffectResults,
                    public PrestressResults,
-                   public StressResults {
+                   public StressResults,
+                   public DetensioningResults,
+                   public HandlingResults {
 public:
     /// A new document with the constructor's design, on the heap.
     static std::unique_ptr<CKordelDoc> CreateObject();
@@ -147,12 +151,11 @@ public:
     /// moment and at every station; under LRFD also the fatigue allowance.
     void ComputeImpactFactors(int vehicle);
 
-    // ---- Handling statics -------------------------------------------------------------------
-    /// Moment M (kip-ft), shear right of the section V and left of it V2 (kip) at `x` (ft from
-    /// the girder's left end) of the girder on supports at `xl` and `xl + d` (ft) under the
-    /// handling loads of groups `firstGroup` to `lastGroup`; R4 and R5 are always 0.
-    void ComputeHandlingEffects(double x, int firstGroup, int lastGroup, double xl, double d,
-                                double& M, double& V, double& V2, double& R4, double& R5) const;
+    // ---- Prestress and stresses ---------------------------------------------------------------
+    /// The losses of a girder that is post-tensioned as well as pretensioned (m_nPrestressType 2
+    /// with at least one tendon): ComputeLosses takes this road after its common start and before
+    /// the percentages of the release and final losses.
+    void ComputeLossesWithPostTensioning();
 
     // ---- Continuous-beam model --------------------------------------------------------------
     /// Models the chain of m_nSpans spans as a plane frame (a node at every tenth point, the
@@ -164,6 +167,72 @@ public:
     /// model (span count, a span length, the section or Ec, a load that is not a number) shows a
     /// message and leaves every result 0 with m_bFrameSolveFailed set.
     void AnalyzeContinuousBeam(int kind, double w);
+
+    // ---- Handling statics -------------------------------------------------------------------
+    /// Moment M (kip-ft), shear right of the section V and left of it V2 (kip) at `x` (ft from
+    /// the girder's left end) of the girder on supports at `xl` and `xl + d` (ft) under the
+    /// handling loads of groups `firstGroup` to `lastGroup`; R4 and R5 are always 0.
+    void ComputeHandlingEffects(double x, int firstGroup, int lastGroup, double xl, double d,
+                                double& M, double& V, double& V2, double& R4, double& R5) const;
+
+    // ---- Load effects -----------------------------------------------------------------------
+    /// Per-girder barrier and future wearing-surface loads of the variable load modes
+    /// (m_dBarrierLoad, m_dWearingSurfaceLoad); the constant modes keep the loads entered.
+    void ComputeCompositeLineLoads();
+    /// The live-load half of ComputeLoadEffects: the moving-load analysis of both vehicles on the
+    /// continuous-beam model while m_bLoadEffectsDirty is set, then on every run the vehicle
+    /// combination, the fatigue truck and the pedestrian load. `ia` and `ib` are the first and
+    /// last station of the positive-moment region of the current span (stations 0 to 100);
+    /// `modelUsable` is false when the continuous-beam model is not to be loaded (the chain could
+    /// not be modelled, or there is no girder section yet).
+    void ComputeLiveLoadEffects(int ia, int ib, bool modelUsable);
+    /// Value `value` of the span table `table` (one of m_aSpanEnvelope1 to 18) for the current
+    /// span at station `station`, interpolated between the tenth points.
+    double SpanTableAtStation(const SpanEnvelope* table, int value, int station) const;
+    /// The current span's slot when it is one of the spans of the chain (1 to m_nSpans), else 0.
+    int CurrentSpanSlot() const;
+    /// The static solution of the continuous-beam model left in the frame result tables, into
+    /// value `value` (SpanEnvelopeValue) of the moment, shear, rotation and deflection span
+    /// tables at every tenth point and of m_aSpanSummary at every support; zeros when `solved`
+    /// is false.
+    void StoreStaticBeamSolution(int value, bool solved);
+    /// Sets m_bCheckSingleLane and recomputes the distribution factors when it was not set, so
+    /// that the one-lane factors of the permit-vehicle combination exist.
+    void UseSingleLaneFactors();
+    /// Sets every load effect, vehicle envelope, composite deflection and span table value that
+    /// is not a number to 0, with one message; true when there was one.
+    bool ClearNonFiniteLoadEffects();
+
+    // ---- Post-tensioning, restraint and detensioning -----------------------------------------
+    /// The time-stepping analysis of the restraint moments of a continuous girder (NCHRP Report
+    /// 322 with the ACI 209 functions): fills the time-dependent results of ContinuityResults;
+    /// run by ComputeContinuityRestraint.
+    void ComputeTimeDependentEffects();
+
+    // ---- Handling checks ----------------------------------------------------------------------
+    /// Empties the handling load list and fills it with the girder's weight, its end blocks and
+    /// the `impactCount` impacts (load group and signed fraction of the weight) in that order.
+    void BuildHandlingLoads(const HandlingImpact* impacts, int impactCount);
+    /// Stresses and flexural strength of the bare girder at every station on supports at `a`
+    /// and `a + l` (ft from the left end) with the impact of load group `groupDown` and of
+    /// `groupUp`, concrete strength `fc` and rupture stress `fr` (ksi, positive), and the area,
+    /// bottom and top section moduli per station; fills `R` and the compression-zone, strand and
+    /// bar arrays of the handling results. The caller builds the load list first.
+    void ComputeHandlingStrength(HandlingStrengthArrays& R, double a, double l, int groupDown,
+                                 int groupUp, double fc, double fr,
+                                 const double (&A)[kStationCount],
+                                 const double (&Sb)[kStationCount],
+                                 const double (&St)[kStationCount]);
+    /// Girder bar rows crossing each station, split at height `level` (in) into the rows at or
+    /// below it and those at or above it: area (in2) and area-weighted height (in).
+    void GetGirderBarsBySide(int rowCount, const double (*rows)[kRebarRowValueCount],
+                             double (&area)[kStationCount][kGirderBarSideCount],
+                             double (&centroid)[kStationCount][kGirderBarSideCount],
+                             double level) const;
+    /// Stress-block factor beta1 of concrete strength `fc` (ksi).
+    double GetBeta1(double fc) const;
+    /// Release tension, compression and rupture limits at m_dStripFci.
+    void SetReleaseAllowables();
 
     // ---- Analysis ---------------------------------------------------------------------------
     /// Analyses the design from end to end: every stage in its fixed order, then the reports.

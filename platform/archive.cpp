@@ -99,6 +99,14 @@ const std::uint8_t* Archive::Take(std::size_t n) {
     return p;
 }
 
+void Archive::Seek(std::size_t position) {
+    RequireLoading(IsLoading());
+    if (position > m_bytes.size())
+        throw ArchiveError("seek to byte " + std::to_string(position) + " of a file of " +
+                           std::to_string(m_bytes.size()) + " bytes");
+    m_pos = position;
+}
+
 std::uint8_t Archive::ReadByte() {
     return *Take(1);
 }

@@ -67,6 +67,9 @@ public:
     const std::vector<std::uint8_t>& Bytes() const { return m_bytes; }
     /// Read position and bytes left (loading archive).
     std::size_t Position() const { return m_pos; }
+    /// Moves the read position to byte `position` (loading archive), so that a reader can read
+    /// the file again from an earlier byte; ArchiveError past the end.
+    void Seek(std::size_t position);
     std::size_t Remaining() const { return m_bytes.size() - m_pos; }
     bool AtEnd() const { return m_pos >= m_bytes.size(); }
 

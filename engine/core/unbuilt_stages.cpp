@@ -4,18 +4,6 @@
 
 namespace kordel {
 
-void CKordelDoc::ComputeTendonGeometry() {}
-void CKordelDoc::ComputeLoadEffects() {}
-void CKordelDoc::ComputeSimpleSpanLoadEffects() {}
-void CKordelDoc::ComputeContinuityRestraint() {}
-void CKordelDoc::ComputeLoadCaseStresses() {}
-void CKordelDoc::ComputeStrandForceReduction() {}
-void CKordelDoc::ComputeTendonEccentricity() {}
-void CKordelDoc::ComputeLosses() {}
-void CKordelDoc::ComputeEffectivePrestress() {}
-void CKordelDoc::ComputeTendonForces() {}
-void CKordelDoc::ComputePrestressStresses() {}
-void CKordelDoc::ComputeTendonStresses() {}
 void CKordelDoc::CombineServiceStresses() {}
 void CKordelDoc::ComputeAllowableStresses() {}
 void CKordelDoc::ComputeReleaseTensionSteel() {}
@@ -29,10 +17,6 @@ void CKordelDoc::ComputeCamber() {}
 void CKordelDoc::SummarizeStrandPattern() {}
 void CKordelDoc::ComputeLoadRating() {}
 void CKordelDoc::ShowDesignStatus() {}
-void CKordelDoc::CheckStripping() {}
-void CKordelDoc::CheckLifting() {}
-void CKordelDoc::CheckShipping() {}
-void CKordelDoc::CheckDetensioning() {}
 
 void CKordelDoc::BuildTextReport() { m_saReport.clear(); }
 void CKordelDoc::BuildGirderSummary() { m_saGirderSummary.clear(); }

@@ -297,6 +297,30 @@ TEST(ArchiveRecord, EveryTruncationIsRefused) {
     }
 }
 
+TEST(ArchiveRecord, SeekReadsAgainFromAnEarlierByte) {
+    const Bytes full = MixedRecordBytes();
+    Archive load(full);
+    Mixed first;
+    first.Serialize(load);
+    const std::size_t afterRecord = load.Position();
+    // Back to the start: the same record reads again, as a reader that tries a second layout
+    // needs.
+    load.Seek(0);
+    Mixed again;
+    again.Serialize(load);
+    EXPECT_EQ(load.Position(), afterRecord);
+    EXPECT_EQ(again.name, first.name);
+    EXPECT_EQ(again.tail, first.tail);
+    // Into the middle, to the end, and not past it.
+    load.Seek(4);
+    EXPECT_EQ(load.ReadByte(), 1) << "the flag follows the int32 count";
+    load.Seek(full.size());
+    EXPECT_TRUE(load.AtEnd());
+    EXPECT_THROW(load.ReadByte(), ArchiveError);
+    EXPECT_THROW(load.Seek(full.size() + 1), ArchiveError);
+    EXPECT_EQ(load.Position(), full.size()) << "a refused seek leaves the position";
+}
+
 // ---------------------------------------------------------------------------------------------
 // Misuse
 
@@ -304,6 +328,7 @@ TEST(ArchiveMisuse, WrongDirectionIsAProgrammingError) {
     Archive store;
     EXPECT_THROW(store.ReadInt32(), std::logic_error);
     EXPECT_THROW(store.ReadString(), std::logic_error);
+    EXPECT_THROW(store.Seek(0), std::logic_error);
     Archive load(Bytes{1, 2, 3, 4, 5, 6, 7, 8});
     EXPECT_THROW(load.WriteInt32(1), std::logic_error);
     EXPECT_THROW(load.WriteString("a"), std::logic_error);
