@@ -234,6 +234,15 @@ public:
     /// Release tension, compression and rupture limits at m_dStripFci.
     void SetReleaseAllowables();
 
+    // ---- Service and strength effects -----------------------------------------------------
+    /// Load modifier eta = eta_D eta_R eta_I of the strength limit states under LRFD, 1.0 under
+    /// the Standard Specifications.
+    double StrengthLoadModifier() const;
+    /// Factored Strength I moments at the left and right piers of the current span of a
+    /// continuous girder into m_dLeftPierMoment and m_dRightPierMoment; untouched when the
+    /// current span is not one of the chain.
+    void ComputePierMoments();
+
     // ---- Analysis ---------------------------------------------------------------------------
     /// Analyses the design from end to end: every stage in its fixed order, then the reports.
     void RunAnalysis();

@@ -4,17 +4,11 @@
 
 namespace kordel {
 
-void CKordelDoc::CombineServiceStresses() {}
-void CKordelDoc::ComputeAllowableStresses() {}
-void CKordelDoc::ComputeReleaseTensionSteel() {}
-void CKordelDoc::ComputeFactoredEffects() {}
 void CKordelDoc::ComputeFlexuralStrength() {}
 void CKordelDoc::BuildSteelLayers() {}
-void CKordelDoc::ComputeSplittingSteel() {}
 void CKordelDoc::ComputeVerticalShear() {}
 void CKordelDoc::ComputeInterfaceShear() {}
 void CKordelDoc::ComputeCamber() {}
-void CKordelDoc::SummarizeStrandPattern() {}
 void CKordelDoc::ComputeLoadRating() {}
 void CKordelDoc::ShowDesignStatus() {}
 
