@@ -23,6 +23,7 @@
 #include "document/results_stresses.h"
 #include "document/results_detensioning.h"
 #include "document/results_handling.h"
+#include "document/results_camber.h"
 #include "document/model_loads.h"
 #include "document/model_materials.h"
 #include "document/model_options.h"
@@ -57,7 +58,8 @@ class CKordelDoc : public platform::Document,
                    public PrestressResults,
                    public StressResults,
                    public DetensioningResults,
-                   public HandlingResults {
+                   public HandlingResults,
+                   public CamberResults {
 public:
     /// A new document with the constructor's design, on the heap.
     static std::unique_ptr<CKordelDoc> CreateObject();

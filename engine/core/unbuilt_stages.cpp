@@ -8,7 +8,6 @@ void CKordelDoc::ComputeFlexuralStrength() {}
 void CKordelDoc::BuildSteelLayers() {}
 void CKordelDoc::ComputeVerticalShear() {}
 void CKordelDoc::ComputeInterfaceShear() {}
-void CKordelDoc::ComputeCamber() {}
 void CKordelDoc::ComputeLoadRating() {}
 void CKordelDoc::ShowDesignStatus() {}
 
