@@ -1,9 +1,10 @@
 #include "app/seed_file_dlg.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <vector>
 
+#include "document/example_designs.h"
 #include "platform/host.h"
 #include "platform/ui/dc.h"
 #include "resources/resources.h"
@@ -17,100 +18,6 @@ namespace {
 /// The radio button of each example choice, in choice order 1 to 4.
 constexpr int kChoiceRadio[] = {IDC_SEED_SIMPLE_SPAN, IDC_SEED_ADJACENT_BOX, IDC_SEED_CONTINUOUS,
                                 IDC_SEED_SPLICED};
-
-struct SketchData {
-    std::vector<std::array<double, 2>> outline;
-    std::vector<std::array<double, 2>> voidOutline;
-    double topWidth;
-    double height;
-    int composite;
-    double deck;
-    double haunch;
-    double deckWidth;
-    double spacing;  // ft
-};
-
-// Cross sections of the example designs, inches, each outline ending on its first point.
-const SketchData kIGirder = {{{-13, 0},
-                              {-13, 6},
-                              {-3, 10.5},
-                              {-3, 64.5},
-                              {-5, 66.5},
-                              {-21, 68.5},
-                              {-21, 72},
-                              {21, 72},
-                              {21, 68.5},
-                              {5, 66.5},
-                              {3, 64.5},
-                              {3, 10.5},
-                              {13, 6},
-                              {13, 0},
-                              {-13, 0}},
-                             {},
-                             42,
-                             72,
-                             1,
-                             8,
-                             0,
-                             108,
-                             9};
-
-// The box outline is not quite symmetric, as the example's own section is not.
-const SketchData kBoxBeam = {{{-24, 0},
-                              {-24, 27},
-                              {-23.35, 27.75},
-                              {-23.25, 32.35},
-                              {-23.63, 33},
-                              {-23.63, 39},
-                              {23.63, 39},
-                              {23.63, 33},
-                              {23.25, 32.25},
-                              {23.25, 27.75},
-                              {24, 27},
-                              {24, 0},
-                              {-24, 0}},
-                             {{-16, 5.5},
-                              {-19, 8.5},
-                              {-19, 30.5},
-                              {-16, 33.5},
-                              {16, 33.5},
-                              {19, 30.5},
-                              {19, 8.5},
-                              {16, 5.5},
-                              {-16, 5.5}},
-                             48,
-                             39,
-                             0,
-                             0,
-                             0,
-                             0,
-                             4};
-
-const SketchData kSplicedGirder = {{{-20.5, 0},
-                                    {-20.5, 5.125},
-                                    {-7, 9.625},
-                                    {-4, 12.625},
-                                    {-4, 86},
-                                    {-7, 89},
-                                    {-25.438, 92},
-                                    {-25.438, 95},
-                                    {25.438, 95},
-                                    {25.438, 92},
-                                    {7, 89},
-                                    {4, 86},
-                                    {4, 12.625},
-                                    {7, 9.625},
-                                    {20.5, 5.125},
-                                    {20.5, 0},
-                                    {-20.5, 0}},
-                                   {},
-                                   50.875,
-                                   95,
-                                   1,
-                                   8,
-                                   0,
-                                   72.6,
-                                   6.05};
 
 /// The pale grey of the deck and haunch in the sketch.
 constexpr Colour kSketchGrey = Rgb(195, 195, 195);
@@ -134,16 +41,15 @@ void CSeedFile::DoDataExchange(DataExchange& dx) {
 }
 
 void CSeedFile::LoadSketch(int choice) {
-    const SketchData* data = nullptr;
-    if (choice == SeedSimpleSpan || choice == SeedContinuous) data = &kIGirder;
-    if (choice == SeedAdjacentBox) data = &kBoxBeam;
-    if (choice == SeedSpliced) data = &kSplicedGirder;
+    // The sketch shows the example's own section and deck, so it cannot drift from the design
+    // that File/New builds.
+    const ExampleDesign* example = FindExampleDesign(choice);
 
     m_adPreviewOutline = {};
     m_adPreviewVoid = {};
     m_adPreviewCircle = {};
     m_nPreviewCircleCount = 0;
-    if (!data) {
+    if (!example) {
         m_nPreviewOutlineCount = 0;
         m_nPreviewVoidCount = 0;
         m_dPreviewTopWidth = m_dPreviewHeight = 0.0;
@@ -152,19 +58,24 @@ void CSeedFile::LoadSketch(int choice) {
         m_dPreviewDeckWidth = m_dPreviewHaunchWidth = m_dPreviewSpacing = 0.0;
         return;
     }
-    m_nPreviewOutlineCount = static_cast<int>(data->outline.size());
-    for (size_t i = 0; i < data->outline.size(); ++i) m_adPreviewOutline[i] = data->outline[i];
-    m_nPreviewVoidCount = static_cast<int>(data->voidOutline.size());
-    for (size_t i = 0; i < data->voidOutline.size(); ++i) m_adPreviewVoid[i] = data->voidOutline[i];
-    m_dPreviewTopWidth = data->topWidth;
-    m_dPreviewHeight = data->height;
-    m_bPreviewComposite = data->composite;
-    m_dPreviewDeckThickness = data->deck;
-    m_dPreviewHaunchThickness = data->haunch;
-    m_dPreviewDeckWidth = data->deckWidth;
-    // The haunch is as wide as the top flange on the composite examples, none on the box.
-    m_dPreviewHaunchWidth = data->composite ? data->topWidth : 0.0;
-    m_dPreviewSpacing = data->spacing;
+    const ExampleSection& section = *example->section;
+    auto copyPoints = [](std::span<const ExamplePoint> from, auto& to) {
+        const size_t n = std::min(from.size(), to.size());
+        for (size_t i = 0; i < n; ++i) to[i] = {from[i].x, from[i].y};
+        return static_cast<int>(n);
+    };
+    m_nPreviewOutlineCount = copyPoints(section.outline, m_adPreviewOutline);
+    m_nPreviewVoidCount = copyPoints(section.voidOutline, m_adPreviewVoid);
+    m_dPreviewTopWidth = section.topFlangeWidth;
+    m_dPreviewHeight = section.height;
+    m_bPreviewComposite = example->deck.composite;
+    m_dPreviewSpacing = example->geometry.beamSpacing;
+    // The examples have no haunch; a composite deck is one beam spacing wide and its haunch as
+    // wide as the top flange.
+    m_dPreviewHaunchThickness = 0.0;
+    m_dPreviewDeckThickness = m_bPreviewComposite ? example->deck.thickness : 0.0;
+    m_dPreviewDeckWidth = m_bPreviewComposite ? m_dPreviewSpacing * 12.0 : 0.0;
+    m_dPreviewHaunchWidth = m_bPreviewComposite ? m_dPreviewTopWidth : 0.0;
 }
 
 bool CSeedFile::OnInitDialog() {

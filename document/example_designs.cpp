@@ -540,6 +540,15 @@ constexpr ExampleDesign kExample4 = {
 
 constexpr const ExampleDesign* kExamples[] = {&kExample1, &kExample2, &kExample3, &kExample4};
 
+}  // namespace
+
+const ExampleDesign* FindExampleDesign(int example) {
+    if (example < SeedSimpleSpan || example > SeedSpliced) return nullptr;
+    return kExamples[example - SeedSimpleSpan];
+}
+
+namespace {
+
 // ---- Values every example shares ----------------------------------------------------------------
 
 /// The HL-93 design vehicle: the design truck with its variable rear spacing, the design tandem

@@ -278,4 +278,7 @@ struct ExampleDesign {
     int shrinkageAuxFlag;  ///< m_bShrinkageAuxFlag
 };
 
+/// The table of example design `example` (1 to 4, SeedChoice); nullptr for any other number.
+const ExampleDesign* FindExampleDesign(int example);
+
 }  // namespace kordel
