@@ -24,6 +24,11 @@
 #include "document/results_detensioning.h"
 #include "document/results_handling.h"
 #include "document/results_camber.h"
+#include "document/results_flexure.h"
+#include "document/results_steel_layers.h"
+#include "document/results_shear.h"
+#include "document/results_interface_shear.h"
+#include "document/results_rating.h"
 #include "document/model_loads.h"
 #include "document/model_materials.h"
 #include "document/model_options.h"
@@ -59,7 +64,12 @@ class CKordelDoc : public platform::Document,
                    public StressResults,
                    public DetensioningResults,
                    public HandlingResults,
-                   public CamberResults {
+                   public CamberResults,
+                   public FlexureResults,
+                   public SteelLayerResults,
+                   public ShearResults,
+                   public InterfaceShearResults,
+                   public RatingResults {
 public:
     /// A new document with the constructor's design, on the heap.
     static std::unique_ptr<CKordelDoc> CreateObject();
@@ -317,6 +327,12 @@ public:
     static std::string FormatFileNameLine(const std::string& fileName);
     /// Writes the progress text to status-bar pane 1.
     void ShowProgress();
+    /// The minimum-flexural-reinforcement mark behind a resistance: '*' when Mr/Mu (`ratio`) is
+    /// below 1 or Mr (`mr`) is below the smaller of 1.33 Mu (`mu`) and Mcr (`mcr`), else ' ';
+    /// always ' ' when asterisks are switched off.
+    char MinReinforcementMark(double ratio, double mu, double mcr, double mr) const;
+    /// Appends the LRFD live-load deflection check of each included vehicle to `lines`.
+    void AddLiveLoadDeflectionLines(std::vector<std::string>& lines) const;
 
     // ---- Bookkeeping ----------------------------------------------------------------------------
     std::string m_strFileSignature;         ///< "Kordel", first in every design file

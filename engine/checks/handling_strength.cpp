@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "document/kordel_doc.h"
+#include "engine/checks/flexure_phi.h"
 #include "engine/core/aashto_coefficients.h"
 
 namespace kordel {
@@ -65,21 +66,15 @@ double Depth(double force, double stiffness) {
     return stiffness > 0 ? force / stiffness : 0.0;
 }
 
-// AASHTO LRFD 6th ed. Art. 5.5.4.2.1, Eq. 5.5.4.2.1-1; AASHTO LRFD 5th ed. Art. 5.5.4.2.1
+// The bare girder is a prestressed section; with no strand depth the bars set dt.
 double ResistanceFactor(const HandlingSectionInput& in, double c) {
-    if (!in.lrfd) return in.phiFlexure;
-    const double dt = in.dp > 0 ? in.dp : in.ds;
-    if (!(c > 0)) return 1.0;    // no compression zone: tension-controlled
-    if (!(dt > 0)) return 0.75;  // no depth to the steel: compression-controlled
-    double phi = 0;
-    if (in.edition == 1) {
-        phi = 0.583 + 0.25 * (dt / c - 1);
-    } else if (in.TL != in.CL) {
-        phi = 0.75 + 0.25 * (c / dt - in.CL) / (in.TL - in.CL);
-    } else {
-        phi = c / dt <= in.TL ? 1.0 : 0.75;
-    }
-    return std::clamp(phi, 0.75, 1.0);
+    FlexurePhiRule rule;
+    rule.lrfd = in.lrfd;
+    rule.oldEdition = in.edition == 1;
+    rule.phiDefault = in.phiFlexure;
+    rule.cdtCompression = in.CL;
+    rule.cdtTension = in.TL;
+    return FlexureResistanceFactor(rule, c, in.dp > 0 ? in.dp : in.ds);
 }
 
 }  // namespace

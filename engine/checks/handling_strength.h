@@ -88,10 +88,10 @@ struct HandlingSectionStrength {
 /// (b - bw) hf (a - hf) / 2 + As fy (ds - a/2) + Aps fps (dp - a/2)] / 12 (no flange term in a
 /// rectangular section). The maximum-reinforcement moment phi_f [alpha1 f'c (b - bw) hf
 /// (dp - hf/2) + (0.36 beta1 - 0.08 beta1^2) f'c bw dp^2] / 12 (b in place of bw and no flange
-/// term when rectangular) caps Mr under both specifications. phi: under LRFD by c / dt (dt = dp,
-/// or ds where there is no strand depth), 0.583 + 0.25 (dt / c - 1) under edition 1, otherwise
-/// 0.75 + 0.25 (c / dt - CL) / (TL - CL), kept within 0.75 to 1.0; under the Standard
-/// Specifications `phiFlexure`. The term k Aps fpu / dp is 0 where there is no strand area.
+/// term when rectangular) caps Mr under both specifications. phi: under LRFD from the net tensile strain
+/// at dt (dp, or ds where there is no strand depth), see FlexureResistanceFactor, with the older
+/// limits under edition 1 and the limits CL and TL otherwise; under the Standard Specifications
+/// `phiFlexure`. The term k Aps fpu / dp is 0 where there is no strand area.
 /// AASHTO LRFD 6th ed. Art. 5.7.3.1.1, Eqs. 5.7.3.1.1-1, -3 and -4; Art. 5.7.3.2.2, Eq.
 /// 5.7.3.2.2-1; Art. 5.5.4.2.1, Eq. 5.5.4.2.1-1; AASHTO LRFD 5th ed. Art. 5.5.4.2.1, Eq.
 /// 5.5.4.2.1-1; AASHTO Standard Specifications 17th ed. Art. 9.17 and 9.18.1

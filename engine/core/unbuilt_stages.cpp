@@ -11,7 +11,4 @@ void CKordelDoc::ComputeInterfaceShear() {}
 void CKordelDoc::ComputeLoadRating() {}
 void CKordelDoc::ShowDesignStatus() {}
 
-void CKordelDoc::BuildTextReport() { m_saReport.clear(); }
-void CKordelDoc::BuildGirderSummary() { m_saGirderSummary.clear(); }
-
 }  // namespace kordel
