@@ -29,6 +29,7 @@
 #include "document/results_shear.h"
 #include "document/results_interface_shear.h"
 #include "document/results_rating.h"
+#include "document/results_design.h"
 #include "document/model_loads.h"
 #include "document/model_materials.h"
 #include "document/model_options.h"
@@ -69,7 +70,8 @@ class CKordelDoc : public platform::Document,
                    public SteelLayerResults,
                    public ShearResults,
                    public InterfaceShearResults,
-                   public RatingResults {
+                   public RatingResults,
+                   public DesignResults {
 public:
     /// A new document with the constructor's design, on the heap.
     static std::unique_ptr<CKordelDoc> CreateObject();
@@ -254,6 +256,63 @@ public:
     /// continuous girder into m_dLeftPierMoment and m_dRightPierMoment; untouched when the
     /// current span is not one of the chain.
     void ComputePierMoments();
+
+    // ---- Flexural strength and bar development --------------------------------------------------
+    /// Deck bar rows crossing each station (start <= x + m_dEndDistance <= end, ft): area (in2)
+    /// and area-weighted height above the bottom of the deck (in; 0 where the area is 0).
+    void GetDeckBarsAtStations(int rowCount, const double (*rows)[kRebarRowValueCount],
+                               double (&area)[kStationCount],
+                               double (&centroid)[kStationCount]) const;
+    /// As GetDeckBarsAtStations with the station measured from the left support line of the
+    /// current span: x + m_adGirderOffsetLeft + m_adPadOffsetLeft of that span.
+    void GetDeckBarsFromSupport(int rowCount, const double (*rows)[kRebarRowValueCount],
+                                double (&area)[kStationCount],
+                                double (&centroid)[kStationCount]) const;
+    /// Tension and compression development lengths (ft) of one bar by the Standard
+    /// Specifications: bar `height` above the girder bottom (in), bar size, bar type (0 straight,
+    /// 1 hooked, 2 none), fy and f'c (ksi) and the concrete density class.
+    void GetBarDevelopmentLengthStd(double height, int barSize, int barType, double fy, double fc,
+                                    int concreteClass, double* tension, double* compression) const;
+    /// As GetBarDevelopmentLengthStd by the LRFD Specifications, with the concrete density
+    /// modification factor `lambda`.
+    void GetBarDevelopmentLengthLrfd(double height, int barSize, int barType, double fy, double fc,
+                                     int concreteClass, double lambda, double* tension,
+                                     double* compression) const;
+
+    // ---- Preliminary design -------------------------------------------------------------------
+    /// Proposes a strand pattern from the template: strands added from the bottom row up until
+    /// the final bottom tension and the strength at mid-span pass, then the draped strands
+    /// raised at the end until the release stresses there pass; analyses the design and tells
+    /// the outcome in a message box.
+    void DesignStrandPattern();
+    /// Proposes end-debonding lengths in steps of m_dDebondLengthStep so that the estimated
+    /// release stresses near the ends stay within their limits; analyses the design and tells
+    /// the outcome in a message box. Refuses, with a message, a step that is not positive.
+    void DesignDebonding();
+    /// The strand design of one load-table case, without messages: 1 when the final design
+    /// passes the final tension, the final compression and Mr / Mu at mid-span, else 0; writes
+    /// m_anLoadTableStatus.
+    int DesignLoadTableStrands();
+    /// The shortened analysis that a design loop reruns after changing the strand pattern.
+    void RunDesignAnalysis(DesignAnalysis kind);
+
+    // ---- Vertical shear -----------------------------------------------------------------------
+    /// theta (degrees) of Table B5.2-1 at strain `ex` (not scaled) and `vfc` = v / f'c, with the
+    /// axes and the bracketing indices (strain lower, upper, v/f'c lower, upper).
+    double LookupShearTheta(double ex, double vfc, const double* strainAxis,
+                            const double* stressAxis, int strainLower, int strainUpper,
+                            int stressLower, int stressUpper) const;
+    /// beta of Table B5.2-1, arguments as LookupShearTheta.
+    double LookupShearBeta(double ex, double vfc, const double* strainAxis,
+                           const double* stressAxis, int strainLower, int strainUpper,
+                           int stressLower, int stressUpper) const;
+    /// Index of the last entry of axis[0..last] below `value` (0 when none is).
+    int FindLastBelow(const double* axis, double value, int last) const;
+    /// Index of the first entry of axis[0..last] not below `value` (`last` when all are below).
+    int FindFirstNotBelow(const double* axis, double value, int last) const;
+    /// fpc, the compressive stress at the composite centroid (or at the web-flange junction when
+    /// the centroid lies in the flange), and the section modulus used, per station.
+    void ComputeShearFpc();
 
     // ---- Analysis ---------------------------------------------------------------------------
     /// Analyses the design from end to end: every stage in its fixed order, then the reports.

@@ -86,7 +86,6 @@ std::optional<double> SegmentedStrandFraction(double x, std::span<const double[2
 
 void CKordelDoc::ComputeStrandForceReduction() {
     PrestressMessages messages;
-    const int nGroups = std::clamp(m_nStrandGroupCount, 0, kMaxStrandGroups);
     // A girder of one piece (m_nSegments 1, or a count that names no segments) takes the drape and
     // the debonding; only a girder of several segments is taken segment by segment.
     const bool segmented = m_nSegments > 1;
@@ -96,10 +95,28 @@ void CKordelDoc::ComputeStrandForceReduction() {
     const double Lt = m_dTransferLength;  // ft
     // Drape point from the left girder end, ft; the drape is symmetric about mid-length.
     const double xd = m_adStationX[kStationLeftDrape] + m_dEndDistance;
-    const bool forceEntry = m_nPretensionEntryMode == kEntryPrestressForce;
+    // A prestress given as one jacking force is one resultant at the entered centroids (at the
+    // girder end and at midspan, draped between them like a strand), bonded from the girder ends
+    // and never debonded. Whatever the strand pattern still holds takes no part: summing the force
+    // once per pattern strand would multiply it by the strand count and put it at the pattern's
+    // centroid. The losses and the stresses read Pj as the whole force, so must this stage.
+    const bool forceEntry = m_nPretensionEntryMode != kEntryStrandPattern;
+    StrandGroup forceResultant;
+    forceResultant[kGroupStrands] = 1.0;
+    forceResultant[kGroupElevationEnd] = m_dPForceCgEnd;    // in
+    forceResultant[kGroupElevationDrape] = m_dPForceCgMid;  // in
+    const StrandGroup* groups = forceEntry ? &forceResultant : m_aStrandGroup;
+    const int nGroups = forceEntry ? 1 : std::clamp(m_nStrandGroupCount, 0, kMaxStrandGroups);
+    if (forceEntry) {
+        // The reports and the drape-dependent checks print and use these centroids.
+        m_dStrandCgEnd = m_dPForceCgEnd;
+        m_dStrandCgMid = m_dPForceCgMid;
+    }
 
-    m_anDebondFlags[kDebondFlagEnd] = segmented ? 0 : HasDebonding(m_aStrandGroup, 1);
-    m_anDebondFlags[kDebondFlagMid] = segmented ? 0 : HasDebonding(m_aStrandGroup, 2);
+    m_anDebondFlags[kDebondFlagEnd] =
+        segmented || forceEntry ? 0 : HasDebonding(m_aStrandGroup, 1);
+    m_anDebondFlags[kDebondFlagMid] =
+        segmented || forceEntry ? 0 : HasDebonding(m_aStrandGroup, 2);
 
     const bool transformed = TransformsStrandsForDeadLoads(m_nTransformStrandsMode);
     const bool detailed = UsesDetailedLosses(m_nLossMethod, m_nLossMode);
@@ -121,7 +138,7 @@ void CKordelDoc::ComputeStrandForceReduction() {
         }
 
         for (int g = 0; g < nGroups; ++g) {
-            const StrandGroup& group = m_aStrandGroup[g];
+            const StrandGroup& group = groups[g];
             const double n = group[kGroupStrands];
             // Force of one strand at jacking stress, kip.
             const double P1 = forceEntry

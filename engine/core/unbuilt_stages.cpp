@@ -4,11 +4,5 @@
 
 namespace kordel {
 
-void CKordelDoc::ComputeFlexuralStrength() {}
-void CKordelDoc::BuildSteelLayers() {}
-void CKordelDoc::ComputeVerticalShear() {}
-void CKordelDoc::ComputeInterfaceShear() {}
-void CKordelDoc::ComputeLoadRating() {}
-void CKordelDoc::ShowDesignStatus() {}
 
 }  // namespace kordel

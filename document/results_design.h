@@ -1,0 +1,38 @@
+// Results of the preliminary design loops: the status codes of the load-table strand design.
+#pragma once
+
+namespace kordel {
+
+/// Entries of m_anLoadTableStatus.
+enum LoadTableStatusEntry : int {
+    /// Check that failed at the last growth step: kLoadTableTensionGoverned or
+    /// kLoadTableStrengthGoverned.
+    kLoadTableGoverningCheck = 0,
+    /// kLoadTableDepthRatioHigh when a draped design ends the growth with c / de above the limit.
+    kLoadTableDepthRatio = 1,
+};
+inline constexpr int kLoadTableStatusCount = 2;
+
+/// Values of m_anLoadTableStatus[kLoadTableGoverningCheck].
+inline constexpr int kLoadTableTensionGoverned =
+    1;  ///< final tension at mid-span (also: no growth)
+inline constexpr int kLoadTableStrengthGoverned = 2;  ///< flexural strength, tension satisfied
+/// Value of m_anLoadTableStatus[kLoadTableDepthRatio] when c / de exceeds kLoadTableMaxDepthRatio.
+inline constexpr int kLoadTableDepthRatioHigh = 1;
+/// c / de at mid-span above which a draped load-table design is flagged.
+inline constexpr double kLoadTableMaxDepthRatio = 0.42;
+
+/// The shortened analyses that the design loops rerun after each change of the strand pattern.
+enum class DesignAnalysis : int {
+    PatternGrowth,    ///< strands added: prestress, stresses and flexural strength
+    DrapeRaising,     ///< draped strands raised at the end: prestress and stresses only
+    LoadTableGrowth,  ///< as PatternGrowth, with creep and shrinkage and with camber
+};
+
+struct DesignResults {
+    /// Status codes of the last load-table strand design, copied into the load-table row
+    /// [LoadTableStatusEntry].
+    int m_anLoadTableStatus[kLoadTableStatusCount] = {};
+};
+
+}  // namespace kordel

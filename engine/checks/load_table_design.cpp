@@ -1,0 +1,50 @@
+// The strand design of one load-table case: the preliminary strand design without messages, with
+// the kern stop for straight patterns, the status codes of the load-table row and a pass/fail
+// result.
+#include "document/kordel_doc.h"
+#include "engine/checks/strand_design.h"
+
+namespace kordel {
+namespace {
+
+/// Mr / Mu >= 1 for positive moment at mid-span; a mid-span without factored moment passes.
+bool MidspanRatioOk(const CKordelDoc& doc) {
+    const double Mu = doc.m_aMuFlexure[kStationMidspan][kStrengthIPositive];  // kip-ft
+    const double Mr = doc.m_aFlexureMr[kStationMidspan][kFlexurePositive];    // kip-ft
+    if (Mu == 0.0) return true;
+    return Mr / Mu >= 1.0;
+}
+
+}  // namespace
+
+int CKordelDoc::DesignLoadTableStrands() {
+    StrandPatternGrowth growth(*this);
+    growth.Start();
+    m_anLoadTableStatus[kLoadTableDepthRatio] = 0;
+    RebuildStrandGroups();
+    RunAnalysis();
+    m_anLoadTableStatus[kLoadTableGoverningCheck] = kLoadTableTensionGoverned;
+
+    for (;;) {
+        const bool tension = FinalTensionOk(*this);
+        if (tension && MidspanStrengthOk(*this)) break;
+        m_anLoadTableStatus[kLoadTableGoverningCheck] =
+            tension ? kLoadTableStrengthGoverned : kLoadTableTensionGoverned;
+        if (growth.AddStrands(true) != GrowthStep::Added) break;
+        RunDesignAnalysis(DesignAnalysis::LoadTableGrowth);
+    }
+
+    if (growth.Draped()) {
+        const double c = m_aFlexureC[kStationMidspan][kFlexurePositive];    // in
+        const double de = m_aFlexureDe[kStationMidspan][kFlexurePositive];  // in
+        const double ratio = de == 0.0 ? 0.0 : c / de;
+        if (ratio > kLoadTableMaxDepthRatio)
+            m_anLoadTableStatus[kLoadTableDepthRatio] = kLoadTableDepthRatioHigh;
+        growth.RaiseDrapedStrands();
+    }
+    RunAnalysis();
+
+    return FinalTensionOk(*this) && FinalCompressionOk(*this) && MidspanRatioOk(*this) ? 1 : 0;
+}
+
+}  // namespace kordel

@@ -1,0 +1,98 @@
+// The load-table strand design of one case: the result and the status codes for cases that pass
+// by tension or by strength, the kern stop of a straight pattern, a draped pattern with a deep
+// compression zone, and the silence of the loop.
+#include <memory>
+#include <vector>
+
+#include "test_support.h"
+
+namespace kordel::test {
+namespace {
+
+class LoadTableDesignTest : public EngineTest {
+  protected:
+    /// Example 1 (PCI BT-72 at 9 ft spacing, f'c 6 ksi) on a simple span of `span` ft, the
+    /// girder 1 ft longer and released on its ends, as the load-table tool sets a case.
+    std::unique_ptr<CKordelDoc> Case(double span, int patternType) {
+        auto doc = NewDoc();
+        doc->BuildExampleDesign(SeedSimpleSpan);
+        doc->m_dDesignSpan = doc->m_adSpanLength[1] = span;
+        doc->m_dGirderLength = doc->m_dReleaseSpan = doc->m_adSpanGirderLength[1] = span + 1.0;
+        doc->m_nPatternType = patternType;
+        doc->RunAnalysis();
+        return doc;
+    }
+
+    /// The checks of the result, read from the document's final analysis.
+    static bool FinalChecksPass(const CKordelDoc& d) {
+        const double* fin = d.m_aServiceStress[kStationMidspan][kServiceAllLoadsPositive];
+        const double Mu = d.m_aMuFlexure[kStationMidspan][kStrengthIPositive];
+        const double Mr = d.m_aFlexureMr[kStationMidspan][kFlexurePositive];
+        return d.m_dAllowFinalTensionAllLoads <= fin[kServiceBottom] &&
+               fin[kServiceTop] <= d.m_dAllowFinalCompressionAllLoads && Mr >= Mu;
+    }
+};
+
+TEST_F(LoadTableDesignTest, ResultAndStatusCodesByCase) {
+    struct Row {
+        const char* name;
+        double span;  // ft
+        int patternType;
+        int result;
+        int governing;   // m_anLoadTableStatus[0]
+        int depthRatio;  // m_anLoadTableStatus[1]
+    };
+    const Row rows[] = {
+        // Two strands carry a 12 ft span: no growth step, the status stays 1.
+        {"starting pattern suffices", 12, kPatternStraight, 1, kLoadTableTensionGoverned, 0},
+        // At 30 ft the bottom tension passes early and the strength asks for more strands.
+        {"strength governs", 30, kPatternDraped, 1, kLoadTableStrengthGoverned, 0},
+        {"tension governs", 140, kPatternDraped, 1, kLoadTableTensionGoverned, 0},
+        // A straight pattern would have to go above the upper kern point (56.0 in) to pass at
+        // 140 ft: it stops below it and fails.
+        {"straight pattern stops at the kern", 140, kPatternStraight, 0, kLoadTableTensionGoverned,
+         0},
+        // At 160 ft every template row fills; c / de at mid-span ends above 0.42.
+        {"too long a span", 160, kPatternDraped, 0, kLoadTableTensionGoverned,
+         kLoadTableDepthRatioHigh},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        auto doc = Case(r.span, r.patternType);
+        host.ClearMessages();
+        const int result = doc->DesignLoadTableStrands();
+        EXPECT_EQ(result, r.result);
+        EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableGoverningCheck], r.governing);
+        EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableDepthRatio], r.depthRatio);
+        // The result tells what the analysed design in the document shows; no message box.
+        EXPECT_EQ(result == 1, FinalChecksPass(*doc));
+        EXPECT_TRUE(host.Messages().empty());
+    }
+}
+
+TEST_F(LoadTableDesignTest, KernStopLeavesNoStraightStrandAboveTheKern) {
+    auto doc = Case(140, kPatternStraight);
+    ASSERT_EQ(doc->DesignLoadTableStrands(), 0);
+    const double kern = doc->m_dKernUpper;  // in
+    for (int r = 0; r < doc->m_nTemplateRowCount; ++r) {
+        if (doc->m_aEndRows[r][kRowStraightCount] == 0) continue;
+        EXPECT_LE(doc->m_aEndRows[r][kRowStraightElevation], kern) << "row " << r;
+    }
+    // The row just below the kern was reached: the pattern did grow up to it.
+    EXPECT_GT(doc->m_nStrandCount, 40);
+}
+
+TEST_F(LoadTableDesignTest, StatusCodesAreResetForEveryCase) {
+    // One document designs case after case, as the load-table tool does.
+    auto doc = Case(160, kPatternDraped);
+    doc->DesignLoadTableStrands();
+    ASSERT_EQ(doc->m_anLoadTableStatus[kLoadTableDepthRatio], kLoadTableDepthRatioHigh);
+    doc->m_dDesignSpan = doc->m_adSpanLength[1] = 30.0;
+    doc->m_dGirderLength = doc->m_dReleaseSpan = doc->m_adSpanGirderLength[1] = 31.0;
+    EXPECT_EQ(doc->DesignLoadTableStrands(), 1);
+    EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableGoverningCheck], kLoadTableStrengthGoverned);
+    EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableDepthRatio], 0);
+}
+
+}  // namespace
+}  // namespace kordel::test
