@@ -82,23 +82,16 @@ void WriteLongForm(ReportContext& ctx) {
     const CKordelDoc& d = ctx.doc;
     const ReportSwitches& sw = ctx.switches;
     WriteOpeningProjectLines(ctx);
-    if (d.m_bContinuous && sw.continuityAnalysis) {
-        WriteContinuityBlock(ctx);
-        ctx.Add(" ");
-        ctx.Add(kPageBreakLine);
-    }
+    if (d.m_bContinuous && sw.continuityAnalysis) WriteContinuityBlock(ctx);  // ends with its own break
     if (d.m_bContinuous) {
         ctx.Add(" ");
         ctx.Add("GIRDER DESIGN");
     }
-    if (sw.inputData) {
-        WriteInputDataBlock(ctx);
-        WritePrestressInputBlock(ctx);
-    }
+    WriteInputDataBlock(ctx);  // gated inside: the metric form keeps its opening blank line
+    if (sw.inputData) WritePrestressInputBlock(ctx);
     if (sw.analysisResults) WriteAnalysisResultsBlock(ctx);
     if (sw.stresses) {
-        WriteHandlingBlock(ctx);
-        WriteStressBlock(ctx);
+        WriteStressBlock(ctx);  // opens with a page break, then the handling tables
         if (!ctx.metric) PaginateReport(ctx.lines);
     }
     if (sw.verticalShear) WriteVerticalShearBlock(ctx);

@@ -77,15 +77,16 @@ void WriteShortFormResults(ReportContext& ctx);
 
 /// Long form: continuity analysis of a continuous girder (static, moving and restraint loads).
 void WriteContinuityBlock(ReportContext& ctx);
-/// Long form: girder, section, material, load, vehicle and factor data.
+/// Long form: girder, section, material, load, vehicle and factor data. Tests the input-data
+/// switch itself: the metric form writes the block's opening blank line even when it is off.
 void WriteInputDataBlock(ReportContext& ctx);
 /// Long form: strand pattern, losses, post-tensioning, mild reinforcement, analysis options.
 void WritePrestressInputBlock(ReportContext& ctx);
 /// Long form: load-effect tables, support reactions and end rotations.
 void WriteAnalysisResultsBlock(ReportContext& ctx);
-/// Long form: stripping, handling, shipping and detensioning.
+/// Long form: stripping, handling, shipping and detensioning (WriteStressBlock writes them).
 void WriteHandlingBlock(ReportContext& ctx);
-/// Long form: service stresses at release and final.
+/// Long form: page break, the handling tables, then service stresses at release and final.
 void WriteStressBlock(ReportContext& ctx);
 /// Long form: vertical shear and the anchorage zone.
 void WriteVerticalShearBlock(ReportContext& ctx);
