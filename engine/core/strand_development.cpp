@@ -115,7 +115,16 @@ void CKordelDoc::ComputeStrandDevelopment(double h, const StrandGroup* groups,
                                           double (&area)[kStationCount],
                                           double (&centroid)[kStationCount], double lt, double fe,
                                           double ld, double ldDebonded, double fps) {
-    const int nGroups = std::clamp(m_nStrandGroupCount, 0, kMaxStrandGroups);
+    // A prestress given as one jacking force is developed as one strand at the entered centroids,
+    // never debonded, whose area is scaled below to Pj / fpj; the pattern's strands take no part
+    // (each of them scaled to the whole force would count it once per strand).
+    const bool forceEntry = m_nPretensionEntryMode != kEntryStrandPattern;
+    StrandGroup forceResultant;
+    forceResultant[kGroupStrands] = 1.0;
+    forceResultant[kGroupElevationEnd] = m_dPForceCgEnd;    // in
+    forceResultant[kGroupElevationDrape] = m_dPForceCgMid;  // in
+    if (forceEntry) groups = &forceResultant;
+    const int nGroups = forceEntry ? 1 : std::clamp(m_nStrandGroupCount, 0, kMaxStrandGroups);
     const int nTendons =
         m_nPrestressType == kPostTensioned ? std::clamp(m_nTendonCount, 0, kMaxTendons) : 0;
     const int nSegments = std::clamp(m_nSegments, 0, kMaxSegmentSlots);
@@ -129,7 +138,7 @@ void CKordelDoc::ComputeStrandDevelopment(double h, const StrandGroup* groups,
 
     // A pattern given as a jacking force: every strand stands for that force at the pull stress.
     double scale = 1.0;
-    if (m_nPretensionEntryMode != kEntryStrandPattern) {
+    if (forceEntry) {
         const double perStrand = m_dPullFraction * m_dStrandFpu * As;  // kip
         if (perStrand != 0.0) {
             scale = m_dPForceJacking / perStrand;

@@ -224,23 +224,26 @@ TEST_F(StrandDevelopmentTest, GroupsAboveTheHeightLimitAddNothing) {
 }
 
 TEST_F(StrandDevelopmentTest, JackingForceEntryScalesTheArea) {
-    // 30 kip per strand at 0.75 x 270 ksi on 0.153 in2 (30.98 kip): scale 30 / 30.9825 = 0.968289.
+    // Pj = 30 kip at 0.75 x 270 = 202.5 ksi: Aps = 30 / 202.5 = 0.148148 in2, developed as one
+    // strand at the entered centroids (6 in at the end, 5 in at midspan, so 5 in at station 50),
+    // whatever the three pattern pairs of the girder hold. Scaling every pattern strand to the
+    // whole force gave 6 x 0.148148 in2 at the pattern's centroid.
     auto doc = Girder();
     doc->m_nPretensionEntryMode = kEntryPrestressForce;
     doc->m_dPForceJacking = 30;
+    doc->m_dPForceCgEnd = 6;
+    doc->m_dPForceCgMid = 5;
     doc->m_dPullFraction = 0.75;
     doc->m_dStrandFpu = 270;
     Develop(*doc);
-    const double scale = 30.0 / (0.75 * 270.0 * kAs);
-    EXPECT_NEAR(area[50], 3 * kPair * scale, 1e-12);
-    EXPECT_NEAR(doc->m_aStrandRowDevelopment[0][kDevArea + 50], kPair * scale, 1e-12);
-    EXPECT_NEAR(doc->m_aStrandRowDevelopment[1][kDevArea + 50], kPair, 1e-12) << "record 0 only";
-    EXPECT_NEAR(centroid[50], 4.0, 1e-12) << "the centroid is not scaled";
+    EXPECT_NEAR(area[50], 30.0 / 202.5, 1e-12);
+    EXPECT_NEAR(doc->m_aStrandRowDevelopment[0][kDevArea + 50], 30.0 / 202.5, 1e-12);
+    EXPECT_NEAR(centroid[50], 5.0, 1e-12);
 
-    // No pull fraction: there is no force per strand to scale by. Said, and left unscaled.
+    // No pull fraction: there is no force per strand to scale by. Said, and left as one strand.
     doc->m_dPullFraction = 0;
     Develop(*doc);
-    EXPECT_NEAR(area[50], 3 * kPair, 1e-12);
+    EXPECT_NEAR(area[50], kAs, 1e-12);
     EXPECT_EQ(host.Messages().size(), 1u);
 }
 

@@ -249,12 +249,38 @@ TEST_F(StrandForceTest, StationsOffTheGirderCountNothingAndAreReportedOncePerCas
 }
 
 TEST_F(StrandForceTest, ForceEntryNoGroupsAndSegments) {
-    // Force entry: each strand of a group stands for m_dPForceJacking: 36 x 50 = 1800 kip.
+    // Force entry on example 1 whose groups still hold the 36-strand pattern (one of them end
+    // debonded): the force is Pj = 1100 kip once, at the entered centroids 20 in at the end and
+    // 9 in at midspan, draped to the drape point 47.75 ft, built up over Lt = 2.5 ft and never
+    // debonded. Counting Pj once per pattern strand gave 36 x 1100 kip at the pattern's 4.22 in.
+    doc->m_aStrandGroup[0][kGroupDebondEnd] = 5.0;
     doc->m_nPretensionEntryMode = kEntryPrestressForce;
-    doc->m_dPForceJacking = 50.0;
+    doc->m_dPForceJacking = 1100.0;
+    doc->m_dPForceCgEnd = 20.0;
+    doc->m_dPForceCgMid = 9.0;
     doc->ComputeStrandForceReduction();
-    EXPECT_NEAR(doc->m_adJackingForceAtStation[kStationMidspan], 1800.0, 1e-9);
-    EXPECT_NEAR(doc->m_adStrandCgAtStation[kStationMidspan], 152.0 / 36.0, 1e-12);
+    const struct {
+        int station;
+        double force, cg;
+        const char* derivation;
+    } forceCases[] = {
+        {kStationMidspan, 1100.0, 9.0, "midspan, beyond the drape point"},
+        // x = 0.5 ft: 0.5 / 2.5 = 0.2 of Pj; 20 - 11 x 0.5 / 47.75 = 19.884817 in.
+        {kStationLeftBearing, 0.2 * 1100.0, 19.884817, "left bearing"},
+        // x = 2.5 ft: full Pj (the debonded pattern group does not count); 20 - 11 x 2.5 /
+        // 47.75 = 19.424084 in.
+        {kStationLeftTransfer, 1100.0, 19.424084, "left transfer point"},
+    };
+    for (const auto& c : forceCases) {
+        SCOPED_TRACE(c.derivation);
+        EXPECT_NEAR(doc->m_adJackingForceAtStation[c.station], c.force, 1e-9);
+        EXPECT_NEAR(doc->m_adStrandCgAtStation[c.station], c.cg, 1e-6);
+    }
+    EXPECT_EQ(doc->m_anDebondFlags[kDebondFlagEnd], 0);
+    // The centroids the reports print and the drape checks use are the entered ones.
+    EXPECT_EQ(doc->m_dStrandCgEnd, 20.0);
+    EXPECT_EQ(doc->m_dStrandCgMid, 9.0);
+    doc->m_aStrandGroup[0][kGroupDebondEnd] = 0.0;
 
     // No strand groups: no force, centroid 0, eccentricity the section centroid.
     doc->m_nPretensionEntryMode = kEntryStrandPattern;
