@@ -323,8 +323,14 @@ void CKordelDoc::ComputeFlexuralStrength() {
             const double* Si = m_adSectionModulusAtStation[i];
             const double Mdnc = M[kCaseGirder] + M[kCaseDeck] + M[kCaseDiaphragms] +
                                 M[kCaseOtherNonComposite];  // k-ft
+            // fcpe is the bottom-fibre stress of all the effective prestress: the tendons of a
+            // post-tensioned girder precompress the tension face as the strands do (their stress
+            // is 0 without tendons). Counting the strands alone understates Mcr and with it the
+            // minimum-reinforcement demand.
+            const double fcpe = m_aPrestressStress[i][kPrestressFinalBottom] +
+                                m_aPtStress[i][kPtStressFinalBottom];  // ksi
             m_aFlexureMcr[i][P] = CrackingMomentNew(
-                m_aPrestressStress[i][kPrestressFinalBottom], frGirder,
+                fcpe, frGirder,
                 Si[SectionModulusSlot(kSectionCaseOverlay, kFibreGirderBottom)],
                 Si[SectionModulusSlot(kSectionCaseGirder, kFibreGirderBottom)], Mdnc, gamma1,
                 gamma2, gamma3);

@@ -653,3 +653,36 @@ TEST_F(FlexuralStrengthStageTest, DeckBarsFromTheSupportOfTheCurrentSpan) {
 
 }  // namespace
 }  // namespace kordel::test
+
+namespace kordel::test {
+namespace {
+
+// The cracking moment of a post-tensioned girder counts the tendons' precompression of the
+// bottom fibre with the strands'. Example 4 (spliced, 10 strands and 72 tendon strands): with
+// the strands alone fcpe is a fraction of the real precompression and Mcr far too small, which
+// would make the minimum-reinforcement check almost free.
+TEST_F(FlexuralStrengthStageTest, CrackingMomentCountsTheTendons) {
+    auto d = Example(4);
+    ASSERT_GT(d->m_nTendonCount, 0);
+    const int i = kStationMidspan;
+    const double fpt = d->m_aPtStress[i][kPtStressFinalBottom];
+    ASSERT_GT(fpt, 0.5) << "the tendons precompress the bottom fibre at mid-span";
+    const double* S = d->m_adSectionModulusAtStation[i];
+    const LoadEffectRecord& M = d->m_aMoment[i];
+    const double Mdnc = M[kCaseGirder] + M[kCaseDeck] + M[kCaseDiaphragms] +
+                        M[kCaseOtherNonComposite];
+    const double fr = -d->m_dRuptureStressGirder;
+    const double Sbc = S[SectionModulusSlot(kSectionCaseOverlay, kFibreGirderBottom)];
+    const double Snc = S[SectionModulusSlot(kSectionCaseGirder, kFibreGirderBottom)];
+    const double g1 = d->m_fMcrGamma1, g2 = d->m_fMcrGamma2, g3 = d->m_fMcrGamma3;
+    const double withTendons = CrackingMomentNew(
+        d->m_aPrestressStress[i][kPrestressFinalBottom] + fpt, fr, Sbc, Snc, Mdnc, g1, g2, g3);
+    const double strandsOnly = CrackingMomentNew(d->m_aPrestressStress[i][kPrestressFinalBottom],
+                                                 fr, Sbc, Snc, Mdnc, g1, g2, g3);
+    EXPECT_NEAR(d->m_aFlexureMcr[i][kFlexurePositive], withTendons, 1e-6 * withTendons);
+    // g3 g2 fpt Sbc / 12 of difference.
+    EXPECT_NEAR(withTendons - strandsOnly, g3 * g2 * fpt * Sbc / 12, 1e-6 * withTendons);
+}
+
+}  // namespace
+}  // namespace kordel::test
