@@ -6,6 +6,7 @@
 
 #include "document/kordel_doc.h"
 #include "report/format.h"
+#include "report/report_units.h"
 
 // The cell formats are picked from fixed literals by unit system and row.
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
@@ -13,19 +14,6 @@
 namespace kordel {
 
 namespace {
-
-constexpr double kInToM = 0.0254;
-constexpr double kFtToM = 0.3048;
-constexpr double kInToMm = 25.4;
-constexpr double kKipToKn = 4.4482;
-constexpr double kKsiToMpa = 6.8948;
-constexpr double kIn2PerFtToMm2PerMm = 2.11667;
-
-/// A stored value ready to print in the report's units: non-finite values print as 0.
-double Out(double value, double factor = 1.0) {
-    const double v = value * factor;
-    return std::isfinite(v) ? v : 0.0;
-}
 
 /// `label` padded with blanks to `width` characters.
 std::string Pad(const std::string& label, std::size_t width) {
@@ -154,7 +142,7 @@ void WriteInterfaceShearBlock(ReportContext& ctx) {
                            d.m_strInterfaceSurface.c_str(), Out(p[3], kKsiToMpa), Out(p[2]), Out(p[8]),
                            Out(p[9], kKsiToMpa)));
             ctx.Add(Format("bf= %6.3f m, Acv= %7.1f mm2/mm, Avf-min= %6.3f mm2/mm", Out(d.m_dTopFlangeWidth, kInToM),
-                           Out(p[0], kIn2PerFtToMm2PerMm), Out(p[5], kIn2PerFtToMm2PerMm)));
+                           Out(p[0], kSqInPerFtToSqMmPerMmShort), Out(p[5], kSqInPerFtToSqMmPerMmShort)));
             ctx.Add(Format("Vnh_max= %6.1f kN (based on K1), Vnh_max= %6.1f kN (based on K2), Vnh_max= %6.1f kN (Adopted)",
                            Out(p[6], kKipToKn), Out(p[7], kKipToKn), Out(p[4], kKipToKn)));
         } else {
@@ -172,16 +160,16 @@ void WriteInterfaceShearBlock(ReportContext& ctx) {
         AddInterfaceRow(ctx, metric ? "vuh,MPa" : "vuh,ksi", 11, "%7.3f", d.m_adInterfaceVuh, metric ? kKsiToMpa : 1.0);
         AddInterfaceRow(ctx, metric ? "Vnhr,kN" : "Vnhr,K", 11, "%7.1f", d.m_adInterfaceVnh, metric ? kKipToKn : 1.0);
         AddInterfaceRow(ctx, metric ? "Avfc,mm2/mm" : "Avfc,in2/F", 11, "%7.3f", d.m_adInterfaceAvfc,
-                        metric ? kIn2PerFtToMm2PerMm : 1.0);
+                        metric ? kSqInPerFtToSqMmPerMmShort : 1.0);
         AddInterfaceRow(ctx, metric ? "Avf,mm2/mm" : "Avf,in2/F", 11, "%7.3f", d.m_adInterfaceAvf,
-                        metric ? kIn2PerFtToMm2PerMm : 1.0);
+                        metric ? kSqInPerFtToSqMmPerMmShort : 1.0);
         ctx.Add(" ");
         return;
     }
     if (metric) {
         // bv is stored in inches: metres are inches x 0.0254.
         ctx.Add(Format("bv=%6.3f m, Asurf=%7.1f mm2/mm, Avh,min=%6.3f mm2/mm, Max Spac=%6.1f mm", Out(p[10], kInToM),
-                       Out(p[11], kIn2PerFtToMm2PerMm), Out(p[12], kIn2PerFtToMm2PerMm), Out(p[13], kInToMm)));
+                       Out(p[11], kSqInPerFtToSqMmPerMmShort), Out(p[12], kSqInPerFtToSqMmPerMmShort), Out(p[13], kInToMm)));
     } else {
         ctx.Add(Format("bv=%6.2f in, Asurf=%7.2f in2/ft, Avh,min=%6.3f in2/ft, Max Spac=%6.3f in", Out(p[10]),
                        Out(p[11]), Out(p[12]), Out(p[13])));
@@ -199,9 +187,9 @@ void WriteInterfaceShearBlock(ReportContext& ctx) {
         ctx.Add(line);
         AddInterfaceRow(ctx, "Vnh-1%,kN", 12, "%7.1f", d.m_adInterfaceVnh1, kKipToKn);
         AddInterfaceRow(ctx, "Vnh,nr,kN", 12, "%7.1f", d.m_adInterfaceVnhNotRough, kKipToKn);
-        AddInterfaceRow(ctx, "Avhnr,mm2/mm", 12, "%7.3f", d.m_adInterfaceAvhNotRough, kIn2PerFtToMm2PerMm);
+        AddInterfaceRow(ctx, "Avhnr,mm2/mm", 12, "%7.3f", d.m_adInterfaceAvhNotRough, kSqInPerFtToSqMmPerMmShort);
         AddInterfaceRow(ctx, "Vnh,r,kN", 12, "%7.1f", d.m_adInterfaceVnhRough, kKipToKn);
-        AddInterfaceRow(ctx, "Avhr,mm2/mm", 12, "%7.3f", d.m_adInterfaceAvhRough, kIn2PerFtToMm2PerMm);
+        AddInterfaceRow(ctx, "Avhr,mm2/mm", 12, "%7.3f", d.m_adInterfaceAvhRough, kSqInPerFtToSqMmPerMmShort);
     } else {
         AddInterfaceRow(ctx, "Vu,K", 12, "%7.1f", d.m_adVu, 1.0);
         AddInterfaceRow(ctx, "Vnh,req,K", 12, "%7.1f", d.m_adInterfaceVnh, 1.0);

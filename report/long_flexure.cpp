@@ -7,6 +7,7 @@
 
 #include "document/kordel_doc.h"
 #include "report/format.h"
+#include "report/report_units.h"
 
 // The location formats are picked from fixed literals by unit system.
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
@@ -14,8 +15,6 @@
 namespace kordel {
 
 namespace {
-
-constexpr double kFtToM = 0.3048;
 
 /// A rating factor ready to print: a non-finite factor (a live-load effect of zero met by a
 /// division) prints as the no-live-load sentinel, never as "inf" or "nan".
@@ -93,14 +92,6 @@ MinimumPair Minimum(const double* minimums, int i, bool metric) {
 
 // ---- Flexure tables ------------------------------------------------------------------------
 
-constexpr double kInToM = 0.0254;
-constexpr double kIn2ToMm2 = 645.16;
-constexpr double kKsiToMpa = 6.8948;
-constexpr double kKipToKn = 4.4482;
-constexpr double kKipFtToKnM = 1.35582;
-
-/// A value ready to print: non-finite values print as 0.
-double Fin(double v) { return std::isfinite(v) ? v : 0.0; }
 
 /// One flexure table layout: heading, units line, dash count and row format.
 struct FlexureTable {
@@ -284,7 +275,7 @@ void WriteFlexureBlock(ReportContext& ctx) {
     const int span = d.m_nCurrentSpan >= 0 && d.m_nCurrentSpan < kMaxSpanSlots ? d.m_nCurrentSpan : 0;
     const double fLen = metric ? kFtToM : 1.0;
     const double fIn = metric ? kInToM : 1.0;
-    const double fArea = metric ? kIn2ToMm2 : 1.0;
+    const double fArea = metric ? kSqInToSqMm : 1.0;
     const double fStress = metric ? kKsiToMpa : 1.0;
     const double fForce = metric ? kKipToKn : 1.0;
     const double fMoment = metric ? kKipFtToKnM : 1.0;

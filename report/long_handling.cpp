@@ -65,7 +65,7 @@ class HandlingTable {
         for (int c = 0; c < kColumns; ++c) {
             const double x = m_d.m_adStationX[m_station[c]] + m_endOffset;  // ft
             line += IsNarrowColumn(c) ? " " : "  ";
-            line += m_ctx.metric ? Num(x * kFeetToMeters, 6, 3) : Num(x, 6, 2);
+            line += m_ctx.metric ? Num(x * kFtToM, 6, 3) : Num(x, 6, 2);
         }
         m_ctx.Add(line);
     }
@@ -142,7 +142,7 @@ std::string ImpactLine(char sign, double percent) {
 
 /// One legend line of the stripping cases: where the girder sits, from each end.
 void AddCaseLegend(ReportContext& ctx, const char* text, double left, double right) {
-    const double f = ctx.metric ? kFeetToMeters : 1.0;
+    const double f = ctx.metric ? kFtToM : 1.0;
     const char* unit = ctx.metric ? "m" : "ft";
     ctx.Add(Format("%sBeam is supported at %s %s from left end and %s %s from right end", text,
                    Num(left * f, 5, 2).c_str(), unit, Num(right * f, 5, 2).c_str(), unit));
@@ -268,8 +268,8 @@ void WriteStrengthHeading(ReportContext& ctx) {
 void WriteStrengthRow(ReportContext& ctx, const HandlingStrengthArrays& H, int s, int dir) {
     const CKordelDoc& d = ctx.doc;
     const bool m = ctx.metric;
-    const double ft = m ? kFeetToMeters : 1.0;
-    const double in = m ? kInchesToMeters : 1.0;
+    const double ft = m ? kFtToM : 1.0;
+    const double in = m ? kInToM : 1.0;
     const double in2 = m ? kSqInToSqMm : 1.0;
     const double ksi = m ? kKsiToMpa : 1.0;
     const double kft = m ? kKipFtToKnM : 1.0;
@@ -310,7 +310,7 @@ void WriteHandling(ReportContext& ctx) {
     WriteStrengthRow(ctx, H, kStationRightLift, kImpactUp);
 
     // Lengths in in, or m in the metric form.
-    const double len = m ? kInchesToMeters : 1.0;
+    const double len = m ? kInToM : 1.0;
     const int w = m ? 4 : 3;
     const char* unit = m ? "m " : "in";
     ctx.Add(" ");
@@ -358,12 +358,12 @@ void WriteShipping(ReportContext& ctx) {
         ctx.Add(
             Format("Transport Stiff :%s m-kN/rad   Beam C. G. Above Road :%s m    "
                    "Transverse Dist :%s m",
-                   Num(d.m_dTransportStiffness * kInchesToMeters * kKipToKn, 6, 0).c_str(),
-                   Num(d.m_dBeamCgAboveRoad * kInchesToMeters, 6, 3).c_str(),
-                   Num(d.m_dDualTireDistance * kInchesToMeters, 6, 3).c_str()));
+                   Num(d.m_dTransportStiffness * kInToM * kKipToKn, 6, 0).c_str(),
+                   Num(d.m_dBeamCgAboveRoad * kInToM, 6, 3).c_str(),
+                   Num(d.m_dDualTireDistance * kInToM, 6, 3).c_str()));
         ctx.Add(Format("Super Elevation :%s rad        Roll Center Above Road:%s m",
                        Num(d.m_dSuperElevation, 6, 4).c_str(),
-                       Num(d.m_dRollCenterAboveRoad * kInchesToMeters, 6, 3).c_str()));
+                       Num(d.m_dRollCenterAboveRoad * kInToM, 6, 3).c_str()));
     } else {
         ctx.Add(Format(
             "Transport Stiff :%s in-k/rad   Beam C. G. Above Road :%s in   "
@@ -382,8 +382,8 @@ void WriteShipping(ReportContext& ctx) {
         ctx.Add(
             Format("Lateral Deflection at Cracking   :%s m     "
                    "Lateral Deflection at Failure    :%s m",
-                   Num(d.m_dShipLateralDeflection * kInchesToMeters, 7, 4).c_str(),
-                   Num(d.m_dShipFailureDeflection * kInchesToMeters, 7, 4).c_str()));
+                   Num(d.m_dShipLateralDeflection * kInToM, 7, 4).c_str(),
+                   Num(d.m_dShipFailureDeflection * kInToM, 7, 4).c_str()));
     } else {
         ctx.Add(
             Format("Lateral Deflection at Cracking   :%s in    "
@@ -405,8 +405,8 @@ void WriteDetensioning(ReportContext& ctx) {
     const CKordelDoc& d = ctx.doc;
     const bool m = ctx.metric;
     const double ksi = m ? kKsiToMpa : 1.0;
-    const double ft = m ? kFeetToMeters : 1.0;
-    const double in = m ? kInchesToMillimeters : 1.0;
+    const double ft = m ? kFtToM : 1.0;
+    const double in = m ? kInToMm : 1.0;
     // Only the sections and stages the arrays hold are read, whatever the counts say.
     const int sections = std::clamp(d.m_nDetensionSections, 0, kMaxDetensionSections);
     const int groups = std::clamp(d.m_nStrandGroupCount, 0, kMaxStrandGroups);

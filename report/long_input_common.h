@@ -5,29 +5,10 @@
 
 #include <cmath>
 
+#include "report/report_units.h"
 #include "report/text_report.h"
 
 namespace kordel::long_input {
-
-// Metric factors: the stored US value times the factor is the printed metric value.
-inline constexpr double kFtToM = 0.3048;                               ///< ft -> m
-inline constexpr double kInToM = 0.0254;                               ///< in -> m
-inline constexpr double kInToMm = 25.4;                                ///< in -> mm
-inline constexpr double kSqInToSqM = kInToM * kInToM;                  ///< in2 -> m2
-inline constexpr double kCuInToCuM = kInToM * kInToM * kInToM;         ///< in3 -> m3
-inline constexpr double kIn4ToM4 = kInToM * kInToM * kInToM * kInToM;  ///< in4 -> m4
-inline constexpr double kSqInToSqMm = 645.16;                          ///< in2 -> mm2
-inline constexpr double kSqInPerFtToSqMmPerMm = 2.1166666666666667;    ///< in2/ft -> mm2/mm
-inline constexpr double kKipToKn = 4.4482;                             ///< kip -> kN
-inline constexpr double kKipFtToKnM = 1.35582;                         ///< kip-ft -> kN-m
-inline constexpr double kKsiToMpa = 6.8948;                            ///< ksi -> MPa
-inline constexpr double kKlfToKnPerM = 14.5939;                        ///< klf -> kN/m
-/// klf -> kN/m as the lane-load and "Other" dead-load lines round it.
-inline constexpr double kKlfToKnPerMShort = 14.593;
-inline constexpr double kKcfToKgPerM3 = 16018.732824867224;  ///< kcf -> kg/m3
-
-/// `x`, or 0 when it is not a finite number: no line of these blocks ever shows "nan" or "inf".
-inline double Fin(double x) { return std::isfinite(x) ? x : 0.0; }
 
 /// `x` in the report's units: times `factor` in the metric form, as stored in the US form; 0
 /// when not finite.

@@ -45,7 +45,7 @@ class StressTable {
         for (int c = 0; c < kColumns; ++c) {
             const double x = m_d.m_adStationX[kStressStations[c]];
             line += ' ';
-            line += m_ctx.metric ? Num(x * kFeetToMeters, 6, 3) : Num(x, 6, 2);
+            line += m_ctx.metric ? Num(x * kFtToM, 6, 3) : Num(x, 6, 2);
         }
         m_ctx.Add(line);
     }

@@ -6,6 +6,7 @@
 
 #include "document/kordel_doc.h"
 #include "report/format.h"
+#include "report/report_units.h"
 
 // The cell formats are picked from fixed literals by unit system and row.
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
@@ -13,20 +14,6 @@
 namespace kordel {
 
 namespace {
-
-constexpr double kKipToKn = 4.4482;
-constexpr double kKipFtToKnM = 1.35582;
-constexpr double kInToM = 0.0254;
-constexpr double kFtToM = 0.3048;
-constexpr double kIn2ToMm2 = 645.16;
-constexpr double kIn2PerFtToMm2PerMm = 2.11667;
-constexpr double kKsiToMpa = 6.8948;
-
-/// A stored value ready to print: non-finite values print as 0, never "inf" or "nan".
-double Out(double value, double factor = 1.0) {
-    const double v = value * factor;
-    return std::isfinite(v) ? v : 0.0;
-}
 
 std::string Pad13(const char* label) {
     std::string s = label;
@@ -65,7 +52,7 @@ class ShearHalf {
         std::string line = Pad13(metric ? "Av-prv,mm2/mm" : usLabel);
         for (int i = 0; i < 10; ++i) {
             const int s = m_stations[i];
-            line += Format("%7.3f", Out(m_d.m_adAvProvided[s], metric ? kIn2PerFtToMm2PerMm : 1.0));
+            line += Format("%7.3f", Out(m_d.m_adAvProvided[s], metric ? kSqInPerFtToSqMmPerMmShort : 1.0));
             line += m_d.m_adShearAvDesign[s] > m_d.m_adAvProvided[s] && m_d.m_bShowAsterisks ? "* " : "  ";
         }
         m_ctx.Add(line);
@@ -137,9 +124,9 @@ void StrengthRows(ShearHalf& h, const CKordelDoc& d) {
 }
 
 void StirrupDesignRows(ShearHalf& h, const CKordelDoc& d) {
-    h.Row("Avcmp,in2/ft", "%7.3f", "Avcmp,mm2/mm", "%7.3f", d.m_adShearAvRequired, kIn2PerFtToMm2PerMm);
-    h.Row("Avmin,in2/ft", "%7.3f", "Avmin,mm2/mm", "%7.3f", d.m_adShearAvMin, kIn2PerFtToMm2PerMm);
-    h.Row("Av,in2/ft", "%7.3f", "Av,mm2/mm", "%7.3f", d.m_adShearAvDesign, kIn2PerFtToMm2PerMm);
+    h.Row("Avcmp,in2/ft", "%7.3f", "Avcmp,mm2/mm", "%7.3f", d.m_adShearAvRequired, kSqInPerFtToSqMmPerMmShort);
+    h.Row("Avmin,in2/ft", "%7.3f", "Avmin,mm2/mm", "%7.3f", d.m_adShearAvMin, kSqInPerFtToSqMmPerMmShort);
+    h.Row("Av,in2/ft", "%7.3f", "Av,mm2/mm", "%7.3f", d.m_adShearAvDesign, kSqInPerFtToSqMmPerMmShort);
 }
 
 void LongitudinalDemandRows(ReportContext& ctx, ShearHalf& h, const CKordelDoc& d) {
@@ -171,11 +158,11 @@ void SectionalHalf(ReportContext& ctx, ShearHalf& h) {
     StrengthRows(h, d);
     h.Row("Vu,kip", "%7.1f", "Vu,kN", "%7.1f", d.m_adVu, kKipToKn);
     h.Row("Mu,kip-ft", "%7.0f", "Mu,kN-m", "%7.0f", d.m_adMu, kKipFtToKnM);
-    h.Row("Aps_a,in2", "%7.3f", h.Right() ? "Aps_a,mm2" : "Aps_a,m", "%7.0f", d.m_adShearApsAnchored, kIn2ToMm2);
-    h.Row("Aps_ex,in2", "%7.3f", "Aps_ex,mm2", "%7.0f", d.m_adShearApsTension, kIn2ToMm2);
+    h.Row("Aps_a,in2", "%7.3f", h.Right() ? "Aps_a,mm2" : "Aps_a,m", "%7.0f", d.m_adShearApsAnchored, kSqInToSqMm);
+    h.Row("Aps_ex,in2", "%7.3f", "Aps_ex,mm2", "%7.0f", d.m_adShearApsTension, kSqInToSqMm);
     h.Row("dp,in", "%7.2f", "dp,m", "%7.3f", d.m_adShearDp, kInToM);
     if (d.m_bDvAllSteel == 1) h.Row("dp(all),in", "%7.2f", "dp(all),m", "%7.3f", d.m_adShearDpAll, kInToM);
-    h.Row("As_v,in2", "%7.3f", "As_v,mm2", "%7.3f", d.m_adShearAs, kIn2ToMm2);
+    h.Row("As_v,in2", "%7.3f", "As_v,mm2", "%7.3f", d.m_adShearAs, kSqInToSqMm);
     h.Row("ds,in", "%7.2f", "ds,m", "%7.3f", d.m_adShearDs, kInToM);
     h.Row("de,in", "%7.2f", "de,m", "%7.3f", d.m_adShearDe, kInToM);
     h.Row("f'c_a,ksi", "%7.3f", "f'c_a,MPa", "%7.3f", d.m_adShearFcAvg, kKsiToMpa);
@@ -328,7 +315,7 @@ void WriteVerticalShearBlock(ReportContext& ctx) {
     const double* a = d.m_adAnchorZone;
     if (ctx.metric) {
         ctx.Add(Format("P,anchor=%6.1f kN, As,anchor=%5.0f mm2, Anchor Zone End=%5.0f mm",
-                       Out(a[kAnchorSplittingForce], kKipToKn), Out(a[kAnchorSteelArea], kIn2ToMm2),
+                       Out(a[kAnchorSplittingForce], kKipToKn), Out(a[kAnchorSteelArea], kSqInToSqMm),
                        Out(a[kAnchorZoneLength], 25.4)));
     } else {
         ctx.Add(Format("P,anchor=%5.1f kip, As,anchor=%4.2f in2, Anchor Zone End=%6.2f in (=%5.2f ft)",

@@ -4,30 +4,9 @@
 
 #include <cmath>
 
+#include "report/report_units.h"
+
 namespace kordel::short_form {
-
-// Metric factors: the stored US value times the factor is the printed metric value.
-inline constexpr double kFtToM = 0.3048;                     ///< ft -> m
-inline constexpr double kInToM = 0.0254;                     ///< in -> m
-inline constexpr double kInToMm = 25.4;                      ///< in -> mm
-inline constexpr double kSqInToSqM = 0.0254 * 0.0254;        ///< in2 -> m2
-inline constexpr double kCuInToCuM = 0.0254 * 0.0254 * 0.0254;              ///< in3 -> m3
-inline constexpr double kIn4ToM4 = 0.0254 * 0.0254 * 0.0254 * 0.0254;        ///< in4 -> m4
-inline constexpr double kSqInToSqMm = 645.16;                ///< in2 -> mm2
-inline constexpr double kSqInPerFtToSqMmPerMm = 2.1166666666666667;  ///< in2/ft -> mm2/mm
-/// in2/ft -> mm2/mm as the right half of the shear table rounds it.
-inline constexpr double kSqInPerFtToSqMmPerMmShort = 2.11667;
-inline constexpr double kKipToKn = 4.4482;                   ///< kip -> kN
-inline constexpr double kKipFtToKnM = 1.35582;               ///< kip-ft -> kN-m
-inline constexpr double kKsiToMpa = 6.8948;                  ///< ksi -> MPa
-inline constexpr double kKlfToKnPerM = 14.5939;              ///< klf -> kN/m
-/// klf -> kN/m as the lane-load and "Other" dead-load lines round it.
-inline constexpr double kKlfToKnPerMShort = 14.593;
-inline constexpr double kKcfToKgPerM3 = 16018.732824867224;  ///< kcf -> kg/m3
-
-/// `x`, or 0 when it is not a finite number, so that no line ever shows "nan" or "inf". Every
-/// double a short-form line prints passes through here.
-inline double Fin(double x) { return std::isfinite(x) ? x : 0.0; }
 
 /// Count `n` clamped to 0 to `hi`, so that a count out of range never indexes past an array.
 inline int ClampCount(int n, int hi) { return n < 0 ? 0 : (n > hi ? hi : n); }

@@ -6,21 +6,9 @@
 #include <string>
 
 #include "report/format.h"
+#include "report/report_units.h"
 
 namespace kordel {
-
-/// Stress factor of the metric report, ksi to MPa.
-inline constexpr double kKsiToMpa = 6.8948;
-/// Length factors of the metric report.
-inline constexpr double kFeetToMeters = 0.3048;
-inline constexpr double kInchesToMeters = 0.0254;
-inline constexpr double kInchesToMillimeters = 25.4;
-/// Area factor of the metric report, in2 to mm2.
-inline constexpr double kSqInToSqMm = 645.16;
-/// Moment factor of the metric report, kip-ft to kN-m.
-inline constexpr double kKipFtToKnM = 1.35582;
-/// Force factor of the metric report, kip to kN.
-inline constexpr double kKipToKn = 4.4482;
 
 /// `v` as printf's "%<width>.<precision>f" writes it; a value that is not finite (a result the
 /// analysis could not form) prints as "--" in the same width, so the columns stay aligned and
