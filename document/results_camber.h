@@ -74,7 +74,8 @@ struct CamberResults {
     /// Deflection of each load, in, upward positive, at stations 0 to 100; stations 101 to 114
     /// have no value (0) [DeflectionTable][station].
     double m_adDeflectionResults[kDeflectionTableCount][kStationCount] = {};
-    /// Live-load deflection of vehicle v (0 = vehicle 1), in, at stations 0 to 100
+    /// Live-load deflection of vehicle v (0 = vehicle 1), in, upward positive (a downward
+    /// deflection is negative), per girder, at stations 0 to 100
     /// [vehicle][VehicleDeflectionTable][station]; read by the camber summary.
     double m_adVehicleDeflection[kDeflectionVehicles][kVehicleDeflectionTables][kStationCount] = {};
 

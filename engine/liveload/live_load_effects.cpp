@@ -666,6 +666,28 @@ void CKordelDoc::ComputeLiveLoadEffects(int ia, int ib, bool modelUsable) {
         m_aSupportEffect[kSupportRightRotation][kCasePedestrian] =
             T.R[s][kLastTenth][kSpanPedestrian];
     }
+
+    // 5. The live-load deflection of each vehicle at the stations of the current span, for the
+    // deflection criterion. The downward (minimum) envelope of the moving-load model, which
+    // carries the composite girder (Ec, I of the final composite section) and kept the lane
+    // part and the vehicle part of the design minimum apart: the vehicle (truck or tandem,
+    // whichever deflects more) with its distribution factor, dynamic load allowance and
+    // multiplier, the lane load with its distribution factor and multiplier, and no allowance.
+    // The criterion combines them itself (truck alone; lane plus 25 percent of the truck), so
+    // the two are stored separately. Downward is negative, in. A vehicle that is not included,
+    // or a model that could not be solved, leaves its tables cleared and gives 0.
+    // AASHTO LRFD 6th ed. Art. 2.5.2.6.2, 3.6.1.3.2
+    for (int v = 1; v <= kDeflectionVehicles; ++v) {
+        const SpanTableSet V = VehicleTables(*this, v);
+        auto& deflection = m_adVehicleDeflection[v - 1];
+        for (int i = 0; i < kStationCount; ++i) {
+            const bool onSpan = i <= kStationRightBearing;
+            deflection[kVehicleDeflLane][i] = onSpan ? SpanTableAtStation(V.D, kSpanValue17, i)
+                                                     : 0.0;
+            deflection[kVehicleDeflTruck][i] = onSpan ? SpanTableAtStation(V.D, kSpanValue15, i)
+                                                      : 0.0;
+        }
+    }
 }
 
 }  // namespace kordel

@@ -139,6 +139,8 @@ bool CKordelDoc::ClearNonFiniteLoadEffects() {
          {m_adBarrierDeflection, m_adFwsDeflection, m_adOtherCompositeDeflection}) {
         clear(&deflection[0][0], kStationCount * kCompositeDeflectionColumns);
     }
+    clear(&m_adVehicleDeflection[0][0][0],
+          kDeflectionVehicles * kVehicleDeflectionTables * kStationCount);
     const int spans = std::clamp(m_nSpans, 0, kMaxSpans);
     for (SpanEnvelope* table :
          {m_aSpanEnvelope1, m_aSpanEnvelope2, m_aSpanEnvelope3, m_aSpanEnvelope4, m_aSpanEnvelope5,

@@ -286,5 +286,152 @@ TEST_F(LiveLoadEffectsTest, PedestrianLoadOnEverySpan) {
     EXPECT_EQ(d->m_aSupportEffect[kSupportLeftReaction][kCasePedestrian], 0.0);
 }
 
+// ---- Live-load deflection of the design vehicles ------------------------------------------------
+
+/// Closed-form deflections of a simple span L (ft) of stiffness EI (kip-in2), in, downward
+/// positive. Roark, Formulas for Stress and Strain, Table 8.1, cases 1e and 2e.
+struct SimpleSpanDeflection {
+    double L;   ///< span, ft
+    double EI;  ///< Ec I, kip-in2
+
+    /// Deflection at a from the left end under a point load P (kip) at b from the left end:
+    /// P c x (L^2 - c^2 - x^2) / (6 EI L), x the nearer of a and b to its end, c the other's
+    /// distance from the far end.
+    double Point(double P, double b, double a) const {
+        const double l = 12.0 * L, x = 12.0 * std::min(a, b), c = 12.0 * (L - std::max(a, b));
+        return P * c * x * (l * l - c * c - x * x) / (6.0 * EI * l);
+    }
+    /// Deflection at a from the left end under a uniform load w (klf) on the whole span:
+    /// w x (l^3 - 2 l x^2 + x^3) / (24 EI).
+    double Uniform(double w, double a) const {
+        const double l = 12.0 * L, x = 12.0 * a;
+        return w / 12.0 * x * (l * l * l - 2.0 * l * x * x + x * x * x) / (24.0 * EI);
+    }
+};
+
+TEST_F(LiveLoadEffectsTest, VehicleDeflectionOfASimpleSpanByClosedForms) {
+    auto d = Example(1);
+    // Vehicle 1: one 50-kip axle and the 0.64-klf lane load; vehicle 2: the HL-93 design truck
+    // (no tandem). Both (Truck + Lane), m = 1, IM = 0.33 under LRFD.
+    LiveLoadVehicle point = Hl93Vehicle();
+    point.m_strName = "Point";
+    point.m_nAxleCount = 1;
+    point.m_aAxles[0] = {50, 0, 0};
+    point.m_aAxles[1] = {};
+    point.m_aAxles[2] = {};
+    point.m_bIncludeTandem = 0;
+    LiveLoadVehicle truck = Hl93Vehicle();
+    truck.m_bIncludeTandem = 0;
+    d->m_recVehicle1 = point;
+    d->m_recVehicle2 = truck;
+    d->m_bLoadEffectsDirty = 1;
+    d->RunAnalysis();
+    ASSERT_TRUE(host.Messages().empty()) << MessageTexts();
+    ASSERT_EQ(d->m_nSpans, 1);
+
+    const double L = d->m_adSpanLength[1];  // ft, the span of the model
+    const double offset = d->m_adGirderOffsetLeft[1] + d->m_adPadOffsetLeft[1];  // ft
+    ASSERT_NEAR(d->m_adStationX[50] + offset, L / 2.0, 1e-9) << "station 50 at mid-span";
+    // The model carries the final composite section: Ec and I of section case 2 at mid-span.
+    const SimpleSpanDeflection beam{
+        L, d->m_dBeamEc * d->m_adInertiaAtStation[50][kSectionCaseOverlay]};
+    const double g = d->m_dDfMoment;
+    const double IM = 0.33;
+    const auto& V1 = d->m_adVehicleDeflection[0];
+    const auto& V2 = d->m_adVehicleDeflection[1];
+
+    // Lane load at mid-span: 5 w L^4 / (384 EI) per lane, times g; no allowance. Down is
+    // negative.
+    const double laneMid = g * 5.0 * (0.64 / 12.0) * std::pow(12.0 * L, 4) / (384.0 * beam.EI);
+    EXPECT_NEAR(laneMid, g * beam.Uniform(0.64, L / 2.0), 1e-12 * laneMid);
+    EXPECT_TRUE(NearRelative(V1[kVehicleDeflLane][50], -laneMid, 1e-6));
+    EXPECT_TRUE(NearRelative(V2[kVehicleDeflLane][50], -laneMid, 1e-6));
+    // One axle at mid-span: P L^3 / (48 EI), times g (1 + IM).
+    const double pointMid = g * (1.0 + IM) * 50.0 * std::pow(12.0 * L, 3) / (48.0 * beam.EI);
+    EXPECT_TRUE(NearRelative(V1[kVehicleDeflTruck][50], -pointMid, 1e-6));
+
+    // HL-93 truck, 14-ft axle spacings (the longer spacings only deflect less): the middle
+    // 32-kip axle at mid-span, the other 32-kip axle and the 8-kip axle 14 ft to either side.
+    // The model puts an axle on every tenth point, so this placement is among those it tries and
+    // bounds its envelope from below. Moving the group toward the heavy rear axle gains a little
+    // (24 kip more on the rising side of the influence line): for L = 105 ft the best placement,
+    // the middle axle 4.8 ft past mid-span, deflects 1.1 % more than the centred one (the sum
+    // of the three point loads above, evaluated for e = 0 to 5 ft by 0.01 ft), and no placement
+    // deflects more, so the envelope lies within 1.2 % above the centred value.
+    const double centred = beam.Point(32.0, L / 2.0, L / 2.0) +
+                           beam.Point(32.0, L / 2.0 - 14.0, L / 2.0) +
+                           beam.Point(8.0, L / 2.0 + 14.0, L / 2.0);
+    const double truckMid = g * (1.0 + IM) * centred;
+    EXPECT_LE(-V2[kVehicleDeflTruck][50], truckMid * 1.012);
+    EXPECT_GE(-V2[kVehicleDeflTruck][50], truckMid * (1.0 - 1e-9));
+
+    // Quarter point: station 25 lies between tenth points 2 and 3, and the station rule
+    // interpolates between them (the closed form itself lies 1.3 % above the chord).
+    ASSERT_NEAR(d->m_adStationX[25] + offset, L / 4.0, 1e-9);
+    const double laneQuarter =
+        g * (beam.Uniform(0.64, 0.2 * L) + beam.Uniform(0.64, 0.3 * L)) / 2.0;
+    EXPECT_TRUE(NearRelative(V1[kVehicleDeflLane][25], -laneQuarter, 1e-6));
+
+    // Nothing outside the span's stations 0 to 100; none upward at the bearings.
+    EXPECT_NEAR(V1[kVehicleDeflLane][0], 0.0, 1e-9);
+    EXPECT_NEAR(V1[kVehicleDeflTruck][100], 0.0, 1e-9);
+    for (int i = 101; i < kStationCount; ++i) EXPECT_EQ(V2[kVehicleDeflTruck][i], 0.0) << i;
+
+    // The camber stage's summary reads them: mid-span for both vehicles, the quarter point for
+    // vehicle 1.
+    const double* D = d->m_adDeflectionSummary;
+    EXPECT_EQ(D[kDeflSummaryTruck1Mid], V1[kVehicleDeflTruck][50]);
+    EXPECT_EQ(D[kDeflSummaryTruck2Mid], V2[kVehicleDeflTruck][50]);
+    EXPECT_EQ(D[kDeflSummaryLane1Mid], V1[kVehicleDeflLane][50]);
+    EXPECT_EQ(D[kDeflSummaryLane2Mid], V2[kVehicleDeflLane][50]);
+    EXPECT_EQ(D[kDeflSummaryTruck1Quarter], V1[kVehicleDeflTruck][25]);
+    EXPECT_EQ(D[kDeflSummaryLane1Quarter], V1[kVehicleDeflLane][25]);
+
+    // A run that does not redo the moving-load analysis keeps them; a vehicle left out gives 0.
+    d->RunAnalysis();
+    EXPECT_TRUE(NearRelative(V1[kVehicleDeflLane][50], -laneMid, 1e-6));
+    d->m_recVehicle2.m_bIncluded = 0;
+    d->m_bLoadEffectsDirty = 1;
+    d->RunAnalysis();
+    EXPECT_EQ(V2[kVehicleDeflTruck][50], 0.0);
+    EXPECT_EQ(V2[kVehicleDeflLane][50], 0.0);
+    EXPECT_EQ(d->m_adDeflectionSummary[kDeflSummaryTruck2Mid], 0.0);
+    EXPECT_TRUE(NearRelative(V1[kVehicleDeflTruck][50], -pointMid, 1e-6));
+}
+
+TEST_F(LiveLoadEffectsTest, VehicleDeflectionOfAContinuousGirderBelowTheSimpleSpan) {
+    const auto d = Example(3);
+    ASSERT_TRUE(host.Messages().empty()) << MessageTexts();
+    // Span 1 of 106 ft, continuous over the pier: the same lane load and truck deflect it less
+    // than a simple span of 106 ft of the same EI. Station 50 lies at X = 52.5 ft, 0.5 ft from
+    // mid-span, where the simple-span values change by under 0.1 %.
+    const SimpleSpanDeflection simple{
+        d->m_adSpanLength[1], d->m_dBeamEc * d->m_adInertiaAtStation[50][kSectionCaseOverlay]};
+    const double L = simple.L;
+    const double g = d->m_dDfMoment;
+    const double laneSimple = g * simple.Uniform(0.64, L / 2.0);
+    const double truckSimple =
+        g * 1.33 *
+        (simple.Point(32.0, L / 2.0, L / 2.0) + simple.Point(32.0, L / 2.0 - 14.0, L / 2.0) +
+         simple.Point(8.0, L / 2.0 + 14.0, L / 2.0));
+    for (int i = 0; i < kStationCount; ++i) {
+        for (int table : {kVehicleDeflLane, kVehicleDeflTruck}) {
+            EXPECT_TRUE(std::isfinite(d->m_adVehicleDeflection[0][table][i])) << i;
+        }
+    }
+    const double lane = d->m_adVehicleDeflection[0][kVehicleDeflLane][50];
+    const double truck = d->m_adVehicleDeflection[0][kVehicleDeflTruck][50];
+    EXPECT_LT(lane, -0.2 * laneSimple) << "downward, a fair part of the simple-span value";
+    EXPECT_GT(lane, -laneSimple);
+    EXPECT_LT(truck, -0.2 * truckSimple);
+    EXPECT_GT(truck, -truckSimple);
+    // The lane part and the truck part of the design minimum deflection at tenth point 5 of span
+    // 1, with its allowance on the truck only.
+    const double* D = d->m_aSpanEnvelope15[1][5];
+    EXPECT_TRUE(NearRelative(D[kSpanDesignMin], D[kSpanValue15] + D[kSpanValue17]));
+    EXPECT_EQ(d->m_adDeflectionSummary[kDeflSummaryTruck1Mid], truck);
+    EXPECT_EQ(d->m_adDeflectionSummary[kDeflSummaryLane1Mid], lane);
+}
+
 }  // namespace
 }  // namespace kordel::test
