@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "document/kordel_doc.h"
+#include "engine/checks/flexural_strength.h"
 #include "engine/checks/flexure_phi.h"
 #include "engine/core/aashto_coefficients.h"
 
@@ -125,21 +126,19 @@ double EstimateMidspanFps(double Aps, double dp, double fpu, double k, double fc
     return fpu * (1 - k * c / dp);
 }
 
+// The same formulas as the girder in service: the cracking moment of a fibre under a moment M,
+// and the two ratios with their sentinels.
+static_assert(kHandlingRatioNoMcr == kFlexureRatioNoMcr && kHandlingRatioCap == kFlexureRatioCap &&
+              kHandlingRatioLimit == kFlexureRatioLimit);
 double HandlingCrackingMoment(int edition, double M, double fb, double fr, double Sb, double gamma1,
                               double gamma2, double gamma3) {
-    if (edition == 0 || edition == 1) return M + (fb + fr) * Sb / 12;
-    return gamma3 * (M + (gamma2 * fb + gamma1 * fr) * Sb / 12);
+    return NegativeCrackingMoment(edition == 0 || edition == 1, M, fb, fr, Sb, gamma1, gamma2,
+                                  gamma3);
 }
 
-double HandlingMrMcrRatio(double Mr, double Mcr) {
-    return Mcr != 0 ? std::fabs(Mr / Mcr) : kHandlingRatioNoMcr;
-}
+double HandlingMrMcrRatio(double Mr, double Mcr) { return FlexureMrMcrRatio(Mr, Mcr); }
 
-double HandlingPhiMnMuRatio(double phiMn, double Mu) {
-    if (Mu == 0) return 0.0;
-    const double ratio = std::fabs(phiMn / Mu);
-    return ratio > kHandlingRatioLimit ? kHandlingRatioCap : ratio;
-}
+double HandlingPhiMnMuRatio(double phiMn, double Mu) { return FlexureMrMuRatio(phiMn, Mu); }
 
 void GirderBarsBySide(const double (*rows)[kRebarRowValueCount], int rowCount,
                       const double (&barTable)[kBarTableSlots][kBarTableValueCount],
