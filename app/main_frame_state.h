@@ -24,7 +24,7 @@ enum StatusPane : int {
     kPaneStress = 2,    ///< worst bottom stress and smallest Mr/Mu
     kPaneStrands = 3,   ///< strand count and length
     kPaneConcrete = 4,  ///< f'c and f'ci
-    kPaneSpec = 5,      ///< "LRFD" or "STND"
+    kPaneDesignCode = 5,      ///< "LRFD" or "STND"
 };
 
 class CMainFrameState {

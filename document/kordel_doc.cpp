@@ -55,7 +55,7 @@ CKordelDoc::~CKordelDoc() {
     frame.SetStatusText(kPaneStress, "fb:      Mr/Mu:");
     frame.SetStatusText(kPaneStrands, "s:     d:  ");
     frame.SetStatusText(kPaneConcrete, "f'c:    f'ci:");
-    frame.SetStatusText(kPaneSpec, "   ");
+    frame.SetStatusText(kPaneDesignCode, "   ");
 }
 
 std::string CKordelDoc::ExtractFileName(const std::string& path) {

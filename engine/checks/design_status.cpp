@@ -1,5 +1,5 @@
 // The design status line in status-bar panes 2 to 5: worst bottom stress and smallest Mr / Mu with
-// their locations, strand count and debonded length, concrete strengths, specification.
+// their locations, strand count and debonded length, concrete strengths, design code.
 #include "engine/checks/design_status.h"
 
 #include <cmath>
@@ -48,7 +48,7 @@ DesignStatusTexts FormatDesignStatus(const DesignStatusValues& v) {
                 (us ? Field(v.debonded, 5, 0) : Field(v.debonded * kMetresPerFoot, 5, 1));
     t.concrete =
         "f'c:" + Field(v.fc * stressFactor, 4, 1) + ", f'ci:" + Field(v.fci * stressFactor, 4, 1);
-    t.spec = IsLrfd(v.specification) ? "LRFD" : "STND";
+    t.code = IsLrfd(v.designCode) ? "LRFD" : "STND";
     return t;
 }
 
@@ -62,7 +62,7 @@ void CKordelDoc::ShowDesignStatus() {
     v.debonded = m_dDebondedStrandLength;
     v.fc = m_dBeamFc;
     v.fci = m_dBeamFci;
-    v.specification = m_nSpecification;
+    v.designCode = m_nSpecification;
     v.units = m_nUnits;
     const DesignStatusTexts t = FormatDesignStatus(v);
 
@@ -70,7 +70,7 @@ void CKordelDoc::ShowDesignStatus() {
     frame.SetStatusText(kPaneStress, t.stress);
     frame.SetStatusText(kPaneStrands, t.strands);
     frame.SetStatusText(kPaneConcrete, t.concrete);
-    frame.SetStatusText(kPaneSpec, t.spec);
+    frame.SetStatusText(kPaneDesignCode, t.code);
 }
 
 }  // namespace kordel

@@ -16,7 +16,7 @@ struct DesignStatusValues {
     double debonded = 0;    ///< total debonded strand length, ft
     double fc = 0;          ///< f'c of the girder, ksi
     double fci = 0;         ///< f'ci of the girder, ksi
-    int specification = 1;  ///< 1 LRFD, otherwise the Standard Specifications
+    int designCode = 1;  ///< 1 LRFD, otherwise the Standard Specifications
     int units = 1;          ///< 1 US customary, otherwise metric
 };
 
@@ -25,7 +25,7 @@ struct DesignStatusTexts {
     std::string stress;    ///< pane 2: "fb: ... Mr/Mu: ..."
     std::string strands;   ///< pane 3: "s: ..., d: ..."
     std::string concrete;  ///< pane 4: "f'c: ..., f'ci: ..."
-    std::string spec;      ///< pane 5: "LRFD" or "STND"
+    std::string code;      ///< pane 5: "LRFD" or "STND"
 };
 
 /// A station as a fraction of the span: station / 100 as "%4.2fL" (station 45 is "0.45L").

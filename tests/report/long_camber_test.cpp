@@ -76,8 +76,8 @@ TEST_F(LongCamberTest, StandardSpecificationsVariantMatchesItsGolden) {
         const std::vector<std::string> camber = CamberLines(*doc);
         EXPECT_EQ(FindPrefix(camber, "Lane LL"), -1);
         EXPECT_EQ(FindPrefix(camber, "Truck LL"), -1);
-        ExpectMatchesGolden(camber, "long_camber_std_spec" + Suffix(units));
-        ExpectMatchesGolden(InterfaceLines(*doc), "long_camber_interface_std_spec" + Suffix(units));
+        ExpectMatchesGolden(camber, "long_camber_standard_code" + Suffix(units));
+        ExpectMatchesGolden(InterfaceLines(*doc), "long_camber_interface_standard_code" + Suffix(units));
     }
 }
 

@@ -17,12 +17,12 @@ class LongRatingTest : public ReportTest {
   protected:
     /// Example `n` with the load rating switched on at the levels given, analysed.
     std::unique_ptr<CKordelDoc> RatedExample(int n, int units = kUnitsUS, int inventory = 1,
-                                             int operating = 1, int specification = -1) {
+                                             int operating = 1, int designCode = -1) {
         auto doc = NewDoc();
         doc->BuildExampleDesign(n);
         doc->m_nUnits = units;
         doc->m_nReportForm = kReportLongForm;
-        if (specification >= 0) doc->m_nSpecification = specification;
+        if (designCode >= 0) doc->m_nSpecification = designCode;
         doc->m_bIncludeLoadRating = 1;
         doc->m_bRatingInventory = inventory;
         doc->m_bRatingOperating = operating;
@@ -72,7 +72,7 @@ TEST_F(LongRatingTest, StandardSpecificationsVariantMatchesItsGolden) {
         auto doc = RatedExample(1, units, 1, 1, kSpecStandard);
         const std::vector<std::string> lines = Lines(*doc);
         EXPECT_FALSE(HoldsNonFinite(lines));
-        ExpectMatchesGolden(lines, std::string("long_rating_std_spec") +
+        ExpectMatchesGolden(lines, std::string("long_rating_standard_code") +
                                        (units == kUnitsUS ? "_us" : "_metric"));
     }
 }
@@ -211,14 +211,14 @@ TEST_F(LongFlexureTest, ExamplesMatchTheirGoldens) {
 TEST_F(LongFlexureTest, TableVariantsMatchTheirGoldens) {
     struct Case {
         const char* name;
-        int example, specification, edition, strain, strengthII;
+        int example, designCode, edition, strain, strengthII;
     };
     const Case cases[] = {
         {"long_flexure_strain_ex1", 1, kSpecLrfd, 2, 1, 0},
         {"long_flexure_strain_ex3", 3, kSpecLrfd, 2, 1, 1},
-        {"long_flexure_strain_std_spec_ex3", 3, kSpecStandard, 2, 1, 1},
-        {"long_flexure_std_spec_ex1", 1, kSpecStandard, 2, 0, 0},
-        {"long_flexure_std_spec_ex3", 3, kSpecStandard, 2, 0, 1},
+        {"long_flexure_strain_standard_code_ex3", 3, kSpecStandard, 2, 1, 1},
+        {"long_flexure_standard_code_ex1", 1, kSpecStandard, 2, 0, 0},
+        {"long_flexure_standard_code_ex3", 3, kSpecStandard, 2, 0, 1},
         {"long_flexure_fifth_edition_ex3", 3, kSpecLrfd, 1, 0, 1},
     };
     for (const Case& c : cases) {
@@ -227,7 +227,7 @@ TEST_F(LongFlexureTest, TableVariantsMatchTheirGoldens) {
             auto doc = NewDoc();
             doc->BuildExampleDesign(c.example);
             doc->m_nUnits = units;
-            doc->m_nSpecification = c.specification;
+            doc->m_nSpecification = c.designCode;
             doc->m_nSpecEdition = c.edition;
             doc->m_bStrainCompatibility = c.strain;
             doc->m_bIncludeStrengthII = c.strengthII;

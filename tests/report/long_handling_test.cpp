@@ -82,7 +82,7 @@ TEST_F(LongHandlingTest, StandardSpecificationsVariantMatchesItsGolden) {
         const std::vector<std::string> lines = Lines(*doc);
         EXPECT_FALSE(HoldsNonFinite(lines));
         ExpectMatchesGolden(
-            lines, std::string("long_handling_std_spec_") + (units == kUnitsUS ? "us" : "metric"));
+            lines, std::string("long_handling_standard_code_") + (units == kUnitsUS ? "us" : "metric"));
     }
 }
 

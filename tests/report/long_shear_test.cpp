@@ -12,13 +12,13 @@ namespace {
 
 class LongShearTest : public ReportTest {
   protected:
-    /// Example `n`, optionally with another specification and shear method, analysed.
-    std::unique_ptr<CKordelDoc> Example(int n, int units, int specification = -1, int method = -1) {
+    /// Example `n`, optionally with another design code and shear method, analysed.
+    std::unique_ptr<CKordelDoc> Example(int n, int units, int designCode = -1, int method = -1) {
         auto doc = NewDoc();
         doc->BuildExampleDesign(n);
         doc->m_nUnits = units;
         doc->m_nReportForm = kReportLongForm;
-        if (specification >= 0) doc->m_nSpecification = specification;
+        if (designCode >= 0) doc->m_nSpecification = designCode;
         if (method >= 0) doc->m_nShearMethod = method;
         doc->RunAnalysis();
         return doc;
@@ -61,11 +61,11 @@ TEST_F(LongShearTest, ExamplesMatchTheirGoldens) {
 TEST_F(LongShearTest, MethodVariantsMatchTheirGoldens) {
     struct Case {
         const char* name;
-        int example, specification, method, quarterPoints;
+        int example, designCode, method, quarterPoints;
     };
     const Case cases[] = {
         {"long_shear_simplified", 1, kSpecLrfd, 2, 0},
-        {"long_shear_empirical_std_spec", 1, kSpecStandard, 3, 0},
+        {"long_shear_empirical_standard_code", 1, kSpecStandard, 3, 0},
         {"long_shear_empirical_continuous", 3, kSpecStandard, 3, 1},
     };
     for (const Case& c : cases) {
@@ -74,7 +74,7 @@ TEST_F(LongShearTest, MethodVariantsMatchTheirGoldens) {
             auto doc = NewDoc();
             doc->BuildExampleDesign(c.example);
             doc->m_nUnits = units;
-            doc->m_nSpecification = c.specification;
+            doc->m_nSpecification = c.designCode;
             doc->m_nShearMethod = c.method;
             doc->m_bVcQuarterPtsReinforced = c.quarterPoints;
             doc->RunAnalysis();

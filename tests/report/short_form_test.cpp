@@ -303,14 +303,14 @@ TEST_F(ShortFormTest, AxleLinesHoldFourAxles) {
 
 // ---- Distribution-factor notes -------------------------------------------------------------
 
-/// The note behind the moment factor by specification, factor mode, cross-section type and the
+/// The note behind the moment factor by design code, factor mode, cross-section type and the
 /// lever-rule and connection flags; the metric notes carry no governing-lanes text. The factor
 /// terms are set to plain numbers so each note reads back exactly.
 TEST_F(ShortFormTest, MomentFactorNoteFollowsTheCrossSectionType) {
     struct Case {
         const char* what;
         int units;
-        int specification;
+        int designCode;
         int mode;
         int type;
         int lever;
@@ -348,7 +348,7 @@ TEST_F(ShortFormTest, MomentFactorNoteFollowsTheCrossSectionType) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         auto doc = AnalysedExample(1, c.units, kReportShortForm);
-        doc->m_nSpecification = c.specification;
+        doc->m_nSpecification = c.designCode;
         doc->m_nDistFactorMode = c.mode;
         doc->m_nSuperstructureType = c.type;
         doc->m_anDfLeverRuleFlags[kDfFamilyMoment] = c.lever;

@@ -35,7 +35,7 @@ TEST(FormatDesignStatusTest, PaneTextsByUnitsAndSpecification) {
          {-0.2556, 49, 1.1912, 49, 36, 125.0, 6.0, 5.0, kSpecLrfd, kUnitsMetric},
          {"fb: -1.762 (at 0.49L), Mr/Mu:1.19 (at 0.49L)", "s: 36, d: 38.1", "f'c:41.4, f'ci:34.5",
           "LRFD"}},
-        // Any unit code other than 1 is metric; any specification other than 1 the Standard.
+        // Any unit code other than 1 is metric; any design code other than 1 the Standard.
         {"unit code 0 and standard specs",
          {0.5, 102, 2.5, 0, 8, 0.0, 5.0, 4.0, kSpecStandard, 0},
          {"fb:  3.447 (at 1.02L), Mr/Mu:2.50 (at 0.00L)", "s:  8, d:  0.0", "f'c:34.5, f'ci:27.6",
@@ -57,7 +57,7 @@ TEST(FormatDesignStatusTest, PaneTextsByUnitsAndSpecification) {
         EXPECT_EQ(t.stress, c.expected.stress);
         EXPECT_EQ(t.strands, c.expected.strands);
         EXPECT_EQ(t.concrete, c.expected.concrete);
-        EXPECT_EQ(t.spec, c.expected.spec);
+        EXPECT_EQ(t.code, c.expected.code);
     }
 }
 
@@ -104,7 +104,7 @@ TEST_F(DesignStatusTest, WritesPanesTwoToFiveInOrderThroughTheMainFrame) {
         {kPaneStress, "fb: -0.412 (at 0.45L), Mr/Mu:1.24 (at 0.62L)"},
         {kPaneStrands, "s: 42, d:   48"},
         {kPaneConcrete, "f'c: 7.0, f'ci: 5.5"},
-        {kPaneSpec, "LRFD"},
+        {kPaneDesignCode, "LRFD"},
     };
     EXPECT_EQ(recording.written, expected);
     // The frame passes them on to the host's status bar.
@@ -121,7 +121,7 @@ TEST_F(DesignStatusTest, MetricDesignShowsMetresWithOneDecimal) {
     EXPECT_EQ(host.StatusText(kPaneStress), "fb: -2.843 (at 0.45L), Mr/Mu:1.24 (at 0.62L)");
     EXPECT_EQ(host.StatusText(kPaneStrands), "s: 42, d: 14.5");
     EXPECT_EQ(host.StatusText(kPaneConcrete), "f'c:48.3, f'ci:37.9");
-    EXPECT_EQ(host.StatusText(kPaneSpec), "STND");
+    EXPECT_EQ(host.StatusText(kPaneDesignCode), "STND");
 }
 
 TEST_F(DesignStatusTest, EveryAnalysisEndsWithTheStatusOfItsOwnResults) {
@@ -140,7 +140,7 @@ TEST_F(DesignStatusTest, EveryAnalysisEndsWithTheStatusOfItsOwnResults) {
                      ratioStation / 100.0));
     EXPECT_EQ(host.StatusText(kPaneStrands), "s: 36, d:    0");
     EXPECT_EQ(host.StatusText(kPaneConcrete), "f'c: 6.0, f'ci: 5.0");
-    EXPECT_EQ(host.StatusText(kPaneSpec), "LRFD");
+    EXPECT_EQ(host.StatusText(kPaneDesignCode), "LRFD");
 }
 
 }  // namespace

@@ -153,7 +153,7 @@ TEST_F(ServiceStressesTest, EachPrestressStressEntersItsCombinations) {
 TEST_F(ServiceStressesTest, FatigueCombinationsWithTheSingleTruck) {
     struct Case {
         const char* what;
-        int specification, oneTruck, effWidth;
+        int designCode, oneTruck, effWidth;
         double gammaF;
         int positiveCase, negativeCase;
     } const cases[] = {
@@ -167,7 +167,7 @@ TEST_F(ServiceStressesTest, FatigueCombinationsWithTheSingleTruck) {
          kStressLiveLoad, kStressLiveLoadNegative},
     };
     for (const Case& c : cases) {
-        doc->m_nSpecification = c.specification;
+        doc->m_nSpecification = c.designCode;
         doc->m_bFatigueOneTruck = c.oneTruck;
         doc->m_nEffWidthMethod = c.effWidth;
         ClearInputs();

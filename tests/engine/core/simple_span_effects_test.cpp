@@ -209,8 +209,8 @@ TEST_F(SimpleSpanEffectsTest, FatigueTruckOnlyUnderLrfdWithTheOption) {
                      (32.0 * 104.9 + 32.0 * 74.9 + 8.0 * 60.9) / kL * 1.15 * d->m_dDfFatigue));
 
     // Without the option, or under the Standard Specifications, the entry is not touched.
-    for (auto [specification, option] : {std::pair{kSpecLrfd, 0}, std::pair{kSpecStandard, 1}}) {
-        d->m_nSpecification = specification;
+    for (auto [designCode, option] : {std::pair{kSpecLrfd, 0}, std::pair{kSpecStandard, 1}}) {
+        d->m_nSpecification = designCode;
         d->m_bFatigueOneTruck = option;
         for (int i = 0; i < kStationCount; ++i) d->m_aMoment[i][kCaseFatigue] = 7.0;
         d->ComputeSimpleSpanLoadEffects();
