@@ -13,7 +13,9 @@
 #include "platform/host.h"
 #include "platform/ui/toolkit.h"
 #include "resources/resources.h"
+#include "views/compliance_view.h"
 #include "views/kordel_view.h"
+#include "views/text_view.h"
 
 namespace kordel {
 
@@ -95,8 +97,10 @@ bool CKordelApp::InitInstance(const std::vector<std::string>& args) {
     m_pMainTemplate = std::make_unique<CDocTemplate>(
         IDR_KORDELTYPE, [] { return std::make_unique<CKordelView>(); });
     m_pGraphTemplate = new CDocTemplate(IDR_KORDELTYPE, nullptr);
-    m_pTextTemplate = new CDocTemplate(IDR_KORDELTYPE, nullptr);
-    m_pComplianceTemplate = new CDocTemplate(IDR_KORDELTYPE, nullptr);
+    m_pTextTemplate =
+        new CDocTemplate(IDR_KORDELTYPE, [] { return std::make_unique<CTextView>(); });
+    m_pComplianceTemplate =
+        new CDocTemplate(IDR_KORDELTYPE, [] { return std::make_unique<CCodeComplianceView>(); });
 
     // 6. The main frame, with the splash over it.
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
@@ -413,6 +417,10 @@ void CKordelApp::DestroyDocument(platform::Document* doc) {
         m_pMainFrame->InstallMenu(IDR_MAINFRAME);
         UpdateTitles();
     }
+}
+
+void CKordelApp::UpdateAllViews() {
+    for (auto& f : m_frames) f->UpdateViews();
 }
 
 void CKordelApp::UpdateTitles() {

@@ -76,6 +76,8 @@ class CKordelApp : public platform::ui::Application, public platform::DocumentOw
     void CloseFrame(CChildFrame* frame);
     /// Sets the titles of the main window and the child windows from the design's name.
     void UpdateTitles();
+    /// Tells every view of the design that it changed (the document's update of all views).
+    void UpdateAllViews();
     /// Whether the design is being closed (its windows are going).
     bool IsClosingDocument() const { return m_bClosingDocument; }
 

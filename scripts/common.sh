@@ -23,7 +23,8 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(g++ cmake ninja-build ccache)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
+# poppler-utils reads back the PDF that the text view's print test writes.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The desktop program (wxWidgets on GTK 3, cairo, the Liberation fonts) and its smoke test on a
 # virtual display (Xvfb, xdotool to type, ImageMagick to take the screenshot).

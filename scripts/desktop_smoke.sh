@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Smoke test of the desktop program: starts it on a virtual display as a new user, runs
 # File/New Design with the first example and saves screenshots of the "Initialize New Design"
-# dialog and of the main window.
+# dialog and of the main window; then makes a new design from the third example, opens its
+# long-form text view from the Results menu and saves a screenshot of that.
 #
 #   scripts/desktop_smoke.sh PROGRAM OUTPUT-FOLDER
 set -euo pipefail
@@ -62,4 +63,38 @@ if [ "$WIDTH" -lt 800 ] || [ "$HEIGHT" -lt 600 ]; then
     echo "screenshot too small: ${WIDTH}x${HEIGHT}"
     exit 1
 fi
-echo "desktop smoke test passed: $OUT/desktop-example1.png (${WIDTH}x${HEIGHT})"
+
+# The third example (two steps down the example choices; the unchanged design closes without a
+# prompt), then Results/Text Printout (long form) through the menu bar: F10 opens File, three
+# steps right reach Results, and Down picks its first item that can be chosen (Graphs stays
+# disabled while the graph view is not built).
+xdotool windowfocus --sync "$MAIN"
+xdotool key ctrl+n
+wait_for '^Initialize New Design$' >/dev/null
+sleep 0.3
+xdotool key Down Down Return
+for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name '^Initialize New Design$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+wait_for '^Kordel - Untitled$' >/dev/null
+sleep 0.5
+xdotool windowfocus --sync "$MAIN"
+xdotool key F10
+sleep 0.3
+xdotool key Right Right Right
+sleep 0.3
+xdotool key Down Return
+sleep 1
+import -window "$MAIN" "$OUT/desktop-example3-text.png"
+
+# Not blank: the new window is tiled below the main view, and its report text darkens the
+# lower left of the window (above the status bar), which the blank main view leaves white.
+INK=$(convert "$OUT/desktop-example3-text.png" -gravity SouthWest -crop 50%x35%+0+40 +repage \
+    -colorspace Gray -format '%[fx:mean]' info:)
+if awk -v m="$INK" 'BEGIN { exit !(m > 0.99) }'; then
+    echo "no report text in the text view screenshot (mean grey $INK)"
+    exit 1
+fi
+kill -0 "$KORDEL_PID" 2>/dev/null || { echo "the program ended"; cat "$WORK/kordel.log"; exit 1; }
+echo "desktop smoke test passed: $OUT/desktop-example1.png (${WIDTH}x${HEIGHT}), $OUT/desktop-example3-text.png"

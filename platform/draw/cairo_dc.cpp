@@ -35,6 +35,17 @@ CairoDC::~CairoDC() {
     cairo_restore(m_cr);
 }
 
+OwnedCairoContext::OwnedCairoContext(double userScale)
+    : m_ownSurface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1)),
+      m_ownCr(cairo_create(m_ownSurface)) {
+    cairo_scale(m_ownCr, userScale, userScale);
+}
+
+OwnedCairoContext::~OwnedCairoContext() {
+    cairo_destroy(m_ownCr);
+    cairo_surface_destroy(m_ownSurface);
+}
+
 void CairoDC::SetColour(ui::Colour c) const {
     cairo_set_source_rgb(m_cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }

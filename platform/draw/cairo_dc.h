@@ -6,6 +6,7 @@
 #include "platform/ui/dc.h"
 
 typedef struct _cairo cairo_t;
+typedef struct _cairo_surface cairo_surface_t;
 
 namespace platform::draw {
 
@@ -37,6 +38,28 @@ class CairoDC : public ui::DC {
     void SetColour(ui::Colour c) const;
 
     cairo_t* m_cr;
+};
+
+/// A cairo context of its own on a one-pixel picture, for device contexts that only measure.
+class OwnedCairoContext {
+  public:
+    /// User space scaled by `userScale` (a printer's drawing scale, so text measures alike).
+    explicit OwnedCairoContext(double userScale);
+    ~OwnedCairoContext();
+    OwnedCairoContext(const OwnedCairoContext&) = delete;
+    OwnedCairoContext& operator=(const OwnedCairoContext&) = delete;
+
+  protected:
+    cairo_surface_t* m_ownSurface;
+    cairo_t* m_ownCr;
+};
+
+/// A device context that measures text as the device of `dpi` does and draws nowhere: the
+/// screen's, or a printer's outside its pages.
+class MeasureCairoDC : private OwnedCairoContext, public CairoDC {
+  public:
+    MeasureCairoDC(double dpi, bool printing, ui::Size deviceSize, double userScale = 1.0)
+        : OwnedCairoContext(userScale), CairoDC(m_ownCr, dpi, printing, deviceSize) {}
 };
 
 }  // namespace platform::draw

@@ -27,18 +27,22 @@ PdfPrintSurface::PdfPrintSurface(std::string path) : m_path(std::move(path)) {
                                                     ui::kPaperHeightInches * kPointsPerInch);
     cairo_pdf_surface_set_metadata(m_surface, CAIRO_PDF_METADATA_CREATOR, "Kordel");
     m_cr = cairo_create(m_surface);
-    // A small image surface for measuring text outside the pages, with the same font options.
-    m_measureSurface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
-    m_measureCr = cairo_create(m_measureSurface);
-    cairo_scale(m_measureCr, kPointsPerInch / kPrinterDpi, kPointsPerInch / kPrinterDpi);
-    m_attribute = std::make_unique<CairoDC>(m_measureCr, kPrinterDpi, true, DeviceSize());
+    m_attribute = CreateMeasureDC();
+}
+
+std::unique_ptr<ui::DC> PdfPrintSurface::CreateMeasureDC() {
+    // A small picture for measuring text outside the pages, with the pages' scale and font
+    // options.
+    const ui::PageGeometry page = Geometry();
+    auto dc = std::make_unique<MeasureCairoDC>(kPrinterDpi, true, page.printableSize,
+                                               kPointsPerInch / kPrinterDpi);
+    page.ApplyTo(*dc);
+    return dc;
 }
 
 PdfPrintSurface::~PdfPrintSurface() {
     m_page.reset();
     m_attribute.reset();
-    if (m_measureCr) cairo_destroy(m_measureCr);
-    if (m_measureSurface) cairo_surface_destroy(m_measureSurface);
     if (m_cr) cairo_destroy(m_cr);
     if (m_surface) cairo_surface_destroy(m_surface);
 }
@@ -66,6 +70,7 @@ ui::DC* PdfPrintSurface::StartPage() {
     cairo_translate(m_cr, margin, margin);
     cairo_scale(m_cr, kPointsPerInch / kPrinterDpi, kPointsPerInch / kPrinterDpi);
     m_page = std::make_unique<CairoDC>(m_cr, kPrinterDpi, true, DeviceSize());
+    Geometry().ApplyTo(*m_page);
     return m_page.get();
 }
 

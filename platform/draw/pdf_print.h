@@ -32,6 +32,12 @@ class PdfPrintSurface : public ui::PrintSurface {
 
     int PagesWritten() const { return m_pages; }
 
+    /// The page of every job: Letter paper at kPrinterDpi.
+    static ui::PageGeometry Geometry() { return ui::PageGeometry::Letter(kPrinterDpi); }
+    /// A device context that measures as the pages do (the default printer's), with the page
+    /// geometry; it draws nowhere.
+    static std::unique_ptr<ui::DC> CreateMeasureDC();
+
   private:
     ui::Size DeviceSize() const;
 
@@ -40,9 +46,7 @@ class PdfPrintSurface : public ui::PrintSurface {
     cairo_surface_t* m_surface = nullptr;
     cairo_t* m_cr = nullptr;
     std::unique_ptr<CairoDC> m_page;
-    std::unique_ptr<CairoDC> m_attribute;
-    cairo_surface_t* m_measureSurface = nullptr;
-    cairo_t* m_measureCr = nullptr;
+    std::unique_ptr<ui::DC> m_attribute;
     int m_pages = 0;
     bool m_finished = false;
 };

@@ -39,6 +39,10 @@ ui::Bitmap RenderBitmap(ui::Size size, const std::function<void(ui::DC&)>& paint
     return bitmap;
 }
 
+std::unique_ptr<ui::DC> CreateScreenMeasureDC(ui::Size screen) {
+    return std::make_unique<MeasureCairoDC>(kScreenDpi, false, screen);
+}
+
 namespace {
 cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned int length) {
     static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);

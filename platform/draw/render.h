@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/ui/bitmap.h"
@@ -15,6 +16,9 @@ inline constexpr double kScreenDpi = 96.0;
 /// A picture of `size` pixels on a white (or transparent) ground, drawn by `paint` at `dpi`.
 ui::Bitmap RenderBitmap(ui::Size size, const std::function<void(ui::DC&)>& paint,
                         double dpi = kScreenDpi, bool transparent = false);
+
+/// A device context that measures text as the screen does; it draws nowhere.
+std::unique_ptr<ui::DC> CreateScreenMeasureDC(ui::Size screen);
 
 /// Writes `bitmap` as a PNG file (all or nothing); false when it cannot.
 bool WritePng(const ui::Bitmap& bitmap, const std::string& path);

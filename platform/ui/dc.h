@@ -117,6 +117,15 @@ class DC {
     double DpiY() const { return m_dpiY; }
     /// The drawable area in device pixels (the client area, or the printable page).
     Size DeviceSize() const { return m_deviceSize; }
+    /// A printer's page: the unprintable strip at the left and at the top of the sheet, and the
+    /// whole sheet, in device pixels. A screen or a picture has no strip, and its sheet is its
+    /// drawable area.
+    Point PrintingOffset() const { return m_printingOffset; }
+    Size PhysicalPageSize() const { return m_physicalPage ? *m_physicalPage : m_deviceSize; }
+    void SetPageGeometry(Point printingOffset, Size physicalPage) {
+        m_printingOffset = printingOffset;
+        m_physicalPage = physicalPage;
+    }
 
     // ---- Mapping ------------------------------------------------------------------------
     MapMode SetMapMode(MapMode mode);
@@ -277,6 +286,8 @@ class DC {
     double m_dpiY;
     bool m_printing;
     Size m_deviceSize;
+    Point m_printingOffset;
+    std::optional<Size> m_physicalPage;
     State m_state;
     std::vector<State> m_saved;
 };

@@ -415,9 +415,21 @@ Bitmap HeadlessToolkit::RenderBitmap(Size size, const std::function<void(DC&)>& 
 }
 
 std::unique_ptr<PrintSurface> HeadlessToolkit::CreatePrintSurface(const std::string& path) {
-    m_keptJobs.push_back(std::make_unique<RecordingPrintSurface>(path));
+    m_keptJobs.push_back(std::make_unique<RecordingPrintSurface>(
+        path, m_printer.value_or(PageGeometry::Letter(100.0))));
     m_printJobs.push_back(m_keptJobs.back().get());
     return std::make_unique<LentPrintSurface>(*m_keptJobs.back());
+}
+
+std::unique_ptr<DC> HeadlessToolkit::CreateScreenMeasureDC() {
+    return std::make_unique<RecordingDC>(kScreenDpi, false, Size{1280, 1024});
+}
+
+std::unique_ptr<DC> HeadlessToolkit::CreatePrinterMeasureDC() {
+    if (!m_printer) return nullptr;
+    auto dc = std::make_unique<RecordingDC>(m_printer->dpi, true, m_printer->printableSize);
+    m_printer->ApplyTo(*dc);
+    return dc;
 }
 
 }  // namespace platform::ui

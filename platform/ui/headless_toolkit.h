@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -248,6 +249,10 @@ class HeadlessToolkit : public Toolkit {
     Bitmap RenderBitmap(Size size, const std::function<void(DC&)>& paint,
                         bool transparent = false) override;
     std::unique_ptr<PrintSurface> CreatePrintSurface(const std::string& path) override;
+    /// A recording at 96 pixels per inch, the size of a 1280 x 1024 screen.
+    std::unique_ptr<DC> CreateScreenMeasureDC() override;
+    /// A recording of the default printer's page (see SetDefaultPrinter).
+    std::unique_ptr<DC> CreatePrinterMeasureDC() override;
     void Quit(int exitCode) override {
         m_quitRequested = true;
         m_exitCode = exitCode;
@@ -259,6 +264,10 @@ class HeadlessToolkit : public Toolkit {
     void QueueDialog(DialogScript script) { m_scripts.push_back(std::move(script)); }
     /// The next CreateFrame fails, as a window that cannot be made.
     void FailNextFrame() { m_failFrame = true; }
+    /// The default printer's page, which print jobs and printer measuring take: Letter paper at
+    /// 100 pixels per inch unless set; no value means no printer is installed (print jobs
+    /// still get Letter pages, as the PDF printer needs none).
+    void SetDefaultPrinter(std::optional<PageGeometry> page) { m_printer = page; }
     /// Moves the clock on by `milliseconds`, running every timer that falls due, in order.
     void AdvanceTime(int milliseconds);
 
@@ -296,6 +305,7 @@ class HeadlessToolkit : public Toolkit {
     int m_bitmapsRendered = 0;
     bool m_quitRequested = false;
     int m_exitCode = 0;
+    std::optional<PageGeometry> m_printer = PageGeometry::Letter(100.0);
     std::vector<RecordingPrintSurface*> m_printJobs;
     std::vector<std::unique_ptr<RecordingPrintSurface>> m_keptJobs;
 };

@@ -1,5 +1,7 @@
 #include "platform/ui/print.h"
 
+#include <cmath>
+
 #include "platform/ui/dc.h"
 
 namespace platform::ui {
@@ -31,6 +33,21 @@ int RunPrintLoop(Printable& printable, PrintSurface& surface, PrintInfo& info) {
     printable.OnEndPrinting(surface.AttributeDC(), info);
     if (!surface.Finish()) failed = true;
     return failed ? -1 : printed;
+}
+
+PageGeometry PageGeometry::Letter(double dpi) {
+    auto pixels = [dpi](double inches) { return static_cast<int>(std::lround(inches * dpi)); };
+    PageGeometry g;
+    g.dpi = dpi;
+    g.physicalPage = {pixels(kPaperWidthInches), pixels(kPaperHeightInches)};
+    g.printingOffset = {pixels(kPaperMarginInches), pixels(kPaperMarginInches)};
+    g.printableSize = {pixels(kPaperWidthInches - 2 * kPaperMarginInches),
+                       pixels(kPaperHeightInches - 2 * kPaperMarginInches)};
+    return g;
+}
+
+void PageGeometry::ApplyTo(DC& dc) const {
+    dc.SetPageGeometry(printingOffset, physicalPage);
 }
 
 }  // namespace platform::ui

@@ -73,4 +73,19 @@ inline constexpr double kPaperWidthInches = 8.5;
 inline constexpr double kPaperHeightInches = 11.0;
 inline constexpr double kPaperMarginInches = 0.25;
 
+/// Where a printer can print on its sheet, in its device pixels: the whole sheet, the
+/// unprintable strip at the left and at the top, and the printable area that follows them (the
+/// strips at the right and at the bottom are what is left of the sheet).
+struct PageGeometry {
+    double dpi = 100.0;
+    Size physicalPage;     ///< the sheet
+    Point printingOffset;  ///< left and top unprintable strips
+    Size printableSize;    ///< the printable area, from the offset
+
+    /// Letter paper with the quarter-inch strips, at `dpi`.
+    static PageGeometry Letter(double dpi);
+    /// Gives `dc` this page's offset and sheet.
+    void ApplyTo(DC& dc) const;
+};
+
 }  // namespace platform::ui

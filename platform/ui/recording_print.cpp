@@ -1,26 +1,21 @@
 #include "platform/ui/recording_print.h"
 
-#include <cmath>
-
 namespace platform::ui {
 
 RecordingPrintSurface::RecordingPrintSurface(std::string path, double dpi)
-    : m_path(std::move(path)),
-      m_dpi(dpi),
-      m_attribute(
-          dpi, true,
-          Size{
-              static_cast<int>(std::lround((kPaperWidthInches - 2 * kPaperMarginInches) * dpi)),
-              static_cast<int>(std::lround((kPaperHeightInches - 2 * kPaperMarginInches) * dpi))}) {
-}
+    : RecordingPrintSurface(std::move(path), PageGeometry::Letter(dpi)) {}
 
-Size RecordingPrintSurface::PageSize() const {
-    return {static_cast<int>(std::lround((kPaperWidthInches - 2 * kPaperMarginInches) * m_dpi)),
-            static_cast<int>(std::lround((kPaperHeightInches - 2 * kPaperMarginInches) * m_dpi))};
+RecordingPrintSurface::RecordingPrintSurface(std::string path, const PageGeometry& page)
+    : m_path(std::move(path)), m_geometry(page), m_attribute(MakeDC()) {}
+
+std::unique_ptr<RecordingDC> RecordingPrintSurface::MakeDC() const {
+    auto dc = std::make_unique<RecordingDC>(m_geometry.dpi, true, m_geometry.printableSize);
+    m_geometry.ApplyTo(*dc);
+    return dc;
 }
 
 DC* RecordingPrintSurface::StartPage() {
-    m_pages.push_back(std::make_unique<RecordingDC>(m_dpi, true, PageSize()));
+    m_pages.push_back(MakeDC());
     return m_pages.back().get();
 }
 
@@ -30,8 +25,7 @@ bool RecordingPrintSurface::Finish() {
 }
 
 Rect RecordingPrintSurface::PrintableArea() const {
-    Size s = PageSize();
-    return {0, 0, s.cx, s.cy};
+    return {0, 0, m_geometry.printableSize.cx, m_geometry.printableSize.cy};
 }
 
 }  // namespace platform::ui

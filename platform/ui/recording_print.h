@@ -15,11 +15,14 @@ class RecordingPrintSurface : public PrintSurface {
     /// Pages of Letter paper at `dpi` pixels per inch (100 makes one MapMode::LoEnglish unit
     /// one pixel).
     explicit RecordingPrintSurface(std::string path = {}, double dpi = 100.0);
+    /// Pages of the sheet and printable area of `page`, as a printer with other paper or wider
+    /// unprintable strips has them.
+    RecordingPrintSurface(std::string path, const PageGeometry& page);
 
     DC* StartPage() override;
     void EndPage() override {}
     bool Finish() override;
-    DC& AttributeDC() override { return m_attribute; }
+    DC& AttributeDC() override { return *m_attribute; }
     Rect PrintableArea() const override;
 
     const std::string& Path() const { return m_path; }
@@ -29,12 +32,14 @@ class RecordingPrintSurface : public PrintSurface {
     /// Makes Finish report a failure, as a file that cannot be written does.
     void FailOnFinish() { m_failFinish = true; }
 
+    const PageGeometry& Geometry() const { return m_geometry; }
+
   private:
-    Size PageSize() const;
+    std::unique_ptr<RecordingDC> MakeDC() const;
 
     std::string m_path;
-    double m_dpi;
-    RecordingDC m_attribute;
+    PageGeometry m_geometry;
+    std::unique_ptr<RecordingDC> m_attribute;
     std::vector<std::unique_ptr<RecordingDC>> m_pages;
     bool m_finished = false;
     bool m_failFinish = false;

@@ -9,6 +9,7 @@
 
 #include "platform/host.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/dc.h"
 #include "platform/ui/window.h"
 
 namespace platform::ui {
@@ -48,6 +49,12 @@ class Toolkit {
     /// A surface for the pages of a print job that writes the PDF file `path`; nullptr when it
     /// cannot be made.
     virtual std::unique_ptr<PrintSurface> CreatePrintSurface(const std::string& path) = 0;
+    /// A device context of the screen for measuring text (nothing is drawn on it); nullptr
+    /// when there is none.
+    virtual std::unique_ptr<DC> CreateScreenMeasureDC() { return nullptr; }
+    /// A device context of the default printer for measuring, with its page geometry (nothing
+    /// is printed); nullptr when there is no default printer.
+    virtual std::unique_ptr<DC> CreatePrinterMeasureDC() { return nullptr; }
 
     /// Ends the message loop after the current message.
     virtual void Quit(int exitCode) = 0;

@@ -3,6 +3,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/gdicmn.h>
 #include <wx/msgdlg.h>
 
 #include <iostream>
@@ -60,6 +61,15 @@ Bitmap WxToolkit::RenderBitmap(Size size, const std::function<void(DC&)>& paint,
 
 std::unique_ptr<PrintSurface> WxToolkit::CreatePrintSurface(const std::string& path) {
     return std::make_unique<draw::PdfPrintSurface>(path);
+}
+
+std::unique_ptr<DC> WxToolkit::CreateScreenMeasureDC() {
+    const wxSize screen = wxGetDisplaySize();
+    return draw::CreateScreenMeasureDC({screen.x, screen.y});
+}
+
+std::unique_ptr<DC> WxToolkit::CreatePrinterMeasureDC() {
+    return draw::PdfPrintSurface::CreateMeasureDC();
 }
 
 void WxToolkit::Quit(int exitCode) {

@@ -28,6 +28,9 @@ class WxToolkit : public ui::Toolkit {
     ui::Bitmap RenderBitmap(ui::Size size, const std::function<void(ui::DC&)>& paint,
                             bool transparent = false) override;
     std::unique_ptr<ui::PrintSurface> CreatePrintSurface(const std::string& path) override;
+    std::unique_ptr<ui::DC> CreateScreenMeasureDC() override;
+    /// The PDF printer's page is the default printer's.
+    std::unique_ptr<ui::DC> CreatePrinterMeasureDC() override;
     void Quit(int exitCode) override;
 
     /// The program icon (for dialogs that show it).

@@ -78,29 +78,32 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
     ASSERT_TRUE(Start());
     NewDesign();
     // The main view answers the results commands (the text printouts enabled, no check marks),
-    // but the views they open are not there yet; the input dialogs neither.
-    for (int id : {ID_RESULTS_GRAPHS, ID_RESULTS_TEXT_SHORT, ID_RESULTS_TEXT_LONG,
-                   ID_RESULTS_CODE_COMPLIANCE, ID_INPUT_WIZARD, ID_INPUT_MATERIALS,
-                   ID_RESULTS_3D_RENDERING, ID_TOOLS_LOAD_TABLES, ID_FILE_OPTIONS, ID_FILE_PRINT,
-                   ID_FILE_PRINT_SETUP, ID_HELP_FINDER, ID_EDIT_COPY}) {
+    // but the graph view is not there yet; the input dialogs neither.
+    for (int id : {ID_RESULTS_GRAPHS, ID_INPUT_WIZARD, ID_INPUT_MATERIALS, ID_RESULTS_3D_RENDERING,
+                   ID_TOOLS_LOAD_TABLES, ID_FILE_OPTIONS, ID_FILE_PRINT, ID_FILE_PRINT_SETUP,
+                   ID_HELP_FINDER, ID_EDIT_COPY}) {
         const CmdUI ui = Query(id);
         EXPECT_FALSE(ui.enabled) << "command " << id;
         EXPECT_FALSE(ui.checked) << "command " << id;
     }
     for (int id : {ID_FILE_EXPORT_RESULTS, ID_FILE_CLOSE, ID_FILE_SAVE, ID_WINDOW_CASCADE,
-                   ID_WINDOW_TILE_HORZ, ID_WINDOW_SPLIT}) {
+                   ID_WINDOW_TILE_HORZ, ID_WINDOW_SPLIT, ID_RESULTS_TEXT_SHORT,
+                   ID_RESULTS_TEXT_LONG, ID_RESULTS_CODE_COMPLIANCE}) {
         EXPECT_TRUE(Query(id).enabled) << "command " << id;
+        EXPECT_FALSE(Query(id).checked) << "command " << id;
     }
     // A results view cannot open while its kind is missing: "Command failed." and no flag.
     host.ClearMessages();
-    Main().OnCmdMsg(ID_RESULTS_TEXT_LONG);
+    Main().OnCmdMsg(ID_RESULTS_GRAPHS);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Command failed."});
-    EXPECT_EQ(Main().m_bLongTextViewOpen, 0);
+    EXPECT_EQ(Main().m_bGraphViewOpen, 0);
     // While a text view is open (its flag set) neither text command does anything.
     Main().m_bShortTextViewOpen = 1;
     host.ClearMessages();
+    const size_t frames = app->Frames().size();
     Main().OnCmdMsg(ID_RESULTS_TEXT_LONG);
     EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(app->Frames().size(), frames);
 }
 
 TEST_F(DesktopTest, FirstRunMakesTheProgramsFolders) {
