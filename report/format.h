@@ -8,4 +8,8 @@ namespace kordel {
 /// The text printf would write for `format` and its arguments, of any length.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+/// Appends to `text` what Format writes; spares the temporary string where a line is built
+/// cell by cell.
+void AppendFormat(std::string& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
 }  // namespace kordel

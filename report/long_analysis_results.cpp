@@ -29,11 +29,12 @@ template <typename ValueAt>
 void WriteRow(ReportContext& ctx, const char* label, const int (&stations)[13], Cell cell, ValueAt value) {
     const bool whole = cell == Cell::WholeAlways || (cell == Cell::Whole && !ctx.metric);
     std::string line = label;
+    line.reserve(128);  // one allocation for the whole row
     for (int c = 0; c < 13; ++c) {
         if (c > 0) line += ' ';
-        line += Format(whole ? "%6.0f" : "%6.1f", Fin(value(stations[c])));
+        AppendFormat(line, whole ? "%6.0f" : "%6.1f", Fin(value(stations[c])));
     }
-    ctx.Add(line);
+    ctx.Add(std::move(line));
 }
 
 /// A moment row of load case `k` of m_aMoment.
@@ -66,9 +67,9 @@ void WriteLoadEffectTables(ReportContext& ctx) {
         std::string line = m ? "Location (m)    " : "Location (ft)   ";
         for (int c = 0; c < 13; ++c) {
             if (c > 0) line += ' ';
-            line += Format("%6.2f", Conv(ctx, d.m_adStationX[stations[c]], kFtToM));
+            AppendFormat(line, "%6.2f", Conv(ctx, d.m_adStationX[stations[c]], kFtToM));
         }
-        ctx.Add(line);
+        ctx.Add(std::move(line));
     };
 
     if (m) {

@@ -32,9 +32,9 @@ void AddInterfaceRow(ReportContext& ctx, const char* label, std::size_t width, c
     std::string line = Pad(label, width);
     for (int i = 0; i < 11; ++i) {
         if (i > 0) line += ' ';
-        line += Format(cell, Out(values[kInterfaceStations[i]], factor));
+        AppendFormat(line, cell, Out(values[kInterfaceStations[i]], factor));
     }
-    ctx.Add(line);
+    ctx.Add(std::move(line));
 }
 
 /// The location row of the interface-shear table: `head` then "%6.2f" cells joined by two blanks
@@ -44,9 +44,9 @@ void AddInterfaceLocations(ReportContext& ctx, const char* head) {
     std::string line = head;
     for (int i = 0; i < 11; ++i) {
         if (i > 0) line += "  ";
-        line += Format(i == 0 && ctx.metric ? "%6.3f" : "%6.2f", Out(ctx.doc.m_adStationX[kInterfaceStations[i]], f));
+        AppendFormat(line, i == 0 && ctx.metric ? "%6.3f" : "%6.2f", Out(ctx.doc.m_adStationX[kInterfaceStations[i]], f));
     }
-    ctx.Add(line);
+    ctx.Add(std::move(line));
 }
 
 }  // namespace
@@ -182,9 +182,9 @@ void WriteInterfaceShearBlock(ReportContext& ctx) {
         std::string line = Pad("d,m", 12);
         for (int i = 0; i < 11; ++i) {
             if (i > 0) line += ' ';
-            line += Format(i == 0 ? "%7.3f" : "%7.2f", Out(d.m_adShearD[kInterfaceStations[i]], kInToM));
+            AppendFormat(line, i == 0 ? "%7.3f" : "%7.2f", Out(d.m_adShearD[kInterfaceStations[i]], kInToM));
         }
-        ctx.Add(line);
+        ctx.Add(std::move(line));
         AddInterfaceRow(ctx, "Vnh-1%,kN", 12, "%7.1f", d.m_adInterfaceVnh1, kKipToKn);
         AddInterfaceRow(ctx, "Vnh,nr,kN", 12, "%7.1f", d.m_adInterfaceVnhNotRough, kKipToKn);
         AddInterfaceRow(ctx, "Avhnr,mm2/mm", 12, "%7.3f", d.m_adInterfaceAvhNotRough, kSqInPerFtToSqMmPerMmShort);

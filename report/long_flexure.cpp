@@ -2,6 +2,7 @@
 #include "report/text_report.h"
 
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -223,6 +224,7 @@ std::string MetricUnitsLine(const std::string& us, int nth = 0, const char* nthM
 /// as a character code.
 std::string FormatCells(const std::string& format, const std::vector<double>& values) {
     std::string out;
+    out.reserve(format.size() * 2);  // a cell is about as wide as its conversion
     std::size_t v = 0;
     std::size_t i = 0;
     while (i < format.size()) {
@@ -231,14 +233,14 @@ std::string FormatCells(const std::string& format, const std::vector<double>& va
             continue;
         }
         std::size_t j = i + 1;
-        while (j < format.size() && std::string("0123456789.-+ #").find(format[j]) != std::string::npos) ++j;
+        while (j < format.size() && format[j] != '\0' && std::strchr("0123456789.-+ #", format[j]) != nullptr) ++j;
         const std::string spec = format.substr(i, j - i + 1);
         const double value = v < values.size() ? values[v] : 0.0;
         ++v;
         if (format[j] == 'c') {
             out += static_cast<char>(static_cast<int>(value));
         } else {
-            out += Format(spec.c_str(), Fin(value));
+            AppendFormat(out, spec.c_str(), Fin(value));
         }
         i = j + 1;
     }

@@ -67,7 +67,7 @@ class HandlingTable {
             line += IsNarrowColumn(c) ? " " : "  ";
             line += m_ctx.metric ? Num(x * kFtToM, 6, 3) : Num(x, 6, 2);
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
     /// Eight-character label and the thirteen stresses one blank apart.
@@ -77,7 +77,7 @@ class HandlingTable {
             if (c > 0) line += ' ';
             line += Cell(c, value(m_station[c]) * m_ksi);
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
     /// Eight-character label, then each stress followed at once by its mark.
@@ -89,7 +89,7 @@ class HandlingTable {
             line += Cell(c, v * m_ksi);
             line += RuptureMark(v, lim.tension, lim.compression, lim.rupture, m_showMarks);
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
     /// "Astt" row of the tension-tie steel, in2 (mm2), with a dash where none is needed.
@@ -106,7 +106,7 @@ class HandlingTable {
                 line += narrow ? "    -- " : "     -- ";
             }
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
   private:
@@ -453,8 +453,8 @@ void WriteDetensioning(ReportContext& ctx) {
         };
         cells(top, kDetensionTop);
         cells(bottom, kDetensionBottom);
-        ctx.Add(top);
-        ctx.Add(bottom);
+        ctx.Add(std::move(top));
+        ctx.Add(std::move(bottom));
     }
     ctx.PageBreak();
 }

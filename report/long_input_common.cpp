@@ -136,11 +136,11 @@ void WriteVehicleLines(ReportContext& ctx, int vehicle) {
         const VehicleAxle& a = v.m_aAxles[j];
         const bool last = j == axles - 1;
         if (!last) {
-            line += Format(m ? "%d: %5.1fkN %5.2f/%5.2fm, " : "%d: %5.1fkip %4.1f/%4.1fft, ", j + 1,
-                           Conv(ctx, a.m_dWeight, kKipToKn), Conv(ctx, a.m_dMinSpacing, kFtToM),
-                           Conv(ctx, a.m_dMaxSpacing, kFtToM));
+            AppendFormat(line, m ? "%d: %5.1fkN %5.2f/%5.2fm, " : "%d: %5.1fkip %4.1f/%4.1fft, ", j + 1,
+                               Conv(ctx, a.m_dWeight, kKipToKn), Conv(ctx, a.m_dMinSpacing, kFtToM),
+                               Conv(ctx, a.m_dMaxSpacing, kFtToM));
         } else {
-            line += Format(m ? "%d: %5.1fkN" : "%d: %5.1fkip", j + 1, Conv(ctx, a.m_dWeight, kKipToKn));
+            AppendFormat(line, m ? "%d: %5.1fkN" : "%d: %5.1fkip", j + 1, Conv(ctx, a.m_dWeight, kKipToKn));
         }
         // Four axles to a line; vehicle 1 breaks after the fourth even when it is the last, so
         // a count that is a multiple of four leaves a line of blanks behind it.

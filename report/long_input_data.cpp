@@ -59,9 +59,9 @@ void WriteSimpleSpanData(ReportContext& ctx) {
         const int segments = ClampCount(d.m_nSegments, kMaxSegmentSlots);
         std::string line = "Segments (Seg. No:Length/Closure): ";
         for (int k = 0; k < segments; ++k) {
-            line += Format(m ? "%1d:%5.2fm" : "%1d:%5.2fft", k + 1, ft(d.m_adSegments[k][kSegmentLength]));
+            AppendFormat(line, m ? "%1d:%5.2fm" : "%1d:%5.2fft", k + 1, ft(d.m_adSegments[k][kSegmentLength]));
             if (k < segments - 1) {
-                line += Format(m ? "/%4.2fm, " : "/%4.2fft, ", ft(d.m_adSegments[k][kSegmentClosure]));
+                AppendFormat(line, m ? "/%4.2fm, " : "/%4.2fft, ", ft(d.m_adSegments[k][kSegmentClosure]));
             }
         }
         ctx.Add(" ");
@@ -170,18 +170,18 @@ void WritePropertyTable(ReportContext& ctx) {
                 line += value(r.transformed[c]);
             }
         }
-        ctx.Add(line);
+        ctx.Add(std::move(line));
     }
     auto s3 = [&](double x) { return Conv(ctx, x, kCuInToCuM); };
     std::string sdck = Format(m ? "Sdck,m3  :            %8.4f    %8.4f" : "Sdck,in3 :            %8.0f    %8.0f",
                               s3(S[mid][6]), s3(S[mid][10]));
     if (transformed && endBlocks) {
-        sdck += Format(m ? "                                         %8.4f    %8.4f"
-                         : "                                         %8.0f    %8.0f",
-                       s3(S[mid][22]), s3(S[mid][26]));
+        AppendFormat(sdck, m ? "                                         %8.4f    %8.4f"
+                             : "                                         %8.0f    %8.0f",
+                           s3(S[mid][22]), s3(S[mid][26]));
     } else if (transformed) {
-        sdck += Format(m ? "                                %8.4f    %8.4f" : "                                %8.0f    %8.0f",
-                       s3(S[mid][22]), s3(S[mid][26]));
+        AppendFormat(sdck, m ? "                                %8.4f    %8.4f" : "                                %8.0f    %8.0f",
+                           s3(S[mid][22]), s3(S[mid][26]));
     }
     ctx.Add(sdck);
     ctx.Add(" ");
@@ -415,7 +415,7 @@ void WriteDistributionFactors(ReportContext& ctx) {
                                   Fin(d.m_adDfMomentLeftRight[kDfLeft]), Fin(d.m_adDfMomentLeftRight[kDfRight]));
         int onLine = 0;
         for (int j = 1; j <= supports; ++j) {
-            line += Format(j < supports ? "%6.4f, " : "%6.4f", Fin(d.m_adDfShearAtBearing[j]));
+            AppendFormat(line, j < supports ? "%6.4f, " : "%6.4f", Fin(d.m_adDfShearAtBearing[j]));
             if (++onLine == 7) {
                 ctx.Add(line);
                 line.assign(1, ' ');  // a continuation line starts with one blank

@@ -47,17 +47,18 @@ class StressTable {
             line += ' ';
             line += m_ctx.metric ? Num(x * kFtToM, 6, 3) : Num(x, 6, 2);
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
     /// Eight-character label, then the thirteen stresses "%6.3f" one blank apart.
     void Plain(const char* label, const StationValue& value) {
         std::string line = label;
+        line.reserve(128);  // one allocation for the whole row
         for (int c = 0; c < kColumns; ++c) {
             if (c > 0) line += ' ';
             line += StressText(value(kStressStations[c]));
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
     /// Eight-character label, then each stress (`width` wide, three decimals) followed at once
@@ -65,12 +66,13 @@ class StressTable {
     void Marked(const char* label, const StationValue& value, const CellCheck& check,
                 int width = 6) {
         std::string line = label;
+        line.reserve(128);  // one allocation for the whole row
         for (int c = 0; c < kColumns; ++c) {
             const double v = value(kStressStations[c]);
             line += Num(Stress(v), width, 3);
             line += Mark(v, check);
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
     /// The two rows of a load case's girder stresses, top then bottom.
@@ -158,7 +160,7 @@ void WriteReleaseTable(ReportContext& ctx, StressTable& t) {
                 line += "    -- ";
             }
         }
-        ctx.Add(line);
+        ctx.Add(std::move(line));
     }
     ctx.Add(std::string(98, '-'));
 }

@@ -34,11 +34,12 @@ class ShearHalf {
              const double* values, double factor, double scale = 1.0) {
         const bool metric = m_ctx.metric;
         std::string line = Pad13(metric ? siLabel : usLabel);
+        line.reserve(128);  // one allocation for the whole row
         for (int i = 0; i < 10; ++i) {
             if (i > 0) line += "  ";
-            line += Format(metric ? siCell : usCell, Out(values[m_stations[i]] * scale, metric ? factor : 1.0));
+            AppendFormat(line, metric ? siCell : usCell, Out(values[m_stations[i]] * scale, metric ? factor : 1.0));
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
     /// A row whose values and cell are the same in both unit systems.
@@ -52,10 +53,10 @@ class ShearHalf {
         std::string line = Pad13(metric ? "Av-prv,mm2/mm" : usLabel);
         for (int i = 0; i < 10; ++i) {
             const int s = m_stations[i];
-            line += Format("%7.3f", Out(m_d.m_adAvProvided[s], metric ? kSqInPerFtToSqMmPerMmShort : 1.0));
+            AppendFormat(line, "%7.3f", Out(m_d.m_adAvProvided[s], metric ? kSqInPerFtToSqMmPerMmShort : 1.0));
             line += m_d.m_adShearAvDesign[s] > m_d.m_adAvProvided[s] && m_d.m_bShowAsterisks ? "* " : "  ";
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
     /// Provided longitudinal force, each cell marked where the demand with the provided stirrups
@@ -65,14 +66,14 @@ class ShearHalf {
         std::string line = metric ? "Fl-prov,kN   " : usLabel;
         for (int i = 0; i < 10; ++i) {
             const int s = m_stations[i];
-            line += Format("%7.1f", Out(m_d.m_adLongReinfProvided[s], metric ? kKipToKn : 1.0));
+            AppendFormat(line, "%7.1f", Out(m_d.m_adLongReinfProvided[s], metric ? kKipToKn : 1.0));
             if (marked && m_d.m_adLongReqVsProvided[s] > m_d.m_adLongReinfProvided[s]) {
                 line += m_ctx.strAsteriskMark + " ";
             } else {
                 line += "  ";
             }
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
     /// The location line; `lastToTenth` prints the last metric cell to 0.1 m.
@@ -82,12 +83,12 @@ class ShearHalf {
             if (i > 0) line += ' ';
             const double x = m_d.m_adStationX[m_stations[i]];
             if (m_ctx.metric) {
-                line += Format(lastToTenth && i == 9 ? "%7.1fm" : "%7.3fm", Out(x, kFtToM));
+                AppendFormat(line, lastToTenth && i == 9 ? "%7.1fm" : "%7.3fm", Out(x, kFtToM));
             } else {
-                line += Format("%6.2fFT", Out(x));
+                AppendFormat(line, "%6.2fFT", Out(x));
             }
         }
-        m_ctx.Add(line);
+        m_ctx.Add(std::move(line));
     }
 
     /// Vc method texts (method 3, continuous girders).

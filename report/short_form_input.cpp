@@ -200,11 +200,11 @@ void WriteSimpleSpanOpening(ReportContext& ctx) {
         std::string line = "Segments (Seg. No:Length/Closure): ";
         const int segments = ClampCount(d.m_nSegments, kMaxSegmentSlots);
         for (int k = 0; k < segments; ++k) {
-            line += Format(m ? "%1d:%5.2fm" : "%1d:%5.2fft", k + 1,
-                           Fin(d.m_adSegments[k][kSegmentLength] * ft));
+            AppendFormat(line, m ? "%1d:%5.2fm" : "%1d:%5.2fft", k + 1,
+                               Fin(d.m_adSegments[k][kSegmentLength] * ft));
             if (k < segments - 1) {
-                line += Format(m ? "/%4.2fm, " : "/%4.2fft, ",
-                               Fin(d.m_adSegments[k][kSegmentClosure] * ft));
+                AppendFormat(line, m ? "/%4.2fm, " : "/%4.2fft, ",
+                                   Fin(d.m_adSegments[k][kSegmentClosure] * ft));
             }
         }
         ctx.Add(line);

@@ -51,7 +51,7 @@ public:
     void Num(int width, int decimals, double value) {
         if (!m_glued) m_text += ' ';
         m_glued = false;
-        m_text += Format("%*.*f", width, decimals, Fin(value));
+        AppendFormat(m_text, "%*.*f", width, decimals, Fin(value));
     }
     void Mark(char c) {
         m_text += c;
@@ -298,9 +298,9 @@ void AddStressLocations(ReportContext& ctx) {
                                           "  ", "  ", " ", " ", "  ", "  "};
     for (int c = 0; c < 13; ++c) {
         line += kLead[c];
-        line += Format("%6.*f", decimals, Fin(d.m_adStationX[kStressStations[c]] * ft));
+        AppendFormat(line, "%6.*f", decimals, Fin(d.m_adStationX[kStressStations[c]] * ft));
     }
-    ctx.Add(line);
+    ctx.Add(std::move(line));
 }
 
 /// A stress row: the label, then the value at each stress station with its mark. A value at or
@@ -317,7 +317,7 @@ void AddStressRow(ReportContext& ctx, const char* label, int combination, int en
         const bool beyond = f <= tension || f >= compression;
         if (marks) line += d.m_bShowAsterisks && beyond ? '*' : ' ';
     }
-    ctx.Add(line);
+    ctx.Add(std::move(line));
 }
 
 /// The deck-stress row "P+Pm  d:": values separated by one blank, never marked.
@@ -365,7 +365,7 @@ void WriteReleaseStresses(ReportContext& ctx) {
                 line += narrow ? Format("%6.2f ", Fin(as)) : Format("%7.3f ", Fin(as));
             }
         }
-        ctx.Add(line);
+        ctx.Add(std::move(line));
     }
 }
 
@@ -471,10 +471,10 @@ void WriteShearHalf(ReportContext& ctx, const int (&stations)[10], bool right) {
         std::string line = label;
         for (int c = 0; c < 10; ++c) {
             if (c > 0) line += gap;
-            line += Format("%*.*f", width, decimals, Fin(values[stations[c]] * factor));
+            AppendFormat(line, "%*.*f", width, decimals, Fin(values[stations[c]] * factor));
         }
         line += tail;
-        ctx.Add(line);
+        ctx.Add(std::move(line));
     };
 
     if (m) {
@@ -491,11 +491,11 @@ void WriteShearHalf(ReportContext& ctx, const int (&stations)[10], bool right) {
         std::string line = m ? "Av-prv,mm2/mm" : "Av-prv,in2/ft";
         for (int c = 0; c < 10; ++c) {
             const int s = stations[c];
-            line += Format("%7.3f", Fin(d.m_adAvProvided[s] * area));
+            AppendFormat(line, "%7.3f", Fin(d.m_adAvProvided[s] * area));
             const bool short_ = d.m_adShearAvDesign[s] > d.m_adAvProvided[s];
             line += d.m_bShowAsterisks && short_ ? "* " : "  ";
         }
-        ctx.Add(line);
+        ctx.Add(std::move(line));
     }
     row(m ? "Max-spc,m    " : "Max-spc,in   ", d.m_adShearMaxSpacing, m ? kInToM : 1.0, 7, 2, "  ");
     if (sectional) {
@@ -546,9 +546,9 @@ void WriteInterfaceShear(ReportContext& ctx) {
         std::string line = label;
         for (int c = 0; c < 11; ++c) {
             if (c > 0) line += gap;
-            line += Format("%*.*f", width, decimals, Fin(value(kColumns[c]) * factor));
+            AppendFormat(line, "%*.*f", width, decimals, Fin(value(kColumns[c]) * factor));
         }
-        ctx.Add(line);
+        ctx.Add(std::move(line));
     };
     auto member = [](const double* values) { return [values](int s) { return values[s]; }; };
 
