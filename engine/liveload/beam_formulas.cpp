@@ -3,12 +3,10 @@
 #include "engine/liveload/beam_formulas.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 
 #include "document/results_stations.h"
+#include "engine/liveload/double2.h"
 
 namespace kordel {
 
@@ -39,28 +37,8 @@ struct Placement {
     }
 };
 
-// The placement search runs two stations at a time in the compiler's vector extension (one SSE2
-// or NEON register); each lane computes exactly what the scalar expressions would.
-using Double2 = double __attribute__((vector_size(16)));
-using Mask2 = std::int64_t __attribute__((vector_size(16)));
-
-Double2 Splat(double v) {
-    return Double2{v, v};
-}
-Double2 Load2(const double* p) {
-    Double2 v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-void Store2(double* p, Double2 v) {
-    std::memcpy(p, &v, sizeof v);
-}
-/// Lane by lane, `a` where `mask` is set, else `b`.
-template <class Mask>
-Double2 Select(Mask mask, Double2 a, Double2 b) {
-    const Mask2 m = std::bit_cast<Mask2>(mask);
-    return std::bit_cast<Double2>((std::bit_cast<Mask2>(a) & m) | (std::bit_cast<Mask2>(b) & ~m));
-}
+// The placement search runs two stations at a time (double2.h); each lane computes exactly what
+// the scalar expressions would.
 
 /// Room for every station, padded to an even count.
 constexpr int kPaddedStations = (kStationCount + 1) / 2 * 2;

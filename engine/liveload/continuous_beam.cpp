@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "document/kordel_doc.h"
+#include "engine/liveload/double2.h"
 #include "engine/liveload/frame_math.h"
 #include "platform/host.h"
 
@@ -342,6 +343,52 @@ void ClearFrameModel(CKordelDoc& d) {
 
 // ---- Unit solutions -----------------------------------------------------------------------------
 
+/// The stiffness of the frame held in the document, assembled and reduced once for the many load
+/// cases of one model: each solution then costs only the load vector's passes. The results are
+/// those of SolveFrame to the last bit (the same assembly, elimination and end forces). Valid for
+/// the frame model tables as they were when Factor ran: the caller changes only the loads.
+class FactoredStiffness {
+  public:
+    /// Numbers the equations, assembles and reduces the stiffness; false when the solver's own
+    /// steps fail (SolveFrame then meets and reports the same failure).
+    bool Factor(CKordelDoc& d) {
+        d.m_bFrameSolveFailed = false;
+        d.NumberFrameEquations();
+        if (!d.m_bFrameSolveFailed) d.AssembleFrameStiffness();
+        if (d.m_bFrameSolveFailed) return false;
+        m_n = d.m_nFrameEquations;
+        m_w = d.m_nFrameBandWidth;
+        const double* assembled = &d.m_adStiffness[0][0];
+        m_K.assign(assembled, assembled + static_cast<size_t>(m_n + 1) * kStiffnessRowStride);
+        m_pivot.assign(m_n + 1, 0.0);
+        return FactorBandedEquations(Rows(), m_pivot.data(), m_n, m_w);
+    }
+
+    /// Solves the loads of the frame tables as SolveFrame does, with the reduced stiffness; false
+    /// when a step fails (the caller then runs SolveFrame, which reports it).
+    bool Solve(CKordelDoc& d) {
+        d.m_bFrameSolveFailed = false;
+        // The stiffness assembly clears the load vector before the loads are assembled.
+        std::fill(d.m_adFrameLoadVector, d.m_adFrameLoadVector + m_n + 1, 0.0);
+        d.AssembleFrameLoads();
+        if (d.m_bFrameSolveFailed) return false;
+        SolveFactoredBandedEquations(Rows(), m_pivot.data(), d.m_adFrameLoadVector, m_n, m_w);
+        d.StoreFrameDisplacements();
+        if (!d.m_bFrameSolveFailed) d.ComputeMemberEndForces();
+        return !d.m_bFrameSolveFailed;
+    }
+
+  private:
+    double (*Rows())[kStiffnessRowStride] {
+        return reinterpret_cast<double (*)[kStiffnessRowStride]>(m_K.data());
+    }
+
+    int m_n = 0;                  ///< equations
+    int m_w = 0;                  ///< half band width
+    std::vector<double> m_K;      ///< reduced stiffness, rows of kStiffnessRowStride as m_adStiffness
+    std::vector<double> m_pivot;  ///< pivot of each equation [equation]
+};
+
 /// The tenth-point results of the frame for a unit upward force on every node whose vertical
 /// direction is free and a unit counter-clockwise moment on every node, and the superposition of
 /// loads from them.
@@ -372,6 +419,10 @@ class UnitSolutions {
         d.m_nFrameMemberLoads = 0;
         d.m_nFramePointLoads = 1;
         double* load = d.m_aFramePointLoad[1];
+        // Every unit load but the last is solved with the stiffness reduced once; the last one
+        // with SolveFrame itself, which leaves the frame tables as a solution of it alone.
+        FactoredStiffness stiffness;
+        const bool factored = stiffness.Factor(d);
         for (int n = 1; n <= m_nodes; ++n) {
             for (int direction : {kFrameDirY, kFrameDirRotation}) {
                 const int row = direction == kFrameDirY ? m_forceRow[n] : m_momentRow[n];
@@ -379,7 +430,7 @@ class UnitSolutions {
                 load[kPointLoadNode] = n;
                 load[kPointLoadDirection] = direction;
                 load[kPointLoadValue] = 1.0;
-                d.SolveFrame();
+                if (!factored || row == rows - 1 || !stiffness.Solve(d)) d.SolveFrame();
                 if (d.m_bFrameSolveFailed) return false;
                 ReadSolution(d, lay, Row(row));
             }
@@ -431,20 +482,20 @@ class UnitSolutions {
 
     /// Adds a concentrated load `P` (kip, downward positive) at `x` ft from the left end of the
     /// chain, 0 <= x <= the total length: on the member that starts at the last node at or left
-    /// of x, or at the end of the last member.
-    void AddPointLoad(double x, double P, double* r, int count) const {
-        int c;
-        if (x >= m_x[m_nodes]) {
-            c = m_members;
-        } else {
-            const auto it = std::upper_bound(m_x.begin() + 1, m_x.begin() + m_nodes + 1, x);
-            c = std::max(static_cast<int>(it - m_x.begin()) - 1, 1);
-        }
+    /// of x, or at the end of the last member. The member is found by a walk from member `hint`,
+    /// which is then set to it: a train moved node by node finds each axle's member a step or
+    /// two from where it stood before. The node positions never decrease along the chain.
+    void AddPointLoad(double x, double P, double* r, int count, int& hint) const {
+        int c = std::clamp(hint, 1, m_members);
+        while (c < m_members && m_x[c + 1] <= x) ++c;
+        while (c > 1 && m_x[c] > x) --c;
+        hint = c;
         const double a = std::clamp(x - m_x[c], 0.0, m_length[c]);  // ft
         AddMemberLoad(c, ConcentratedLoadFixedEndActions(-P, a, m_length[c]), r, count);
     }
 
   private:
+
     double* Row(int row) { return m_rows.data() + static_cast<size_t>(row) * m_lay.size; }
     const double* Row(int row) const {
         return m_rows.data() + static_cast<size_t>(row) * m_lay.size;
@@ -482,15 +533,45 @@ struct TrainScope {
     bool interiorSupportsOnly = false;
 };
 
+// The envelope updates run two tenth points at a time (double2.h), choosing lane by lane without
+// a branch; each lane keeps exactly the value the scalar comparison would.
+
 /// Keeps the extreme of `value` in `extreme` and, whenever it changes, `concurrent` in
-/// `atExtreme`, for the `count` tenth points; `Beyond(a, b)` is true when a lies beyond b.
+/// `atExtreme`, for the `count` tenth points; `Beyond(a, b)` is true when a lies beyond b (of
+/// doubles or, lane by lane, of Double2).
 template <class Beyond>
 void KeepExtreme(const double* value, const double* concurrent, double* extreme, double* atExtreme,
                  int count, Beyond beyond) {
-    for (int q = 0; q < count; ++q) {
-        const bool beyondIt = beyond(value[q], extreme[q]);
-        extreme[q] = beyondIt ? value[q] : extreme[q];
-        atExtreme[q] = beyondIt ? concurrent[q] : atExtreme[q];
+    int q = 0;
+    for (; q + 2 <= count; q += 2) {
+        const Double2 v = Load2(value + q);
+        const Double2 e = Load2(extreme + q);
+        const auto beyondIt = beyond(v, e);
+        Store2(extreme + q, Select(beyondIt, v, e));
+        Store2(atExtreme + q, Select(beyondIt, Load2(concurrent + q), Load2(atExtreme + q)));
+    }
+    for (; q < count; ++q) {
+        if (beyond(value[q], extreme[q])) {
+            extreme[q] = value[q];
+            atExtreme[q] = concurrent[q];
+        }
+    }
+}
+
+/// Keeps the largest of `value` in `largest` and the smallest in `smallest` for the `count`
+/// tenth points, as std::max and std::min would.
+void KeepRange(const double* value, double* largest, double* smallest, int count) {
+    int q = 0;
+    for (; q + 2 <= count; q += 2) {
+        const Double2 v = Load2(value + q);
+        const Double2 hi = Load2(largest + q);
+        const Double2 lo = Load2(smallest + q);
+        Store2(largest + q, Select(hi < v, v, hi));
+        Store2(smallest + q, Select(v < lo, v, lo));
+    }
+    for (; q < count; ++q) {
+        largest[q] = std::max(largest[q], value[q]);
+        smallest[q] = std::min(smallest[q], value[q]);
     }
 }
 
@@ -501,25 +582,17 @@ void UpdateTrainEnvelope(const double* r, const ResultLayout& lay, const TrainSc
     const int points = lay.points;
     const double* M = r + lay.Moment(0);  // kip-ft
     const double* V = r + lay.Shear(0);   // kip
-    const auto below = [](double a, double b) { return a < b; };
-    const auto above = [](double a, double b) { return a > b; };
+    const auto below = [](auto a, auto b) { return a < b; };
+    const auto above = [](auto a, auto b) { return a > b; };
     KeepExtreme(M, V, T[kEnvMinMoment].data(), T[kEnvShearAtMinMoment].data(), points, below);
     if (!scope.negativeMomentOnly) {
         KeepExtreme(M, V, T[kEnvMaxMoment].data(), T[kEnvShearAtMaxMoment].data(), points, above);
         KeepExtreme(V, M, T[kEnvMaxShear].data(), T[kEnvMomentAtMaxShear].data(), points, above);
         KeepExtreme(V, M, T[kEnvMinShear].data(), T[kEnvMomentAtMinShear].data(), points, below);
-        const double* D = r + lay.Deflection(0);  // ft
-        const double* R = r + lay.Rotation(0);    // radian
-        double* maxD = T[kEnvMaxDeflection].data();
-        double* minD = T[kEnvMinDeflection].data();
-        double* maxR = T[kEnvMaxRotation].data();
-        double* minR = T[kEnvMinRotation].data();
-        for (int q = 0; q < points; ++q) {
-            maxD[q] = std::max(maxD[q], D[q]);
-            minD[q] = std::min(minD[q], D[q]);
-            maxR[q] = std::max(maxR[q], R[q]);
-            minR[q] = std::min(minR[q], R[q]);
-        }
+        KeepRange(r + lay.Deflection(0), T[kEnvMaxDeflection].data(),
+                  T[kEnvMinDeflection].data(), points);
+        KeepRange(r + lay.Rotation(0), T[kEnvMaxRotation].data(), T[kEnvMinRotation].data(),
+                  points);
     }
     const int first = scope.interiorSupportsOnly ? 2 : 1;
     const int last = scope.interiorSupportsOnly ? lay.supports - 1 : lay.supports;
@@ -550,12 +623,17 @@ void PlaceTrain(const UnitSolutions& units, const ResultLayout& lay, const AxleT
         behind[0] = 0.0;
         for (int g = 1; g < train.count; ++g) behind[g] = behind[g - 1] + gap[g - 1];
         for (double offset : offsets) {
+            // The member each axle stood on at the last node, where its search starts.
+            int nodeMember = 1;
+            int axleMember[kMaxVehicleAxles][kMaxVehicleAxles];
+            for (auto& row : axleMember) std::fill(std::begin(row), std::end(row), 1);
             for (int n = 1; n <= units.Nodes(); ++n) {
                 const double xn = units.NodeX(n) + offset;  // ft
                 const bool nodeLoaded = onBridge(xn);
                 if (nodeLoaded) {
                     std::fill(atNode.begin(), atNode.end(), 0.0);
-                    units.AddPointLoad(std::clamp(xn, 0.0, length), 1.0, atNode.data(), count);
+                    units.AddPointLoad(std::clamp(xn, 0.0, length), 1.0, atNode.data(), count,
+                                       nodeMember);
                 }
                 for (int f = 0; f < train.count; ++f) {
                     if (nodeLoaded) {
@@ -568,7 +646,7 @@ void PlaceTrain(const UnitSolutions& units, const ResultLayout& lay, const AxleT
                         const double x = xn + (behind[f] - behind[g]);  // ft
                         if (!onBridge(x)) continue;
                         units.AddPointLoad(std::clamp(x, 0.0, length), train.weight[g], r.data(),
-                                           count);
+                                           count, axleMember[f][g]);
                     }
                     UpdateTrainEnvelope(r.data(), lay, scope, env);
                 }

@@ -159,4 +159,46 @@ bool ReduceBandedEquations(double (*K)[kStiffnessRowStride], double* Q, int n, i
     return true;
 }
 
+bool FactorBandedEquations(double (*K)[kStiffnessRowStride], double* pivot, int n, int w) {
+    // ReduceBandedEquations without its load vector; see there.
+    if (n < 0 || n > kMaxFrameEquations || w < 0 || w > kMaxFrameBandWidth) return false;
+    double diagonal[kMaxFrameEquations + 1];
+    for (int i = 1; i <= n; ++i) diagonal[i] = K[i][1];
+    for (int i = 1; i <= n; ++i) {
+        const int m = std::min(w, n - i + 1);
+        const double p = K[i][1];
+        if (!(p > 0.0) || p <= kFramePivotTolerance * diagonal[i]) return false;
+        pivot[i] = p;
+        for (int k = 1; k <= m; ++k) K[i][k] /= p;
+        for (int j = 2; j <= m; ++j) {
+            const double f = p * K[i][j];
+            if (f == 0.0) continue;
+            double* row = K[i + j - 1];
+            for (int k = j; k <= m; ++k) row[k - j + 1] -= K[i][k] * f;
+        }
+    }
+    return true;
+}
+
+void SolveFactoredBandedEquations(const double (*K)[kStiffnessRowStride], const double* pivot,
+                                  double* Q, int n, int w) {
+    // Row i of the reduced K holds the scaled row; p times it gives back the factor f by which
+    // the elimination took row i from the rows below, the same product in the same order.
+    for (int i = 1; i <= n; ++i) {
+        const int m = std::min(w, n - i + 1);
+        const double p = pivot[i];
+        Q[i] /= p;
+        for (int j = 2; j <= m; ++j) {
+            const double f = p * K[i][j];
+            if (f == 0.0) continue;
+            Q[i + j - 1] -= Q[i] * f;
+        }
+    }
+    for (int i = 1; i <= n - 1; ++i) {
+        const int r = n - i;
+        const int jMax = std::min(w - 1, i);
+        for (int j = 1; j <= jMax; ++j) Q[r] -= K[r][j + 1] * Q[r + j];
+    }
+}
+
 }  // namespace kordel

@@ -90,4 +90,15 @@ inline constexpr double kFramePivotTolerance = 1e-10;
 /// Bathe, Finite Element Procedures (1996), Sec. 8.2.
 bool ReduceBandedEquations(double (*K)[kStiffnessRowStride], double* Q, int n, int w);
 
+/// The elimination of ReduceBandedEquations on K alone, for solving many load vectors with one
+/// stiffness: K becomes its reduced form and `pivot[i]` (1-based, n + 1 entries) keeps the pivot
+/// of equation i. False, and K partly reduced, exactly where ReduceBandedEquations fails.
+bool FactorBandedEquations(double (*K)[kStiffnessRowStride], double* pivot, int n, int w);
+
+/// Replaces Q by x of K x = Q for K and `pivot` from FactorBandedEquations. The load vector goes
+/// through the same operations in the same order as in ReduceBandedEquations, so x is the same
+/// to the last bit.
+void SolveFactoredBandedEquations(const double (*K)[kStiffnessRowStride], const double* pivot,
+                                  double* Q, int n, int w);
+
 }  // namespace kordel

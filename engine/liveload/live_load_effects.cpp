@@ -55,18 +55,36 @@ SpanTableSet VehicleTables(CKordelDoc& d, int vehicle) {
             d.m_aSpanEnvelope12, d.m_aSpanEnvelope18, d.m_aSpanEnvelope17};
 }
 
+// The value ranges are template arguments and each run of values is written out as single
+// assignments: a few vector stores per tenth point, where a length known only at run time (or a
+// loop the compiler turns back into one) costs a string instruction or a library call for every
+// tenth point of every span slot.
+
+/// Values `first + I...` of `to` set from `value(v)`.
+template <int first, class Value, std::size_t... I>
+void AssignRun(double* to, Value value, std::index_sequence<I...>) {
+    ((to[first + static_cast<int>(I)] = value(first + static_cast<int>(I))), ...);
+}
+
 /// Sets values `first` to `last` of every span and tenth point of `table` to 0.
-void ClearValues(SpanEnvelope* table, int first, int last) {
+template <int first, int last>
+void ClearValues(SpanEnvelope* table) {
     for (int p = 0; p < kMaxSpanSlots; ++p) {
-        for (auto& point : table[p]) std::fill(point + first, point + last + 1, 0.0);
+        for (auto& point : table[p]) {
+            AssignRun<first>(point, [](int) { return 0.0; },
+                             std::make_index_sequence<last - first + 1>());
+        }
     }
 }
 
 /// Copies values `first` to `last` of every span and tenth point from `from` to `to`.
-void CopyValues(const SpanEnvelope* from, SpanEnvelope* to, int first, int last) {
+template <int first, int last>
+void CopyValues(const SpanEnvelope* from, SpanEnvelope* to) {
     for (int p = 0; p < kMaxSpanSlots; ++p) {
         for (int t = 0; t < kSpanTenthPoints; ++t) {
-            std::copy(from[p][t] + first, from[p][t] + last + 1, to[p][t] + first);
+            const double* source = from[p][t];
+            AssignRun<first>(to[p][t], [source](int v) { return source[v]; },
+                             std::make_index_sequence<last - first + 1>());
         }
     }
 }
@@ -175,7 +193,7 @@ class VehicleLiveLoad {
         const std::pair<const SpanEnvelope*, SpanEnvelope*> copies[] = {
             {T.M, V.M}, {T.S, V.S}, {T.Mc, V.Mc}, {T.Vc, V.Vc}, {T.D, V.D}, {T.R, V.R}};
         for (const auto& [from, to] : copies) {
-            CopyValues(from, to, kSpanFatigueMax, kSpanFatigueMin);
+            CopyValues<kSpanFatigueMax, kSpanFatigueMin>(from, to);
         }
         for (int k = 0; k < kMaxSupportSlots; ++k) {
             d.m_aSpanMaxReaction1[k][kSpanFatigueMax] = d.m_aSpanSummary[k][kSpanFatigueMax];
@@ -277,7 +295,7 @@ class VehicleLiveLoad {
         const SpanTableSet V = VehicleTables(d, vehicle);
         const std::pair<const SpanEnvelope*, SpanEnvelope*> copies[] = {
             {T.M, V.M}, {T.S, V.S}, {T.Mc, V.Mc}, {T.Vc, V.Vc}, {T.D, V.D}, {T.R, V.R}};
-        for (const auto& [from, to] : copies) CopyValues(from, to, kSpanLaneMax, kSpanValue17);
+        for (const auto& [from, to] : copies) CopyValues<kSpanLaneMax, kSpanValue17>(from, to);
         auto& reactions = vehicle == 1 ? d.m_aSpanMaxReaction1 : d.m_aSpanMaxReaction2;
         for (int k = 0; k < kMaxSupportSlots; ++k) {
             std::copy(d.m_aSpanSummary[k] + kSpanLaneMax, d.m_aSpanSummary[k] + kSpanValue17 + 1,
@@ -473,11 +491,13 @@ void CKordelDoc::ComputeLiveLoadEffects(int ia, int ib, bool modelUsable) {
               m_aSpanEnvelope6, m_aSpanEnvelope7, m_aSpanEnvelope8, m_aSpanEnvelope9,
               m_aSpanEnvelope10, m_aSpanEnvelope11, m_aSpanEnvelope12, m_aSpanEnvelope14,
               m_aSpanEnvelope15, m_aSpanEnvelope16, m_aSpanEnvelope17, m_aSpanEnvelope18}) {
-            ClearValues(table, kSpanLaneMax, kSpanFatigueMin);
+            ClearValues<kSpanLaneMax, kSpanFatigueMin>(table);
         }
         for (auto* reactions : {m_aSpanSummary, m_aSpanMaxReaction1, m_aSpanMaxReaction2}) {
             for (int k = 0; k < kMaxSupportSlots; ++k) {
-                std::fill(reactions[k] + kSpanLaneMax, reactions[k] + kSpanFatigueMin + 1, 0.0);
+                AssignRun<kSpanLaneMax>(
+                    reactions[k], [](int) { return 0.0; },
+                    std::make_index_sequence<kSpanFatigueMin - kSpanLaneMax + 1>());
             }
         }
         for (auto* envelope :
