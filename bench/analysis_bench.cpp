@@ -3,20 +3,14 @@
 // did not (the load effects kept).
 #include <benchmark/benchmark.h>
 
-#include "app/main_frame_state.h"
-#include "document/kordel_doc.h"
-#include "platform/headless_host.h"
+#include "bench/bench_support.h"
 
 namespace {
 
 void RunExample(benchmark::State& state, bool loadEffectsDirty) {
-    platform::HeadlessHost host;
-    platform::ScopedHost hostGuard(host);
-    kordel::CMainFrameState frame;
-    kordel::ScopedMainFrame frameGuard(frame);
-    frame.m_nSeedChoice = static_cast<int>(state.range(0));
-    auto doc = kordel::CKordelDoc::CreateObject();
-    doc->OnNewDocument();
+    kordel::bench::Session session;
+    session.NewExample(static_cast<int>(state.range(0)));
+    auto& doc = session.doc;
     for (auto _ : state) {
         if (loadEffectsDirty) doc->m_bLoadEffectsDirty = 1;
         doc->RunAnalysis();

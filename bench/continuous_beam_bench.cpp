@@ -3,9 +3,7 @@
 // spans of 106, 120 and 106 ft with the HL-93), and chains of 8 and 20 spans of 100 ft.
 #include <benchmark/benchmark.h>
 
-#include "app/main_frame_state.h"
-#include "document/kordel_doc.h"
-#include "platform/headless_host.h"
+#include "bench/bench_support.h"
 
 namespace {
 
@@ -32,11 +30,8 @@ void RunMovingLoads(benchmark::State& state, CKordelDoc& doc) {
 }
 
 void BM_MovingLoadsExample3(benchmark::State& state) {
-    platform::HeadlessHost host;
-    platform::ScopedHost hostGuard(host);
-    CMainFrameState frame;
-    ScopedMainFrame frameGuard(frame);
-    auto doc = CKordelDoc::CreateObject();
+    kordel::bench::Session session;
+    auto& doc = session.doc;
     doc->BuildExampleDesign(3);
     doc->RunAnalysis();
     EnsureSection(*doc);
@@ -45,11 +40,8 @@ void BM_MovingLoadsExample3(benchmark::State& state) {
 BENCHMARK(BM_MovingLoadsExample3)->Unit(benchmark::kMicrosecond);
 
 void BM_MovingLoadsChain(benchmark::State& state) {
-    platform::HeadlessHost host;
-    platform::ScopedHost hostGuard(host);
-    CMainFrameState frame;
-    ScopedMainFrame frameGuard(frame);
-    auto doc = CKordelDoc::CreateObject();
+    kordel::bench::Session session;
+    auto& doc = session.doc;
     doc->BuildExampleDesign(3);
     doc->RunAnalysis();
     EnsureSection(*doc);

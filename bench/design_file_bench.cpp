@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_frame_state.h"
-#include "document/kordel_doc.h"
+#include "bench/bench_support.h"
 #include "platform/archive.h"
-#include "platform/headless_host.h"
 
 namespace {
 
@@ -37,18 +35,13 @@ void FillCountedGroups(kordel::CKordelDoc& d) {
     }
 }
 
-struct Fixture {
-    Fixture() : hostGuard(host), frameGuard(frame), doc(kordel::CKordelDoc::CreateObject()) {
+struct Fixture : kordel::bench::Session {
+    Fixture() {
         FillCountedGroups(*doc);
         platform::Archive ar;
         doc->Serialize(ar);
         bytes = ar.Bytes();
     }
-    platform::HeadlessHost host;
-    platform::ScopedHost hostGuard;
-    kordel::CMainFrameState frame;
-    kordel::ScopedMainFrame frameGuard;
-    std::unique_ptr<kordel::CKordelDoc> doc;
     std::vector<std::uint8_t> bytes;
 };
 

@@ -2,33 +2,25 @@
 // (growth, drape raising and the two full analyses) and one load-table case.
 #include <benchmark/benchmark.h>
 
-#include "app/main_frame_state.h"
-#include "document/kordel_doc.h"
-#include "platform/headless_host.h"
+#include "bench/bench_support.h"
 
 namespace {
 
 void BM_DesignStrandPattern(benchmark::State& state) {
-    platform::HeadlessHost host;
-    platform::ScopedHost hostGuard(host);
-    kordel::CMainFrameState frame;
-    kordel::ScopedMainFrame frameGuard(frame);
-    auto doc = kordel::CKordelDoc::CreateObject();
+    kordel::bench::Session session;
+    auto& doc = session.doc;
     doc->BuildExampleDesign(kordel::SeedSimpleSpan);
     doc->RunAnalysis();
     for (auto _ : state) {
         doc->DesignStrandPattern();
         benchmark::DoNotOptimize(doc->m_nStrandCount);
-        host.ClearMessages();
+        session.host.ClearMessages();
     }
 }
 
 void BM_DesignLoadTableStrands(benchmark::State& state) {
-    platform::HeadlessHost host;
-    platform::ScopedHost hostGuard(host);
-    kordel::CMainFrameState frame;
-    kordel::ScopedMainFrame frameGuard(frame);
-    auto doc = kordel::CKordelDoc::CreateObject();
+    kordel::bench::Session session;
+    auto& doc = session.doc;
     doc->BuildExampleDesign(kordel::SeedSimpleSpan);
     // The longest case of the example's load table: a 140 ft span.
     const double span = static_cast<double>(state.range(0));  // ft

@@ -2,24 +2,19 @@
 // girder summary included) and of the formatter its lines go through.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_support.h"
+
 #include <cstdio>
 #include <string>
 
-#include "app/main_frame_state.h"
-#include "document/kordel_doc.h"
-#include "platform/headless_host.h"
 #include "report/format.h"
 
 namespace {
 
 void BM_BuildTextReport(benchmark::State& state) {
-    platform::HeadlessHost host;
-    platform::ScopedHost hostGuard(host);
-    kordel::CMainFrameState frame;
-    kordel::ScopedMainFrame frameGuard(frame);
-    frame.m_nSeedChoice = static_cast<int>(state.range(0));
-    auto doc = kordel::CKordelDoc::CreateObject();
-    doc->OnNewDocument();
+    kordel::bench::Session session;
+    session.NewExample(static_cast<int>(state.range(0)));
+    auto& doc = session.doc;
     doc->RunAnalysis();
     for (auto _ : state) {
         doc->BuildPageHeader();

@@ -3,9 +3,7 @@
 // 200 members). The moving-load analysis repeats such a solution for every load placement.
 #include <benchmark/benchmark.h>
 
-#include "app/main_frame_state.h"
-#include "document/kordel_doc.h"
-#include "platform/headless_host.h"
+#include "bench/bench_support.h"
 
 namespace {
 
@@ -46,11 +44,8 @@ void BuildLoadedBeam(CKordelDoc& d, int spans) {
 }
 
 void BM_SolveFrame(benchmark::State& state) {
-    platform::HeadlessHost host;
-    platform::ScopedHost hostGuard(host);
-    CMainFrameState frame;
-    ScopedMainFrame frameGuard(frame);
-    auto doc = CKordelDoc::CreateObject();
+    kordel::bench::Session session;
+    auto& doc = session.doc;
     BuildLoadedBeam(*doc, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         doc->SolveFrame();

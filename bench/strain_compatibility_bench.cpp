@@ -4,19 +4,15 @@
 // command).
 #include <benchmark/benchmark.h>
 
-#include "app/main_frame_state.h"
-#include "document/kordel_doc.h"
+#include "bench/bench_support.h"
+
 #include "engine/checks/strain_compatibility.h"
-#include "platform/headless_host.h"
 
 namespace {
 
 void BM_StrainCompatibilitySolution(benchmark::State& state) {
-    platform::HeadlessHost host;
-    platform::ScopedHost hostGuard(host);
-    kordel::CMainFrameState frame;
-    kordel::ScopedMainFrame frameGuard(frame);
-    auto doc = kordel::CKordelDoc::CreateObject();
+    kordel::bench::Session session;
+    auto& doc = session.doc;
     doc->BuildExampleDesign(static_cast<int>(state.range(0)));
     doc->m_bStrainCompatibility = 1;
     doc->RunAnalysis();
@@ -27,13 +23,9 @@ void BM_StrainCompatibilitySolution(benchmark::State& state) {
 }
 
 void BM_RunAnalysisStrainCompatibility(benchmark::State& state) {
-    platform::HeadlessHost host;
-    platform::ScopedHost hostGuard(host);
-    kordel::CMainFrameState frame;
-    kordel::ScopedMainFrame frameGuard(frame);
-    frame.m_nSeedChoice = 1;
-    auto doc = kordel::CKordelDoc::CreateObject();
-    doc->OnNewDocument();
+    kordel::bench::Session session;
+    session.NewExample(1);
+    auto& doc = session.doc;
     doc->m_bStrainCompatibility = static_cast<int>(state.range(0));
     for (auto _ : state) {
         doc->m_bLoadEffectsDirty = 1;
