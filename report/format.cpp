@@ -107,8 +107,8 @@ class Sink {
     std::unique_ptr<char[]> heap_;
 };
 
-// One conversion specification after its '%'.
-struct Spec {
+// One conversion directive after its '%'.
+struct Directive {
     bool left = false;   // '-'
     bool plus = false;   // '+'
     bool space = false;  // ' '
@@ -133,35 +133,35 @@ bool ReadNumber(const char*& p, int& value) {
 
 // Writes the sign (if any), `zeros` zeros and the digits, padded to the field width as printf
 // pads numbers: spaces ahead, zeros after the sign (`zeroPad`), or spaces behind ('-').
-inline __attribute__((always_inline)) void PadNumber(Sink& out, const Spec& spec, char sign,
+inline __attribute__((always_inline)) void PadNumber(Sink& out, const Directive& dir, char sign,
                                                      size_t zeros, const char* digits, size_t n,
                                                      bool zeroPad) {
     const size_t total = (sign ? 1 : 0) + zeros + n;
-    const size_t width = static_cast<size_t>(spec.width);
+    const size_t width = static_cast<size_t>(dir.width);
     const size_t pad = width > total ? width - total : 0;
-    if (!spec.left && !zeroPad) out.Fill(' ', pad);
+    if (!dir.left && !zeroPad) out.Fill(' ', pad);
     if (sign) out.Append(&sign, 1);
-    if (!spec.left && zeroPad) out.Fill('0', pad);
+    if (!dir.left && zeroPad) out.Fill('0', pad);
     out.Fill('0', zeros);
     out.Append(digits, n);
-    if (spec.left) out.Fill(' ', pad);
+    if (dir.left) out.Fill(' ', pad);
 }
 
-void PadText(Sink& out, const Spec& spec, const char* text, size_t n) {
-    const size_t width = static_cast<size_t>(spec.width);
+void PadText(Sink& out, const Directive& dir, const char* text, size_t n) {
+    const size_t width = static_cast<size_t>(dir.width);
     const size_t pad = width > n ? width - n : 0;
-    if (!spec.left) out.Fill(' ', pad);
+    if (!dir.left) out.Fill(' ', pad);
     out.Append(text, n);
-    if (spec.left) out.Fill(' ', pad);
+    if (dir.left) out.Fill(' ', pad);
 }
 
 // The digits of an integer conversion with its precision: no digits for zero at precision 0,
 // else zeros ahead up to the precision. The '0' flag counts only without a precision.
-void WriteDigits(Sink& out, const Spec& spec, char sign, unsigned long long magnitude, int base,
+void WriteDigits(Sink& out, const Directive& dir, char sign, unsigned long long magnitude, int base,
                  bool upper) {
     char digits[24];
     char* end = digits;
-    if (magnitude != 0 || spec.precision != 0) {
+    if (magnitude != 0 || dir.precision != 0) {
         end = std::to_chars(digits, digits + sizeof digits, magnitude, base).ptr;
         if (upper) {
             for (char* c = digits; c != end; ++c) {
@@ -170,30 +170,30 @@ void WriteDigits(Sink& out, const Spec& spec, char sign, unsigned long long magn
         }
     }
     const size_t n = static_cast<size_t>(end - digits);
-    const size_t precision = spec.precision > 0 ? static_cast<size_t>(spec.precision) : 0;
-    PadNumber(out, spec, sign, precision > n ? precision - n : 0, digits, n,
-              spec.zero && !spec.left && spec.precision < 0);
+    const size_t precision = dir.precision > 0 ? static_cast<size_t>(dir.precision) : 0;
+    PadNumber(out, dir, sign, precision > n ? precision - n : 0, digits, n,
+              dir.zero && !dir.left && dir.precision < 0);
 }
 
 // d and i.
-void WriteSigned(Sink& out, const Spec& spec, long long value) {
+void WriteSigned(Sink& out, const Directive& dir, long long value) {
     char sign = 0;
     unsigned long long magnitude = static_cast<unsigned long long>(value);
     if (value < 0) {
         sign = '-';
         magnitude = 0ULL - magnitude;
-    } else if (spec.plus) {
+    } else if (dir.plus) {
         sign = '+';
-    } else if (spec.space) {
+    } else if (dir.space) {
         sign = ' ';
     }
-    WriteDigits(out, spec, sign, magnitude, 10, false);
+    WriteDigits(out, dir, sign, magnitude, 10, false);
 }
 
 // u, x, X and o.
-void WriteUnsigned(Sink& out, const Spec& spec, unsigned long long value, char conversion) {
+void WriteUnsigned(Sink& out, const Directive& dir, unsigned long long value, char conversion) {
     const int base = conversion == 'u' ? 10 : (conversion == 'o' ? 8 : 16);
-    WriteDigits(out, spec, 0, value, base, conversion == 'X');
+    WriteDigits(out, dir, 0, value, base, conversion == 'X');
 }
 
 constexpr std::uint64_t kPowersOfTen[] = {1ULL,
@@ -292,7 +292,7 @@ bool WriteFixedFast(double magnitude, int precision, char* bodyEnd, char*& begin
 
 // The digits of a finite `magnitude` >= 0 in the form of `conversion` (any precision), 'e'
 // upper-cased for E and G. Kept out of line: its buffer is large and the report seldom needs it.
-__attribute__((noinline)) void WriteDoubleDigits(Sink& out, const Spec& spec, char sign,
+__attribute__((noinline)) void WriteDoubleDigits(Sink& out, const Directive& dir, char sign,
                                                  double magnitude, char conversion, int precision) {
     std::chars_format form = std::chars_format::fixed;
     if (conversion == 'e' || conversion == 'E') form = std::chars_format::scientific;
@@ -305,8 +305,8 @@ __attribute__((noinline)) void WriteDoubleDigits(Sink& out, const Spec& spec, ch
             if (*c == 'e') *c = 'E';
         }
     }
-    PadNumber(out, spec, sign, 0, body, static_cast<size_t>(result.ptr - body),
-              spec.zero && !spec.left);
+    PadNumber(out, dir, sign, 0, body, static_cast<size_t>(result.ptr - body),
+              dir.zero && !dir.left);
 }
 
 // True when the C library writes '.' as the decimal point (the "C" locale and most others);
@@ -317,35 +317,35 @@ bool RadixIsPoint() {
 }
 
 // f, F, e, E, g and G.
-void WriteDouble(Sink& out, const Spec& spec, double value, char conversion) {
+void WriteDouble(Sink& out, const Directive& dir, double value, char conversion) {
     char sign = 0;
     if (std::signbit(value)) {
         sign = '-';
-    } else if (spec.plus) {
+    } else if (dir.plus) {
         sign = '+';
-    } else if (spec.space) {
+    } else if (dir.space) {
         sign = ' ';
     }
     if (!std::isfinite(value)) {
         // printf pads "inf" and "nan" with spaces even under '0'.
         const bool upper = conversion == 'F' || conversion == 'E' || conversion == 'G';
         const char* word = std::isnan(value) ? (upper ? "NAN" : "nan") : (upper ? "INF" : "inf");
-        PadNumber(out, spec, sign, 0, word, 3, false);
+        PadNumber(out, dir, sign, 0, word, 3, false);
         return;
     }
-    const int precision = spec.precision < 0 ? 6 : spec.precision;
+    const int precision = dir.precision < 0 ? 6 : dir.precision;
     const double magnitude = std::fabs(value);
     if (conversion == 'f' || conversion == 'F') {
         char digits[40];
         char* const end = digits + sizeof digits;
         char* begin = nullptr;
         if (WriteFixedFast(magnitude, precision, end, begin)) {
-            PadNumber(out, spec, sign, 0, begin, static_cast<size_t>(end - begin),
-                      spec.zero && !spec.left);
+            PadNumber(out, dir, sign, 0, begin, static_cast<size_t>(end - begin),
+                      dir.zero && !dir.left);
             return;
         }
     }
-    WriteDoubleDigits(out, spec, sign, magnitude, conversion, precision);
+    WriteDoubleDigits(out, dir, sign, magnitude, conversion, precision);
 }
 
 // Formats `format` into `out`; false when it meets something it leaves to vsnprintf. Consumes
@@ -366,16 +366,16 @@ bool FormatFast(Sink& out, const char* format, va_list args) {
             continue;
         }
 
-        Spec spec;
+        Directive dir;
         for (;; ++p) {
             if (*p == '-') {
-                spec.left = true;
+                dir.left = true;
             } else if (*p == '+') {
-                spec.plus = true;
+                dir.plus = true;
             } else if (*p == ' ') {
-                spec.space = true;
+                dir.space = true;
             } else if (*p == '0') {
-                spec.zero = true;
+                dir.zero = true;
             } else {
                 break;
             }
@@ -385,12 +385,12 @@ bool FormatFast(Sink& out, const char* format, va_list args) {
             const int width = va_arg(args, int);
             if (width < -kMaxFieldSize || width > kMaxFieldSize) return false;
             if (width < 0) {
-                spec.left = true;
-                spec.width = -width;
+                dir.left = true;
+                dir.width = -width;
             } else {
-                spec.width = width;
+                dir.width = width;
             }
-        } else if (!ReadNumber(p, spec.width)) {
+        } else if (!ReadNumber(p, dir.width)) {
             return false;
         }
         if (*p == '$') return false;  // positional arguments
@@ -400,40 +400,40 @@ bool FormatFast(Sink& out, const char* format, va_list args) {
                 ++p;
                 const int precision = va_arg(args, int);
                 if (precision > kMaxFieldSize) return false;
-                spec.precision = precision < 0 ? -1 : precision;
+                dir.precision = precision < 0 ? -1 : precision;
             } else {
                 // "%.f" is precision 0; a '-' here is not printf's.
-                if (!ReadNumber(p, spec.precision)) return false;
+                if (!ReadNumber(p, dir.precision)) return false;
             }
         }
         switch (*p) {
             case 'h':
                 ++p;
-                spec.length = Spec::Length::kShort;
+                dir.length = Directive::Length::kShort;
                 if (*p == 'h') {
                     ++p;
-                    spec.length = Spec::Length::kChar;
+                    dir.length = Directive::Length::kChar;
                 }
                 break;
             case 'l':
                 ++p;
-                spec.length = Spec::Length::kLong;
+                dir.length = Directive::Length::kLong;
                 if (*p == 'l') {
                     ++p;
-                    spec.length = Spec::Length::kLongLong;
+                    dir.length = Directive::Length::kLongLong;
                 }
                 break;
             case 'j':
                 ++p;
-                spec.length = Spec::Length::kIntMax;
+                dir.length = Directive::Length::kIntMax;
                 break;
             case 'z':
                 ++p;
-                spec.length = Spec::Length::kSize;
+                dir.length = Directive::Length::kSize;
                 break;
             case 't':
                 ++p;
-                spec.length = Spec::Length::kPtrDiff;
+                dir.length = Directive::Length::kPtrDiff;
                 break;
             default:
                 break;
@@ -444,33 +444,33 @@ bool FormatFast(Sink& out, const char* format, va_list args) {
             case 'd':
             case 'i': {
                 long long v = 0;
-                switch (spec.length) {
-                    case Spec::Length::kNone:
+                switch (dir.length) {
+                    case Directive::Length::kNone:
                         v = va_arg(args, int);
                         break;
-                    case Spec::Length::kChar:
+                    case Directive::Length::kChar:
                         v = static_cast<signed char>(va_arg(args, int));
                         break;
-                    case Spec::Length::kShort:
+                    case Directive::Length::kShort:
                         v = static_cast<short>(va_arg(args, int));
                         break;
-                    case Spec::Length::kLong:
+                    case Directive::Length::kLong:
                         v = va_arg(args, long);
                         break;
-                    case Spec::Length::kLongLong:
+                    case Directive::Length::kLongLong:
                         v = va_arg(args, long long);
                         break;
-                    case Spec::Length::kIntMax:
+                    case Directive::Length::kIntMax:
                         v = va_arg(args, intmax_t);
                         break;
-                    case Spec::Length::kSize:
+                    case Directive::Length::kSize:
                         v = va_arg(args, ptrdiff_t);
                         break;
-                    case Spec::Length::kPtrDiff:
+                    case Directive::Length::kPtrDiff:
                         v = va_arg(args, ptrdiff_t);
                         break;
                 }
-                WriteSigned(out, spec, v);
+                WriteSigned(out, dir, v);
                 break;
             }
             case 'u':
@@ -478,33 +478,33 @@ bool FormatFast(Sink& out, const char* format, va_list args) {
             case 'X':
             case 'o': {
                 unsigned long long v = 0;
-                switch (spec.length) {
-                    case Spec::Length::kNone:
+                switch (dir.length) {
+                    case Directive::Length::kNone:
                         v = va_arg(args, unsigned);
                         break;
-                    case Spec::Length::kChar:
+                    case Directive::Length::kChar:
                         v = static_cast<unsigned char>(va_arg(args, unsigned));
                         break;
-                    case Spec::Length::kShort:
+                    case Directive::Length::kShort:
                         v = static_cast<unsigned short>(va_arg(args, unsigned));
                         break;
-                    case Spec::Length::kLong:
+                    case Directive::Length::kLong:
                         v = va_arg(args, unsigned long);
                         break;
-                    case Spec::Length::kLongLong:
+                    case Directive::Length::kLongLong:
                         v = va_arg(args, unsigned long long);
                         break;
-                    case Spec::Length::kIntMax:
+                    case Directive::Length::kIntMax:
                         v = va_arg(args, uintmax_t);
                         break;
-                    case Spec::Length::kSize:
+                    case Directive::Length::kSize:
                         v = va_arg(args, size_t);
                         break;
-                    case Spec::Length::kPtrDiff:
+                    case Directive::Length::kPtrDiff:
                         v = va_arg(args, size_t);
                         break;
                 }
-                WriteUnsigned(out, spec, v, conversion);
+                WriteUnsigned(out, dir, v, conversion);
                 break;
             }
             case 'f':
@@ -513,29 +513,29 @@ bool FormatFast(Sink& out, const char* format, va_list args) {
             case 'E':
             case 'g':
             case 'G':
-                if (spec.length != Spec::Length::kNone && spec.length != Spec::Length::kLong) {
+                if (dir.length != Directive::Length::kNone && dir.length != Directive::Length::kLong) {
                     return false;
                 }
                 if (!radixChecked) {
                     if (!RadixIsPoint()) return false;
                     radixChecked = true;
                 }
-                WriteDouble(out, spec, va_arg(args, double), conversion);
+                WriteDouble(out, dir, va_arg(args, double), conversion);
                 break;
             case 'c': {
-                if (spec.length != Spec::Length::kNone || spec.zero) return false;
+                if (dir.length != Directive::Length::kNone || dir.zero) return false;
                 const char c = static_cast<char>(static_cast<unsigned char>(va_arg(args, int)));
-                PadText(out, spec, &c, 1);
+                PadText(out, dir, &c, 1);
                 break;
             }
             case 's': {
-                if (spec.length != Spec::Length::kNone || spec.zero) return false;
+                if (dir.length != Directive::Length::kNone || dir.zero) return false;
                 const char* text = va_arg(args, const char*);
                 if (text == nullptr) return false;
-                const size_t n = spec.precision < 0
+                const size_t n = dir.precision < 0
                                      ? std::strlen(text)
-                                     : ::strnlen(text, static_cast<size_t>(spec.precision));
-                PadText(out, spec, text, n);
+                                     : ::strnlen(text, static_cast<size_t>(dir.precision));
+                PadText(out, dir, text, n);
                 break;
             }
             default:

@@ -152,7 +152,7 @@ const Variant kVariants[] = {
      },
      WritePrestressInputBlock},
     // Specified pretensioning losses on a girder without tendons.
-    {"long_input_losses_specified", 1,
+    {"long_input_losses_entered", 1,
      [](CKordelDoc& d) {
          d.m_nLossMode = kLossesSpecified;
          d.m_dSpecifiedReleaseLoss = 8.0;
@@ -160,7 +160,7 @@ const Variant kVariants[] = {
      },
      WritePrestressInputBlock},
     // Specified losses of strands and tendons on the post-tensioned girder.
-    {"long_input_losses_specified_post_tensioned", 4,
+    {"long_input_losses_entered_post_tensioned", 4,
      [](CKordelDoc& d) {
          d.m_nLossMode = kLossesSpecified;
          d.m_dSpecifiedReleaseLoss = 8.0;

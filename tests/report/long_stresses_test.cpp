@@ -72,7 +72,7 @@ TEST_F(LongStressesTest, VariantsMatchTheirGoldens) {
         int lossMode;
     };
     const Variant variants[] = {{"long_stress_ex1_all_loads", 1, kLossesComputed},
-                                {"long_stress_ex2_specified_losses", 2, kLossesSpecified}};
+                                {"long_stress_ex2_entered_losses", 2, kLossesSpecified}};
     for (const Variant& v : variants) {
         for (int units : {kUnitsUS, kUnitsMetric}) {
             SCOPED_TRACE(testing::Message() << v.name << " units " << units);
