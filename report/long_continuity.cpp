@@ -70,8 +70,8 @@ void WriteChainLoads(ReportContext& ctx) {
     ctx.Add("");
     ctx.Add("Composite Live Load:");
     ctx.Add(Format(m ? "   Pedest   = %5.3f kN/m" : "   Pedest   = %5.3f klf", klf(d.m_dPedestrianLoad)));
-    if (d.m_recVehicle1.m_bIncluded) WriteVehicleLines(ctx, 1);
-    if (d.m_recVehicle2.m_bIncluded) WriteVehicleLines(ctx, 2);
+    if (d.m_recVehicle1.m_bIncluded) WriteVehicleLines(ctx, 1, true);
+    if (d.m_recVehicle2.m_bIncluded) WriteVehicleLines(ctx, 2, false);
     WriteCombinationNote(ctx, false);
 
     if (d.m_bCheckLowboy) {

@@ -104,7 +104,7 @@ void WriteChainBridgeData(ReportContext& ctx) {
     ctx.Add("");
 }
 
-void WriteVehicleLines(ReportContext& ctx, int vehicle) {
+void WriteVehicleLines(ReportContext& ctx, int vehicle, bool breakAfterLastAxle) {
     const CKordelDoc& d = ctx.doc;
     const bool m = ctx.metric;
     const LiveLoadVehicle& v = vehicle == 1 ? d.m_recVehicle1 : d.m_recVehicle2;
@@ -142,9 +142,7 @@ void WriteVehicleLines(ReportContext& ctx, int vehicle) {
         } else {
             AppendFormat(line, m ? "%d: %5.1fkN" : "%d: %5.1fkip", j + 1, Conv(ctx, a.m_dWeight, kKipToKn));
         }
-        // Four axles to a line; vehicle 1 breaks after the fourth even when it is the last, so
-        // a count that is a multiple of four leaves a line of blanks behind it.
-        if ((j + 1) % 4 == 0 && (vehicle == 1 || !last)) {
+        if ((j + 1) % 4 == 0 && (breakAfterLastAxle || !last)) {
             ctx.Add(line);
             line = lineStart;
         }

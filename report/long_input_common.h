@@ -36,9 +36,11 @@ void WriteEffWidthMethodLine(ReportContext& ctx);
 void WriteChainBridgeData(ReportContext& ctx);
 
 /// The lines of live-load vehicle `vehicle` (1 or 2): name and impact, axles, lane load, tandem
-/// and the combination method. Vehicle 1's axle lines break after every fourth axle, also after
-/// the last one; vehicle 2's only between axles.
-void WriteVehicleLines(ReportContext& ctx, int vehicle);
+/// and the combination method; the short form prints them too. Axle lines break after every
+/// fourth axle; with `breakAfterLastAxle` also after the last one (a count that is a multiple of
+/// four then leaves a line of blanks), otherwise only between axles. The long form breaks so for
+/// vehicle 1, the short form for vehicle 1 in metric units.
+void WriteVehicleLines(ReportContext& ctx, int vehicle, bool breakAfterLastAxle);
 
 /// The note on how the results of both vehicles are combined, when both are included: with
 /// `threeCases` the "not combined" text for any mode other than 0 and 1, otherwise the LRFD

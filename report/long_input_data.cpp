@@ -312,8 +312,8 @@ void WriteLoads(ReportContext& ctx) {
                    klf(d.m_dBarrierLoad), klf(d.m_dWearingSurfaceLoad), klf(d.m_dOtherCompositeLoad)));
     ctx.Add("Live Load:");
     ctx.Add(Format(m ? "   Pedest   = %5.3f kN/m" : "   Pedest   = %5.3f klf", klf(d.m_dPedestrianLoad)));
-    if (d.m_recVehicle1.m_bIncluded) WriteVehicleLines(ctx, 1);
-    if (d.m_recVehicle2.m_bIncluded) WriteVehicleLines(ctx, 2);
+    if (d.m_recVehicle1.m_bIncluded) WriteVehicleLines(ctx, 1, true);
+    if (d.m_recVehicle2.m_bIncluded) WriteVehicleLines(ctx, 2, false);
     WriteCombinationNote(ctx, true);
     if (d.m_bCheckLowboy) ctx.Add("   Options: Check CA 'lowboy' (Caltrans 3.6.1.3.1)");
     ctx.Add(" ");

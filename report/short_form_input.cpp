@@ -5,6 +5,7 @@
 
 #include "document/kordel_doc.h"
 #include "report/format.h"
+#include "report/long_input_common.h"
 #include "report/short_form_common.h"
 #include "report/text_report.h"
 
@@ -386,74 +387,6 @@ void WriteMaterialProperties(ReportContext& ctx) {
 
 // ---- Loads and vehicles --------------------------------------------------------------------
 
-/// The lines of one included vehicle (`number` 1 or 2).
-void WriteVehicle(ReportContext& ctx, int number) {
-    const CKordelDoc& d = ctx.doc;
-    const bool m = ctx.metric;
-    const LiveLoadVehicle& v = number == 1 ? d.m_recVehicle1 : d.m_recVehicle2;
-
-    if (IsLrfd(d.m_nSpecification)) {
-        const double allowance = number == 1 ? d.m_dVehicle1Impact : d.m_dVehicle2Impact;
-        ctx.Add(Format("   Vehicle%d: %s (Mult= %5.3f)  Dynamic Load Allowance= %4.2f", number,
-                       v.m_strName.c_str(), Fin(v.m_dMultiplier), Fin(allowance)));
-    } else {
-        // The metric form prints the impact factors of the current span for both vehicles.
-        const double* own = number == 1 ? d.m_adVehicle1ImpactFactors : d.m_adVehicle2ImpactFactors;
-        const double positive = m ? d.m_dImpactPositiveMoment : own[kImpactPositive];
-        const double left = m ? d.m_dImpactNegativeMomentLeft : own[kImpactNegativeLeft];
-        const double right = m ? d.m_dImpactNegativeMomentRight : own[kImpactNegativeRight];
-        ctx.Add(Format("   Vehicle%d: %s (Mult= %5.3f)  Impact Factors: +M= %5.3f, -M,L/R= %5.3f/%5.3f,"
-                       " V= per Art. 3.8.2.2d",
-                       number, v.m_strName.c_str(), Fin(v.m_dMultiplier), Fin(positive), Fin(left),
-                       Fin(right)));
-    }
-    ctx.Add(Format("            Properties: No. Axles=%2d  (Format: Axle No. Weight Min. "
-                   "spacing/Max. spacing)",
-                   v.m_nAxleCount));
-
-    // Four axles to a line. The metric form of vehicle 1 closes a line after every fourth axle,
-    // the last one included, so such a vehicle ends with a line of twelve blanks.
-    const std::string indent(12, ' ');
-    const int axles = ClampCount(v.m_nAxleCount, kMaxVehicleAxles);
-    const bool breakAfterLast = m && number == 1;
-    std::string line = indent;
-    for (int j = 0; j < axles; ++j) {
-        const VehicleAxle& a = v.m_aAxles[j];
-        const bool last = j == axles - 1;
-        if (m) {
-            line += last ? Format("%d: %5.1fkN", j + 1, Fin(a.m_dWeight * kKipToKn))
-                         : Format("%d: %5.1fkN %5.2f/%5.2fm, ", j + 1, Fin(a.m_dWeight * kKipToKn),
-                                  Fin(a.m_dMinSpacing * kFtToM), Fin(a.m_dMaxSpacing * kFtToM));
-        } else {
-            line += last ? Format("%d: %5.1fkip", j + 1, Fin(a.m_dWeight))
-                         : Format("%d: %5.1fkip %4.1f/%4.1fft, ", j + 1, Fin(a.m_dWeight),
-                                  Fin(a.m_dMinSpacing), Fin(a.m_dMaxSpacing));
-        }
-        if ((j + 1) % 4 == 0 && (!last || breakAfterLast)) {
-            ctx.Add(line);
-            line = indent;
-        }
-    }
-    ctx.Add(line);
-
-    if (m) {
-        ctx.Add(Format("            Lane Load: Uniform=%5.2f kN/m, Pm=%5.1f kN, Pv=%5.1f kN",
-                       Fin(v.m_dLaneLoad * kKlfToKnPerMShort), Fin(v.m_dLaneMomentLoad * kKipToKn),
-                       Fin(v.m_dLaneShearLoad * kKipToKn)));
-        ctx.Add(Format("            Tandem   : P1=%5.2f kN, P2=%5.1f kN, Spacing=%5.2f m",
-                       Fin(v.m_dTandemAxle1 * kKipToKn), Fin(v.m_dTandemAxle2 * kKipToKn),
-                       Fin(v.m_dTandemSpacing * kFtToM)));
-    } else {
-        ctx.Add(Format("            Lane Load: Uniform=%5.2f klf, Pm=%5.1f kip, Pv=%5.1f kip",
-                       Fin(v.m_dLaneLoad), Fin(v.m_dLaneMomentLoad), Fin(v.m_dLaneShearLoad)));
-        ctx.Add(Format("            Tandem   : P1=%5.2f kip, P2=%5.1f kip, Spacing=%5.1f ft",
-                       Fin(v.m_dTandemAxle1), Fin(v.m_dTandemAxle2), Fin(v.m_dTandemSpacing)));
-    }
-    ctx.Add(v.m_nCombination == kCombineTruckOrTandemPlusLane
-                ? "            Method to combine: Truck+Lane OR Tandem+Lane"
-                : "            Method to combine: Truck OR Lane OR Tandem");
-}
-
 void WriteLoads(ReportContext& ctx) {
     const CKordelDoc& d = ctx.doc;
     const bool m = ctx.metric;
@@ -492,8 +425,8 @@ void WriteLoads(ReportContext& ctx) {
     ctx.Add("Live Load:");
     ctx.Add(Format(m ? "   Pedest   = %5.3f kN/m" : "   Pedest   = %5.3f klf",
                    Fin(d.m_dPedestrianLoad * klf)));
-    if (d.m_recVehicle1.m_bIncluded) WriteVehicle(ctx, 1);
-    if (d.m_recVehicle2.m_bIncluded) WriteVehicle(ctx, 2);
+    if (d.m_recVehicle1.m_bIncluded) long_input::WriteVehicleLines(ctx, 1, ctx.metric);
+    if (d.m_recVehicle2.m_bIncluded) long_input::WriteVehicleLines(ctx, 2, false);
     if (d.m_recVehicle1.m_bIncluded && d.m_recVehicle2.m_bIncluded) {
         ctx.Add(d.m_nVehicleCombineMode == kCombineGoverning
                     ? "   Analysis results of Vehicles 1 & 2 combined using governing vehicle"
