@@ -339,7 +339,7 @@ void WriteTimeDependent(ReportContext& ctx) {
 
 void WriteContinuityBlock(ReportContext& ctx) {
     const CKordelDoc& d = ctx.doc;
-    WriteChainBridgeData(ctx);
+    WriteChainBridgeData(ctx, {ChainSpans(d)});
     WriteChainLoads(ctx);
     ctx.PageBreak();
 

@@ -8,16 +8,11 @@
 
 namespace kordel::long_input {
 
-namespace {
-
-/// Text of the design's specification edition, empty when the index is out of the list.
 std::string SpecEditionText(const CKordelDoc& d) {
     const int k = d.m_nSpecEdition;
     if (k < 0 || k >= static_cast<int>(d.m_saSpecEditions.size())) return "";
     return d.m_saSpecEditions[static_cast<std::size_t>(k)];
 }
-
-}  // namespace
 
 int ChainSpans(const CKordelDoc& d) {
     return d.m_nSpans < 1 ? 1 : (d.m_nSpans > kMaxSpans ? kMaxSpans : d.m_nSpans);
@@ -31,7 +26,7 @@ void WriteEffWidthMethodLine(ReportContext& ctx) {
     }
 }
 
-void WriteChainBridgeData(ReportContext& ctx) {
+void WriteChainBridgeData(ReportContext& ctx, const ChainBridgeDataForm& form) {
     const CKordelDoc& d = ctx.doc;
     const bool m = ctx.metric;
     auto ft = [&](double x) { return Conv(ctx, x, kFtToM); };
@@ -48,8 +43,7 @@ void WriteChainBridgeData(ReportContext& ctx) {
     ctx.Add("|-Piers-||----Span---||-----------Girder------------||-Girder Offsets-||-Pad Offsets-|");
     ctx.Add(m ? "  L   R  No. Length,m     ID                Length,m      L,m     R,m      L,m    R,m"
               : "  L   R  No. Length,ft    ID                Length,ft    L,ft    R,ft     L,ft   R,ft");
-    const int spans = ChainSpans(d);
-    for (int i = 1; i <= spans; ++i) {
+    for (int i = 1; i <= form.spans; ++i) {
         const std::string name = i - 1 < static_cast<int>(d.m_saSpanSectionNames.size())
                                      ? d.m_saSpanSectionNames[static_cast<std::size_t>(i - 1)]
                                      : std::string();
@@ -90,7 +84,8 @@ void WriteChainBridgeData(ReportContext& ctx) {
 
     ctx.Add(m ? "Cast-In-Place Deck,m:" : "Cast-In-Place Deck,in:");
     ctx.Add("----------------------");
-    ctx.Add("             Haunch     Deck  Overlay  Wearing");
+    ctx.Add(m || form.usWearingHeading ? "             Haunch     Deck  Overlay  Wearing"
+                                       : "             Haunch     Deck  Overlay");
     ctx.Add(Format(m ? "Thickness :  %6.3f   %6.3f   %6.3f   %6.3f"
                      : "Thickness :  %6.2f   %6.2f   %6.2f   %6.2f",
                    in(d.m_dHaunchThickness), in(d.m_dDeckThickness), in(d.m_dOverlayThickness),
@@ -99,7 +94,7 @@ void WriteChainBridgeData(ReportContext& ctx) {
                    in(d.m_dHaunchWidth), in(d.m_dDeckWidth), in(d.m_dHaunchWidth)));
     ctx.Add(Format(m ? "Eff. Width:           %6.3f   %6.3f" : "Eff. Width:           %6.2f   %6.2f",
                    in(d.m_dEffFlangeWidth), in(d.m_dEffFlangeWidth2)));
-    WriteEffWidthMethodLine(ctx);
+    if (form.effWidthMethod) WriteEffWidthMethodLine(ctx);
     ctx.Add(" ");
     ctx.Add("");
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cmath>
+#include <string>
 
 #include "report/report_units.h"
 #include "report/text_report.h"
@@ -22,18 +23,25 @@ inline double Percent(double part, double whole) {
     return whole == 0.0 ? 0.0 : Fin(100.0 * part / whole);
 }
 
-/// `n` clamped to 0 .. `hi`, for loop bounds read from the document.
-inline int ClampCount(int n, int hi) { return n < 0 ? 0 : (n > hi ? hi : n); }
-
 /// The chain's span count as a loop bound: 1 .. kMaxSpans.
 int ChainSpans(const CKordelDoc& d);
 
 /// "Method    : ..." line of the effective deck width when it is not the AASHTO width.
 void WriteEffWidthMethodLine(ReportContext& ctx);
 
+/// Text of the design's specification edition, empty when the index is out of the list.
+std::string SpecEditionText(const CKordelDoc& d);
+
+/// Where the short form's bridge data of a chain differs from the long form's.
+struct ChainBridgeDataForm {
+    int spans = 1;                 ///< span rows printed
+    bool usWearingHeading = true;  ///< the US deck heading names the wearing-surface column
+    bool effWidthMethod = true;    ///< the effective-width method line follows the widths
+};
+
 /// Bridge data of a chain of continuous spans: the bridge heading, the span layout, the typical
 /// cross-section, the miscellaneous data and the deck, up to the blank lines after the deck.
-void WriteChainBridgeData(ReportContext& ctx);
+void WriteChainBridgeData(ReportContext& ctx, const ChainBridgeDataForm& form);
 
 /// The lines of live-load vehicle `vehicle` (1 or 2): name and impact, axles, lane load, tandem
 /// and the combination method; the short form prints them too. Axle lines break after every

@@ -31,4 +31,7 @@ inline double Fin(double x) { return std::isfinite(x) ? x : 0.0; }
 /// `value` times `factor` ready to print: 0 when the product is not finite.
 inline double Out(double value, double factor = 1.0) { return Fin(value * factor); }
 
+/// Count `n` clamped to 0 to `hi`, so that a count out of range never indexes past an array.
+inline int ClampCount(int n, int hi) { return n < 0 ? 0 : (n > hi ? hi : n); }
+
 }  // namespace kordel

@@ -8,7 +8,4 @@
 
 namespace kordel::short_form {
 
-/// Count `n` clamped to 0 to `hi`, so that a count out of range never indexes past an array.
-inline int ClampCount(int n, int hi) { return n < 0 ? 0 : (n > hi ? hi : n); }
-
 }  // namespace kordel::short_form

@@ -14,24 +14,12 @@ namespace {
 
 using namespace short_form;
 
-/// Element `i` of `list`, or an empty text when the list is shorter.
-const char* ElementOr(const std::vector<std::string>& list, int i) {
-    return i >= 0 && static_cast<std::size_t>(i) < list.size() ? list[static_cast<std::size_t>(i)].c_str()
-                                                                : "";
-}
-
-/// The specification edition text of the design.
-const char* SpecEditionText(const CKordelDoc& d) {
-    return ElementOr(d.m_saSpecEditions, d.m_nSpecEdition);
-}
-
 // ---- Opening of a chain of continuous spans ------------------------------------------------
 
 void WriteContinuousOpening(ReportContext& ctx) {
     const CKordelDoc& d = ctx.doc;
     const bool m = ctx.metric;
     const double ft = m ? kFtToM : 1.0;
-    const double in = m ? kInToM : 1.0;
     const double klf = m ? kKlfToKnPerM : 1.0;
 
     ctx.Add(" ");
@@ -41,68 +29,10 @@ void WriteContinuousOpening(ReportContext& ctx) {
     ctx.Add(Format("Client : %-30s", d.m_strClient.c_str()));
     ctx.Add(" ");
 
-    ctx.Add("BRIDGE DATA");
-    ctx.Add(" ");
-    ctx.Add("Structure Type :  Multi-Span Continuous");
-    ctx.Add(Format("Number of Spans: %2d", d.m_nSpans));
-    ctx.Add("");
-
-    ctx.Add("Span Layout:");
-    ctx.Add("------------");
-    ctx.Add("|-Piers-||----Span---||-----------Girder------------||-Girder Offsets-||-Pad Offsets-|");
-    ctx.Add(m ? "  L   R  No. Length,m     ID                Length,m      L,m     R,m      L,m    R,m"
-              : "  L   R  No. Length,ft    ID                Length,ft    L,ft    R,ft     L,ft   R,ft");
-    const int spans = ClampCount(d.m_nSpans, kMaxSpans);
-    for (int i = 1; i <= spans; ++i) {
-        const double rightOffset =
-            d.m_adSpanLength[i] - d.m_adSpanGirderLength[i] - d.m_adGirderOffsetLeft[i];
-        ctx.Add(Format(" %2d  %2d  %2d  %7.2f   %-20s  %7.2f   %6.2f  %6.2f   %6.2f %6.2f", i, i + 1,
-                       i, Fin(d.m_adSpanLength[i] * ft), ElementOr(d.m_saSpanSectionNames, i - 1),
-                       Fin(d.m_adSpanGirderLength[i] * ft), Fin(d.m_adGirderOffsetLeft[i] * ft),
-                       Fin(rightOffset * ft), Fin(d.m_adPadOffsetLeft[i] * ft),
-                       Fin(d.m_adPadOffsetRight[i] * ft)));
-    }
-
-    ctx.Add("");
-    ctx.Add("Typical Cross-Section:");
-    ctx.Add("----------------------");
-    ctx.Add(Format("Superstructure Type: %s", d.m_strSuperstructureType.c_str()));
-    ctx.Add(Format(m ? "Bridge Width       :%6.2f m   Curb-to-Curb:%6.2f m"
-                     : "Bridge Width       :%6.2f ft   Curb-to-Curb:%6.2f ft",
-                   Fin(d.m_dBridgeWidth * ft), Fin(d.m_dCurbToCurb * ft)));
-    ctx.Add(Format("Number     Beams   :%3d         No. Lanes   : %2d", d.m_nBeams, d.m_nLanes));
-    if (IsLrfd(d.m_nSpecification)) {
-        ctx.Add(Format(m ? "Beam Spacing       : %5.2f m   Skew Angle  : %5.2f deg"
-                         : "Beam Spacing       : %5.2f ft   Skew Angle  : %5.2f deg",
-                       Fin(d.m_dBeamSpacing * ft), Fin(d.m_dSkewAngle)));
-    } else {
-        ctx.Add(Format(m ? "Beam Spacing       : %5.2f m" : "Beam Spacing       : %5.2f ft",
-                       Fin(d.m_dBeamSpacing * ft)));
-    }
-    ctx.Add(Format(m ? "Overhang Length    : %5.2f m   de:%5.2f m"
-                     : "Overhang Length    : %5.2f ft   de:%5.2f ft",
-                   Fin(d.m_dOverhang * ft), Fin(d.m_dDe * ft)));
-    ctx.Add(" ");
-    ctx.Add("Miscellaneous:");
-    ctx.Add("--------------");
-    ctx.Add(Format("Specification   : %s", SpecEditionText(d)));
-    ctx.Add(m ? Format("Brng Pad Length = %5.2f mm", Fin(d.m_dBearingPadLength * kInToMm))
-              : Format("Brng Pad Length = %5.2f in", Fin(d.m_dBearingPadLength)));
-    ctx.Add(" ");
-
-    ctx.Add(m ? "Cast-In-Place Deck,m:" : "Cast-In-Place Deck,in:");
-    ctx.Add("----------------------");
-    ctx.Add(m ? "             Haunch     Deck  Overlay  Wearing" : "             Haunch     Deck  Overlay");
-    ctx.Add(Format(m ? "Thickness :  %6.3f   %6.3f   %6.3f   %6.3f"
-                     : "Thickness :  %6.2f   %6.2f   %6.2f   %6.2f",
-                   Fin(d.m_dHaunchThickness * in), Fin(d.m_dDeckThickness * in),
-                   Fin(d.m_dOverlayThickness * in), Fin(d.m_dWearingSurfaceThickness * in)));
-    ctx.Add(Format(m ? "Width     :  %6.3f   %6.3f   %6.3f" : "Width     :  %6.2f   %6.2f   %6.2f",
-                   Fin(d.m_dHaunchWidth * in), Fin(d.m_dDeckWidth * in), Fin(d.m_dHaunchWidth * in)));
-    ctx.Add(Format(m ? "Eff. Width:           %6.3f   %6.3f" : "Eff. Width:           %6.2f   %6.2f",
-                   Fin(d.m_dEffFlangeWidth * in), Fin(d.m_dEffFlangeWidth2 * in)));
-    ctx.Add(" ");
-    ctx.Add("");
+    // The long form's bridge data, with the span count as the document gives it, the US deck
+    // heading without its wearing-surface column and no effective-width method line.
+    long_input::WriteChainBridgeData(
+        ctx, {ClampCount(d.m_nSpans, kMaxSpans), /*usWearingHeading=*/false, /*effWidthMethod=*/false});
 
     ctx.Add("Loads on Continuous Structure:");
     ctx.Add("------------------------------");
@@ -222,7 +152,7 @@ void WriteSimpleSpanOpening(ReportContext& ctx) {
     ctx.Add(Format(m ? "Width     :  %6.3f   %6.3f   %6.3f               Specification   : %s"
                      : "Width     :  %6.2f   %6.2f   %6.2f               Specification   : %s",
                    Fin(d.m_dHaunchWidth * in), Fin(d.m_dDeckWidth * in),
-                   Fin(d.m_dHaunchWidth * in), SpecEditionText(d)));
+                   Fin(d.m_dHaunchWidth * in), long_input::SpecEditionText(d).c_str()));
     if (m) {
         ctx.Add(Format("Eff. Width:           %6.3f   %6.3f               Brng Pad Length =%4.0f mm",
                        Fin(d.m_dEffFlangeWidth * kInToM), Fin(d.m_dEffFlangeWidth2 * kInToM),
