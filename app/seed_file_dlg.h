@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "platform/ui/dialog.h"
 
 namespace kordel {

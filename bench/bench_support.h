@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "document/kordel_doc.h"
 #include "platform/headless_host.h"
 

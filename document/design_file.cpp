@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "document/default_factors.h"
 #include "document/kordel_doc.h"
 #include "document/older_design_files.h"

@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <string>
 
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "document/kordel_doc.h"
 
 namespace kordel {

@@ -1,6 +1,6 @@
 #include "document/kordel_doc.h"
 
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 
 namespace kordel {
 

@@ -1,6 +1,6 @@
 // The new-design road: a built-in example design, a seed design file, or the constructor's
 // design, handed to the main frame and analysed once.
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "document/kordel_doc.h"
 #include "platform/file_io.h"
 

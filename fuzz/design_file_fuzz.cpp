@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "document/design_file.h"
 #include "document/kordel_doc.h"
 #include "platform/archive.h"

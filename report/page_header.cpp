@@ -1,7 +1,7 @@
 // The report page header and the status-bar progress text.
 #include <string>
 
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "document/kordel_doc.h"
 #include "platform/host.h"
 #include "report/format.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "document/kordel_doc.h"
 #include "platform/headless_host.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "document/kordel_doc.h"
 #include "resources/resource_ids.h"
 

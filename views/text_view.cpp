@@ -1,7 +1,7 @@
 #include "views/text_view.h"
 
 #include "app/kordel_app.h"
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "document/kordel_doc.h"
 #include "resources/resource_ids.h"
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 #include "document/kordel_doc.h"
 #include "document/model_limits.h"
 #include "report/format.h"

@@ -1,4 +1,4 @@
-#include "app/main_frame_state.h"
+#include "document/main_frame_state.h"
 
 #include "platform/folders.h"
 #include "platform/host.h"

@@ -1,0 +1,57 @@
+// The layers' arrows run one way: the engine (document/, engine/, report/) includes only the
+// platform core and itself, so the batch front and the tests can use it with no window code.
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every `#include "..."` of a file under `folder` whose path starts with one of `banned`.
+std::vector<std::string> BannedIncludes(const std::string& folder,
+                                        const std::vector<std::string>& banned) {
+    std::vector<std::string> found;
+    const std::regex include(R"(^\s*#\s*include\s*"([^"]+)\")");
+    for (const auto& entry : fs::recursive_directory_iterator(fs::path(KORDEL_SOURCE_DIR) / folder)) {
+        if (!entry.is_regular_file()) continue;
+        const auto ext = entry.path().extension();
+        if (ext != ".cpp" && ext != ".h") continue;
+        std::ifstream in(entry.path());
+        std::string line;
+        while (std::getline(in, line)) {
+            std::smatch m;
+            if (!std::regex_search(line, m, include)) continue;
+            for (const auto& prefix : banned)
+                if (m[1].str().rfind(prefix, 0) == 0)
+                    found.push_back(fs::relative(entry.path(), KORDEL_SOURCE_DIR).string() +
+                                    " includes " + m[1].str());
+        }
+    }
+    return found;
+}
+
+TEST(Layering, EngineIncludesNothingOfTheDesktopProgram) {
+    const std::vector<std::string> desktop = {"app/",       "views/",   "controls/",
+                                              "libraries/", "dialogs/", "tools/",
+                                              "resources/", "platform/ui/", "platform/draw/",
+                                              "platform/wx/"};
+    for (const char* folder : {"document", "engine", "report"}) {
+        const auto found = BannedIncludes(folder, desktop);
+        EXPECT_TRUE(found.empty()) << ::testing::PrintToString(found);
+    }
+}
+
+TEST(Layering, PlatformCoreIncludesNoHigherLayer) {
+    // platform/*.cpp and *.h directly in platform/ (not ui/, draw/, wx/).
+    std::vector<std::string> found;
+    for (auto f : BannedIncludes("platform", {"app/", "document/", "engine/", "report/", "views/"}))
+        found.push_back(f);
+    EXPECT_TRUE(found.empty()) << ::testing::PrintToString(found);
+}
+
+}  // namespace
