@@ -882,6 +882,29 @@ class DamagedFileTest : public DesignFileTest {
         EXPECT_EQ(frame.m_bNoDocument, 1);
     }
 
+    struct NumberCase {
+        const char* what;
+        const void* member;  ///< a member of `filled`
+        double value;
+        bool single;  // a float32 field
+    };
+
+    /// Each value written over its member in the saved filled design makes the file refused.
+    template <std::size_t N>
+    void ExpectNumbersRefused(const NumberCase (&cases)[N]) {
+        const auto fields = design_file::DescribeLayout(*filled, "4.62");
+        for (const NumberCase& c : cases) {
+            Bytes bytes = Save(*filled);
+            const std::size_t offset = OffsetOf(fields, c.member);
+            if (c.single) {
+                Poke(bytes, offset, static_cast<float>(c.value));
+            } else {
+                Poke(bytes, offset, c.value);
+            }
+            ExpectRefused(bytes, c.what);
+        }
+    }
+
     TempFolder temp;
 };
 
@@ -962,13 +985,7 @@ TEST_F(DamagedFileTest, NumbersThatAreNotFiniteAreRefused) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const auto fields = design_file::DescribeLayout(d, "4.62");
-    struct Case {
-        const char* what;
-        const void* member;
-        double value;
-        bool single;  // a float32 field
-    };
-    const Case cases[] = {
+    const NumberCase cases[] = {
         {"f'c NaN", &d.m_dBeamFc, nan, false},
         {"design span +inf", &d.m_dDesignSpan, inf, false},
         {"outline point -inf", &d.m_adOutline[3][1], -inf, false},
@@ -979,16 +996,7 @@ TEST_F(DamagedFileTest, NumbersThatAreNotFiniteAreRefused) {
         {"deck flange thickness NaN", &d.m_fDbtTopFlangeThickness, nan, true},
         {"restraining moment factor NaN", &d.m_dRestrainingMomentFactor, nan, false},
     };
-    for (const Case& c : cases) {
-        Bytes bytes = Save(*filled);
-        const std::size_t offset = OffsetOf(fields, c.member);
-        if (c.single) {
-            Poke(bytes, offset, static_cast<float>(c.value));
-        } else {
-            Poke(bytes, offset, c.value);
-        }
-        ExpectRefused(bytes, c.what);
-    }
+    ExpectNumbersRefused(cases);
     // Results that every analysis writes again are carried as they are.
     Bytes results = Save(*filled);
     Poke(results, OffsetOf(fields, &d.m_dBeamWeight), nan);
@@ -1004,13 +1012,7 @@ TEST_F(DamagedFileTest, NumbersBeyondAnyPhysicalMagnitudeAreRefused) {
     const CKordelDoc& d = *filled;
     const double huge = std::numeric_limits<double>::max();
     const auto fields = design_file::DescribeLayout(d, "4.62");
-    struct Case {
-        const char* what;
-        const void* member;
-        double value;
-        bool single;  // a float32 field
-    };
-    const Case cases[] = {
+    const NumberCase cases[] = {
         {"strand count DBL_MAX", &d.m_aEndRows[3][kRowStraightCount], huge, false},
         {"strands of a group 1e300", &d.m_aStrandGroup[0][kGroupStrands], 1e300, false},
         {"template positions 2e6 (count bound 1e6)",
@@ -1027,16 +1029,7 @@ TEST_F(DamagedFileTest, NumbersBeyondAnyPhysicalMagnitudeAreRefused) {
          std::numeric_limits<float>::max(), true},
         {"restraining moment factor 1e300", &d.m_dRestrainingMomentFactor, 1e300, false},
     };
-    for (const Case& c : cases) {
-        Bytes bytes = Save(*filled);
-        const std::size_t offset = OffsetOf(fields, c.member);
-        if (c.single) {
-            Poke(bytes, offset, static_cast<float>(c.value));
-        } else {
-            Poke(bytes, offset, c.value);
-        }
-        ExpectRefused(bytes, c.what);
-    }
+    ExpectNumbersRefused(cases);
     // Values at the bounds, far beyond a real design, still load.
     Bytes large = Save(*filled);
     Poke(large, OffsetOf(fields, &d.m_aEndRows[3][kRowStraightCount]), 1e6);
