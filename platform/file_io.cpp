@@ -257,17 +257,17 @@ void WriteInPlace(const std::string& path, const std::uint8_t* data, std::size_t
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
         throw MakeError(errno, path, Direction::Write);
 
-    bool written = false;
+    int err = 0;  // kept before the guard's signal calls may change errno
     {
         SigpipeGuard sigpipe;
-        written = WriteAll(fd, data, size);
+        if (!WriteAll(fd, data, size)) err = errno;
     }
-    if (!written) {
-        if (errno == EPIPE) {
+    if (err != 0) {
+        if (err == EPIPE) {
             throw FileError(FileError::Cause::Other, path,
                             path + " is a pipe that was closed before everything was written.");
         }
-        throw MakeError(errno, path, Direction::Write);
+        throw MakeError(err, path, Direction::Write);
     }
     if (guard.Close() != 0) throw MakeError(errno, path, Direction::Write);
 }
