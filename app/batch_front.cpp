@@ -116,7 +116,8 @@ std::string Parse(const std::vector<std::string>& args, BatchOptions& o, Request
     }
     if (!batch) return "--batch is required";
     if ((o.example != 0) == !o.designPath.empty()) return "give either --example N or a design file";
-    if (o.exportPath.empty() && o.savePath.empty()) o.exportPath = "-";
+    // Standard output, "-" (written so because GCC 12 warns wrongly of `= "-"` here).
+    if (o.exportPath.empty() && o.savePath.empty()) o.exportPath.assign(1, '-');
     return {};
 }
 
