@@ -67,8 +67,8 @@ void MoveDrapedStrands(CKordelDoc& d, int from, int to) {
 // The bisection analyses the rows in another order than the walk, and may analyse the row it ends
 // on twice. It leaves what the walk leaves because the drape-raising analysis depends on the
 // pattern alone: it reads the inputs, the results of the stages it does not rerun, and of its own
-// results only the anchored forces (read by the pattern summary before they are recomputed),
-// which do not depend on the end rows.
+// results only some that do not depend on the end rows (the anchored forces, which the pattern
+// summary reads before they are recomputed, and the weak-axis values the section stage keeps).
 
 /// Bound on the magnitudes of the argument: P (1/A + e/S) stays finite when P, |y|, |yb|, 1/A
 /// and 1/S are all below it.
