@@ -93,7 +93,7 @@ constexpr double kEndTolerance = 1e-9;  // ft
 /// left of the node as well as right of it, so a train on the nodes never shows the shear just
 /// right of an axle; every train that is enveloped for shear takes both offsets.
 constexpr double kBesideNode[] = {kNodeOffset, -kNodeOffset};
-/// The trains for negative moment only stand on the nodes themselves.
+/// The lowboy, for negative moment only, stands on the nodes themselves.
 constexpr double kOnNode[] = {0.0};
 
 // ---- Code trains --------------------------------------------------------------------------------
