@@ -118,8 +118,10 @@ void CMainFrame::RegisterCommands() {
                   m_nUnits == 1);
     });
     m_commands.OnUpdate(ID_RESULTS_GRAPHS, [this](CmdUI& ui) { ui.Enable(m_bGraphViewOpen != 0); });
-    for (int id : {ID_LIBRARIES_LIVE_LOAD_VEHICLES, ID_FILE_SAVE, ID_FILE_SAVE_AS}) {
-        m_commands.OnUpdate(id, [](CmdUI& ui) { ui.Enable(true); });
+    m_commands.OnUpdate(ID_LIBRARIES_LIVE_LOAD_VEHICLES, [](CmdUI& ui) { ui.Enable(true); });
+    // Saving needs a design: the tool bar shows Save while none is open.
+    for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS}) {
+        m_commands.OnUpdate(id, [this](CmdUI& ui) { ui.Enable(m_bDocumentOpen != 0); });
     }
 
     // The extra results views, each kept single by its flag.
@@ -144,11 +146,12 @@ void CMainFrame::RegisterCommands() {
     m_commands.On(ID_WINDOW_CASCADE, [this] { OnWindowArrange(ChildArrangement::Cascade); });
     m_commands.On(ID_WINDOW_TILE_HORZ,
                   [this] { OnWindowArrange(ChildArrangement::TileHorizontal); });
-    m_commands.On(ID_WINDOW_ARRANGE, [this] { OnWindowArrange(ChildArrangement::ArrangeIcons); });
     m_commands.On(ID_WINDOW_SPLIT, [this] { OnWindowSplit(); });
-    for (int id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, ID_WINDOW_SPLIT}) {
+    for (int id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_SPLIT}) {
         m_commands.OnUpdate(id, [this](CmdUI& ui) { ui.Enable(MDIGetActive() != nullptr); });
     }
+    // No child window is ever minimised to an icon, so there are never icons to arrange.
+    m_commands.OnUpdate(ID_WINDOW_ARRANGE, [](CmdUI& ui) { ui.Enable(false); });
 }
 
 bool CMainFrame::LoadFrame() {
@@ -259,17 +262,10 @@ void CMainFrame::OnFrameShowWindow(bool show, bool wasVisible) {
         m_peer->SetPlacement(DecodePlacement(bytes.data(), read, m_peer->GetPlacement()));
     }
 
-    const bool toolBar =
-        ini.GetBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar, 1) != 0;
-    m_peer->SetMenuItemCheck(ID_VIEW_TOOLBAR, toolBar);
-    m_peer->ShowControlBar(ControlBar::ToolBar, toolBar);
-    m_bToolBarShown = toolBar ? 1 : 0;
-
-    const bool statusBar =
-        ini.GetBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar, 1) != 0;
-    m_peer->SetMenuItemCheck(ID_VIEW_STATUS_BAR, statusBar);
-    m_peer->ShowControlBar(ControlBar::StatusBar, statusBar);
-    m_bStatusBarShown = statusBar ? 1 : 0;
+    ShowBar(ControlBar::ToolBar, ID_VIEW_TOOLBAR, m_bToolBarShown,
+            ini.GetBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar, 1) != 0);
+    ShowBar(ControlBar::StatusBar, ID_VIEW_STATUS_BAR, m_bStatusBarShown,
+            ini.GetBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar, 1) != 0);
 }
 
 void CMainFrame::DestroyWindow() {
@@ -284,13 +280,9 @@ void CMainFrame::DestroyWindow() {
     ini.WriteDataBlock(platform::kIniSectionWindowState, platform::kIniKeyWindowPlacement,
                        bytes.data(), bytes.size());
 
-    const Menu& menu = m_peer->GetMenu();
-    if (const MenuItem* view = menu.PopupAt(1); view && view->items.size() >= 2) {
-        ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar,
-                      view->items[0].checked ? 1 : 0);
-        ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar,
-                      view->items[1].checked ? 1 : 0);
-    }
+    ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar, m_bToolBarShown);
+    ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar,
+                  m_bStatusBarShown);
     m_peer->Destroy();
     m_peer.reset();
 }
@@ -320,18 +312,20 @@ void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) {
 
 // ---- Commands -------------------------------------------------------------------------------
 
+// The bar's own flag says whether it shows: a menu may already have flipped the item's check
+// mark by the time the command arrives, so the mark is only ever set from the flag.
 void CMainFrame::OnViewToolbar() {
-    const bool show = !m_peer->GetMenu().Find(ID_VIEW_TOOLBAR)->checked;
-    m_peer->SetMenuItemCheck(ID_VIEW_TOOLBAR, show);
-    m_peer->ShowControlBar(ControlBar::ToolBar, show);
-    m_bToolBarShown = show ? 1 : 0;
+    ShowBar(ControlBar::ToolBar, ID_VIEW_TOOLBAR, m_bToolBarShown, m_bToolBarShown == 0);
 }
 
 void CMainFrame::OnViewStatusBar() {
-    const bool show = !m_peer->GetMenu().Find(ID_VIEW_STATUS_BAR)->checked;
-    m_peer->SetMenuItemCheck(ID_VIEW_STATUS_BAR, show);
-    m_peer->ShowControlBar(ControlBar::StatusBar, show);
-    m_bStatusBarShown = show ? 1 : 0;
+    ShowBar(ControlBar::StatusBar, ID_VIEW_STATUS_BAR, m_bStatusBarShown, m_bStatusBarShown == 0);
+}
+
+void CMainFrame::ShowBar(ControlBar bar, int commandId, int& shownFlag, bool show) {
+    m_peer->SetMenuItemCheck(commandId, show);
+    m_peer->ShowControlBar(bar, show);
+    shownFlag = show ? 1 : 0;
 }
 
 void CMainFrame::OnOpenResultsView(CDocTemplate* tmpl, int& openFlag, bool refused) {

@@ -63,6 +63,8 @@ class CMainFrame : public CMainFrameState,
   private:
     void OnViewToolbar();
     void OnViewStatusBar();
+    /// Shows or hides `bar` at once, with its View item's check mark and its flag.
+    void ShowBar(platform::ui::ControlBar bar, int commandId, int& shownFlag, bool show);
     void OnOpenResultsView(CDocTemplate* tmpl, int& openFlag, bool refused);
     void OnFileExportResults();
     void OnWindowArrange(platform::ui::ChildArrangement how);

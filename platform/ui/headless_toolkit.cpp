@@ -159,6 +159,8 @@ CmdUI HeadlessFrame::Query(int id) {
 
 bool HeadlessFrame::Choose(int id) {
     if (!Query(id).enabled) return false;
+    // A check item of a real menu flips its own mark before the command arrives.
+    if (MenuItem* item = m_menu.Find(id); item && item->checkable) item->checked = !item->checked;
     m_handler.OnFrameCommand(id);
     return true;
 }

@@ -104,8 +104,8 @@ class HeadlessFrame : public FramePeer {
     void Destroy() override { m_destroyed = true; }
 
     // ---- What a user does -------------------------------------------------------------
-    /// Runs the command as a menu item would: only when its update leaves it enabled. Returns
-    /// whether it ran.
+    /// Runs the command as a menu item would: only when its update leaves it enabled, and a
+    /// check item's mark flipped first, as the toolkit's menus do. Returns whether it ran.
     bool Choose(int id);
     /// The state of a command as a menu would show it, after its update handler.
     CmdUI Query(int id);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "app/child_frame.h"
 #include "report/results_export.h"
@@ -68,8 +69,10 @@ TEST_F(DesktopTest, TheFrameEnablesCommandsFromTheDesignsSettings) {
         {"graphs follow their flag", ID_RESULTS_GRAPHS, simpleUs, false},
         {"graphs with the flag set", ID_RESULTS_GRAPHS, graphOpen, true},
         {"vehicle library always", ID_LIBRARIES_LIVE_LOAD_VEHICLES, none, true},
-        {"save always", ID_FILE_SAVE, none, true},
-        {"save as always", ID_FILE_SAVE_AS, none, true},
+        {"save needs a design", ID_FILE_SAVE, none, false},
+        {"save with a design", ID_FILE_SAVE, simpleUs, true},
+        {"save as needs a design", ID_FILE_SAVE_AS, none, false},
+        {"save as with a design", ID_FILE_SAVE_AS, simpleUs, true},
     };
     for (const Case& c : cases) EXPECT_EQ(RuleEnables(Main(), c.state, c.id), c.enabled) << c.what;
 }
@@ -106,6 +109,39 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
     EXPECT_EQ(app->Frames().size(), frames);
 }
 
+TEST_F(DesktopTest, ToolBarButtonsAreEnabledOnlyWhenTheirCommandsCanAct) {
+    // The buttons that act: with no design the two that bring one in; with a design (its main
+    // view active) also Save and the three results views the program has; in the text view
+    // also Print.
+    const std::set<int> noDesign = {ID_FILE_NEW, ID_FILE_OPEN};
+    const std::set<int> mainView = {ID_FILE_NEW,           ID_FILE_OPEN,          ID_FILE_SAVE,
+                                    ID_RESULTS_TEXT_LONG, ID_RESULTS_TEXT_SHORT,
+                                    ID_RESULTS_CODE_COMPLIANCE};
+    std::set<int> textView = mainView;
+    textView.insert(ID_FILE_PRINT);
+    ASSERT_TRUE(Start());
+    auto expectButtons = [&](const std::set<int>& enabled, const char* when) {
+        for (int id : Frame().Spec().toolBar.buttons) {
+            if (id == 0) continue;  // a separator
+            EXPECT_EQ(Query(id).enabled, enabled.count(id) != 0) << id << " " << when;
+        }
+    };
+    expectButtons(noDesign, "with no design");
+    NewDesign();
+    expectButtons(mainView, "in the main view");
+    ASSERT_TRUE(Choose(ID_RESULTS_TEXT_LONG));
+    expectButtons(textView, "in the text view");
+}
+
+TEST_F(DesktopTest, ArrangeIconsIsDisabledAsNoChildWindowIsEverMinimised) {
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(Query(ID_WINDOW_ARRANGE).enabled);
+    NewDesign();
+    ASSERT_TRUE(Choose(ID_RESULTS_TEXT_LONG));
+    EXPECT_FALSE(Query(ID_WINDOW_ARRANGE).enabled);
+    EXPECT_TRUE(Query(ID_WINDOW_CASCADE).enabled);
+}
+
 TEST_F(DesktopTest, FirstRunMakesTheProgramsFolders) {
     const std::string program = temp / "Documents/Dravnick Technologies/Kordel V4";
     ASSERT_TRUE(Start());
@@ -125,6 +161,31 @@ TEST_F(DesktopTest, FirstStartShowsBothBarsWithCheckedItems) {
     EXPECT_TRUE(Frame().GetMenu().Find(ID_VIEW_STATUS_BAR)->checked);
     EXPECT_EQ(Frame().GetPlacement().normal, (platform::ui::Rect{26, 26, 1050, 794}))
         << "the toolkit's own placement";
+}
+
+TEST_F(DesktopTest, ViewToolbarAndStatusBarHideAndShowTheirBars) {
+    struct Bar {
+        int command;
+        ControlBar bar;
+        int CMainFrame::*shown;
+    };
+    const Bar bars[] = {{ID_VIEW_TOOLBAR, ControlBar::ToolBar, &CMainFrame::m_bToolBarShown},
+                        {ID_VIEW_STATUS_BAR, ControlBar::StatusBar, &CMainFrame::m_bStatusBarShown}};
+    ASSERT_TRUE(Start());
+    for (bool withDesign : {false, true}) {
+        if (withDesign) NewDesign();
+        for (const Bar& b : bars) {
+            // The menu flips the item's mark before the command runs; the bar follows the
+            // frame's flag all the same, each choice reversing it.
+            for (bool shown : {false, true, false, true}) {
+                ASSERT_TRUE(Choose(b.command));
+                EXPECT_EQ(Frame().IsControlBarVisible(b.bar), shown) << b.command;
+                EXPECT_EQ(Frame().GetMenu().Find(b.command)->checked, shown) << b.command;
+                EXPECT_EQ(Query(b.command).checked, shown) << b.command;
+                EXPECT_EQ(Main().*b.shown, shown ? 1 : 0) << b.command;
+            }
+        }
+    }
 }
 
 TEST_F(DesktopTest, PlacementAndBarsAreSavedAndRestored) {
