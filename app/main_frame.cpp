@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include <algorithm>
 #include <array>
 
 #include "app/child_frame.h"
@@ -147,6 +148,17 @@ void CMainFrame::RegisterCommands() {
     m_commands.On(ID_WINDOW_TILE_HORZ,
                   [this] { OnWindowArrange(ChildArrangement::TileHorizontal); });
     m_commands.On(ID_WINDOW_SPLIT, [this] { OnWindowSplit(); });
+    m_commands.OnRange(ID_WINDOW_CHILD1, ID_WINDOW_CHILD1 + kWindowListCount - 1,
+                       [this](int id) { OnWindowActivate(id - ID_WINDOW_CHILD1); });
+    m_commands.OnUpdateRange(
+        ID_WINDOW_CHILD1, ID_WINDOW_CHILD1 + kWindowListCount - 1, [this](CmdUI& ui) {
+            const auto& frames = m_app.Frames();
+            const size_t index = static_cast<size_t>(ui.id - ID_WINDOW_CHILD1);
+            ui.Enable(index < frames.size());
+            ui.SetCheck(index < frames.size() && frames[index].get() == MDIGetActive());
+        });
+    m_commands.On(ID_WINDOW_NEXT, [this] { OnWindowNext(); });
+    m_commands.OnUpdate(ID_WINDOW_NEXT, [this](CmdUI& ui) { ui.Enable(m_app.Frames().size() > 1); });
     for (int id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_SPLIT}) {
         m_commands.OnUpdate(id, [this](CmdUI& ui) { ui.Enable(MDIGetActive() != nullptr); });
     }
@@ -175,6 +187,10 @@ bool CMainFrame::LoadFrame() {
     for (int id : ids) {
         spec.promptIds.push_back(id);
         spec.menuPrompts.push_back(res::CommandPrompt(id));
+    }
+    for (int k = 0; k < kWindowListCount; ++k) {
+        spec.promptIds.push_back(ID_WINDOW_CHILD1 + k);
+        spec.menuPrompts.push_back(res::CommandPrompt(ID_WINDOW_CHILD1));
     }
     spec.statusWidths.assign(std::begin(kStatusPaneWidths), std::end(kStatusPaneWidths));
     spec.idleMessage = res::LoadString(IDS_IDLE_MESSAGE);
@@ -212,6 +228,18 @@ void CMainFrame::InstallMenu(int resourceId) {
             break;
         }
     }
+    // The open windows at the foot of the Window menu.
+    m_windowList = WindowListTexts();
+    for (MenuItem& popup : menu.items) {
+        if (std::none_of(popup.items.begin(), popup.items.end(),
+                         [](const MenuItem& item) { return item.id == ID_WINDOW_CASCADE; }))
+            continue;
+        if (!m_windowList.empty()) popup.items.push_back(MenuItem::Separator());
+        for (size_t k = 0; k < m_windowList.size(); ++k) {
+            popup.items.push_back(MenuItem::CheckCommand(ID_WINDOW_CHILD1 + static_cast<int>(k),
+                                                         m_windowList[k]));
+        }
+    }
     if (MenuItem* item = menu.Find(ID_VIEW_TOOLBAR)) item->checked = m_bToolBarShown != 0;
     if (MenuItem* item = menu.Find(ID_VIEW_STATUS_BAR)) item->checked = m_bStatusBarShown != 0;
     m_nMenu = resourceId;
@@ -220,6 +248,22 @@ void CMainFrame::InstallMenu(int resourceId) {
 
 void CMainFrame::RefreshRecentFileMenu() {
     if (m_nMenu) InstallMenu(m_nMenu);
+}
+
+void CMainFrame::RefreshWindowMenu() {
+    if (m_nMenu && WindowListTexts() != m_windowList) InstallMenu(m_nMenu);
+}
+
+std::vector<std::string> CMainFrame::WindowListTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& frame : m_app.Frames()) {
+        if (texts.size() == static_cast<size_t>(kWindowListCount)) break;
+        // A '&' of the title is doubled so it does not mark a mnemonic.
+        std::string title;
+        for (char c : frame->GetTitle()) title += c == '&' ? std::string("&&") : std::string(1, c);
+        texts.push_back("&" + std::to_string(texts.size() + 1) + " " + title);
+    }
+    return texts;
 }
 
 bool CMainFrame::OpensMissingView(int id) const {
@@ -328,8 +372,18 @@ void CMainFrame::ShowBar(ControlBar bar, int commandId, int& shownFlag, bool sho
     shownFlag = show ? 1 : 0;
 }
 
+CChildFrame* CMainFrame::FrameOf(const CDocTemplate* tmpl) const {
+    for (const auto& frame : m_app.Frames()) {
+        if (&frame->Template() == tmpl) return frame.get();
+    }
+    return nullptr;
+}
+
 void CMainFrame::OnOpenResultsView(CDocTemplate* tmpl, int& openFlag, bool refused) {
-    if (refused) return;
+    if (refused) {
+        if (CChildFrame* open = FrameOf(tmpl)) open->BringToFront();
+        return;
+    }
     CChildFrame* active = MDIGetActive();
     if (!active || !active->GetActiveDocument() || !tmpl) {
         platform::ShowMessage(res::LoadString(IDS_COMMAND_FAILED));
@@ -365,6 +419,22 @@ void CMainFrame::OnFileExportResults() {
 
 void CMainFrame::OnWindowArrange(ChildArrangement how) {
     if (m_peer) m_peer->ArrangeChildren(how);
+}
+
+void CMainFrame::OnWindowActivate(int index) {
+    const auto& frames = m_app.Frames();
+    if (index >= 0 && static_cast<size_t>(index) < frames.size())
+        frames[static_cast<size_t>(index)]->BringToFront();
+}
+
+void CMainFrame::OnWindowNext() {
+    const auto& frames = m_app.Frames();
+    if (frames.empty()) return;
+    size_t next = 0;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        if (frames[i].get() == MDIGetActive()) next = (i + 1) % frames.size();
+    }
+    frames[next]->BringToFront();
 }
 
 void CMainFrame::OnWindowSplit() {

@@ -23,14 +23,21 @@ namespace platform::ui {
 
 class HeadlessToolkit;
 
+class HeadlessChild;
+class HeadlessFrame;
+
 class HeadlessView : public ViewPeer {
   public:
-    explicit HeadlessView(ViewHandler& handler) : m_handler(handler) {}
+    /// A view of `child` (none for a view standing alone).
+    explicit HeadlessView(ViewHandler& handler, HeadlessChild* child = nullptr)
+        : m_handler(handler), m_child(child) {}
+    ~HeadlessView() override;
     void Invalidate() override { ++m_invalidations; }
     void Update() override {}
     Size ClientSize() const override { return m_client; }
     void SetScrollBars(Size total, Point position, Size page) override;
-    void SetFocus() override {}
+    /// Gives this view the frame's keyboard focus.
+    void SetFocus() override;
 
     /// Resizes the client area and tells the view.
     void Resize(Size client);
@@ -40,9 +47,13 @@ class HeadlessView : public ViewPeer {
     Size ScrollTotal() const { return m_scrollTotal; }
     Point ScrollPosition() const { return m_scrollPosition; }
     ViewHandler& Handler() { return m_handler; }
+    bool HasFocus() const;
+    HeadlessChild* Child() const { return m_child; }
+    void ForgetChild() { m_child = nullptr; }
 
   private:
     ViewHandler& m_handler;
+    HeadlessChild* m_child;
     Size m_client{800, 600};
     Size m_scrollTotal;
     Point m_scrollPosition;
@@ -51,26 +62,32 @@ class HeadlessView : public ViewPeer {
 
 class HeadlessChild : public ChildPeer {
   public:
-    explicit HeadlessChild(ChildHandler& handler, std::string title)
-        : m_handler(handler), m_title(std::move(title)) {}
+    /// A child window of `frame` (none for a child standing alone).
+    HeadlessChild(ChildHandler& handler, std::string title, HeadlessFrame* frame = nullptr)
+        : m_handler(handler), m_title(std::move(title)), m_frame(frame) {}
+    ~HeadlessChild() override;
     void SetTitle(const std::string& title) override { m_title = title; }
     std::string GetTitle() const override { return m_title; }
     std::unique_ptr<ViewPeer> CreateView(ViewHandler& handler) override;
     void LayoutPanes(int rows, int columns, const std::vector<ViewPeer*>& panes) override;
-    void ActivateMaximized() override { m_maximized = true; }
+    void ActivateMaximized() override;
+    void Activate() override;
     bool IsMaximized() const override { return m_maximized; }
 
     ChildHandler& Handler() { return m_handler; }
+    HeadlessFrame* Frame() const { return m_frame; }
     int Rows() const { return m_rows; }
     int Columns() const { return m_columns; }
     /// The views made in this child that still exist.
     std::vector<HeadlessView*> Views() const { return m_views; }
     void ForgetView(HeadlessView* view);
+    void ForgetFrame() { m_frame = nullptr; }
     void SetNotMaximized() { m_maximized = false; }
 
   private:
     ChildHandler& m_handler;
     std::string m_title;
+    HeadlessFrame* m_frame;
     std::vector<HeadlessView*> m_views;
     int m_rows = 1;
     int m_columns = 1;
@@ -113,6 +130,10 @@ class HeadlessFrame : public FramePeer {
     void RefreshMenu();
     void Close() { m_handler.OnFrameClose(); }
     void DropFiles(const std::vector<std::string>& paths) { m_handler.OnDropFiles(paths); }
+    /// A key pressed with `modifiers` held, as the toolkit delivers it: first to the view that
+    /// has the focus, then, when the view leaves it, to the accelerators. Returns whether
+    /// either took the key (a key nobody takes, the toolkit may use to move the focus).
+    bool PressKey(int key, unsigned modifiers = kModNone);
 
     // ---- Record --------------------------------------------------------------------------
     const FrameSpec& Spec() const { return m_spec; }
@@ -123,6 +144,12 @@ class HeadlessFrame : public FramePeer {
     int ShowCommand() const { return m_showCommand; }
     /// The child windows that still exist, oldest first.
     std::vector<HeadlessChild*> Children() const { return m_children; }
+    /// The child window in front, which the user works in (nullptr when none).
+    HeadlessChild* ActiveChild() const { return m_active; }
+    void SetActiveChild(HeadlessChild* child) { m_active = child; }
+    /// The view with the keyboard focus (nullptr when the focus is elsewhere).
+    HeadlessView* FocusedView() const { return m_focus; }
+    void SetFocusedView(HeadlessView* view) { m_focus = view; }
     const std::vector<ChildArrangement>& Arrangements() const { return m_arrangements; }
     void ForgetChild(HeadlessChild* child);
     void SetToolkit(HeadlessToolkit* toolkit) { m_toolkit = toolkit; }
@@ -146,6 +173,8 @@ class HeadlessFrame : public FramePeer {
     int m_invalidations = 0;
     int m_updates = 0;
     std::vector<HeadlessChild*> m_children;
+    HeadlessChild* m_active = nullptr;
+    HeadlessView* m_focus = nullptr;
     std::vector<ChildArrangement> m_arrangements;
 };
 

@@ -51,7 +51,10 @@ class ViewHandler {
     /// top-left, with the clip set to the area to repaint.
     virtual void Paint(DC& dc) = 0;
     virtual void OnSize(Size) {}
-    virtual void OnKeyDown(int /*key*/, int /*repeat*/, unsigned /*flags*/) {}
+    /// A key (KeyCode) pressed `repeat` times while the view has the focus, with `modifiers`
+    /// (KeyModifier bits) held. Returns whether the view took it; a key it leaves goes on to
+    /// the accelerators.
+    virtual bool OnKeyDown(int /*key*/, int /*repeat*/, unsigned /*modifiers*/) { return false; }
     /// A scroll bar was used; `position` is the thumb's device position for ThumbTrack.
     virtual void OnScroll(bool /*vertical*/, ScrollCode /*code*/, int /*position*/) {}
     virtual void OnMouseWheel(int /*lines*/) {}
@@ -96,6 +99,8 @@ class ChildPeer {
     virtual void LayoutPanes(int rows, int columns, const std::vector<ViewPeer*>& panes) = 0;
     /// Shows the child maximised in the client area and makes it active.
     virtual void ActivateMaximized() = 0;
+    /// Brings the child in front of the others and makes it active, maximised or not as it is.
+    virtual void Activate() = 0;
     virtual bool IsMaximized() const = 0;
 };
 

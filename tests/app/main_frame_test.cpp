@@ -280,6 +280,127 @@ TEST_F(DesktopTest, TheWindowMenuArrangesTheChildWindows) {
                                              ChildArrangement::Cascade}));
 }
 
+// ---- Child windows ------------------------------------------------------------------------
+
+class ChildWindowTest : public DesktopTest {
+  protected:
+    /// Example 1 with its long-form text view and code-compliance view open, the last in front.
+    void OpenThreeWindows() {
+        ASSERT_TRUE(Start());
+        NewDesign();
+        ASSERT_TRUE(Choose(ID_RESULTS_TEXT_LONG));
+        ASSERT_TRUE(Choose(ID_RESULTS_CODE_COMPLIANCE));
+        ASSERT_EQ(app->Frames().size(), 3u);
+    }
+    /// The window list at the foot of the Window menu as the menu shows it, "* " marking the
+    /// checked entry.
+    std::vector<std::string> WindowList() {
+        Frame().RefreshMenu();
+        std::vector<std::string> list;
+        for (const platform::ui::MenuItem& popup : Frame().GetMenu().items) {
+            for (const platform::ui::MenuItem& item : popup.items) {
+                if (item.id >= ID_WINDOW_CHILD1 && item.id < ID_WINDOW_CHILD1 + kWindowListCount)
+                    list.push_back((item.checked ? "* " : "") + item.text);
+            }
+        }
+        return list;
+    }
+    /// Whether child window `index` is the one in front, active in the program and in the
+    /// window backend, with the keyboard focus in its view.
+    ::testing::AssertionResult InFront(size_t index) {
+        CChildFrame* frame = app->Frames()[index].get();
+        platform::ui::HeadlessChild* child = Frame().Children()[index];
+        if (app->ActiveFrame() != frame) return ::testing::AssertionFailure() << "not active";
+        if (Frame().ActiveChild() != child)
+            return ::testing::AssertionFailure() << "not in front in the backend";
+        if (!child->Views()[0]->HasFocus())
+            return ::testing::AssertionFailure() << "its view has no focus";
+        return ::testing::AssertionSuccess();
+    }
+};
+
+TEST_F(ChildWindowTest, EachWindowsTitleSaysWhatItShows) {
+    OpenThreeWindows();
+    const auto titles = [this] {
+        std::vector<std::string> t;
+        for (auto* child : Frame().Children()) t.push_back(child->GetTitle());
+        return t;
+    };
+    EXPECT_EQ(titles(), (std::vector<std::string>{"Untitled", "Untitled - Long Form",
+                                                  "Untitled - Code Compliance"}));
+    // The text view switched to the short form says so.
+    ASSERT_TRUE(Choose(ID_WINDOW_CHILD1 + 1));
+    ASSERT_TRUE(Choose(ID_RESULTS_TEXT_SHORT));
+    EXPECT_EQ(Frame().Children()[1]->GetTitle(), "Untitled - Short Form");
+    // Saved under a name, every window takes it; the window list doubles a '&' of the name so
+    // that it shows as written.
+    host.QueueFileName(temp / "A&B.kdx");
+    ASSERT_TRUE(Choose(ID_FILE_SAVE_AS));
+    EXPECT_EQ(titles(), (std::vector<std::string>{"A&B.kdx", "A&B.kdx - Short Form",
+                                                  "A&B.kdx - Code Compliance"}));
+    EXPECT_EQ(WindowList(), (std::vector<std::string>{"&1 A&&B.kdx", "* &2 A&&B.kdx - Short Form",
+                                                      "&3 A&&B.kdx - Code Compliance"}));
+}
+
+TEST_F(ChildWindowTest, TheWindowMenuListsTheWindowsAndBringsTheChosenOneToTheFront) {
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(WindowList().empty()) << "no design, no windows";
+    OpenThreeWindows();
+    EXPECT_EQ(WindowList(),
+              (std::vector<std::string>{"&1 Untitled", "&2 Untitled - Long Form",
+                                        "* &3 Untitled - Code Compliance"}));
+    EXPECT_TRUE(InFront(2)) << "a newly opened window";
+    // A separator stands between the arranging commands and the list.
+    const platform::ui::MenuItem* split = nullptr;
+    for (const auto& popup : Frame().GetMenu().items) {
+        for (size_t i = 0; i + 1 < popup.items.size(); ++i) {
+            if (popup.items[i].id == ID_WINDOW_SPLIT) split = &popup.items[i + 1];
+        }
+    }
+    ASSERT_NE(split, nullptr);
+    EXPECT_TRUE(split->separator);
+
+    ASSERT_TRUE(Choose(ID_WINDOW_CHILD1 + 1));
+    EXPECT_TRUE(InFront(1));
+    EXPECT_EQ(WindowList()[1], "* &2 Untitled - Long Form");
+    EXPECT_FALSE(Query(ID_WINDOW_CHILD1 + 3).enabled) << "no fourth window";
+
+    // A window closed leaves the list; the design closed empties it.
+    app->Frames().back()->OnClose();
+    EXPECT_EQ(WindowList().size(), 2u);
+    ASSERT_TRUE(Choose(ID_FILE_CLOSE));
+    EXPECT_TRUE(WindowList().empty());
+}
+
+TEST_F(ChildWindowTest, CtrlF6AndCtrlTabGoToTheNextWindow) {
+    ASSERT_TRUE(Start());
+    NewDesign();
+    EXPECT_FALSE(Query(ID_WINDOW_NEXT).enabled) << "one window has no next";
+    OpenThreeWindows();
+    using platform::ui::kModCtrl;
+    EXPECT_TRUE(Frame().PressKey(platform::ui::kKeyF6, kModCtrl));
+    EXPECT_TRUE(InFront(0)) << "after the last comes the first";
+    EXPECT_TRUE(Frame().PressKey(platform::ui::kKeyTab, kModCtrl));
+    EXPECT_TRUE(InFront(1));
+    EXPECT_TRUE(Frame().PressKey(platform::ui::kKeyF6, kModCtrl));
+    EXPECT_TRUE(InFront(2));
+}
+
+TEST_F(ChildWindowTest, AResultsCommandWhoseViewIsOpenBringsItToTheFront) {
+    OpenThreeWindows();
+    struct Case {
+        int command;
+        size_t window;
+    };
+    for (const Case& c : {Case{ID_RESULTS_TEXT_SHORT, 1}, Case{ID_RESULTS_TEXT_LONG, 1},
+                          Case{ID_RESULTS_CODE_COMPLIANCE, 2}}) {
+        ASSERT_TRUE(Choose(ID_WINDOW_CHILD1));
+        ASSERT_TRUE(Choose(c.command));
+        EXPECT_EQ(app->Frames().size(), 3u) << c.command << ": no second view";
+        EXPECT_TRUE(InFront(c.window)) << c.command;
+    }
+}
+
 TEST_F(DesktopTest, ExportResultsWritesTheReportWithItsPageHeaders) {
     ASSERT_TRUE(Start());
     NewDesign();
