@@ -8,6 +8,7 @@
 #include "app/kordel_app.h"
 #include "app/splash_wnd.h"
 #include "document/kordel_doc.h"
+#include "engine/checks/design_status.h"
 #include "platform/file_io.h"
 #include "platform/folders.h"
 #include "platform/host.h"
@@ -192,13 +193,23 @@ bool CMainFrame::LoadFrame() {
         spec.promptIds.push_back(ID_WINDOW_CHILD1 + k);
         spec.menuPrompts.push_back(res::CommandPrompt(ID_WINDOW_CHILD1));
     }
-    spec.statusWidths.assign(std::begin(kStatusPaneWidths), std::end(kStatusPaneWidths));
+    spec.statusWidths.assign(kStatusPaneCount, 0);  // sized from their texts below
+    spec.statusWidths[0] = -1;
     spec.idleMessage = res::LoadString(IDS_IDLE_MESSAGE);
     spec.icon = toolkit.RenderBitmap(res::PictureSize(IDR_MAINFRAME),
                                      [](DC& dc) { res::DrawPicture(IDR_MAINFRAME, dc); });
 
     m_peer = toolkit.CreateFrame(*this, spec);
     if (!m_peer) return false;
+    // Each pane as wide as the widest text it shows, measured in the bar's own font.
+    const std::vector<std::vector<std::string>> paneTexts = StatusPaneTexts();
+    for (size_t pane = 1; pane < paneTexts.size(); ++pane) {
+        for (const std::string& text : paneTexts[pane]) {
+            spec.statusWidths[pane] =
+                std::max(spec.statusWidths[pane], m_peer->StatusPaneWidth(text));
+        }
+    }
+    m_peer->SetStatusWidths(spec.statusWidths);
     InstallMenu(IDR_MAINFRAME);
     CSplashWnd::ShowOnce(m_peer.get());
     return true;
@@ -276,6 +287,22 @@ bool CMainFrame::OpensMissingView(int id) const {
         return false;
     }
     return !tmpl || !tmpl->CanCreateView();
+}
+
+std::vector<std::vector<std::string>> CMainFrame::StatusPaneTexts() {
+    std::vector<std::vector<std::string>> texts(kStatusPaneCount);
+    texts[kPaneProgress] = {CKordelDoc::ProgressText(true, kMaxProgressStep),
+                            CKordelDoc::ProgressText(false, 0)};
+    for (int units : {kUnitsUS, kUnitsMetric}) {
+        for (int code : {kSpecLrfd, kSpecStandard}) {
+            const DesignStatusTexts widest = WidestDesignStatus(units, code);
+            texts[kPaneStress].push_back(widest.stress);
+            texts[kPaneStrands].push_back(widest.strands);
+            texts[kPaneConcrete].push_back(widest.concrete);
+            texts[kPaneDesignCode].push_back(widest.code);
+        }
+    }
+    return texts;
 }
 
 CChildFrame* CMainFrame::MDIGetActive() const {

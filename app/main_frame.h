@@ -19,8 +19,9 @@ class CChildFrame;
 class CDocTemplate;
 class CKordelApp;
 
-/// Status-bar pane widths in pixels (pane 0 stretches).
-inline constexpr int kStatusPaneWidths[6] = {-1, 90, 230, 80, 100, 40};
+/// The status bar's panes: pane 0 stretches, the others are sized to the widest text each
+/// shows (CMainFrame::StatusPaneTexts).
+inline constexpr int kStatusPaneCount = 6;
 
 class CMainFrame : public CMainFrameState,
                    public platform::ui::FrameHandler,
@@ -53,6 +54,10 @@ class CMainFrame : public CMainFrameState,
 
     /// Sets status-bar pane `pane` and redraws it at once.
     void SetStatusText(int pane, const std::string& text) override;
+    /// The texts that decide the width of each status-bar pane (none for pane 0): the analysis
+    /// progress, and the widest design status of a US and a metric design under each
+    /// specification.
+    static std::vector<std::vector<std::string>> StatusPaneTexts();
 
     // ---- FrameHandler -------------------------------------------------------------------
     void OnFrameCommand(int id) override;

@@ -97,7 +97,8 @@ HeadlessFrame::HeadlessFrame(FrameHandler& handler, const FrameSpec& spec)
       m_spec(spec),
       m_title(spec.title),
       m_menu(spec.menu),
-      m_status(kStatusPanes) {
+      m_status(kStatusPanes),
+      m_statusWidths(spec.statusWidths) {
     m_status[0] = spec.idleMessage;
     // The toolkit's own first placement of a new window.
     m_placement.normal = {26, 26, 1050, 794};
@@ -121,7 +122,23 @@ bool HeadlessFrame::IsControlBarVisible(ControlBar bar) const {
 }
 
 void HeadlessFrame::SetStatusText(int pane, const std::string& text) {
-    if (pane >= 0 && pane < kStatusPanes) m_status[static_cast<size_t>(pane)] = text;
+    if (pane < 0 || pane >= kStatusPanes) return;
+    m_status[static_cast<size_t>(pane)] = text;
+    m_statusShown.emplace_back(pane, text);
+}
+
+std::vector<std::string> HeadlessFrame::StatusTextsShown(int pane) const {
+    std::vector<std::string> texts;
+    for (const auto& [p, text] : m_statusShown) {
+        if (p == pane) texts.push_back(text);
+    }
+    return texts;
+}
+
+int HeadlessFrame::StatusPaneWidth(const std::string& text) const {
+    RecordingDC dc(kScreenDpi, false, {1280, 1024});
+    dc.SelectFont(kStatusFont);
+    return dc.GetTextExtent(text).cx + kStatusPaneMargins;
 }
 
 std::string HeadlessFrame::GetStatusText(int pane) const {

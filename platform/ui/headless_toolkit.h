@@ -96,6 +96,11 @@ class HeadlessChild : public ChildPeer {
 
 class HeadlessFrame : public FramePeer {
   public:
+    /// The status bar's font (9 points at 96 pixels per inch) and the pixels a pane adds to
+    /// its text for its borders and margins.
+    static inline const Font kStatusFont{"Arial", -12};
+    static constexpr int kStatusPaneMargins = 8;
+
     HeadlessFrame(FrameHandler& handler, const FrameSpec& spec);
     ~HeadlessFrame() override;
 
@@ -108,6 +113,10 @@ class HeadlessFrame : public FramePeer {
     bool IsControlBarVisible(ControlBar bar) const override;
     void SetStatusText(int pane, const std::string& text) override;
     std::string GetStatusText(int pane) const override;
+    /// The text measured on a recording at 96 pixels per inch in kStatusFont, plus
+    /// kStatusPaneMargins.
+    int StatusPaneWidth(const std::string& text) const override;
+    void SetStatusWidths(const std::vector<int>& widths) override { m_statusWidths = widths; }
     WindowPlacement GetPlacement() const override { return m_placement; }
     void SetPlacement(const WindowPlacement& placement) override { m_placement = placement; }
     void Show(int showCommand) override;
@@ -137,6 +146,10 @@ class HeadlessFrame : public FramePeer {
 
     // ---- Record --------------------------------------------------------------------------
     const FrameSpec& Spec() const { return m_spec; }
+    /// The status-bar pane widths in pixels, as made or set last.
+    const std::vector<int>& StatusWidths() const { return m_statusWidths; }
+    /// Every text pane `pane` has shown, in order.
+    std::vector<std::string> StatusTextsShown(int pane) const;
     bool Destroyed() const { return m_destroyed; }
     bool AcceptsFiles() const { return m_acceptsFiles; }
     int Invalidations() const { return m_invalidations; }
@@ -165,6 +178,8 @@ class HeadlessFrame : public FramePeer {
     bool m_toolBar = true;
     bool m_statusBar = true;
     std::vector<std::string> m_status;
+    std::vector<int> m_statusWidths;
+    std::vector<std::pair<int, std::string>> m_statusShown;  ///< (pane, text), in order
     WindowPlacement m_placement;
     bool m_visible = false;
     int m_showCommand = kShowHide;

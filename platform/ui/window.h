@@ -119,7 +119,7 @@ struct FrameSpec {
     std::vector<std::string> toolTips;     ///< one per button of toolBar
     std::vector<std::string> menuPrompts;  ///< parallel to promptIds: status-bar help texts
     std::vector<int> promptIds;
-    std::vector<int> statusWidths;  ///< pane widths in pixels; -1 stretches
+    std::vector<int> statusWidths;  ///< pane widths in pixels (-1 stretches), one per pane
     std::string idleMessage;        ///< pane 0 when no prompt shows
     Bitmap icon;
 };
@@ -153,6 +153,11 @@ class FramePeer {
     /// Sets a status-bar pane and redraws it at once.
     virtual void SetStatusText(int pane, const std::string& text) = 0;
     virtual std::string GetStatusText(int pane) const = 0;
+    /// The width in pixels a status-bar pane needs to show `text` whole: the text measured in
+    /// the bar's own font, with the pane's borders and margins.
+    virtual int StatusPaneWidth(const std::string& text) const = 0;
+    /// Sets the widths of the status-bar panes in pixels (-1 stretches).
+    virtual void SetStatusWidths(const std::vector<int>& widths) = 0;
     virtual WindowPlacement GetPlacement() const = 0;
     virtual void SetPlacement(const WindowPlacement& placement) = 0;
     /// Shows the window with a show command (kShowNormal, kShowMaximized, ...).

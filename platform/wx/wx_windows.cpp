@@ -515,8 +515,10 @@ class MainFrame : public wxFrame {
                 m_toolBar->SetToolLongHelp(WxId(id), ToWx(m_prompts[id]));
         }
 
+        // No size grip: the window manager's frame resizes the window, and a grip would take
+        // the last pane's room.
         const int panes = static_cast<int>(m_spec.statusWidths.size());
-        m_statusBar = CreateStatusBar(std::max(1, panes));
+        m_statusBar = CreateStatusBar(std::max(1, panes), wxSTB_DEFAULT_STYLE & ~wxSTB_SIZEGRIP);
         if (panes > 0) {
             m_statusBar->SetStatusWidths(panes, m_spec.statusWidths.data());
             std::vector<int> styles(static_cast<size_t>(panes), wxSB_SUNKEN);
@@ -706,6 +708,19 @@ class FramePeerImpl : public FramePeer {
         if (!m_frame || !m_frame->Status()) return "";
         if (pane < 0 || pane >= m_frame->Status()->GetFieldsCount()) return "";
         return FromWx(m_frame->Status()->GetStatusText(pane));
+    }
+    int StatusPaneWidth(const std::string& text) const override {
+        if (!m_frame || !m_frame->Status()) return 0;
+        // The bar draws a pane's text inside its borders, two pixels from each edge, and cuts
+        // what does not fit; two pixels more each side keep the text off the edges.
+        constexpr int kTextMargin = 2 + 2;
+        const wxStatusBar* bar = m_frame->Status();
+        return bar->GetTextExtent(ToWx(text)).x + 2 * bar->GetBorderX() + 2 * kTextMargin;
+    }
+    void SetStatusWidths(const std::vector<int>& widths) override {
+        if (!m_frame || !m_frame->Status()) return;
+        if (static_cast<int>(widths.size()) != m_frame->Status()->GetFieldsCount()) return;
+        m_frame->Status()->SetStatusWidths(static_cast<int>(widths.size()), widths.data());
     }
     WindowPlacement GetPlacement() const override {
         WindowPlacement p;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <set>
 
@@ -140,6 +141,52 @@ TEST_F(DesktopTest, ArrangeIconsIsDisabledAsNoChildWindowIsEverMinimised) {
     ASSERT_TRUE(Choose(ID_RESULTS_TEXT_LONG));
     EXPECT_FALSE(Query(ID_WINDOW_ARRANGE).enabled);
     EXPECT_TRUE(Query(ID_WINDOW_CASCADE).enabled);
+}
+
+TEST_F(DesktopTest, StatusPanesAreAsWideAsTheWidestTextTheyShow) {
+    ASSERT_TRUE(Start());
+    // On the recording every character is 0.6 em of the 12-pixel status font, 7.2 pixels; a
+    // pane adds 8 pixels of borders and margins. The widest texts have every field full.
+    const std::vector<std::string> widest = {
+        "",
+        "Analyzing: |||||",                                // 16 x 7.2 = 115.2
+        "fb:-88.888 (at 8.88L), Mr/Mu:999999.90 (at -0.01L)",  // 50 x 7.2 = 360
+        "s:888, d:88888",                                 // 14 x 7.2 = 100.8
+        "f'c:188.8, f'ci:188.8",                          // 21 x 7.2 = 151.2, metric
+        "LRFD",                                           // 4 x 7.2 = 28.8
+    };
+    const std::vector<int> widths = Frame().StatusWidths();
+    ASSERT_EQ(widths.size(), widest.size());
+    EXPECT_EQ(widths[0], -1) << "the message pane stretches";
+    for (size_t pane = 1; pane < widest.size(); ++pane) {
+        EXPECT_EQ(widths[pane], std::lround(7.2 * static_cast<double>(widest[pane].size())) + 8)
+            << "pane " << pane;
+    }
+}
+
+TEST_F(DesktopTest, EveryStatusTextOfTheExamplesFitsItsPane) {
+    ASSERT_TRUE(Start());
+    NewDesign();
+    const std::vector<int> widths = Frame().StatusWidths();
+    for (int example = 1; example <= 4; ++example) {
+        Main().m_nSeedChoice = example;
+        Doc()->OnNewDocument();
+        // The same design shown in metric units and checked under the other specification.
+        Doc()->m_nUnits = kUnitsMetric;
+        Doc()->RunAnalysis();
+        Doc()->m_nSpecification =
+            Doc()->m_nSpecification == kSpecLrfd ? kSpecStandard : kSpecLrfd;
+        Doc()->RunAnalysis();
+    }
+    ASSERT_TRUE(Choose(ID_FILE_CLOSE));  // the blank texts of no design
+    for (int pane = 1; pane < static_cast<int>(widths.size()); ++pane) {
+        const std::vector<std::string> shown = Frame().StatusTextsShown(pane);
+        EXPECT_GT(shown.size(), 10u) << "pane " << pane;
+        for (const std::string& text : shown) {
+            EXPECT_LE(Frame().StatusPaneWidth(text), widths[static_cast<size_t>(pane)])
+                << "pane " << pane << ": \"" << text << "\"";
+        }
+    }
 }
 
 TEST_F(DesktopTest, FirstRunMakesTheProgramsFolders) {
