@@ -159,7 +159,8 @@ void CMainFrame::RegisterCommands() {
             ui.SetCheck(index < frames.size() && frames[index].get() == MDIGetActive());
         });
     m_commands.On(ID_WINDOW_NEXT, [this] { OnWindowNext(); });
-    m_commands.OnUpdate(ID_WINDOW_NEXT, [this](CmdUI& ui) { ui.Enable(m_app.Frames().size() > 1); });
+    m_commands.OnUpdate(ID_WINDOW_NEXT,
+                        [this](CmdUI& ui) { ui.Enable(m_app.Frames().size() > 1); });
     for (int id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_SPLIT}) {
         m_commands.OnUpdate(id, [this](CmdUI& ui) { ui.Enable(MDIGetActive() != nullptr); });
     }
@@ -247,8 +248,8 @@ void CMainFrame::InstallMenu(int resourceId) {
             continue;
         if (!m_windowList.empty()) popup.items.push_back(MenuItem::Separator());
         for (size_t k = 0; k < m_windowList.size(); ++k) {
-            popup.items.push_back(MenuItem::CheckCommand(ID_WINDOW_CHILD1 + static_cast<int>(k),
-                                                         m_windowList[k]));
+            popup.items.push_back(
+                MenuItem::CheckCommand(ID_WINDOW_CHILD1 + static_cast<int>(k), m_windowList[k]));
         }
     }
     if (MenuItem* item = menu.Find(ID_VIEW_TOOLBAR)) item->checked = m_bToolBarShown != 0;
@@ -352,8 +353,7 @@ void CMainFrame::DestroyWindow() {
                        bytes.data(), bytes.size());
 
     ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar, m_bToolBarShown);
-    ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar,
-                  m_bStatusBarShown);
+    ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar, m_bStatusBarShown);
     m_peer->Destroy();
     m_peer.reset();
 }

@@ -81,7 +81,8 @@ inline constexpr int ID_INPUT_REBAR_LONGITUDINAL = 32859;
 inline constexpr int ID_INPUT_REBAR_TRANSVERSE = 32860;
 inline constexpr int ID_INPUT_POST_TENSIONING = 32862;
 inline constexpr int ID_RESULTS_GRID = 32863;
-inline constexpr int ID_WINDOW_NEXT = 32900;  ///< the next child window (Ctrl+F6, Ctrl+Tab; no menu)
+inline constexpr int ID_WINDOW_NEXT =
+    32900;  ///< the next child window (Ctrl+F6, Ctrl+Tab; no menu)
 inline constexpr int ID_INPUT_STRIPPING_HANDLING = 32864;
 inline constexpr int ID_FILE_OPTIONS = 32867;
 inline constexpr int ID_RESULTS_CODE_COMPLIANCE = 32870;

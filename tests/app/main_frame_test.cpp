@@ -115,9 +115,9 @@ TEST_F(DesktopTest, ToolBarButtonsAreEnabledOnlyWhenTheirCommandsCanAct) {
     // view active) also Save and the three results views the program has; in the text view
     // also Print.
     const std::set<int> noDesign = {ID_FILE_NEW, ID_FILE_OPEN};
-    const std::set<int> mainView = {ID_FILE_NEW,           ID_FILE_OPEN,          ID_FILE_SAVE,
-                                    ID_RESULTS_TEXT_LONG, ID_RESULTS_TEXT_SHORT,
-                                    ID_RESULTS_CODE_COMPLIANCE};
+    const std::set<int> mainView = {ID_FILE_NEW,           ID_FILE_OPEN,
+                                    ID_FILE_SAVE,          ID_RESULTS_TEXT_LONG,
+                                    ID_RESULTS_TEXT_SHORT, ID_RESULTS_CODE_COMPLIANCE};
     std::set<int> textView = mainView;
     textView.insert(ID_FILE_PRINT);
     ASSERT_TRUE(Start());
@@ -149,11 +149,11 @@ TEST_F(DesktopTest, StatusPanesAreAsWideAsTheWidestTextTheyShow) {
     // pane adds 8 pixels of borders and margins. The widest texts have every field full.
     const std::vector<std::string> widest = {
         "",
-        "Analyzing: |||||",                                // 16 x 7.2 = 115.2
+        "Analyzing: |||||",                                    // 16 x 7.2 = 115.2
         "fb:-88.888 (at 8.88L), Mr/Mu:999999.90 (at -0.01L)",  // 50 x 7.2 = 360
-        "s:888, d:88888",                                 // 14 x 7.2 = 100.8
-        "f'c:188.8, f'ci:188.8",                          // 21 x 7.2 = 151.2, metric
-        "LRFD",                                           // 4 x 7.2 = 28.8
+        "s:888, d:88888",                                      // 14 x 7.2 = 100.8
+        "f'c:188.8, f'ci:188.8",                               // 21 x 7.2 = 151.2, metric
+        "LRFD",                                                // 4 x 7.2 = 28.8
     };
     const std::vector<int> widths = Frame().StatusWidths();
     ASSERT_EQ(widths.size(), widest.size());
@@ -174,8 +174,7 @@ TEST_F(DesktopTest, EveryStatusTextOfTheExamplesFitsItsPane) {
         // The same design shown in metric units and checked under the other specification.
         Doc()->m_nUnits = kUnitsMetric;
         Doc()->RunAnalysis();
-        Doc()->m_nSpecification =
-            Doc()->m_nSpecification == kSpecLrfd ? kSpecStandard : kSpecLrfd;
+        Doc()->m_nSpecification = Doc()->m_nSpecification == kSpecLrfd ? kSpecStandard : kSpecLrfd;
         Doc()->RunAnalysis();
     }
     ASSERT_TRUE(Choose(ID_FILE_CLOSE));  // the blank texts of no design
@@ -216,8 +215,9 @@ TEST_F(DesktopTest, ViewToolbarAndStatusBarHideAndShowTheirBars) {
         ControlBar bar;
         int CMainFrame::*shown;
     };
-    const Bar bars[] = {{ID_VIEW_TOOLBAR, ControlBar::ToolBar, &CMainFrame::m_bToolBarShown},
-                        {ID_VIEW_STATUS_BAR, ControlBar::StatusBar, &CMainFrame::m_bStatusBarShown}};
+    const Bar bars[] = {
+        {ID_VIEW_TOOLBAR, ControlBar::ToolBar, &CMainFrame::m_bToolBarShown},
+        {ID_VIEW_STATUS_BAR, ControlBar::StatusBar, &CMainFrame::m_bStatusBarShown}};
     ASSERT_TRUE(Start());
     for (bool withDesign : {false, true}) {
         if (withDesign) NewDesign();
@@ -393,9 +393,8 @@ TEST_F(ChildWindowTest, TheWindowMenuListsTheWindowsAndBringsTheChosenOneToTheFr
     ASSERT_TRUE(Start());
     EXPECT_TRUE(WindowList().empty()) << "no design, no windows";
     OpenThreeWindows();
-    EXPECT_EQ(WindowList(),
-              (std::vector<std::string>{"&1 Untitled", "&2 Untitled - Long Form",
-                                        "* &3 Untitled - Code Compliance"}));
+    EXPECT_EQ(WindowList(), (std::vector<std::string>{"&1 Untitled", "&2 Untitled - Long Form",
+                                                      "* &3 Untitled - Code Compliance"}));
     EXPECT_TRUE(InFront(2)) << "a newly opened window";
     // A separator stands between the arranging commands and the list.
     const platform::ui::MenuItem* split = nullptr;
