@@ -49,6 +49,35 @@ wait_for() {
     return 1
 }
 
+# new_design KEYS...: File/New Design with the example that KEYS choose in its dialog (the open
+# design is unchanged, so it closes without a prompt).
+new_design() {
+    xdotool windowfocus --sync "$MAIN"
+    xdotool key ctrl+n
+    wait_for '^Initialize New Design$' >/dev/null
+    sleep 0.3
+    xdotool key "$@"
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name '^Initialize New Design$' >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    wait_for '^Kordel - Untitled$' >/dev/null
+    sleep 0.5
+}
+
+# results_item N: the Nth item of the Results menu that can be chosen, through the menu bar: F10
+# opens File, three steps right reach Results, and Down steps over the disabled items (Graphs
+# stays disabled while the graph view is not built).
+results_item() {
+    xdotool key F10
+    sleep 0.3
+    xdotool key Right Right Right
+    sleep 0.3
+    for _ in $(seq 1 "$1"); do xdotool key Down; done
+    xdotool key Return
+    sleep 1
+}
+
 MAIN=$(wait_for '^Kordel$')
 xdotool windowfocus --sync "$MAIN"
 xdotool key ctrl+n
@@ -66,28 +95,11 @@ if [ "$WIDTH" -lt 800 ] || [ "$HEIGHT" -lt 600 ]; then
     exit 1
 fi
 
-# The third example (two steps down the example choices; the unchanged design closes without a
-# prompt), then Results/Text Printout (long form) through the menu bar: F10 opens File, three
-# steps right reach Results, and Down picks its first item that can be chosen (Graphs stays
-# disabled while the graph view is not built).
+# The third example (two steps down the example choices), then Results/Text Printout (long
+# form), the first item of the Results menu that can be chosen.
+new_design Down Down Return
 xdotool windowfocus --sync "$MAIN"
-xdotool key ctrl+n
-wait_for '^Initialize New Design$' >/dev/null
-sleep 0.3
-xdotool key Down Down Return
-for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name '^Initialize New Design$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-wait_for '^Kordel - Untitled$' >/dev/null
-sleep 0.5
-xdotool windowfocus --sync "$MAIN"
-xdotool key F10
-sleep 0.3
-xdotool key Right Right Right
-sleep 0.3
-xdotool key Down Return
-sleep 1
+results_item 1
 import -window "$MAIN" "$OUT/desktop-example3-text.png"
 
 # Not blank: the new window is tiled below the main view, and its report text darkens the
@@ -102,30 +114,11 @@ fi
 # The first example again, its status bar, then its long-form text view and code-compliance
 # view opened from the Results menu (in the text view the first item that can be chosen is
 # the long form, the third Code Compliance) and Window/Cascade (Alt+W, C).
-xdotool windowfocus --sync "$MAIN"
-xdotool key ctrl+n
-wait_for '^Initialize New Design$' >/dev/null
-sleep 0.3
-xdotool key Return
-for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name '^Initialize New Design$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-sleep 0.5
+new_design Return
 import -window "$MAIN" "$WORK/example1.png"
 convert "$WORK/example1.png" -gravity South -crop "${WIDTH}x26+0+0" +repage "$OUT/desktop-status-bar.png"
-xdotool key F10
-sleep 0.3
-xdotool key Right Right Right
-sleep 0.3
-xdotool key Down Return
-sleep 1
-xdotool key F10
-sleep 0.3
-xdotool key Right Right Right
-sleep 0.3
-xdotool key Down Down Down Return
-sleep 1
+results_item 1
+results_item 3
 xdotool key alt+w
 sleep 0.3
 xdotool key c
