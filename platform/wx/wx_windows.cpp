@@ -279,7 +279,9 @@ class MdiClient : public wxWindow {
             order[i]->normalRect = rects[i];
         }
         Relayout();
-        for (ChildWindow* c : order) PutOnTop(c);
+        if (how == ChildArrangement::Cascade) {
+            for (ChildWindow* c : order) PutOnTop(c);
+        }
     }
 
     void Relayout() {
