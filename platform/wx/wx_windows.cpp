@@ -1,5 +1,6 @@
 // The main frame, the child windows and their views, and the splash pop-up on wxWidgets.
 #include <wx/dnd.h>
+#include <wx/timer.h>
 #include <wx/weakref.h>
 
 #include <algorithm>
@@ -226,6 +227,7 @@ class MdiClient : public wxWindow {
         SetBackgroundColour(kWorkspace);
         m_shelf = new wxWindow(this, wxID_ANY, wxDefaultPosition, wxSize(0, 0));
         m_shelf->Hide();
+        m_restack.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { PutOnTopWhenReleased(); });
         Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
             Relayout();
             e.Skip();
@@ -311,23 +313,43 @@ class MdiClient : public wxWindow {
     void PutOnTop(ChildWindow* child) {
         const wxWindowList& siblings = GetChildren();
         if (!siblings.empty() && siblings.GetLast()->GetData() == child) return;
+        // The focus waits in the client area while the child is out: keys must not reach a
+        // window the toolkit has not set up again yet.
         wxWindow* focus = wxWindow::FindFocus();
         const bool focusInside = focus && (focus == child || child->IsDescendant(focus));
+        if (focusInside) SetFocus();
         child->Reparent(m_shelf);
         child->Reparent(this);
-        if (focusInside) focus->SetFocus();
+        if (focusInside) {
+            wxWeakRef<wxWindow> ref(focus);
+            CallAfter([ref] {
+                if (ref) ref->SetFocus();
+            });
+        }
     }
-    /// PutOnTop once the event being handled is over (it may be a click on the child itself).
+    /// PutOnTop once the event being handled is over and no mouse button is held: a click on
+    /// the child itself must find its window in place when the button is released.
     void PutOnTopLater(ChildWindow* child) {
-        wxWeakRef<ChildWindow> ref(child);
-        CallAfter([this, ref] {
-            if (ref) PutOnTop(ref.get());
-        });
+        m_pendingTop = child;
+        m_restack.StartOnce(1);
+    }
+    void PutOnTopWhenReleased() {
+        if (!m_pendingTop) return;
+        if (wxGetMouseState().ButtonIsDown(wxMOUSE_BTN_ANY)) {
+            m_restack.StartOnce(kRestackPollMs);
+            return;
+        }
+        ChildWindow* child = m_pendingTop.get();
+        m_pendingTop = nullptr;
+        PutOnTop(child);
     }
 
+    static constexpr int kRestackPollMs = 50;
     std::vector<ChildWindow*> m_children;
     ChildWindow* m_active = nullptr;
     wxWindow* m_shelf = nullptr;  ///< hidden; children pass through it to be restacked
+    wxTimer m_restack;
+    wxWeakRef<ChildWindow> m_pendingTop;
 };
 
 ChildWindow::ChildWindow(MdiClient* client, ChildHandler& handler, const std::string& title)
