@@ -386,6 +386,9 @@ public:
     static std::string FormatFileNameLine(const std::string& fileName);
     /// Writes the progress text to status-bar pane 1.
     void ShowProgress();
+    /// The progress text: "Analyzing: " and a bar per step while the analysis runs, else
+    /// "Done".
+    static std::string ProgressText(bool analyzing, int step);
     /// The minimum-flexural-reinforcement mark behind a resistance: '*' when Mr/Mu (`ratio`) is
     /// below 1 or Mr (`mr`) is below the smaller of 1.33 Mu (`mu`) and Mcr (`mcr`), else ' ';
     /// always ' ' when asterisks are switched off.
@@ -406,7 +409,8 @@ public:
     int m_bGraphViewOpen = 0;               ///< the graph view is open
     int m_bReportViewOpen = 0;              ///< a text-type report view is open
     int m_bAnalyzing = 0;                   ///< 1 while RunAnalysis runs
-    int m_nProgressStep = 0;                ///< progress counter the load-effect stages set
+    int m_nProgressStep = 0;                ///< progress counter the load-effect stages set,
+                                            ///< 0 to kMaxProgressStep
     int m_bLoadEffectsDirty = 1;            ///< 1 asks the load-effect stage to recompute
     std::vector<std::string> m_saAgencies;      ///< State/Agency/Locality choices
     std::vector<std::string> m_saSpecEditions;  ///< specification editions
@@ -428,6 +432,9 @@ private:
         if (m_pAnalysisObserver) m_pAnalysisObserver->OnStage(stage);
     }
 };
+
+/// The last step the load-effect stages count the analysis progress to.
+inline constexpr int kMaxProgressStep = 5;
 
 /// The page-break marker line of the report line arrays.
 inline constexpr const char* kPageBreak = "---page break---";
