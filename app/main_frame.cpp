@@ -15,6 +15,7 @@
 #include "platform/ini.h"
 #include "platform/ui/toolkit.h"
 #include "report/results_export.h"
+#include "views/text_view.h"
 #include "resources/resources.h"
 
 namespace kordel {
@@ -130,14 +131,8 @@ void CMainFrame::RegisterCommands() {
     m_commands.On(ID_RESULTS_GRAPHS, [this] {
         OnOpenResultsView(m_app.m_pGraphTemplate, m_bGraphViewOpen, m_bGraphViewOpen != 0);
     });
-    m_commands.On(ID_RESULTS_TEXT_SHORT, [this] {
-        OnOpenResultsView(m_app.m_pTextTemplate, m_bShortTextViewOpen,
-                          m_bShortTextViewOpen != 0 || m_bLongTextViewOpen != 0);
-    });
-    m_commands.On(ID_RESULTS_TEXT_LONG, [this] {
-        OnOpenResultsView(m_app.m_pTextTemplate, m_bLongTextViewOpen,
-                          m_bShortTextViewOpen != 0 || m_bLongTextViewOpen != 0);
-    });
+    m_commands.On(ID_RESULTS_TEXT_SHORT, [this] { OnResultsText(kReportShortForm); });
+    m_commands.On(ID_RESULTS_TEXT_LONG, [this] { OnResultsText(kReportLongForm); });
     m_commands.On(ID_RESULTS_CODE_COMPLIANCE, [this] {
         OnOpenResultsView(m_app.m_pComplianceTemplate, m_bComplianceViewOpen,
                           m_bComplianceViewOpen != 0);
@@ -424,6 +419,33 @@ void CMainFrame::OnOpenResultsView(CDocTemplate* tmpl, int& openFlag, bool refus
     frame->InitialUpdateFrame();
     openFlag = 1;
     m_peer->ArrangeChildren(ChildArrangement::TileHorizontal);
+}
+
+void CMainFrame::OnResultsText(int form) {
+    const bool open = m_bShortTextViewOpen != 0 || m_bLongTextViewOpen != 0;
+    int& flag = form == kReportShortForm ? m_bShortTextViewOpen : m_bLongTextViewOpen;
+    if (!open) {
+        // The new view shows the form the user asked for, not whichever the design last held.
+        CChildFrame* active = MDIGetActive();
+        CKordelDoc* doc = active ? active->GetActiveDocument() : nullptr;
+        if (doc && doc->m_nReportForm != form) {
+            doc->m_nReportForm = form;
+            doc->RunAnalysis();
+            m_app.UpdateAllViews();
+        }
+        OnOpenResultsView(m_app.m_pTextTemplate, flag, false);
+        return;
+    }
+    // The open text view comes to the front and, if it shows the other form, switches to the
+    // one chosen as its own command would.
+    OnOpenResultsView(m_app.m_pTextTemplate, flag, true);
+    CChildFrame* frame = FrameOf(m_app.m_pTextTemplate);
+    if (!frame) return;
+    for (platform::ui::View* view : frame->Views()) {
+        auto* text = dynamic_cast<CTextView*>(view);
+        const CKordelDoc* doc = text ? text->GetDocument() : nullptr;
+        if (doc && doc->m_nReportForm != form) text->OnResultsTextForm(form);
+    }
 }
 
 void CMainFrame::OnFileExportResults() {

@@ -76,6 +76,9 @@ class CMainFrame : public CMainFrameState,
     void ShowBar(platform::ui::ControlBar bar, int commandId, int& shownFlag, bool show);
     /// Opens a view of `tmpl` unless `refused`; a view of it already open comes to the front.
     void OnOpenResultsView(CDocTemplate* tmpl, int& openFlag, bool refused);
+    /// Results/Text Printout in `form`: opens the text view in that form, or brings the open
+    /// one to the front switched to it.
+    void OnResultsText(int form);
     /// The child window showing a view of `tmpl`, or nullptr.
     CChildFrame* FrameOf(const CDocTemplate* tmpl) const;
     /// The entries of the window list: "&1 Untitled", "&2 Untitled - Long Form", ...

@@ -89,6 +89,24 @@ TEST_F(TextViewTest, OpensOnceFromTheResultsMenuAndAgainAfterClosing) {
     EXPECT_EQ(Main().m_bShortTextViewOpen, 1);
 }
 
+TEST_F(TextViewTest, TextPrintoutShowsTheFormItNames) {
+    // Opened from the main view of a long-form design, the short-form command shows the short form.
+    CTextView* view = Open<CTextView>(ID_RESULTS_TEXT_SHORT);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Doc()->m_nReportForm, kReportShortForm);
+    EXPECT_EQ(app->ActiveFrame()->GetTitle(), "Untitled - Short Form");
+    const std::vector<std::string> shortForm = Doc()->m_saReport;
+
+    // Chosen again from the main view in the other form, the open view comes forward switched.
+    app->SetActiveFrame(app->Frames().front().get());
+    Choose(ID_RESULTS_TEXT_LONG);
+    EXPECT_EQ(app->Frames().size(), 2u) << "still one text view";
+    EXPECT_EQ(app->ActiveFrame()->GetActiveView(), view);
+    EXPECT_EQ(Doc()->m_nReportForm, kReportLongForm);
+    EXPECT_EQ(app->ActiveFrame()->GetTitle(), "Untitled - Long Form");
+    EXPECT_NE(Doc()->m_saReport, shortForm) << "the report was rebuilt in the long form";
+}
+
 TEST_F(TextViewTest, PagesEndAtPageBreakLinesAndAFinalMarkerStaysText) {
     CTextView* view = Open<CTextView>(ID_RESULTS_TEXT_LONG);
     ASSERT_NE(view, nullptr);
