@@ -93,6 +93,11 @@ public:
 
     /// The part of `path` after its last folder separator ('\\' or '/').
     static std::string ExtractFileName(const std::string& path);
+    /// Reads the design file at `path` into a scratch design that is thrown away, with the main
+    /// frame left as it is (its state, the open design's views and the status bar). Shows why
+    /// and returns false when the file cannot be read as a design; a caller replacing the open
+    /// design asks this before it closes that design.
+    static bool CanReadDesignFile(const std::string& path);
 
     // ---- Design model routines ----------------------------------------------------------------
     /// Resets the specification-dependent factors by m_nSpecification (1 LRFD, otherwise the

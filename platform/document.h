@@ -75,7 +75,10 @@ private:
     DocumentOwner* m_pOwner = nullptr;
 };
 
-/// Holds at most one open document, as the single-design program does.
+/// Holds at most one open document, as the single-design program does. NewDocument and
+/// OpenDocument close the open document before they make the new one, with no save prompt: a
+/// holder that must keep its document when the new one fails (the desktop program) checks the
+/// file first and replaces the document itself.
 class DocumentManager : public DocumentOwner {
 public:
     using Factory = std::function<std::unique_ptr<Document>()>;
