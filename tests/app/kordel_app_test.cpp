@@ -105,7 +105,9 @@ TEST_F(DesktopTest, StartsWithoutArgumentsShowingMenu128AndNoDesign) {
     EXPECT_EQ(Main().m_bDocumentOpen, 0);
     EXPECT_TRUE(Frame().IsVisible());
     EXPECT_EQ(Frame().GetTitle(), "Kordel");
-    EXPECT_EQ(Frame().GetStatusText(0), "For Help, press F1");
+    // The idle prompt points to no key that does nothing: F1 runs no command.
+    EXPECT_EQ(Frame().GetStatusText(0), "Ready");
+    EXPECT_FALSE(Query(ID_HELP).enabled);
     EXPECT_TRUE(Frame().AcceptsFiles());
     for (int id : {ID_INPUT_WIZARD, ID_INPUT_JOB_INFO, ID_INPUT_PROJECT_SETTINGS, ID_INPUT_LOADS,
                    ID_INPUT_SPAN_LAYOUT, ID_INPUT_POST_TENSIONING, ID_RESULTS_GRAPHS,
