@@ -11,6 +11,7 @@
 #include "platform/archive.h"
 #include "platform/file_io.h"
 #include "platform/host.h"
+#include "platform/text_encoding.h"
 #include "platform/ui/toolkit.h"
 #include "resources/resources.h"
 #include "views/compliance_view.h"
@@ -370,8 +371,8 @@ void CKordelApp::OnFilePrint(bool direct) {
     info.outputPath = path;
     std::unique_ptr<PrintSurface> surface = GetToolkit().CreatePrintSurface(path);
     if (!surface || RunPrintLoop(*view, *surface, info) < 0) {
-        platform::ShowMessage("Failed to print to " + path + ".", platform::MsgButtons::Ok,
-                              platform::MsgIcon::Error);
+        platform::ShowMessage("Failed to print to " + platform::PathText(path) + ".",
+                              platform::MsgButtons::Ok, platform::MsgIcon::Error);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "document/kordel_doc.h"
 
 #include "document/main_frame_state.h"
+#include "platform/text_encoding.h"
 
 namespace kordel {
 
@@ -87,14 +88,14 @@ bool CKordelDoc::CanReadDesignFile(const std::string& path) {
 
 bool CKordelDoc::OnOpenDocument(const std::string& path) {
     if (!Document::OnOpenDocument(path)) return false;
-    m_strJobFileName = ExtractFileName(path);
+    m_strJobFileName = platform::PathText(ExtractFileName(path));
     BuildPageHeader();
     RunAnalysis();
     return true;
 }
 
 bool CKordelDoc::OnSaveDocument(const std::string& path) {
-    m_strJobFileName = ExtractFileName(path);
+    m_strJobFileName = platform::PathText(ExtractFileName(path));
     BuildPageHeader();
     return Document::OnSaveDocument(path);
 }

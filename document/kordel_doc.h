@@ -404,7 +404,7 @@ public:
     // ---- Bookkeeping ----------------------------------------------------------------------------
     std::string m_strFileSignature;         ///< "Kordel", first in every design file
     std::string m_strFileVersion;           ///< "4.62", written into files, printed in the header
-    std::string m_strJobFileName;           ///< file name of the design without its folder
+    std::string m_strJobFileName;           ///< the design's file name, no folder (program text)
     std::string m_strProgramFolder;         ///< folder of the program file, ending with a separator
     std::string m_strSectionLibraryFile;    ///< path of the older multi-section archive
     std::string m_strVehicleLibraryFile;    ///< path of the older multi-vehicle archive

@@ -12,6 +12,7 @@
 
 #include "app/child_frame.h"
 #include "document/design_file.h"
+#include "platform/text_encoding.h"
 #include "tests/app/desktop_test_support.h"
 
 namespace kordel::test {
@@ -411,6 +412,60 @@ TEST_F(DesktopTest, AFileNamedOnTheCommandLineThatCannotBeOpenedLeavesTheProgram
         EXPECT_TRUE(Query(ID_FILE_OPEN).enabled);
         EXPECT_EQ(app->ExitInstance(), 0);
     }
+}
+
+// File names come from the system as UTF-8 bytes. The program shows them as its own text
+// (Windows-1252, which the window layer turns back into UTF-8) in the titles, the recent files,
+// its messages and the report header, and opens files by their own bytes.
+TEST_F(DesktopTest, AFileNameShowsAsItselfAndOpensByItsOwnBytes) {
+    ASSERT_TRUE(Start());
+    const std::string utf8 = "Br\xC3\xBC" "cke.kdx";  // "Brücke.kdx" as the system names it
+    const std::string shown = "Br\xFC" "cke.kdx";      // the same in the program's text
+    const std::string path = SavedDesign(utf8);
+    EXPECT_EQ(Frame().GetTitle(), "Kordel - " + shown);
+    EXPECT_EQ(platform::Cp1252ToUtf8(Frame().GetTitle()), "Kordel - " + utf8)
+        << "what the window shows";
+    EXPECT_EQ(Frame().Children()[0]->GetTitle(), shown);
+    const auto* item = Frame().GetMenu().Find(ID_FILE_MRU_FILE1);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->text.ends_with("/" + shown)) << item->text;
+    EXPECT_EQ(app->RecentFiles()[0], path) << "the list keeps the path's own bytes";
+    EXPECT_EQ(Doc()->m_saReportHeader[2].substr(0, 21), "Filename: " + shown + " ");
+
+    // The printed header of the text view.
+    ASSERT_TRUE(Choose(ID_RESULTS_TEXT_LONG));
+    ASSERT_TRUE(Choose(ID_FILE_PRINT_DIRECT));
+    ASSERT_FALSE(toolkit.PrintJobs().empty());
+    const std::vector<std::string> printed = toolkit.PrintJobs().back()->Page(0).Texts();
+    ASSERT_GE(printed.size(), 3u);
+    EXPECT_EQ(printed[2].substr(0, 21), "Filename: " + shown + " ");
+
+    // The save prompt, then the design read again from the recent list.
+    Doc()->SetModifiedFlag();
+    host.ClearMessages();
+    host.QueueAnswer(MsgResult::No);
+    Choose(ID_FILE_CLOSE);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Save changes to " + shown + "?"});
+    ASSERT_EQ(Doc(), nullptr);
+    Choose(ID_FILE_MRU_FILE1);
+    ASSERT_NE(Doc(), nullptr);
+    EXPECT_EQ(Doc()->GetPathName(), path);
+    EXPECT_EQ(Doc()->m_strProject, "Bridge 12");
+
+    // A message naming the file.
+    Choose(ID_FILE_CLOSE);
+    std::filesystem::remove(path);
+    host.ClearMessages();
+    Choose(ID_FILE_MRU_FILE1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{temp / shown + " was not found."});
+
+    // A name with characters Windows-1252 lacks shows them as '?' and still opens.
+    const std::string bridge = SavedDesign("\xD0\x9C\xD0\xBE\xD1\x81\xD1\x82.kdx");  // "Мост.kdx"
+    EXPECT_EQ(Frame().GetTitle(), "Kordel - ????.kdx");
+    Choose(ID_FILE_CLOSE);
+    Choose(ID_FILE_MRU_FILE1);
+    ASSERT_NE(Doc(), nullptr);
+    EXPECT_EQ(Doc()->GetPathName(), bridge);
 }
 
 TEST_F(DesktopTest, ExitAsksToSaveAndCanBeCancelled) {

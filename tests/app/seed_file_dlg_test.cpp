@@ -70,6 +70,21 @@ TEST_F(SeedFileTest, ASeedFileThenAnExampleAgainGivesTheExample) {
     EXPECT_EQ(dlg.m_strSeedName, "default3");
 }
 
+// The static shows the chosen file as program text ("Brücke" in Windows-1252); the choice keeps
+// the path's own UTF-8 bytes to read the file by.
+TEST_F(SeedFileTest, ASeedFileNameShowsAsItselfAndKeepsItsOwnBytes) {
+    const std::string path = temp / "Br\xC3\xBC" "cke.kdx";
+    host.QueueFileName(path);
+    Run([&](DialogDriver& d) {
+        d.Click(IDC_SEED_FROM_FILE);
+        d.Click(IDC_SEED_SELECT_FILE);
+        EXPECT_EQ(d.Text(IDC_SEED_NAME), temp / "Br\xFC" "cke.kdx");
+        d.Ok();
+    });
+    EXPECT_EQ(dlg.m_nSeedChoice, SeedFromFile);
+    EXPECT_EQ(dlg.m_strSeedName, path);
+}
+
 TEST_F(SeedFileTest, ARelativeSeedPathIsMadeAbsolute) {
     host.QueueFileName("designs/../seed.kdx");
     Run([](DialogDriver& d) {
