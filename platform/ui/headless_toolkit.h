@@ -280,7 +280,10 @@ class HeadlessToolkit : public Toolkit {
   public:
     using DialogScript = std::function<void(DialogDriver&)>;
 
-    explicit HeadlessToolkit(HeadlessHost& host) : m_host(host) {}
+    /// Tells `host` that a box or a file dialog raised while a modal dialog runs belongs to
+    /// that dialog (its caption), otherwise to the main window (empty), as the windowed host
+    /// parents them.
+    explicit HeadlessToolkit(HeadlessHost& host);
     ~HeadlessToolkit() override;
 
     Host& GetHost() override { return m_host; }
