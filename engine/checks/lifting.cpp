@@ -82,7 +82,8 @@ void CKordelDoc::CheckLifting() {
     ComputeHandlingStrength(m_LiftingArrays, a, l, kHandlingGroupLiftImpactDown,
                             kHandlingGroupLiftImpactUp, fci, fr, sec.A, sec.Sb, sec.St);
 
-    // The hanging girder: the weight alone, no impact, at mid-span.
+    // The hanging girder: the weight alone, no impact, in every term (the top-flange stress, the
+    // lateral moment that tilts the flange and the lateral deflection), at mid-span.
     const int mid = kStationMidspan;
     const HandlingEffects weight =
         HandlingEffectsOf(*this, m_adStationX[mid] + m_LiftingArrays.m_dEndOffset,
