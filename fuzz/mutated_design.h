@@ -213,10 +213,15 @@ inline const MutableInput* InputNamed(const char* name) {
     return nullptr;
 }
 
+/// `value` kept within the range of `in`.
+inline double Clamped(const MutableInput& in, double value) {
+    return std::clamp(value, in.lo, in.hi);
+}
+
 /// Sets `in` of `doc` to `value` clamped to its range (a value that is not a number is left
 /// out).
 inline void ApplyValue(CKordelDoc& doc, const MutableInput& in, double value) {
-    if (std::isfinite(value)) in.set(doc, std::clamp(value, in.lo, in.hi));
+    if (std::isfinite(value)) in.set(doc, Clamped(in, value));
 }
 
 /// Builds example `example` into `doc` (a new document) with `options` switched on.

@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int k = 0; k < changes && in.remaining_bytes() > 0; ++k) {
         const MutableInput& input =
             kMutableInputs[in.ConsumeIntegralInRange<std::size_t>(0, kMutableInputCount - 1)];
-        const double value = NewValue(in, input, input.get(*doc));
+        const double value = Clamped(input, NewValue(in, input, input.get(*doc)));
         m.values.push_back({input.name, value});
         ApplyValue(*doc, input, value);
     }
