@@ -1,8 +1,11 @@
 #include "app/batch_front.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <memory>
 #include <ostream>
+#include <set>
 
 #include "document/main_frame_state.h"
 #include "document/kordel_doc.h"
@@ -15,10 +18,15 @@ namespace kordel {
 
 namespace {
 
-/// Prints each message box as one line on the error stream and takes its first button.
+/// Prints each message box as one line on the error stream and takes its first button. While a
+/// design file is read, a message that does not name the file ("Unexpected file format.") is
+/// preceded by its name.
 class BatchHost : public platform::HeadlessHost {
 public:
     explicit BatchHost(std::ostream& err) : m_err(err) {}
+
+    /// The design file being read, empty when none.
+    void SetFileInHand(const std::string& path) { m_fileInHand = path; }
 
 protected:
     void OnMessage(const Message& m) override {
@@ -26,12 +34,19 @@ protected:
         for (char& c : line) {
             if (c == '\n' || c == '\r') c = ' ';
         }
-        m_err << "kordel: " << line << '\n';
+        m_err << "kordel: ";
+        if (!m_fileInHand.empty() && line.find(m_fileInHand) == std::string::npos)
+            m_err << m_fileInHand << ": ";
+        m_err << line << '\n';
     }
 
 private:
     std::ostream& m_err;
+    std::string m_fileInHand;
 };
+
+/// What the arguments ask for besides a batch run.
+enum class Request { Run, Help, Version };
 
 struct BatchOptions {
     int example = 0;          // 1 to 4, or 0 when a design file is given
@@ -46,9 +61,14 @@ bool ParseInt(const std::string& text, int& value) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
-// Returns an error text, empty when the arguments are sound.
-std::string Parse(const std::vector<std::string>& args, BatchOptions& o) {
+/// Options that may be given once each.
+constexpr const char* kSingleOptions[] = {"--batch", "--example", "--form", "--export", "--save"};
+
+// Returns an error text, empty when the arguments are sound. --help, -h and --version end the
+// reading where they stand and set `request`.
+std::string Parse(const std::vector<std::string>& args, BatchOptions& o, Request& request) {
     bool batch = false;
+    std::set<std::string> given;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string& into) {
@@ -56,8 +76,19 @@ std::string Parse(const std::vector<std::string>& args, BatchOptions& o) {
             into = args[++i];
             return true;
         };
+        if (std::find(std::begin(kSingleOptions), std::end(kSingleOptions), a) !=
+                std::end(kSingleOptions) &&
+            !given.insert(a).second) {
+            return a + " given twice";
+        }
         std::string v;
-        if (a == "--batch") {
+        if (a == "--help" || a == "-h") {
+            request = Request::Help;
+            return {};
+        } else if (a == "--version") {
+            request = Request::Version;
+            return {};
+        } else if (a == "--batch") {
             batch = true;
         } else if (a == "--example") {
             if (!value(v) || !ParseInt(v, o.example) || o.example < 1 || o.example > 4)
@@ -85,7 +116,8 @@ std::string Parse(const std::vector<std::string>& args, BatchOptions& o) {
     }
     if (!batch) return "--batch is required";
     if ((o.example != 0) == !o.designPath.empty()) return "give either --example N or a design file";
-    if (o.exportPath.empty() && o.savePath.empty()) o.exportPath = "-";
+    // Standard output, "-" (written so because GCC 12 warns wrongly of `= "-"` here).
+    if (o.exportPath.empty() && o.savePath.empty()) o.exportPath.assign(1, '-');
     return {};
 }
 
@@ -96,11 +128,39 @@ const char* BatchUsage() {
            "[--export FILE|-] [--save OUT.kdx]";
 }
 
+bool IsBatchCommandLine(const std::vector<std::string>& args) {
+    for (const std::string& a : args) {
+        if (a == "--batch" || a == "--help" || a == "-h" || a == "--version") return true;
+    }
+    return false;
+}
+
 int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     BatchOptions o;
-    if (std::string error = Parse(args, o); !error.empty()) {
+    Request request = Request::Run;
+    if (std::string error = Parse(args, o, request); !error.empty()) {
         err << "kordel: " << error << '\n' << BatchUsage() << '\n';
         return kBatchUsage;
+    }
+    if (request == Request::Help) {
+        out << BatchUsage() << "\n"
+            << "       kordel [--nosplash] [DESIGN.kdx]   (the desktop program)\n"
+            << "       kordel --help | --version\n"
+            << "\n"
+            << "  --batch            analyse with no window and write the results export\n"
+            << "  --example N        build example design N (1 to 4)\n"
+            << "  DESIGN.kdx         open a design file\n"
+            << "  --form short|long  the report form (else the design's own)\n"
+            << "  --export FILE|-    write the export to FILE, - for standard output (the\n"
+            << "                     default when neither --export nor --save is given)\n"
+            << "  --save OUT.kdx     save the design\n"
+            << "  --help, -h         print this text\n"
+            << "  --version          print the program's version\n";
+        return kBatchOk;
+    }
+    if (request == Request::Version) {
+        out << "Kordel " << kDesignFileVersion << '\n';
+        return kBatchOk;
     }
 
     BatchHost host(err);
@@ -115,7 +175,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         frame.m_nSeedChoice = o.example;
         opened = manager.NewDocument();
     } else {
+        host.SetFileInHand(o.designPath);
         opened = manager.OpenDocument(o.designPath);
+        host.SetFileInHand({});
     }
     auto* doc = dynamic_cast<CKordelDoc*>(opened);
     if (!doc) return kBatchFailed;
@@ -131,7 +193,11 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (o.exportPath == "-") {
             out << text;
             out.flush();
-            if (!out) status = kBatchFailed;
+            if (!out) {
+                platform::ShowMessage("The export could not be written to standard output.",
+                                      platform::MsgButtons::Ok, platform::MsgIcon::Error);
+                status = kBatchFailed;
+            }
         } else {
             try {
                 platform::WriteFileAtomically(o.exportPath, text);

@@ -11,10 +11,9 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    // The batch front is decided first: it never starts the window system.
-    for (const std::string& a : args) {
-        if (a == "--batch") return kordel::RunBatch(args, std::cout, std::cerr);
-    }
+    // The batch front (and --help, --version) is decided first: it never starts the window
+    // system.
+    if (kordel::IsBatchCommandLine(args)) return kordel::RunBatch(args, std::cout, std::cerr);
 #if KORDEL_DESKTOP
     kordel::CKordelApp app;
     return platform::wx::RunApplication(app, argc, argv);

@@ -5,6 +5,7 @@
 // walk where a load applies them.
 #include "document/design_file.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -50,6 +51,65 @@ constexpr int kEditionCount = 5;
 
 enum class Direction { Store, Load, Describe };
 
+// ---- Magnitudes ---------------------------------------------------------------------------------
+// A number the analysis uses must be finite and no larger (either sign) than a bound for what it
+// measures, in the file's US units. The bounds lie far beyond any bridge, so that no real design
+// meets them, and far below what would overflow or fill a report with 300-digit figures: a file
+// holding 1e300 as a span or a strand count is damaged.
+
+enum class Quantity {
+    Length,   ///< ft or in: spans, dimensions, elevations, positions, spacings
+    Section,  ///< in2, in3, in4: areas and moments of inertia
+    Force,    ///< kip, klf, ksf, and the transport stiffness in kip-in per radian
+    Stress,   ///< ksi: strengths, stresses, moduli
+    Count,    ///< strands, strand positions, bars, stirrup spaces and bar numbers held as numbers
+    Factor,   ///< factors, fractions, percents, coefficients, strains, unit weights, days, angles
+};
+
+struct QuantityBound {
+    const char* name;  ///< as a message names it
+    double largest;    ///< largest magnitude a design may hold
+};
+
+/// [Quantity]. A chain of twenty 300-ft spans is 6,000 ft (72,000 in) long; the deepest girders
+/// have an inertia of a few million in4; jacking forces reach a few thousand kip; the moduli of
+/// steel are 29,000 ksi; a row holds tens of strands; a 100-year life is 36,500 days.
+constexpr QuantityBound kQuantityBounds[] = {
+    {"length", 1e6}, {"section property", 1e12}, {"force", 1e7}, {"stress", 1e7}, {"count", 1e6},
+    {"factor", 1e6},
+};
+
+/// Quantities of the columns of the tables the file holds.
+constexpr std::array<Quantity, kSpanSectionPropCount> kSpanSectionPropColumns = {
+    Quantity::Section, Quantity::Section, Quantity::Length};  // I in4, A in2, yb in
+constexpr std::array<Quantity, kMaxPatternColumns> kTemplateColumns = [] {
+    std::array<Quantity, kMaxPatternColumns> columns{};
+    columns.fill(Quantity::Length);  // the elevation and the horizontal locations, in
+    columns[kTemplatePositions] = Quantity::Count;
+    columns[kTemplateDrapedPositions] = Quantity::Count;
+    return columns;
+}();
+constexpr std::array<Quantity, kPatternRowValueCount> kPatternRowColumns = {
+    Quantity::Length, Quantity::Count, Quantity::Length, Quantity::Count};
+constexpr std::array<Quantity, kStrandGroupValueCount> kStrandGroupColumns = {
+    Quantity::Count,  Quantity::Length, Quantity::Length, Quantity::Length,
+    Quantity::Length, Quantity::Factor, Quantity::Length};
+constexpr std::array<Quantity, kRebarRowValueCount> kRebarRowColumns = {
+    Quantity::Count,  Quantity::Count,  Quantity::Length,
+    Quantity::Length, Quantity::Length, Quantity::Section};  // bars, size, y, start, end, area
+constexpr std::array<Quantity, kStirrupZoneValueCount> kStirrupZoneColumns = {
+    Quantity::Length, Quantity::Count,   Quantity::Count, Quantity::Length,
+    Quantity::Length, Quantity::Section, Quantity::Length};  // gap, size, spaces, s, end, area, L
+constexpr std::array<Quantity, kAxleValueCount> kAxleColumns = {
+    Quantity::Force, Quantity::Length, Quantity::Length};  // weight, spacings
+
+/// A number as a message shows it: up to six significant digits, no trailing zeros.
+std::string FormatNumber(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
 /// Walks the layout in one direction. Every field goes through one of the typed calls below,
 /// which write the member, read it, or list it. Counts, indices and numbers are checked in both
 /// directions, so a save refuses what a load would refuse.
@@ -90,20 +150,31 @@ class LayoutWalker {
         Note(FieldType::Byte, &v);
     }
 
-    /// A number the design uses as it stands: it must be finite.
-    void Float64(double& v) {
+    /// A number the design uses as it stands: finite, and within the bound of its quantity.
+    void Float64(double& v, Quantity q) {
         StoredFloat64(v);
-        RequireFinite(std::isfinite(v));
+        RequireMagnitude(v, q);
     }
 
     template <std::size_t N>
-    void Float64(double (&a)[N]) {
-        for (double& v : a) Float64(v);
+    void Float64(double (&a)[N], Quantity q) {
+        for (double& v : a) Float64(v, q);
     }
 
     template <std::size_t N, std::size_t M>
-    void Float64(double (&a)[N][M]) {
-        for (auto& row : a) Float64(row);
+    void Float64(double (&a)[N][M], Quantity q) {
+        for (auto& row : a) Float64(row, q);
+    }
+
+    /// A row whose values measure different things, [column].
+    template <std::size_t N>
+    void Float64(double (&row)[N], const std::array<Quantity, N>& columns) {
+        for (std::size_t c = 0; c < N; ++c) Float64(row[c], columns[c]);
+    }
+
+    template <std::size_t N, std::size_t M>
+    void Float64(double (&a)[N][M], const std::array<Quantity, M>& columns) {
+        for (auto& row : a) Float64(row, columns);
     }
 
     /// A result that every analysis writes again, or a value that no computation reads: any
@@ -117,14 +188,14 @@ class LayoutWalker {
         Note(FieldType::Float64, &v);
     }
 
-    void Float32(float& v) {
+    void Float32(float& v, Quantity q) {
         if (m_direction == Direction::Load) {
             v = m_ar->ReadFloat32();
         } else if (m_direction == Direction::Store) {
             m_ar->WriteFloat32(v);
         }
         Note(FieldType::Float32, &v);
-        RequireFinite(std::isfinite(v));
+        RequireMagnitude(v, q);
     }
 
     void String(std::string& v) {
@@ -196,10 +267,17 @@ class LayoutWalker {
         if (m_fields) m_fields->push_back({type, m_gate, member, textLength});
     }
 
-    void RequireFinite(bool finite) const {
-        if (finite || m_direction == Direction::Describe) return;
-        throw ArchiveError("The design holds a number that is not finite (value " +
-                           std::to_string(m_fieldNumber) + " of the design file).");
+    void RequireMagnitude(double v, Quantity q) const {
+        if (m_direction == Direction::Describe) return;
+        const std::string where =
+            " (value " + std::to_string(m_fieldNumber) + " of the design file).";
+        if (!std::isfinite(v))
+            throw ArchiveError("The design holds a number that is not finite" + where);
+        const QuantityBound& bound = kQuantityBounds[static_cast<int>(q)];
+        if (std::fabs(v) > bound.largest) {
+            throw ArchiveError("The design holds a " + std::string(bound.name) + " of " +
+                               FormatNumber(v) + ", beyond " + FormatNumber(bound.largest) + where);
+        }
     }
 
     Direction m_direction;
@@ -213,13 +291,6 @@ class LayoutWalker {
 /// True when `size` (a bar size held as a double) truncates to a row of the bar table.
 bool IsBarTableSize(double size) {
     return size >= 0.0 && size < kBarTableSlots;
-}
-
-/// A number as a message shows it: up to six significant digits, no trailing zeros.
-std::string FormatNumber(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
-    return text;
 }
 
 /// Bar sizes of the first `count` rows of a table whose column `column` holds them.
@@ -241,31 +312,31 @@ void RequireBarSizes(const LayoutWalker& w, const double (&rows)[N][M], int coun
 /// The 100 axles of a live-load vehicle: weight, minimum and maximum spacing each.
 void WalkAxles(LayoutWalker& w, VehicleAxle (&axles)[kMaxVehicleAxles]) {
     for (VehicleAxle& axle : axles) {
-        w.Float64(axle.m_dWeight);
-        w.Float64(axle.m_dMinSpacing);
-        w.Float64(axle.m_dMaxSpacing);
+        w.Float64(axle.m_dWeight, Quantity::Force);
+        w.Float64(axle.m_dMinSpacing, Quantity::Length);
+        w.Float64(axle.m_dMaxSpacing, Quantity::Length);
     }
 }
 
 /// Lane loads, tandem, combination and multiplier of a live-load vehicle.
 void WalkVehicleLoads(LayoutWalker& w, LiveLoadVehicle& v) {
-    w.Float64(v.m_dLaneLoad);
-    w.Float64(v.m_dLaneMomentLoad);
-    w.Float64(v.m_dLaneShearLoad);
+    w.Float64(v.m_dLaneLoad, Quantity::Force);
+    w.Float64(v.m_dLaneMomentLoad, Quantity::Force);
+    w.Float64(v.m_dLaneShearLoad, Quantity::Force);
     w.Flag(v.m_bIncludeTandem);
-    w.Float64(v.m_dTandemAxle1);
-    w.Float64(v.m_dTandemAxle2);
-    w.Float64(v.m_dTandemSpacing);
+    w.Float64(v.m_dTandemAxle1, Quantity::Force);
+    w.Float64(v.m_dTandemAxle2, Quantity::Force);
+    w.Float64(v.m_dTandemSpacing, Quantity::Length);
     w.Int32(v.m_nCombination);
-    w.Float64(v.m_dMultiplier);
+    w.Float64(v.m_dMultiplier, Quantity::Factor);
 }
 
 void WalkTendon(LayoutWalker& w, PostTensioningTendon& t) {
     w.String(t.m_strName);
     w.Int32(t.m_nStrands);
-    w.Float32(t.m_fDuctDiameter);
-    w.Float64(t.m_adProfile);
-    w.Float32(t.m_fZ);
+    w.Float32(t.m_fDuctDiameter, Quantity::Length);
+    w.Float64(t.m_adProfile, Quantity::Length);
+    w.Float32(t.m_fZ, Quantity::Length);
     w.String(t.m_strStressingEnd);
 }
 
@@ -276,9 +347,9 @@ void WalkBars(LayoutWalker& w, int& count, RebarBar (&bars)[kMaxRebarBars], cons
     for (int i = 0; i < count; ++i) {
         RebarBar& bar = bars[i];
         w.Index(bar.m_nBarSize, 0, kBarTableSlots - 1, barName, i + 1);
-        w.Float64(bar.m_adStart);
+        w.Float64(bar.m_adStart, Quantity::Length);
         w.String(bar.m_strTag1);
-        w.Float64(bar.m_adEnd);
+        w.Float64(bar.m_adEnd, Quantity::Length);
         w.String(bar.m_strTag2);
         w.String(bar.m_strTag3);
         w.String(bar.m_strTag4);
@@ -287,17 +358,17 @@ void WalkBars(LayoutWalker& w, int& count, RebarBar (&bars)[kMaxRebarBars], cons
 
 void WalkRatingVehicle(LayoutWalker& w, VehicleRecord& v) {
     w.Flag(v.m_bIncludeTandem);
-    w.Float32(v.m_fTandemSpacing);
-    w.Float32(v.m_fTandemAxle1);
-    w.Float32(v.m_fTandemAxle2);
+    w.Float32(v.m_fTandemSpacing, Quantity::Length);
+    w.Float32(v.m_fTandemAxle1, Quantity::Force);
+    w.Float32(v.m_fTandemAxle2, Quantity::Force);
     w.Count(v.m_nAxleCount, kMaxVehicleRecordAxles, "Number of axles of a rating vehicle");
     for (int a = 0; a < v.m_nAxleCount; ++a) {
-        for (float& value : v.m_afAxles[a]) w.Float32(value);
+        for (int k = 0; k < kAxleValueCount; ++k) w.Float32(v.m_afAxles[a][k], kAxleColumns[k]);
     }
     w.Int32(v.m_nCombination);
-    w.Float32(v.m_fLaneMomentLoad);
-    w.Float32(v.m_fLaneShearLoad);
-    w.Float32(v.m_fLaneLoad);
+    w.Float32(v.m_fLaneMomentLoad, Quantity::Force);
+    w.Float32(v.m_fLaneShearLoad, Quantity::Force);
+    w.Float32(v.m_fLaneLoad, Quantity::Force);
     w.String(v.m_strName);
 }
 
@@ -333,158 +404,158 @@ void WalkDesign(LayoutWalker& w, Design& d) {
     // The constructor's design has no spans yet and no current span; it saves and loads too.
     w.Count(d.m_nSpans, kMaxSpans, "Number of spans");
     w.StringList(d.m_saSpanSectionNames, d.m_nSpans);
-    w.Float64(d.m_adSpanLength);
-    w.Float64(d.m_adSpanGirderLength);
-    w.Float64(d.m_adSpanSectionProps);
-    w.Float64(d.m_adGirderOffsetLeft);
-    w.Float64(d.m_adPadOffsetLeft);
-    w.Float64(d.m_adPadOffsetRight);
+    w.Float64(d.m_adSpanLength, Quantity::Length);
+    w.Float64(d.m_adSpanGirderLength, Quantity::Length);
+    w.Float64(d.m_adSpanSectionProps, kSpanSectionPropColumns);
+    w.Float64(d.m_adGirderOffsetLeft, Quantity::Length);
+    w.Float64(d.m_adPadOffsetLeft, Quantity::Length);
+    w.Float64(d.m_adPadOffsetRight, Quantity::Length);
     w.Index(d.m_nCurrentSpan, 0, d.m_nSpans, "Current span");
     w.Int32(d.m_nCurrentGirder);
 
     // ---- Group 2: girder section
     w.Int32(d.m_nSectionAuxValue);
     w.String(d.m_strSectionName);
-    w.Float64(d.m_dSectionArea);
-    w.Float64(d.m_dSectionYb);
-    w.Float64(d.m_dTopFlangeThickness);
-    w.Float64(d.m_dTopFlangeWidth);
-    w.Float64(d.m_dSectionHeight);
-    w.Float64(d.m_dSectionIxx);
-    w.Float64(d.m_dTorsionConstant);
-    w.Float64(d.m_dVolumeToSurface);
-    w.Float64(d.m_dBottomFlangeWidth);
-    w.Float64(d.m_dBottomFlangeThickness);
-    w.Float64(d.m_dBwo);
+    w.Float64(d.m_dSectionArea, Quantity::Section);
+    w.Float64(d.m_dSectionYb, Quantity::Length);
+    w.Float64(d.m_dTopFlangeThickness, Quantity::Length);
+    w.Float64(d.m_dTopFlangeWidth, Quantity::Length);
+    w.Float64(d.m_dSectionHeight, Quantity::Length);
+    w.Float64(d.m_dSectionIxx, Quantity::Section);
+    w.Float64(d.m_dTorsionConstant, Quantity::Section);
+    w.Float64(d.m_dVolumeToSurface, Quantity::Length);
+    w.Float64(d.m_dBottomFlangeWidth, Quantity::Length);
+    w.Float64(d.m_dBottomFlangeThickness, Quantity::Length);
+    w.Float64(d.m_dBwo, Quantity::Length);
     w.Int32(d.m_nWebCount);
-    w.Float64(d.m_dWebWidth);
+    w.Float64(d.m_dWebWidth, Quantity::Length);
     w.Count(d.m_nTemplateRowCount, kMaxPatternRows, "Number of strand template rows");
     w.Int32(d.m_nTemplateLayout);
     w.Count(d.m_nTemplateColumnCount, kMaxTemplateLocations, "Number of strand template locations");
-    w.Float64(d.m_adStrandTemplate);
+    w.Float64(d.m_adStrandTemplate, kTemplateColumns);
     w.Int32(d.m_nSectionType);
-    w.Float64(d.m_dWebLocation);
+    w.Float64(d.m_dWebLocation, Quantity::Length);
     w.Count(d.m_nOutlinePointCount, kMaxOutlinePoints, "Number of outline points");
-    w.Float64(d.m_adOutline);
+    w.Float64(d.m_adOutline, Quantity::Length);
     w.Count(d.m_nVoidPointCount, kMaxOutlinePoints, "Number of void outline points");
-    w.Float64(d.m_adVoidOutline);
+    w.Float64(d.m_adVoidOutline, Quantity::Length);
     w.Count(d.m_nCircularVoidCount, kMaxCircularVoids, "Number of circular voids");
-    w.Float64(d.m_adCircularVoid);
+    w.Float64(d.m_adCircularVoid, Quantity::Length);
     for (int i = 0; i < kSectionGeneratorSlots; ++i) {  // interleaved
-        w.Float64(d.m_adGenWidth[i]);
-        w.Float64(d.m_adGenDepth[i]);
-        w.Float64(d.m_adGenExtra[i]);
+        w.Float64(d.m_adGenWidth[i], Quantity::Length);
+        w.Float64(d.m_adGenDepth[i], Quantity::Length);
+        w.Float64(d.m_adGenExtra[i], Quantity::Length);
     }
     w.Int32(d.m_nSuperstructureType);
     w.String(d.m_strSuperstructureType);
     w.Flag(d.m_bSufficientlyConnected);
 
     // ---- Group 3: girder, bridge geometry and deck
-    w.Float64(d.m_dGirderLength);
-    w.Float64(d.m_dDesignSpan);
-    w.Float64(d.m_dReleaseSpan);
+    w.Float64(d.m_dGirderLength, Quantity::Length);
+    w.Float64(d.m_dDesignSpan, Quantity::Length);
+    w.Float64(d.m_dReleaseSpan, Quantity::Length);
     w.Count(d.m_nSegments, kMaxSegmentSlots, "Number of girder segments");
-    w.Float64(d.m_adSegments);
-    w.Float64(d.m_dBearingPadLength);
+    w.Float64(d.m_adSegments, Quantity::Length);
+    w.Float64(d.m_dBearingPadLength, Quantity::Length);
     w.Int32(d.m_nBeams);
     w.Int32(d.m_nLanes);
-    w.Float64(d.m_dBeamSpacing);
-    w.Float64(d.m_dSkewAngle);
-    w.Float64(d.m_dDe);
-    w.Float64(d.m_dOverhang);
+    w.Float64(d.m_dBeamSpacing, Quantity::Length);
+    w.Float64(d.m_dSkewAngle, Quantity::Factor);
+    w.Float64(d.m_dDe, Quantity::Length);
+    w.Float64(d.m_dOverhang, Quantity::Length);
     w.Int32(d.m_nGirderLocation);
     w.String(d.m_strGirderLocation);
-    w.Float64(d.m_dBridgeWidth);
-    w.Float64(d.m_dCurbToCurb);
+    w.Float64(d.m_dBridgeWidth, Quantity::Length);
+    w.Float64(d.m_dCurbToCurb, Quantity::Length);
     w.Flag(d.m_bCompositeDeck);
-    w.Float64(d.m_dDeckThickness);
-    w.Float64(d.m_dHaunchThickness);
-    w.Float64(d.m_dOverlayThickness);  // before the deck width
-    w.Float64(d.m_dDeckWidth);
-    w.Float64(d.m_dHaunchWidth);
+    w.Float64(d.m_dDeckThickness, Quantity::Length);
+    w.Float64(d.m_dHaunchThickness, Quantity::Length);
+    w.Float64(d.m_dOverlayThickness, Quantity::Length);  // before the deck width
+    w.Float64(d.m_dDeckWidth, Quantity::Length);
+    w.Float64(d.m_dHaunchWidth, Quantity::Length);
 
     // ---- Group 4: concrete, strands, losses and steel
-    w.Float64(d.m_dBeamFc);
-    w.Float64(d.m_dBeamFci);
-    w.Float64(d.m_dBeamDensity);
-    w.Float64(d.m_dSelfWeightMultiplier);
+    w.Float64(d.m_dBeamFc, Quantity::Stress);
+    w.Float64(d.m_dBeamFci, Quantity::Stress);
+    w.Float64(d.m_dBeamDensity, Quantity::Factor);
+    w.Float64(d.m_dSelfWeightMultiplier, Quantity::Factor);
     if (w.IsLoading() && d.m_dSelfWeightMultiplier == 0.0) {
         d.m_dSelfWeightMultiplier = kSelfWeightMultiplierDefault;
     }
-    w.Float64(d.m_dDeckFc);
-    w.Float64(d.m_dDeckDensity);
+    w.Float64(d.m_dDeckFc, Quantity::Stress);
+    w.Float64(d.m_dDeckDensity, Quantity::Factor);
     w.StoredFloat64(d.m_dDeckAuxValue);
     w.Int32(d.m_nBeamConcreteType);
     w.Int32(d.m_nInterfaceSurface);
-    w.Float64(d.m_dEcFactor);
-    w.Float64(d.m_dBeamEc);
-    w.Float64(d.m_dBeamEci);
-    w.Float64(d.m_dDeckEc);
-    w.Float64(d.m_dRelativeHumidity);
-    w.Float64(d.m_dAgeAtContinuity);
-    w.Float64(d.m_dAgeAtDeckCasting);
-    w.Float64(d.m_dUltimateCreep);
-    w.Float64(d.m_dBeamUltimateShrinkage);
-    w.Float64(d.m_dDeckUltimateShrinkage);
+    w.Float64(d.m_dEcFactor, Quantity::Factor);
+    w.Float64(d.m_dBeamEc, Quantity::Stress);
+    w.Float64(d.m_dBeamEci, Quantity::Stress);
+    w.Float64(d.m_dDeckEc, Quantity::Stress);
+    w.Float64(d.m_dRelativeHumidity, Quantity::Factor);
+    w.Float64(d.m_dAgeAtContinuity, Quantity::Factor);
+    w.Float64(d.m_dAgeAtDeckCasting, Quantity::Factor);
+    w.Float64(d.m_dUltimateCreep, Quantity::Factor);
+    w.Float64(d.m_dBeamUltimateShrinkage, Quantity::Factor);
+    w.Float64(d.m_dDeckUltimateShrinkage, Quantity::Factor);
     w.Flag(d.m_bShrinkageAuxFlag);
     w.Int32(d.m_nStrandType);
     w.String(d.m_strStrandName);
-    w.Float64(d.m_dStrandUnitArea);
-    w.Float64(d.m_dStrandDiameter);
-    w.Float64(d.m_dStrandFpu);
+    w.Float64(d.m_dStrandUnitArea, Quantity::Section);
+    w.Float64(d.m_dStrandDiameter, Quantity::Length);
+    w.Float64(d.m_dStrandFpu, Quantity::Stress);
     w.Int32(d.m_nStrandKind);
     w.String(d.m_strStrandKind);
     w.Int32(d.m_nLossMode);
-    w.Float64(d.m_dSpecifiedReleaseLoss);
-    w.Float64(d.m_dSpecifiedFinalLoss);
+    w.Float64(d.m_dSpecifiedReleaseLoss, Quantity::Factor);
+    w.Float64(d.m_dSpecifiedFinalLoss, Quantity::Factor);
     w.Int32(d.m_nLossMethod);
     w.Int32(d.m_nDeckVolumeToSurfaceMode);
-    w.Float64(d.m_dDeckVolumeToSurface);
-    w.Float64(d.m_dDevLengthFactor);
-    w.Float64(d.m_dTransferLengthFactor);
-    w.Float64(d.m_dStrandEp);
-    w.Float64(d.m_dTransferAge);
-    w.Float64(d.m_dStrandK);
-    w.Float64(d.m_dStrandFpy);
+    w.Float64(d.m_dDeckVolumeToSurface, Quantity::Length);
+    w.Float64(d.m_dDevLengthFactor, Quantity::Factor);
+    w.Float64(d.m_dTransferLengthFactor, Quantity::Factor);
+    w.Float64(d.m_dStrandEp, Quantity::Stress);
+    w.Float64(d.m_dTransferAge, Quantity::Factor);
+    w.Float64(d.m_dStrandK, Quantity::Factor);
+    w.Float64(d.m_dStrandFpy, Quantity::Stress);
     w.Int32(d.m_nStirrupGrade);
-    w.Float64(d.m_dStirrupFy);
-    w.Float64(d.m_dEcUnitWeight);
+    w.Float64(d.m_dStirrupFy, Quantity::Stress);
+    w.Float64(d.m_dEcUnitWeight, Quantity::Factor);
     if (w.IsLoading()) {
         d.m_dSplittingSteelStress = kSplittingSteelStressDefault;
         if (d.m_dEcUnitWeight == kEcUnitWeightCode1 || d.m_dEcUnitWeight == kEcUnitWeightCode2) {
             d.m_dEcUnitWeight = kEcUnitWeightDefault;
         }
     }
-    w.Float64(d.m_dRebarEs);
+    w.Float64(d.m_dRebarEs, Quantity::Stress);
     if (w.IsLoading()) d.m_dRebarEs = kRebarEsDefault;
     w.Int32(d.m_nLongitudinalGrade);
-    w.Float64(d.m_dLongitudinalFy);
+    w.Float64(d.m_dLongitudinalFy, Quantity::Stress);
 
     // ---- Group 5: impact, factors, stress limits, dead loads
     w.StoredFloat64(d.m_dPointImpact);
     w.StoredFloat64(d.m_dVehicle1Impact);
     w.StoredFloat64(d.m_dVehicle2Impact);
     // First copy of six factors; the second copy in group 6 is the one a load keeps.
-    w.Float64(d.m_dPhiFlexure);
-    w.Float64(d.m_dPhiShear);
-    w.Float64(d.m_dServiceIIILiveLoadFactor);
-    w.Float64(d.m_dStrengthIDeadLoadFactor);
-    w.Float64(d.m_dStrengthIWearingSurfaceFactor);
-    w.Float64(d.m_dStrengthILiveLoadFactor);
+    w.Float64(d.m_dPhiFlexure, Quantity::Factor);
+    w.Float64(d.m_dPhiShear, Quantity::Factor);
+    w.Float64(d.m_dServiceIIILiveLoadFactor, Quantity::Factor);
+    w.Float64(d.m_dStrengthIDeadLoadFactor, Quantity::Factor);
+    w.Float64(d.m_dStrengthIWearingSurfaceFactor, Quantity::Factor);
+    w.Float64(d.m_dStrengthILiveLoadFactor, Quantity::Factor);
     w.Int32(d.m_nReleaseTensionLimit);
-    w.Float64(d.m_dReleaseTensionCoef);
+    w.Float64(d.m_dReleaseTensionCoef, Quantity::Factor);
     w.Int32(d.m_nReleaseCompressionLimit);
-    w.Float64(d.m_dReleaseCompressionCoef);
+    w.Float64(d.m_dReleaseCompressionCoef, Quantity::Factor);
     w.StoredFloat64(d.m_dAllowReleaseTension);
     w.StoredFloat64(d.m_dAllowReleaseCompression);
     w.Int32(d.m_nFinalTensionLimitAllLoads);
-    w.Float64(d.m_dFinalTensionCoefAllLoads);
+    w.Float64(d.m_dFinalTensionCoefAllLoads, Quantity::Factor);
     w.Int32(d.m_nFinalCompressionLimitPermanent);
-    w.Float64(d.m_dFinalCompressionCoefPermanent);
+    w.Float64(d.m_dFinalCompressionCoefPermanent, Quantity::Factor);
     w.Int32(d.m_nFinalCompressionLimitAllLoads);
-    w.Float64(d.m_dFinalCompressionCoefAllLoads);
+    w.Float64(d.m_dFinalCompressionCoefAllLoads, Quantity::Factor);
     w.Int32(d.m_nFinalCompressionLimitHalfPermanentLL);
-    w.Float64(d.m_dFinalCompressionCoefHalfPermanentLL);
+    w.Float64(d.m_dFinalCompressionCoefHalfPermanentLL, Quantity::Factor);
     w.StoredFloat64(d.m_dAllowFinalTensionAllLoads);
     w.StoredFloat64(d.m_dAllowFinalCompressionPermanent);
     w.StoredFloat64(d.m_dAllowFinalCompressionAllLoads);
@@ -499,12 +570,12 @@ void WalkDesign(LayoutWalker& w, Design& d) {
     w.Flag(d.m_bDiaphragmAtQuarter);
     w.String(d.m_strDiaphragmAtQuarter);
     w.Flag(d.m_bDiaphragmAtUserLocation);
-    w.Float64(d.m_dDiaphragmUserLocation);
-    w.Float64(d.m_dDiaphragmWeight);
-    w.Float64(d.m_dOtherNonCompositeLoad);
-    w.Float64(d.m_dWearingSurfaceLoad);
-    w.Float64(d.m_dBarrierLoad);
-    w.Float64(d.m_dOtherCompositeLoad);
+    w.Float64(d.m_dDiaphragmUserLocation, Quantity::Length);
+    w.Float64(d.m_dDiaphragmWeight, Quantity::Force);
+    w.Float64(d.m_dOtherNonCompositeLoad, Quantity::Force);
+    w.Float64(d.m_dWearingSurfaceLoad, Quantity::Force);
+    w.Float64(d.m_dBarrierLoad, Quantity::Force);
+    w.Float64(d.m_dOtherCompositeLoad, Quantity::Force);
     w.Int32(d.m_nPTJackingBasis);
 
     // ---- Group 6: vehicle 1 (its axle count after its axles) and live-load options
@@ -514,64 +585,65 @@ void WalkDesign(LayoutWalker& w, Design& d) {
     WalkVehicleLoads(w, d.m_recVehicle1);
     w.Flag(d.m_bCheckMilitary);
     w.Int32(d.m_nDistFactorMode);
-    w.Float64(d.m_dUserDfMoment);
-    w.Float64(d.m_dUserDfShear);
-    w.Float64(d.m_dUserDfFatigue);
-    w.Float64(d.m_dPedestrianLoad);
+    w.Float64(d.m_dUserDfMoment, Quantity::Factor);
+    w.Float64(d.m_dUserDfShear, Quantity::Factor);
+    w.Float64(d.m_dUserDfFatigue, Quantity::Factor);
+    w.Float64(d.m_dPedestrianLoad, Quantity::Force);
     w.Flag(d.m_bComputeRestraintMoments);
     w.Int32(d.m_nVehicle1ImpactMode);
-    w.Float64(d.m_dVehicle1ImpactSpecified);
+    w.Float64(d.m_dVehicle1ImpactSpecified, Quantity::Factor);
     w.Int32(d.m_bCheckSingleLane);  // a flag written as a whole int32
     w.Flag(d.m_bAutoFactors);
-    w.Float64(d.m_dServiceIIILiveLoadFactor);
-    w.Float64(d.m_dServiceILiveLoadFactor);
-    w.Float64(d.m_dPhiFlexure);
-    w.Float64(d.m_dPhiShear);
-    w.Float64(d.m_dStrengthILiveLoadFactor);
-    w.Float64(d.m_dStrengthIDeadLoadFactor);
-    w.Float64(d.m_dStrengthIWearingSurfaceFactor);
+    w.Float64(d.m_dServiceIIILiveLoadFactor, Quantity::Factor);
+    w.Float64(d.m_dServiceILiveLoadFactor, Quantity::Factor);
+    w.Float64(d.m_dPhiFlexure, Quantity::Factor);
+    w.Float64(d.m_dPhiShear, Quantity::Factor);
+    w.Float64(d.m_dStrengthILiveLoadFactor, Quantity::Factor);
+    w.Float64(d.m_dStrengthIDeadLoadFactor, Quantity::Factor);
+    w.Float64(d.m_dStrengthIWearingSurfaceFactor, Quantity::Factor);
     w.Int32(d.m_nEcMethod);
 
     // ---- Group 7: strand pattern and strand groups
-    w.Float64(d.m_dPullFraction);
+    w.Float64(d.m_dPullFraction, Quantity::Factor);
     w.Int32(d.m_nPatternType);
-    w.Float64(d.m_dDrapeFraction);
+    w.Float64(d.m_dDrapeFraction, Quantity::Factor);
     w.Int32(d.m_nDrapePointMode);
-    w.Float64(d.m_dDrapePointDistance);
+    w.Float64(d.m_dDrapePointDistance, Quantity::Length);
     w.Flag(d.m_bDesignIncludeTopStrands);
-    w.Float64(d.m_dDesignTopStrandCount);
-    w.Float64(d.m_dTopPullFraction);
+    w.Float64(d.m_dDesignTopStrandCount, Quantity::Count);
+    w.Float64(d.m_dTopPullFraction, Quantity::Factor);
     for (int r = 0; r < kMaxPatternRows; ++r) {  // interleaved, value by value
         for (int k = 0; k < kPatternRowValueCount; ++k) {
-            w.Float64(d.m_aEndRows[r][k]);
-            w.Float64(d.m_aDrapeRows[r][k]);
+            w.Float64(d.m_aEndRows[r][k], kPatternRowColumns[k]);
+            w.Float64(d.m_aDrapeRows[r][k], kPatternRowColumns[k]);
         }
     }
     w.Int32(d.m_nStrandCount);
     w.Int32(d.m_nTopPullStrandCount);
     w.StoredFloat64(d.m_dStrandAuxValue);
-    w.Float64(d.m_dStrandCgEnd);
-    w.Float64(d.m_dStrandCgMid);
+    w.Float64(d.m_dStrandCgEnd, Quantity::Length);
+    w.Float64(d.m_dStrandCgMid, Quantity::Length);
     w.Flag(d.m_nDrapedStrandRows);
-    for (StrandGroup& group : d.m_aStrandGroup) w.Float64(group.m_adValue);
+    for (StrandGroup& group : d.m_aStrandGroup) w.Float64(group.m_adValue, kStrandGroupColumns);
     w.Count(d.m_nStrandGroupCount, kMaxStrandGroups, "Number of strand groups");
-    w.Float64(d.m_dDebondLengthStep);
+    w.Float64(d.m_dDebondLengthStep, Quantity::Length);
 
     // ---- Group 8: reinforcement and camber
     w.Count(d.m_nGirderRebarRowCount, kMaxLongitRebarRows, "Number of girder bar rows");
-    w.Float64(d.m_adGirderRebarRows);
+    w.Float64(d.m_adGirderRebarRows, kRebarRowColumns);
     RequireBarSizes(w, d.m_adGirderRebarRows, d.m_nGirderRebarRowCount, kRebarRowBarSize,
                     "Girder bar row");
     w.Count(d.m_nDeckRebarRowCount, kMaxLongitRebarRows, "Number of deck bar rows");
-    w.Float64(d.m_adDeckRebarRows);
+    w.Float64(d.m_adDeckRebarRows, kRebarRowColumns);
     RequireBarSizes(w, d.m_adDeckRebarRows, d.m_nDeckRebarRowCount, kRebarRowBarSize,
                     "Deck bar row");
     w.Flag(d.m_bStirrupsSymmetric);
     w.Count(d.m_nStirrupZoneCount, kMaxStirrupZones, "Number of stirrup zones");
     w.Int32(d.m_nStirrupLegs);
-    for (int z = 0; z < kStirrupZonesBase; ++z) w.Float64(d.m_adStirrupZones[z]);
-    w.Float64(d.m_adCamberMultiplierInput);
-    w.Float64(d.m_adCamberMultiplier);
+    for (int z = 0; z < kStirrupZonesBase; ++z)
+        w.Float64(d.m_adStirrupZones[z], kStirrupZoneColumns);
+    w.Float64(d.m_adCamberMultiplierInput, Quantity::Factor);
+    w.Float64(d.m_adCamberMultiplier, Quantity::Factor);
     for (int i = 0; i < kCamberSummaryCount; ++i) {
         if (i < kCamberSummaryFirstUnstored || i > kCamberSummaryLastUnstored) {
             w.StoredFloat64(d.m_adCamberSummary[i]);
@@ -581,37 +653,37 @@ void WalkDesign(LayoutWalker& w, Design& d) {
 
     // ---- Group 9: other loads and load-table settings
     w.StoredFloat64(d.m_dWearingSurfaceAuxValue);
-    w.Float64(d.m_dWearingSurfaceThickness);
+    w.Float64(d.m_dWearingSurfaceThickness, Quantity::Length);
     w.Int32(d.m_nBarrierLoadMode);
     w.Int32(d.m_nBarrierDistribution);
     w.Int32(d.m_nBarrierCount);
-    w.Float64(d.m_dBarrierWeight);
+    w.Float64(d.m_dBarrierWeight, Quantity::Force);
     w.Int32(d.m_nFwsLoadMode);
-    w.Float64(d.m_dFwsPressure);
+    w.Float64(d.m_dFwsPressure, Quantity::Force);
     w.Count(d.m_nLoadTableSpacingCount, kMaxLoadTableSpacings, "Number of load-table spacings");
     for (int i = 0; i < kLoadTableSpacingSlots; ++i) {  // interleaved
-        w.Float64(d.m_adLoadTableSpacing[i]);
-        w.Float64(d.m_adLoadTableSlab[i]);
+        w.Float64(d.m_adLoadTableSpacing[i], Quantity::Length);
+        w.Float64(d.m_adLoadTableSlab[i], Quantity::Length);
     }
-    w.Float64(d.m_dLoadTableSpanMin);
-    w.Float64(d.m_dLoadTableSpanMax);
-    w.Float64(d.m_dLoadTableSpanInc);
-    w.Float64(d.m_dLoadTableFciMin);
-    w.Float64(d.m_dLoadTableFciMax);
-    w.Float64(d.m_dLoadTableStrandsMin);
-    w.Float64(d.m_dLoadTableStrandsMax);
+    w.Float64(d.m_dLoadTableSpanMin, Quantity::Length);
+    w.Float64(d.m_dLoadTableSpanMax, Quantity::Length);
+    w.Float64(d.m_dLoadTableSpanInc, Quantity::Length);
+    w.Float64(d.m_dLoadTableFciMin, Quantity::Stress);
+    w.Float64(d.m_dLoadTableFciMax, Quantity::Stress);
+    w.Float64(d.m_dLoadTableStrandsMin, Quantity::Count);
+    w.Float64(d.m_dLoadTableStrandsMax, Quantity::Count);
     w.Int32(d.m_anLoadTableModes);
 
     // ---- Group 10: post-tensioning and individual bars
     w.Int32(d.m_nPrestressType);
     w.Int32(d.m_nTendonLossMode);
-    w.Float64(d.m_dPTSpecifiedReleaseLoss);
-    w.Float64(d.m_dPTSpecifiedFinalLoss);
-    w.Float64(d.m_dPtJackingFraction);
-    w.Float64(d.m_dPtAnchorSet);
-    w.Float64(d.m_dPtFrictionMu);
+    w.Float64(d.m_dPTSpecifiedReleaseLoss, Quantity::Factor);
+    w.Float64(d.m_dPTSpecifiedFinalLoss, Quantity::Factor);
+    w.Float64(d.m_dPtJackingFraction, Quantity::Factor);
+    w.Float64(d.m_dPtAnchorSet, Quantity::Length);
+    w.Float64(d.m_dPtFrictionMu, Quantity::Factor);
     w.StoredFloat64(d.m_dPtAuxValue);
-    w.Float64(d.m_dPtWobbleK);
+    w.Float64(d.m_dPtWobbleK, Quantity::Factor);
     w.Count(d.m_nTendonCount, kMaxTendons, "Number of tendons");
     for (int t = 0; t < d.m_nTendonCount; ++t) WalkTendon(w, d.m_aTendons[t]);
     WalkBars(w, d.m_nGirderBarCount, d.m_aGirderBars, "Number of girder bars",
@@ -620,14 +692,14 @@ void WalkDesign(LayoutWalker& w, Design& d) {
     w.Int32(d.m_nTransformStrandsMode);
     w.Int32(d.m_nPTStrandType);
     w.String(d.m_strPTStrandName);
-    w.Float64(d.m_dPTStrandUnitArea);
-    w.Float64(d.m_dPTStrandDiameter);
-    w.Float64(d.m_dPTStrandFpu);
+    w.Float64(d.m_dPTStrandUnitArea, Quantity::Section);
+    w.Float64(d.m_dPTStrandDiameter, Quantity::Length);
+    w.Float64(d.m_dPTStrandFpu, Quantity::Stress);
     w.Int32(d.m_nPTStrandKind);
     w.String(d.m_strPTStrandKind);
-    w.Float64(d.m_dPTStrandEp);
-    w.Float64(d.m_dPTStrandK);
-    w.Float64(d.m_dPTStrandFpy);
+    w.Float64(d.m_dPTStrandEp, Quantity::Stress);
+    w.Float64(d.m_dPTStrandK, Quantity::Factor);
+    w.Float64(d.m_dPTStrandFpy, Quantity::Stress);
 
     // ---- Group 11: vehicle 2 (its axle count before its axles) and vehicle options
     w.String(d.m_recVehicle2.m_strName);
@@ -642,9 +714,9 @@ void WalkDesign(LayoutWalker& w, Design& d) {
     // ---- Gates: the fields added since 3.0, each with what a file without them gets
     if (w.Reads(kGatePretensionForce)) {
         w.Int32(d.m_nPretensionEntryMode);
-        w.Float64(d.m_dPForceJacking);
-        w.Float64(d.m_dPForceCgEnd);  // end before mid
-        w.Float64(d.m_dPForceCgMid);
+        w.Float64(d.m_dPForceJacking, Quantity::Force);
+        w.Float64(d.m_dPForceCgEnd, Quantity::Length);  // end before mid
+        w.Float64(d.m_dPForceCgMid, Quantity::Length);
     } else if (w.IsLoading()) {
         DerivePretensionForce(d, d);
     }
@@ -660,48 +732,48 @@ void WalkDesign(LayoutWalker& w, Design& d) {
         w.Int32(d.m_nDeckConcreteType);
         w.Int32(d.m_recVehicle1.m_bIncluded);
         w.Int32(d.m_nShearMethod);
-        w.Float64(d.m_dStrengthIIDeadLoadFactor);
-        w.Float64(d.m_dStrengthIIWearingSurfaceFactor);
-        w.Float64(d.m_dStrengthIILiveLoadFactor);
+        w.Float64(d.m_dStrengthIIDeadLoadFactor, Quantity::Factor);
+        w.Float64(d.m_dStrengthIIWearingSurfaceFactor, Quantity::Factor);
+        w.Float64(d.m_dStrengthIILiveLoadFactor, Quantity::Factor);
         w.Int32(d.m_nFinalTensionLimitPermanent);
-        w.Float64(d.m_dFinalTensionCoefPermanent);
+        w.Float64(d.m_dFinalTensionCoefPermanent, Quantity::Factor);
         w.StoredFloat64(d.m_dAllowFinalTensionPermanent);
         w.Int32(d.m_nVehicle2ImpactMode);
-        w.Float64(d.m_dVehicle2ImpactSpecified);
+        w.Float64(d.m_dVehicle2ImpactSpecified, Quantity::Factor);
         if (w.IsLoading()) ApplyAgencyDebondLimits(d.m_nAgency, d);
     }
 
     if (w.Reads(kGateHandlingOptions)) {
         w.Flag(d.m_bCheckProduction);
-        w.Float64(d.m_dLiftSupportLeft);
-        w.Float64(d.m_dLiftSupportRight);
-        w.Float64(d.m_dImpactFormSuction);
-        w.Float64(d.m_dImpactHandling);
-        w.Float64(d.m_dShipSupportLeft);
-        w.Float64(d.m_dShipSupportRight);
-        w.Float64(d.m_dImpactShipping);
+        w.Float64(d.m_dLiftSupportLeft, Quantity::Length);
+        w.Float64(d.m_dLiftSupportRight, Quantity::Length);
+        w.Float64(d.m_dImpactFormSuction, Quantity::Factor);
+        w.Float64(d.m_dImpactHandling, Quantity::Factor);
+        w.Float64(d.m_dShipSupportLeft, Quantity::Length);
+        w.Float64(d.m_dShipSupportRight, Quantity::Length);
+        w.Float64(d.m_dImpactShipping, Quantity::Factor);
         w.Int32(d.m_anDetensionOrder);
         w.Flag(d.m_bDetensionAuxFlag);
-        w.Float64(d.m_dTransportStiffness);
-        w.Float64(d.m_dSuperElevation);
-        w.Float64(d.m_dBeamCgAboveRoad);
-        w.Float64(d.m_dRollCenterAboveRoad);
-        w.Float64(d.m_dDualTireDistance);
+        w.Float64(d.m_dTransportStiffness, Quantity::Force);
+        w.Float64(d.m_dSuperElevation, Quantity::Factor);
+        w.Float64(d.m_dBeamCgAboveRoad, Quantity::Length);
+        w.Float64(d.m_dRollCenterAboveRoad, Quantity::Length);
+        w.Float64(d.m_dDualTireDistance, Quantity::Length);
         w.Int32(d.m_bIncludeLoadRating);
         w.Int32(d.m_bRatingInventory);
         w.Int32(d.m_bRatingOperating);
         w.Int32(d.m_nEffWidthMethod);
-        w.Float64(d.m_dUserEffWidth);
+        w.Float64(d.m_dUserEffWidth, Quantity::Length);
         w.Flag(d.m_bIncludeEndBlocks);
-        w.Float64(d.m_dEndBlockWidth);
-        w.Float64(d.m_dEndBlockLength);
-        w.Float64(d.m_dEndBlockTransition);
+        w.Float64(d.m_dEndBlockWidth, Quantity::Length);
+        w.Float64(d.m_dEndBlockLength, Quantity::Length);
+        w.Float64(d.m_dEndBlockTransition, Quantity::Length);
         w.Flag(d.m_bShearAuxFlag);
         w.Int32(d.m_nFwsWidthBasis);
-        w.Float64(d.m_dConcreteUltimateStrain);
-        w.Float64(d.m_dLoadModDuctility);
-        w.Float64(d.m_dLoadModRedundancy);
-        w.Float64(d.m_dLoadModImportance);
+        w.Float64(d.m_dConcreteUltimateStrain, Quantity::Factor);
+        w.Float64(d.m_dLoadModDuctility, Quantity::Factor);
+        w.Float64(d.m_dLoadModRedundancy, Quantity::Factor);
+        w.Float64(d.m_dLoadModImportance, Quantity::Factor);
         w.Flag(d.m_bInteriorPiersReinforced);
         w.Flag(d.m_bShipUseFc);
         w.Flag(d.m_bDvAllSteel);
@@ -710,18 +782,19 @@ void WalkDesign(LayoutWalker& w, Design& d) {
         w.Flag(d.m_bSkewAdjustMomentDf);
         w.Flag(d.m_bRatingIgnoreFws);
         w.Flag(d.m_bIncreasedDoubleTruck);
-        w.Float64(d.m_dSectionXbar);
-        w.Float64(d.m_dSectionIyy);
-        w.Float64(d.m_dOutlineWidth);
+        w.Float64(d.m_dSectionXbar, Quantity::Length);
+        w.Float64(d.m_dSectionIyy, Quantity::Section);
+        w.Float64(d.m_dOutlineWidth, Quantity::Length);
         w.Flag(d.m_bDetensioningAnalysis);
     }
 
     if (w.Reads(kGateElasticGain)) w.Flag(d.m_bOmitElasticGain);
 
-    if (w.Reads(kGateFinalAge)) w.Float64(d.m_dFinalAge);
+    if (w.Reads(kGateFinalAge)) w.Float64(d.m_dFinalAge, Quantity::Factor);
 
     if (w.Reads(kGateMoreStirrupZones)) {
-        for (int z = kStirrupZonesBase; z < kMaxStirrupZones; ++z) w.Float64(d.m_adStirrupZones[z]);
+        for (int z = kStirrupZonesBase; z < kMaxStirrupZones; ++z)
+            w.Float64(d.m_adStirrupZones[z], kStirrupZoneColumns);
     }
     RequireBarSizes(w, d.m_adStirrupZones, d.m_nStirrupZoneCount, kZoneBarSize, "Stirrup zone");
 
@@ -731,9 +804,9 @@ void WalkDesign(LayoutWalker& w, Design& d) {
     }
 
     if (w.Reads(kGateDeckModulus)) {
-        w.Float64(d.m_dDeflLimitRatio);
-        w.Float64(d.m_dWct);
-        w.Float64(d.m_dEctFactor);
+        w.Float64(d.m_dDeflLimitRatio, Quantity::Factor);
+        w.Float64(d.m_dWct, Quantity::Factor);
+        w.Float64(d.m_dEctFactor, Quantity::Factor);
         w.Flag(d.m_bShowAsterisks);
     }
 
@@ -744,19 +817,19 @@ void WalkDesign(LayoutWalker& w, Design& d) {
         w.Count(d.m_nRatingVehicleCount, kMaxAdditionalVehicles, "Number of rating vehicles");
         for (int v = 0; v < d.m_nRatingVehicleCount; ++v)
             WalkRatingVehicle(w, d.m_aRatingVehicles[v]);
-        w.Float32(d.m_fDbtTopFlangeThickness);
+        w.Float32(d.m_fDbtTopFlangeThickness, Quantity::Length);
         w.Flag(d.m_bStirrupLayout);
         w.Flag(d.m_nDetailedLossBasis);
-        w.Float32(d.m_fDeckForcePercent);
+        w.Float32(d.m_fDeckForcePercent, Quantity::Factor);
         w.Flag(d.m_bFatigueOneTruck);
-        w.Float32(d.m_fMcrGamma1);
-        w.Float32(d.m_fMcrGamma2);
-        w.Float32(d.m_fMcrGamma3);
-        w.Float32(d.m_fFrGeneric);
-        w.Float32(d.m_fFrMinReinf);
-        w.Float32(d.m_fFrShear);
-        w.Float32(d.m_fFrSandLightweight);
-        w.Float32(d.m_fFrAllLightweight);
+        w.Float32(d.m_fMcrGamma1, Quantity::Factor);
+        w.Float32(d.m_fMcrGamma2, Quantity::Factor);
+        w.Float32(d.m_fMcrGamma3, Quantity::Factor);
+        w.Float32(d.m_fFrGeneric, Quantity::Factor);
+        w.Float32(d.m_fFrMinReinf, Quantity::Factor);
+        w.Float32(d.m_fFrShear, Quantity::Factor);
+        w.Float32(d.m_fFrSandLightweight, Quantity::Factor);
+        w.Float32(d.m_fFrAllLightweight, Quantity::Factor);
         w.Choice(d.m_nSpecEdition, 0, kEditionCount - 1, "Specification edition");
     } else if (w.IsLoading()) {
         d.m_bSectionAuxFlag = d.m_bSectionFlag1;
@@ -771,7 +844,7 @@ void WalkDesign(LayoutWalker& w, Design& d) {
     if (w.Reads(kGateHandlingChecks)) {
         w.Flag(d.m_bCheckStripping);
         w.Flag(d.m_bCheckHandling);
-        w.Float64(d.m_dRestrainingMomentFactor);
+        w.Float64(d.m_dRestrainingMomentFactor, Quantity::Factor);
     } else if (w.IsLoading()) {
         d.m_bCheckStripping = d.m_bCheckProduction;
         d.m_bCheckHandling = d.m_bCheckProduction;

@@ -9,7 +9,8 @@
 //
 // Nothing a load reads reaches the document before the whole file has been read and checked:
 // every count and index against its array, and every number the analysis uses as it stands for
-// being finite. Any fault refuses the file (ArchiveError, "Unexpected file format." for the
+// being finite and within a bound, far beyond any bridge, for what it measures (length, force,
+// stress, count...). Any fault refuses the file (ArchiveError, "Unexpected file format." for the
 // user) and leaves the document as it was. A save makes the same checks, so that a design the
 // program saves always loads back.
 #pragma once

@@ -283,16 +283,16 @@ public:
     /// Proposes a strand pattern from the template: strands added from the bottom row up until
     /// the final bottom tension and the strength at mid-span pass, then the draped strands
     /// raised at the end until the release stresses there pass; analyses the design and tells
-    /// the outcome in a message box.
-    void DesignStrandPattern();
+    /// the outcome in a message box. `search` chooses how the draped strands are raised.
+    void DesignStrandPattern(DrapeSearch search = DrapeSearch::Bisection);
     /// Proposes end-debonding lengths in steps of m_dDebondLengthStep so that the estimated
     /// release stresses near the ends stay within their limits; analyses the design and tells
     /// the outcome in a message box. Refuses, with a message, a step that is not positive.
     void DesignDebonding();
     /// The strand design of one load-table case, without messages: 1 when the final design
     /// passes the final tension, the final compression and Mr / Mu at mid-span, else 0; writes
-    /// m_anLoadTableStatus.
-    int DesignLoadTableStrands();
+    /// m_anLoadTableStatus. `search` chooses how the draped strands are raised.
+    int DesignLoadTableStrands(DrapeSearch search = DrapeSearch::Bisection);
     /// The shortened analysis that a design loop reruns after changing the strand pattern.
     void RunDesignAnalysis(DesignAnalysis kind);
 

@@ -8,11 +8,11 @@
 //
 // The readers read into the copy of the design model that the current reader uses
 // (stored_design.h) and refuse a file, with ArchiveError, unless the design they read passes the
-// checks of a save: counts, indices, bar sizes, finite numbers. A conversion that would overrun
-// its array refuses the file too. A file without the signature is a design file only by its
-// contents, so a headerless read must also look like a design: a report form of 1 or 2, spans
-// and section sizes within plausible ranges; layout A is tried first, then layout B, and a file
-// that fits neither is refused.
+// checks of a save: counts, indices, bar sizes, numbers finite and within bounds. A conversion
+// that would overrun its array refuses the file too. A file without the signature is a design
+// file only by its contents, so a headerless read must also look like a design: a report form of
+// 1 or 2, spans and section sizes within plausible ranges; layout A is tried first, then layout
+// B, and a file that fits neither is refused.
 #pragma once
 
 #include "document/kordel_doc.h"

@@ -82,9 +82,9 @@ struct StoredDesign : ProjectModel,
 void DerivePretensionForce(const SectionModel& section, PrestressModel& p);
 
 /// Refuses `design` (ArchiveError) unless a save could write it in the current layout: the
-/// counts and indices within their arrays, bar sizes within the bar table, numbers finite. A
-/// reader whose layout does not check its values as it reads them ends with this, so that what
-/// the program opens it can also save.
+/// counts and indices within their arrays, bar sizes within the bar table, numbers finite and
+/// within the bounds of what they measure. A reader whose layout does not check its values as it
+/// reads them ends with this, so that what the program opens it can also save.
 void RequireStorable(StoredDesign& design);
 
 }  // namespace design_file

@@ -156,6 +156,9 @@ TEST_F(DesignFileTest, ConstructorAndNewDesignsSaveAndLoadBack) {
             EXPECT_EQ(resaved, saved);
         }
         EXPECT_EQ(Save(*Load(resaved)), resaved);
+        // Shown in metric units the design holds the same (US) numbers, within every bound.
+        doc->m_nUnits = kUnitsMetric;
+        EXPECT_NO_THROW(Load(Save(*doc)));
     }
 }
 
@@ -879,6 +882,29 @@ class DamagedFileTest : public DesignFileTest {
         EXPECT_EQ(frame.m_bNoDocument, 1);
     }
 
+    struct NumberCase {
+        const char* what;
+        const void* member;  ///< a member of `filled`
+        double value;
+        bool single;  // a float32 field
+    };
+
+    /// Each value written over its member in the saved filled design makes the file refused.
+    template <std::size_t N>
+    void ExpectNumbersRefused(const NumberCase (&cases)[N]) {
+        const auto fields = design_file::DescribeLayout(*filled, "4.62");
+        for (const NumberCase& c : cases) {
+            Bytes bytes = Save(*filled);
+            const std::size_t offset = OffsetOf(fields, c.member);
+            if (c.single) {
+                Poke(bytes, offset, static_cast<float>(c.value));
+            } else {
+                Poke(bytes, offset, c.value);
+            }
+            ExpectRefused(bytes, c.what);
+        }
+    }
+
     TempFolder temp;
 };
 
@@ -959,13 +985,7 @@ TEST_F(DamagedFileTest, NumbersThatAreNotFiniteAreRefused) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const auto fields = design_file::DescribeLayout(d, "4.62");
-    struct Case {
-        const char* what;
-        const void* member;
-        double value;
-        bool single;  // a float32 field
-    };
-    const Case cases[] = {
+    const NumberCase cases[] = {
         {"f'c NaN", &d.m_dBeamFc, nan, false},
         {"design span +inf", &d.m_dDesignSpan, inf, false},
         {"outline point -inf", &d.m_adOutline[3][1], -inf, false},
@@ -976,16 +996,7 @@ TEST_F(DamagedFileTest, NumbersThatAreNotFiniteAreRefused) {
         {"deck flange thickness NaN", &d.m_fDbtTopFlangeThickness, nan, true},
         {"restraining moment factor NaN", &d.m_dRestrainingMomentFactor, nan, false},
     };
-    for (const Case& c : cases) {
-        Bytes bytes = Save(*filled);
-        const std::size_t offset = OffsetOf(fields, c.member);
-        if (c.single) {
-            Poke(bytes, offset, static_cast<float>(c.value));
-        } else {
-            Poke(bytes, offset, c.value);
-        }
-        ExpectRefused(bytes, c.what);
-    }
+    ExpectNumbersRefused(cases);
     // Results that every analysis writes again are carried as they are.
     Bytes results = Save(*filled);
     Poke(results, OffsetOf(fields, &d.m_dBeamWeight), nan);
@@ -993,6 +1004,39 @@ TEST_F(DamagedFileTest, NumbersThatAreNotFiniteAreRefused) {
     auto loaded = Load(results);
     EXPECT_TRUE(std::isnan(loaded->m_dBeamWeight));
     EXPECT_EQ(Save(*loaded), results);
+}
+
+TEST_F(DamagedFileTest, NumbersBeyondAnyPhysicalMagnitudeAreRefused) {
+    // Numbers no bridge holds, read as a count, a length, a stress...: the reports would print
+    // them as figures of 300 digits.
+    const CKordelDoc& d = *filled;
+    const double huge = std::numeric_limits<double>::max();
+    const auto fields = design_file::DescribeLayout(d, "4.62");
+    const NumberCase cases[] = {
+        {"strand count DBL_MAX", &d.m_aEndRows[3][kRowStraightCount], huge, false},
+        {"strands of a group 1e300", &d.m_aStrandGroup[0][kGroupStrands], 1e300, false},
+        {"template positions 2e6 (count bound 1e6)",
+         &d.m_adStrandTemplate[0][kTemplatePositions], 2e6, false},
+        {"span length -DBL_MAX", &d.m_adSpanLength[1], -huge, false},
+        {"design span 1e300 ft", &d.m_dDesignSpan, 1e300, false},
+        {"section height 2e6 in (length bound 1e6)", &d.m_dSectionHeight, 2e6, false},
+        {"bar elevation -1e300", &d.m_aGirderBars[0].m_adStart[kBarY], -1e300, false},
+        {"f'c DBL_MAX", &d.m_dBeamFc, huge, false},
+        {"strand modulus -1e300", &d.m_dStrandEp, -1e300, false},
+        {"inertia 1e13 in4 (section bound 1e12)", &d.m_dSectionIxx, 1e13, false},
+        {"axle weight 1e300", &d.m_recVehicle1.m_aAxles[0].m_dWeight, 1e300, false},
+        {"rating axle FLT_MAX", &d.m_aRatingVehicles[0].m_afAxles[0][kAxleWeight],
+         std::numeric_limits<float>::max(), true},
+        {"restraining moment factor 1e300", &d.m_dRestrainingMomentFactor, 1e300, false},
+    };
+    ExpectNumbersRefused(cases);
+    // Values at the bounds, far beyond a real design, still load.
+    Bytes large = Save(*filled);
+    Poke(large, OffsetOf(fields, &d.m_aEndRows[3][kRowStraightCount]), 1e6);
+    Poke(large, OffsetOf(fields, &d.m_adSpanLength[1]), -1e6);
+    Poke(large, OffsetOf(fields, &d.m_dSectionIxx), 1e12);
+    Poke(large, OffsetOf(fields, &d.m_dStrandEp), 1e7);
+    EXPECT_NO_THROW(Load(large));
 }
 
 TEST_F(DamagedFileTest, HeadersOtherThanACurrentDesignFileAreRefused) {
@@ -1050,7 +1094,7 @@ TEST_F(DesignFileTest, DesignThatTheFileCannotCarryIsNotSaved) {
     struct Case {
         const char* what;
         void (*damage)(CKordelDoc&);
-        const char* message;
+        const char* message;  ///< the whole message, or its start when it names a field number
     };
     const Case cases[] = {
         {"21 spans", [](CKordelDoc& d) { d.m_nSpans = 21; },
@@ -1065,7 +1109,10 @@ TEST_F(DesignFileTest, DesignThatTheFileCannotCarryIsNotSaved) {
          "Failed to save document. Bar size of girder bar 3 is 30, outside 0 to 19."},
         {"edition 7", [](CKordelDoc& d) { d.m_nSpecEdition = 7; },
          "Failed to save document. Specification edition is 7, outside 0 to 4."},
-        {"f'c NaN", [](CKordelDoc& d) { d.m_dBeamFc = std::nan(""); }, nullptr},
+        {"f'c NaN", [](CKordelDoc& d) { d.m_dBeamFc = std::nan(""); },
+         "Failed to save document. The design holds a number that is not finite (value "},
+        {"span 1e300 ft", [](CKordelDoc& d) { d.m_adSpanLength[2] = 1e300; },
+         "Failed to save document. The design holds a length of 1e+300, beyond 1e+06 (value "},
     };
     for (const Case& c : cases) {
         auto doc = NewDoc();
@@ -1074,14 +1121,13 @@ TEST_F(DesignFileTest, DesignThatTheFileCannotCarryIsNotSaved) {
         host.ClearMessages();
         EXPECT_FALSE(doc->OnSaveDocument(path)) << c.what;
         ASSERT_EQ(host.Messages().size(), 1u) << c.what;
-        if (c.message) {
-            EXPECT_EQ(host.Messages()[0].text, c.message);
+        const std::string& text = host.Messages()[0].text;
+        const std::string expected = c.message;
+        if (expected.back() == ' ') {
+            EXPECT_EQ(text.rfind(expected, 0), 0u) << text;
+            EXPECT_TRUE(text.ends_with(" of the design file).")) << text;
         } else {
-            EXPECT_EQ(host.Messages()[0].text.rfind("Failed to save document. The design holds a "
-                                                    "number that is not finite",
-                                                    0),
-                      0u)
-                << host.Messages()[0].text;
+            EXPECT_EQ(text, expected);
         }
         EXPECT_EQ(platform::ReadWholeFile(path), good) << c.what << ": the old file changed";
     }

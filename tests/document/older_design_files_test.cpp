@@ -856,6 +856,11 @@ TEST_F(OlderDesignFileTest, CountsNumbersAndExpansionsOutsideTheirArraysAreRefus
         {"strand group value -inf, headerless", a, &s.m_aStrandGroup[199][4], -inf, false},
         {"f'c NaN, headerless", b, &s.m_dBeamFc, nan, false},
         {"camber multiplier inf, headerless", a, &s.m_adCamberMultiplier[10], inf, false},
+        {"strand count DBL_MAX", pre30, &s.m_aEndRows[2][kRowStraightCount],
+         std::numeric_limits<double>::max(), false},
+        {"girder row elevation -1e300", pre30, &s.m_adGirderRebarRows[0][kRebarRowElevation],
+         -1e300, false},
+        {"f'c 1e300, headerless", b, &s.m_dBeamFc, 1e300, false},
     };
     for (const Case& c : cases) {
         auto unused = NewExpected();

@@ -1,18 +1,31 @@
 #include "platform/file_io.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
+#include <set>
+#include <thread>
 
 #include "platform/platform_test_support.h"
 
 namespace platform {
 namespace {
 
-using platform_test::Exists;
+using platform_test::CharDevice;
+using platform_test::ExpectAsUnprivilegedUser;
+using platform_test::IsCharDevice;
 using platform_test::ReadText;
 using platform_test::TempFolder;
 using platform_test::WriteText;
@@ -32,22 +45,6 @@ std::optional<FileError::Cause> CauseOf(F f, std::string* what = nullptr) {
     }
     ADD_FAILURE() << "no FileError thrown";
     return std::nullopt;
-}
-
-/// Runs `checks` in a child process without root's right to ignore file permissions (root
-/// becomes "nobody" there), and expects it to exit with 0. `checks` reports a failure by
-/// printing to stderr and returning false.
-template <class F>
-void ExpectAsUnprivilegedUser(F checks) {
-    EXPECT_EXIT(
-        {
-            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-                std::cerr << "cannot drop root privileges\n";
-                std::_Exit(3);
-            }
-            std::_Exit(checks() ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -75,7 +72,9 @@ TEST(FileIoRead, MissingFileIsNotFoundWithThePathInTheMessage) {
 
 TEST(FileIoRead, FolderIsNotReadAsAFile) {
     TempFolder dir;
-    EXPECT_EQ(CauseOf([&] { ReadWholeFile(dir.path()); }), FileError::Cause::Other);
+    std::string what;
+    EXPECT_EQ(CauseOf([&] { ReadWholeFile(dir.path()); }, &what), FileError::Cause::Folder);
+    EXPECT_EQ(what, dir.path() + " is a folder, not a file.");
 }
 
 TEST(FileIoRead, ReadOnlyFileIsReadableAndUnreadableFileIsAccessDenied) {
@@ -126,26 +125,182 @@ TEST(FileIoWrite, CreatesAndReplacesLeavingNoTemporaryFile) {
     EXPECT_EQ(dir.Entries(), std::set<std::string>{"design.kdx"});
 }
 
-TEST(FileIoWrite, KeepsThePermissionsOfTheReplacedFile) {
+TEST(FileIoWrite, KeepsThePermissionsAndOwnerOfTheReplacedFile) {
     TempFolder dir;
     const std::string path = dir / "shared.kdx";
     WriteText(path, "old");
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    // Root saving another user's file leaves it that user's.
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    }
     WriteFileAtomically(path, std::string("new"));
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(st.st_uid, 65534u);
+        EXPECT_EQ(st.st_gid, 65534u);
+    }
 }
 
-TEST(FileIoWrite, WritesThroughASymbolicLinkAndKeepsTheLink) {
-    TempFolder dir;
-    WriteText(dir / "real.ini", "old");
-    ASSERT_EQ(::symlink((dir / "real.ini").c_str(), (dir / "link.ini").c_str()), 0);
-    WriteFileAtomically(dir / "link.ini", std::string("new"));
-    EXPECT_EQ(ReadText(dir / "real.ini"), "new");
+bool IsLink(const std::string& path) {
     struct stat st {};
-    ASSERT_EQ(::lstat((dir / "link.ini").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+void Symlink(const std::string& target, const std::string& link) {
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0) << link;
+}
+
+TEST(FileIoWrite, SymbolicLinksAreFollowedAndKept) {
+    TempFolder dir;
+    ASSERT_EQ(::mkdir((dir / "sub").c_str(), 0700), 0);
+    WriteText(dir / "sub/real.kdx", "old");
+    Symlink("real.kdx", dir / "sub/link.kdx");         // relative: counts from sub/
+    Symlink(dir / "sub/link.kdx", dir / "chain.kdx");  // a chain of two links
+    Symlink("sub/new.kdx", dir / "dangling.kdx");      // leads to no file yet
+    struct Case {
+        const char* written;
+        const char* file;  ///< the file that receives the text
+    };
+    const Case cases[] = {
+        {"sub/link.kdx", "sub/real.kdx"},
+        {"chain.kdx", "sub/real.kdx"},
+        {"dangling.kdx", "sub/new.kdx"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written);
+        WriteFileAtomically(dir / c.written, std::string(c.written));
+        EXPECT_EQ(ReadText(dir / c.file), c.written);
+    }
+    EXPECT_TRUE(IsLink(dir / "sub/link.kdx"));
+    EXPECT_TRUE(IsLink(dir / "chain.kdx"));
+    EXPECT_TRUE(IsLink(dir / "dangling.kdx"));
+    EXPECT_EQ(dir.Entries(), (std::set<std::string>{"chain.kdx", "dangling.kdx", "sub"}));
+}
+
+TEST(FileIoWrite, LinksThatLeadToNoWritableFileAreRefusedAndKept) {
+    TempFolder dir;
+    ASSERT_EQ(::mkdir((dir / "folder").c_str(), 0700), 0);
+    Symlink("gone/design.kdx", dir / "no-folder.kdx");
+    Symlink("loop-b.kdx", dir / "loop-a.kdx");
+    Symlink("loop-a.kdx", dir / "loop-b.kdx");
+    Symlink("folder", dir / "to-folder");
+    struct Case {
+        const char* written;
+        FileError::Cause cause;
+        std::string message;  ///< after the path
+    };
+    const Case cases[] = {
+        {"no-folder.kdx", FileError::Cause::NotFound, ""},
+        {"loop-a.kdx", FileError::Cause::Other,
+         ": too many levels of symbolic links."},  // "An error occurred while writing ..."
+        {"to-folder", FileError::Cause::Folder, " is a folder, not a file."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written);
+        std::string what;
+        EXPECT_EQ(CauseOf([&] { WriteFileAtomically(dir / c.written, std::string("x")); }, &what),
+                  c.cause);
+        EXPECT_NE(what.find(dir / c.written + c.message), std::string::npos) << what;
+        EXPECT_TRUE(IsLink(dir / c.written));
+    }
+    EXPECT_EQ(dir.Entries(), (std::set<std::string>{"folder", "loop-a.kdx", "loop-b.kdx",
+                                                    "no-folder.kdx", "to-folder"}));
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "folder"));
+}
+
+TEST(FileIoWrite, FolderIsRefusedAsAFolderAndKept) {
+    TempFolder dir;
+    ASSERT_EQ(::mkdir((dir / "target").c_str(), 0700), 0);
+    WriteText(dir / "target/inside.txt", "kept");
+    std::string what;
+    EXPECT_EQ(CauseOf([&] { WriteFileAtomically(dir / "target", std::string("x")); }, &what),
+              FileError::Cause::Folder);
+    EXPECT_EQ(what, dir / "target" + " is a folder, not a file.");
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{"target"});
+    EXPECT_EQ(ReadText(dir / "target/inside.txt"), "kept");
+}
+
+TEST(FileIoWrite, CharacterDevicesAreWrittenInPlace) {
+    TempFolder dir;
+    const std::string null = CharDevice(dir.path(), "null", 3, "/dev/null");
+    const std::string full = CharDevice(dir.path(), "full", 7, "/dev/full");
+    Symlink(null, dir / "to-null");
+
+    EXPECT_NO_THROW(WriteFileAtomically(null, std::string("report")));
+    EXPECT_NO_THROW(WriteFileAtomically(dir / "to-null", std::string("report")));
+    std::string what;
+    EXPECT_EQ(CauseOf([&] { WriteFileAtomically(full, std::string("report")); }, &what),
+              FileError::Cause::DiskFull);
+    EXPECT_EQ(what, full + " could not be written: the disk is full.");
+
+    EXPECT_TRUE(IsCharDevice(null));
+    EXPECT_TRUE(IsCharDevice(full));
+    EXPECT_TRUE(IsLink(dir / "to-null"));
+    for (const std::string& name : dir.Entries()) {
+        EXPECT_TRUE(name == "null" || name == "full" || name == "to-null") << name;
+    }
+}
+
+bool IsFifo(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+TEST(FileIoWrite, NamedPipeIsWrittenToItsReaderAndRefusedWithoutOne) {
+    TempFolder dir;
+    const std::string pipe = dir / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+
+    // No reader: refused at once rather than waited on.
+    std::string what;
+    EXPECT_EQ(CauseOf([&] { WriteFileAtomically(pipe, std::string("report")); }, &what),
+              FileError::Cause::Other);
+    EXPECT_EQ(what, pipe + " is a pipe that nothing reads from.");
+    EXPECT_TRUE(IsFifo(pipe));
+
+    // A reader gets the text.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_NO_THROW(WriteFileAtomically(pipe, std::string("report")));
+    char got[16] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 6);
+    EXPECT_EQ(std::string(got), "report");
+
+    // The reader goes away before the end: an error, and the program lives on (no SIGPIPE).
+    std::thread closer([reader] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        ::close(reader);
+    });
+    EXPECT_EQ(CauseOf([&] { WriteFileAtomically(pipe, std::string(1 << 20, 'x')); }, &what),
+              FileError::Cause::Other);
+    closer.join();
+    EXPECT_EQ(what, pipe + " is a pipe that was closed before everything was written.");
+    EXPECT_TRUE(IsFifo(pipe));
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{"pipe"});
+}
+
+TEST(FileIoWrite, SocketIsRefusedAndKept) {
+    TempFolder dir;
+    const std::string path = dir / "socket";
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.size(), sizeof address.sun_path);
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+
+    std::string what;
+    EXPECT_EQ(CauseOf([&] { WriteFileAtomically(path, std::string("x")); }, &what),
+              FileError::Cause::Other);
+    EXPECT_EQ(what, path + " is a socket, not a file.");
+    struct stat st {};
+    EXPECT_TRUE(::lstat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode));
+    ::close(fd);
 }
 
 TEST(FileIoWrite, MissingFolderFailsWithoutCreatingAnything) {
@@ -158,17 +313,29 @@ TEST(FileIoWrite, MissingFolderFailsWithoutCreatingAnything) {
     EXPECT_TRUE(dir.Entries().empty());
 }
 
-TEST(FileIoWrite, FailureAfterTheTemporaryFileExistsRemovesItAndKeepsTheTarget) {
-    // The target is a folder: the temporary file is written, the rename fails.
+TEST(FileIoWrite, FailureWhileWritingRemovesTheTemporaryFileAndKeepsTheTarget) {
+    // A file-size limit of 4 bytes makes the write of the temporary file fail half way.
     TempFolder dir;
-    ASSERT_EQ(::mkdir((dir / "target").c_str(), 0700), 0);
-    WriteText(dir / "target/inside.txt", "kept");
-    std::string what;
-    EXPECT_EQ(CauseOf([&] { WriteFileAtomically(dir / "target", std::string("x")); }, &what),
-              FileError::Cause::Other);
-    EXPECT_EQ(what, "An error occurred while writing " + dir / "target" + ".");
-    EXPECT_EQ(dir.Entries(), std::set<std::string>{"target"});
-    EXPECT_EQ(ReadText(dir / "target/inside.txt"), "kept");
+    const std::string path = dir / "design.kdx";
+    WriteText(path, "old design");
+    auto writeWithALimit = [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4, 4};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+        try {
+            WriteFileAtomically(path, std::string("a new design, longer"));
+        } catch (const FileError& e) {
+            if (std::string(e.what()) ==
+                "An error occurred while writing " + path + ": file too large.")
+                return 0;
+            std::cerr << e.what() << "\n";
+            return 1;
+        }
+        return 2;
+    };
+    EXPECT_EXIT(std::_Exit(writeWithALimit()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ReadText(path), "old design");
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{"design.kdx"});
 }
 
 TEST(FileIoWrite, ReadOnlyFolderFailsAndLeavesTheOldFile) {

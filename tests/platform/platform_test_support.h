@@ -1,13 +1,18 @@
 // Helpers of the platform tests: a temporary folder removed after the test, a guard that sets
-// or clears an environment variable and restores it, and whole-file text helpers.
+// or clears an environment variable and restores it, whole-file text helpers, and checks run
+// in a child process as a user without root's rights.
 #pragma once
 
+#include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <optional>
 #include <set>
@@ -92,6 +97,44 @@ inline std::string ReadText(const std::string& path) {
 inline bool Exists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
+}
+
+/// A character device of major number 1 (minor 3 is /dev/null, 7 /dev/full) for a test: as root
+/// a node made in `folder`, so that a write that wrongly replaced it would harm nothing outside
+/// the folder; else the system's device `system`.
+inline std::string CharDevice(const std::string& folder, const char* name, unsigned minor,
+                              const char* system) {
+    const std::string node = folder + "/" + name;
+    if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, minor)) == 0) {
+        const int fd = ::open(node.c_str(), O_WRONLY);
+        if (fd >= 0) {
+            ::close(fd);
+            return node;
+        }
+        ::unlink(node.c_str());  // a folder on a disk mounted without devices
+    }
+    return system;
+}
+
+inline bool IsCharDevice(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISCHR(st.st_mode);
+}
+
+/// Runs `checks` in a child process without root's right to ignore file permissions (root
+/// becomes "nobody" there), and expects it to exit with 0. `checks` reports a failure by
+/// printing to stderr and returning false.
+template <class F>
+void ExpectAsUnprivilegedUser(F checks) {
+    EXPECT_EXIT(
+        {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+                std::cerr << "cannot drop root privileges\n";
+                std::_Exit(3);
+            }
+            std::_Exit(checks() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace platform_test
