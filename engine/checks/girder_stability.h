@@ -142,9 +142,9 @@ struct ShippingStability {
 /// deflection of the direction that gives it. `g` holds the weight alone (its thetaMax is not
 /// read). A direction that leaves no downward weight (k not positive) cannot roll the girder
 /// over and is left out, for cracking too unless the prestress alone already cracks the flange
-/// (fr + fps not positive), which gives 0. Each factor, as a function of k, rises to a single
-/// peak and falls after it, so the lesser of the two directions never rises as the impact
-/// grows: more load never makes the girder safer.
+/// (fr + fps not positive), which gives 0. With the centre of gravity above the roll centre
+/// each factor, as a function of k, rises to a single peak and falls after it, so the lesser of
+/// the two directions never rises as the impact grows: more load never makes the girder safer.
 /// Mast, Lateral Stability of Long Prestressed Concrete Beams, Part 2, PCI Journal Jan.-Feb.
 /// 1993; PCI Bridge Design Manual 3rd ed. Art. 8.10
 ShippingStability ComputeShippingStability(const TruckGirder& g, const TopFlangeAtMidspan& top,
