@@ -16,20 +16,31 @@ double RatingFactor(double capacity, double liveLoad) {
     return capacity / liveLoad;
 }
 
+namespace {
+
+/// A stress rating where the live load moves the stress away from its limit (compression at
+/// the bottom fibre, tension at the top, a strand relieved): the live load cannot bring the
+/// fibre to the limit, so there is nothing to rate. Dividing would give a negative factor that
+/// reads as a failing girder.
+double StressRatingFactor(double capacity, double liveTowardLimit) {
+    if (liveTowardLimit <= 0.0) return kRatingNoLiveLoad;
+    return RatingFactor(capacity, liveTowardLimit);
+}
+
+}  // namespace
+
 double TensionStressRating(double fPrestress, double fAllow, double fPermanent, double fLive,
                            double gammaLL) {
-    if (fLive == 0.0) return kRatingNoLiveLoad;
-    return RatingFactor(fPrestress - fAllow + fPermanent, -fLive * gammaLL);
+    return StressRatingFactor(fPrestress - fAllow + fPermanent, -fLive * gammaLL);
 }
 
 double CompressionStressRating(double fAllow, double fPrestress, double fPermanent, double fLive,
                                double share) {
-    return RatingFactor(fAllow - share * (fPrestress + fPermanent), fLive);
+    return StressRatingFactor(fAllow - share * (fPrestress + fPermanent), fLive);
 }
 
 double StrandStressRating(double limit, double fse, double dfsDL, double dfsLL, double gammaLL) {
-    if (dfsLL == 0.0) return kRatingNoLiveLoad;
-    return RatingFactor(limit - (fse - dfsDL), -gammaLL * dfsLL);
+    return StressRatingFactor(limit - (fse - dfsDL), -gammaLL * dfsLL);
 }
 
 namespace {
