@@ -160,10 +160,13 @@ class TopWindowHandler {
     virtual void OnSize(Size /*client*/) {}
 };
 
-/// A plain top-level window with a title, holding control windows on the dialog background.
+/// A plain top-level window with a title, holding control windows and labels on the dialog
+/// background.
 class TopWindowPeer : public ControlParent {
   public:
     virtual void SetTitle(const std::string& title) = 0;
+    /// A line of text at `rect` of the client area, in the desktop font.
+    virtual void AddLabel(const std::string& text, const Rect& rect) = 0;
     virtual Size ClientSize() const = 0;
     virtual void Show(bool show) = 0;
     virtual bool IsVisible() const = 0;

@@ -155,12 +155,14 @@ class HeadlessTopWindow : public TopWindowPeer {
     std::unique_ptr<ControlPeer> CreateControl(ControlHandler& handler,
                                                const Rect& rect) override;
     void SetTitle(const std::string& title) override { m_title = title; }
+    void AddLabel(const std::string& text, const Rect&) override { m_labels.push_back(text); }
     Size ClientSize() const override { return m_client; }
     void Show(bool show) override { m_visible = show; }
     bool IsVisible() const override { return m_visible; }
 
     void Close() { m_handler.OnClose(); }
     const std::string& Title() const { return m_title; }
+    const std::vector<std::string>& Labels() const { return m_labels; }
 
   private:
     TopWindowHandler& m_handler;
@@ -168,6 +170,7 @@ class HeadlessTopWindow : public TopWindowPeer {
     Size m_client;
     Point m_origin;
     bool m_visible = false;
+    std::vector<std::string> m_labels;
 };
 
 }  // namespace platform::ui
