@@ -24,9 +24,10 @@ struct GridSession {
         : hostGuard(host), toolkitGuard(toolkit), grid(kRows, kCols, 1, 1) {
         for (int r = 0; r < kRows; ++r) {
             for (int c = 0; c < kCols; ++c) {
-                grid.SetCellText(r, c, r == 0   ? "Column " + std::to_string(c)
-                                       : c == 0 ? std::to_string(r)
-                                                : std::to_string(r * 31 + c) + ".25");
+                grid.SetCellText(r, c,
+                                 r == 0   ? "Column " + std::to_string(c)
+                                 : c == 0 ? std::to_string(r)
+                                          : std::to_string(r * 31 + c) + ".25");
             }
         }
         grid.SetFocusCell(5, 5);

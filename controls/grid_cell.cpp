@@ -187,8 +187,8 @@ bool CGridCellBase::Draw(DC& dc, int row, int col, Rect rect, bool erase) {
     }
 
     // Colours: the cell's own, else the default cell's; a colour of its own is always filled.
-    Colour text = GetTextColor().value_or(defaultCell->GetTextColor().value_or(
-        grid->SysColour(SysColour::WindowText)));
+    Colour text = GetTextColor().value_or(
+        defaultCell->GetTextColor().value_or(grid->SysColour(SysColour::WindowText)));
     Colour back;
     if (const GridColour own = GetBackColor()) {
         back = *own;

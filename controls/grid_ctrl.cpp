@@ -45,8 +45,8 @@ CGridCtrl::~CGridCtrl() {
 }
 
 void CGridCtrl::InitDefaultCells() {
-    for (CGridDefaultCell* cell : {&m_cellDefault, &m_cellFixedRow, &m_cellFixedCol,
-                                   &m_cellFixedCorner}) {
+    for (CGridDefaultCell* cell :
+         {&m_cellDefault, &m_cellFixedRow, &m_cellFixedCol, &m_cellFixedCorner}) {
         cell->SetOwnerGrid(this);
         cell->SetTextColor(m_look.Get(SysColour::WindowText));
         cell->SetBackColor(m_look.Get(SysColour::ButtonFace));
@@ -283,7 +283,8 @@ bool CGridCtrl::IsValid(const CCellRange& range) const {
 
 CGridCellBase* CGridCtrl::GetCell(int row, int col) const {
     if (!IsValid(row, col)) return nullptr;
-    if (!m_bVirtualMode) return m_aCellRows[static_cast<size_t>(row)][static_cast<size_t>(col)].get();
+    if (!m_bVirtualMode)
+        return m_aCellRows[static_cast<size_t>(row)][static_cast<size_t>(col)].get();
 
     const bool fixedRow = row < m_nFixedRows;
     const bool fixedCol = col < m_nFixedCols;
@@ -667,7 +668,8 @@ bool CGridCtrl::SortRowRange(const GridCompareFunction& compare, int col, bool a
         if (i <= j) {
             if (compare(cell(i), cell(j), data) != 0) {
                 std::swap(m_aCellRows[static_cast<size_t>(i)], m_aCellRows[static_cast<size_t>(j)]);
-                std::swap(m_aRowHeight[static_cast<size_t>(i)], m_aRowHeight[static_cast<size_t>(j)]);
+                std::swap(m_aRowHeight[static_cast<size_t>(i)],
+                          m_aRowHeight[static_cast<size_t>(j)]);
                 for (int c = 0; c < m_nCols; ++c) {
                     if (CGridCellBase* a = GetCell(i, c)) a->SetPosition(i, c);
                     if (CGridCellBase* b = GetCell(j, c)) b->SetPosition(j, c);
@@ -685,8 +687,7 @@ bool CGridCtrl::SortRowRange(const GridCompareFunction& compare, int col, bool a
 // ---- Editing --------------------------------------------------------------------------------
 
 bool CGridCtrl::IsCellEditable(int row, int col) const {
-    return IsValid(row, col) && m_bEditable &&
-           !(GetCellState(row, col) & kGridCellStateReadOnly);
+    return IsValid(row, col) && m_bEditable && !(GetCellState(row, col) & kGridCellStateReadOnly);
 }
 
 void CGridCtrl::OnEditCell(int row, int col, Point point, int character) {
@@ -778,9 +779,9 @@ void CGridCtrl::SetSelection(int minRow, int minCol, int maxRow, int maxCol, boo
             for (int c = minCol; c <= maxCol; ++c) {
                 if (IsCellSelected(r, c) == select) continue;
                 const unsigned state = GetCellState(r, c);
-                SetCellState(r, c,
-                             select ? state | kGridCellStateSelected
-                                    : state & ~kGridCellStateSelected);
+                SetCellState(
+                    r, c,
+                    select ? state | kGridCellStateSelected : state & ~kGridCellStateSelected);
                 RepaintSelected({r, c}, nullptr, visible);
             }
         }

@@ -217,7 +217,9 @@ class CGridCtrl : public platform::ui::ControlHandler {
     /// Cells are not stored but asked for (the callback, else the owner); the grid is emptied.
     void SetVirtualMode(bool on);
     bool GetVirtualMode() const { return m_bVirtualMode; }
-    void SetCallbackFunc(GridVirtualCallback callback) { m_pfnVirtualCallback = std::move(callback); }
+    void SetCallbackFunc(GridVirtualCallback callback) {
+        m_pfnVirtualCallback = std::move(callback);
+    }
 
     // ---- Geometry (client pixels) ---------------------------------------------------------------
     /// The first scrollable row and column shown (cached; `force` recomputes).
@@ -300,23 +302,23 @@ class CGridCtrl : public platform::ui::ControlHandler {
     }
 
     // ---- Settings a dialog may change ---------------------------------------------------------
-    platform::ui::Colour m_crBackground;             ///< the client area not under cells
+    platform::ui::Colour m_crBackground;  ///< the client area not under cells
     platform::ui::Colour m_crGridLines = platform::ui::Rgb(0xC0, 0xC0, 0xC0);
-    GridColour m_crTitleTipBack;                     ///< none: the tip's own
+    GridColour m_crTitleTipBack;  ///< none: the tip's own
     GridColour m_crTitleTipText;
     int m_nLineMode = kGridLinesBoth;
-    bool m_bEditable = true;          ///< a cell may be edited unless it is read-only
-    bool m_bAllowDragDrop = false;    ///< cell text may be dragged out and dropped in
-    bool m_bRowSelectMode = false;    ///< clicks select whole rows
-    bool m_bOneRowOnly = false;       ///< with m_bRowSelectMode, one row at a time
-    bool m_bOneColumnOnly = false;    ///< column selection takes the clicked column only
-    bool m_bPaintEnabled = true;      ///< painting, invalidating and scrolling allowed
+    bool m_bEditable = true;        ///< a cell may be edited unless it is read-only
+    bool m_bAllowDragDrop = false;  ///< cell text may be dragged out and dropped in
+    bool m_bRowSelectMode = false;  ///< clicks select whole rows
+    bool m_bOneRowOnly = false;     ///< with m_bRowSelectMode, one row at a time
+    bool m_bOneColumnOnly = false;  ///< column selection takes the clicked column only
+    bool m_bPaintEnabled = true;    ///< painting, invalidating and scrolling allowed
     bool m_bSelectable = true;
     bool m_bHeadingColumnSelects = true;  ///< a click in a fixed column selects rows
     bool m_bHeadingRowSelects = true;     ///< a click in a fixed row selects columns
     bool m_bHeadingClickSorts = false;    ///< a click in a fixed row sorts on its column
     bool m_bTabMovesFocus = true;
-    bool m_bOffscreenPaint = true;    ///< the backends always paint off the screen first
+    bool m_bOffscreenPaint = true;  ///< the backends always paint off the screen first
     bool m_bShowTitleTips = true;
     bool m_bPrintScreenScale = false;
     bool m_bColumnUnhideByDrag = true;

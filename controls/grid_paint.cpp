@@ -252,7 +252,8 @@ void CGridCtrl::OnDraw(DC& dc) {
          true);
 
     // Grid lines between the scrollable cells; fixed cells draw their own edges.
-    const platform::ui::Pen oldPen = dc.SelectPen({platform::ui::PenStyle::Solid, 0, m_crGridLines});
+    const platform::ui::Pen oldPen =
+        dc.SelectPen({platform::ui::PenStyle::Solid, 0, m_crGridLines});
     if (m_nLineMode == kGridLinesVertical || m_nLineMode == kGridLinesBoth) {
         long long x = fixedWidth;
         for (int col = visible.minCol; col <= visible.maxCol; ++col) {
@@ -291,7 +292,8 @@ bool CGridCtrl::RepaintCell(int row, int col, DC* dc) {
     cell->SetPosition(row, col);
     if (row < m_nFixedRows || col < m_nFixedCols) return cell->Draw(*dc, row, col, rect, true);
     const bool drawn = cell->Draw(*dc, row, col, rect, true);
-    const platform::ui::Pen oldPen = dc->SelectPen({platform::ui::PenStyle::Solid, 0, m_crGridLines});
+    const platform::ui::Pen oldPen =
+        dc->SelectPen({platform::ui::PenStyle::Solid, 0, m_crGridLines});
     if (m_nLineMode == kGridLinesHorizontal || m_nLineMode == kGridLinesBoth) {
         dc->MoveTo({rect.left, rect.bottom});
         dc->LineTo({rect.right + 1, rect.bottom});
@@ -544,8 +546,8 @@ void CGridCtrl::OnScroll(bool vertical, platform::ui::ScrollCode code, int track
 void CGridCtrl::OnSysColorChange() {
     const platform::ui::SystemLook old = m_look;
     m_look = platform::ui::CurrentLook();
-    for (CGridDefaultCell* cell : {&m_cellDefault, &m_cellFixedRow, &m_cellFixedCol,
-                                   &m_cellFixedCorner}) {
+    for (CGridDefaultCell* cell :
+         {&m_cellDefault, &m_cellFixedRow, &m_cellFixedCol, &m_cellFixedCorner}) {
         if (cell->GetTextColor() == old.Get(SysColour::WindowText))
             cell->SetTextColor(m_look.Get(SysColour::WindowText));
         if (cell->GetBackColor() == old.Get(SysColour::Window))
@@ -556,8 +558,8 @@ void CGridCtrl::OnSysColorChange() {
 }
 
 void CGridCtrl::SetFont(const platform::ui::Font& font) {
-    for (CGridDefaultCell* cell : {&m_cellDefault, &m_cellFixedCol, &m_cellFixedRow,
-                                   &m_cellFixedCorner})
+    for (CGridDefaultCell* cell :
+         {&m_cellDefault, &m_cellFixedCol, &m_cellFixedRow, &m_cellFixedCorner})
         cell->SetFont(&font);
     RefreshGrid();
 }
@@ -665,7 +667,8 @@ void CGridCtrl::OnMouseWheel(unsigned, int delta, Point) {
         for (int i = 0; i < std::abs(pages); ++i)
             OnVScroll(pages > 0 ? GridScroll::PageUp : GridScroll::PageDown);
     } else {
-        const long long lines = static_cast<long long>(delta) * m_nWheelScrollLines / kGridWheelDelta;
+        const long long lines =
+            static_cast<long long>(delta) * m_nWheelScrollLines / kGridWheelDelta;
         for (long long i = 0; i < std::abs(lines); ++i)
             OnVScroll(lines > 0 ? GridScroll::LineUp : GridScroll::LineDown);
     }

@@ -13,18 +13,18 @@
 #include "document/main_frame_state.h"
 #include "document/results_stations.h"
 #include "platform/ui/application.h"
-#include "report/format.h"
 #include "platform/ui/toolkit.h"
 #include "platform/wx/wx_app.h"
+#include "report/format.h"
 
 namespace {
 
 using kordel::CGridCtrl;
 using platform::ui::Rect;
 
-constexpr int kMargin = 12;        ///< around and between the window's parts, pixels
-constexpr int kWidth = 460;        ///< of both grids, pixels
-constexpr int kLabelHeight = 20;   ///< of a label line, pixels
+constexpr int kMargin = 12;       ///< around and between the window's parts, pixels
+constexpr int kWidth = 460;       ///< of both grids, pixels
+constexpr int kLabelHeight = 20;  ///< of a label line, pixels
 constexpr int kStationsHeight = 260;
 constexpr int kBorderAllowance = 4;  ///< a grid window's frame, both sides together, pixels
 constexpr int kSegmentGridId = 1624;
@@ -72,14 +72,18 @@ void FillSegmentTable(CGridCtrl& grid, const kordel::CKordelDoc& doc) {
 /// The hundredth-point stations of the design span: the position and the factored moment and
 /// shear of both strength limit states, numbers right-aligned, columns as wide as their texts.
 void FillStationTable(CGridCtrl& grid, const kordel::CKordelDoc& doc) {
-    const std::vector<std::string> headings = {"Station",          "x, ft",
-                                               "Mu Strength I, kip-ft", "Vu Strength I, kip",
-                                               "Mu Strength II, kip-ft", "Vu Strength II, kip"};
+    const std::vector<std::string> headings = {"Station",
+                                               "x, ft",
+                                               "Mu Strength I, kip-ft",
+                                               "Vu Strength I, kip",
+                                               "Mu Strength II, kip-ft",
+                                               "Vu Strength II, kip"};
     grid.SetRowCount(kordel::kHundredthStations + 1);
     grid.SetColumnCount(static_cast<int>(headings.size()));
     grid.SetFixedRowCount(1);
     grid.SetFixedColumnCount(1);
-    for (size_t c = 0; c < headings.size(); ++c) grid.SetCellText(0, static_cast<int>(c), headings[c]);
+    for (size_t c = 0; c < headings.size(); ++c)
+        grid.SetCellText(0, static_cast<int>(c), headings[c]);
     const unsigned right = platform::ui::kDtRight | platform::ui::kDtVCenter |
                            platform::ui::kDtSingleLine | platform::ui::kDtNoPrefix |
                            platform::ui::kDtEndEllipsis;
@@ -90,8 +94,9 @@ void FillStationTable(CGridCtrl& grid, const kordel::CKordelDoc& doc) {
                                  doc.m_adVuStrengthII[s]};
         grid.SetCellText(row, 0, kordel::Format("%3d", s));
         for (int c = 0; c < 5; ++c) {
-            grid.SetCellText(row, c + 1, c == 0 ? kordel::Format("%.2f", values[c])
-                                                : kordel::Format("%.1f", values[c]));
+            grid.SetCellText(
+                row, c + 1,
+                c == 0 ? kordel::Format("%.2f", values[c]) : kordel::Format("%.1f", values[c]));
             grid.GetCell(row, c + 1)->SetFormat(right);
         }
     }

@@ -484,8 +484,7 @@ int DC::DrawText(const std::string& text, Rect& r, unsigned format) {
     return logicalHeight;
 }
 
-std::string DC::WithEndEllipsis(const std::string& text, double width,
-                                const DevFont& font) const {
+std::string DC::WithEndEllipsis(const std::string& text, double width, const DevFont& font) const {
     static const std::string kEllipsis = "...";
     // The longest start of the text that fits with the ellipsis after it.
     size_t fits = 0;

@@ -94,7 +94,7 @@ enum DrawTextFormat : unsigned {
     kDtExpandTabs = 0x40,
     kDtNoClip = 0x100,
     kDtCalcRect = 0x400,
-    kDtNoPrefix = 0x800,  ///< '&' is drawn as it stands (it always is)
+    kDtNoPrefix = 0x800,      ///< '&' is drawn as it stands (it always is)
     kDtEndEllipsis = 0x8000,  ///< a line wider than the rectangle ends in "..." where it is cut
 };
 

@@ -40,7 +40,8 @@ void HeadlessFloat::Mouse(MouseAction action, Point point, unsigned keys) {
 }
 
 std::unique_ptr<RecordingDC> HeadlessFloat::PaintNow() {
-    auto dc = std::make_unique<RecordingDC>(kScreenDpi, false, Size{m_rect.Width(), m_rect.Height()});
+    auto dc =
+        std::make_unique<RecordingDC>(kScreenDpi, false, Size{m_rect.Width(), m_rect.Height()});
     m_handler.Paint(*dc);
     return dc;
 }

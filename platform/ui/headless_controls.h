@@ -149,11 +149,12 @@ class HeadlessTopWindow : public TopWindowPeer {
   public:
     HeadlessTopWindow(TopWindowHandler& handler, std::string title, Size clientSize,
                       Point screenOrigin = {100, 100})
-        : m_handler(handler), m_title(std::move(title)), m_client(clientSize),
+        : m_handler(handler),
+          m_title(std::move(title)),
+          m_client(clientSize),
           m_origin(screenOrigin) {}
 
-    std::unique_ptr<ControlPeer> CreateControl(ControlHandler& handler,
-                                               const Rect& rect) override;
+    std::unique_ptr<ControlPeer> CreateControl(ControlHandler& handler, const Rect& rect) override;
     void SetTitle(const std::string& title) override { m_title = title; }
     void AddLabel(const std::string& text, const Rect&) override { m_labels.push_back(text); }
     Size ClientSize() const override { return m_client; }

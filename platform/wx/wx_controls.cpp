@@ -70,9 +70,9 @@ bool ActionOf(const wxMouseEvent& e, MouseAction& action) {
     return true;
 }
 
-const wxEventTypeTag<wxMouseEvent> kMouseEvents[] = {wxEVT_MOTION,     wxEVT_LEFT_DOWN,  wxEVT_LEFT_UP,
-                                    wxEVT_LEFT_DCLICK, wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP,
-                                    wxEVT_MIDDLE_DOWN, wxEVT_LEAVE_WINDOW};
+const wxEventTypeTag<wxMouseEvent> kMouseEvents[] = {
+    wxEVT_MOTION,     wxEVT_LEFT_DOWN, wxEVT_LEFT_UP,     wxEVT_LEFT_DCLICK,
+    wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP,  wxEVT_MIDDLE_DOWN, wxEVT_LEAVE_WINDOW};
 
 // ---- Floating pop-ups -----------------------------------------------------------------------
 
@@ -81,9 +81,8 @@ class FloatWindow : public wxPopupWindow {
     FloatWindow(wxWindow* parent, FloatHandler& handler)
         : wxPopupWindow(parent, wxBORDER_NONE), m_handler(handler) {
         SetBackgroundStyle(wxBG_STYLE_PAINT);
-        Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
-            PaintWindow(this, [this](DC& dc) { m_handler.Paint(dc); });
-        });
+        Bind(wxEVT_PAINT,
+             [this](wxPaintEvent&) { PaintWindow(this, [this](DC& dc) { m_handler.Paint(dc); }); });
         for (const auto& t : kMouseEvents) {
             Bind(t, [this](wxMouseEvent& e) {
                 MouseAction action;
@@ -110,8 +109,7 @@ class FloatPeerImpl : public FloatPeer {
     void ShowAt(const Rect& screenRect) override {
         m_rect = screenRect;
         if (!m_window) return;
-        m_window->SetSize(screenRect.left, screenRect.top, screenRect.Width(),
-                          screenRect.Height());
+        m_window->SetSize(screenRect.left, screenRect.top, screenRect.Width(), screenRect.Height());
         m_window->Show();
         m_window->Raise();
     }
@@ -147,8 +145,7 @@ class ControlWindow : public wxWindow {
                                 wxWANTS_CHARS | wxBORDER_NONE);
         m_canvas->SetBackgroundStyle(wxBG_STYLE_PAINT);
         m_vbar = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
-        m_hbar = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                 wxSB_HORIZONTAL);
+        m_hbar = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_HORIZONTAL);
         m_vbar->Hide();
         m_hbar->Hide();
         m_barSizes = {std::max(1, m_vbar->GetBestSize().x), std::max(1, m_hbar->GetBestSize().y)};
@@ -315,7 +312,8 @@ class ControlPeerImpl : public ControlPeer {
         if (m_window) m_window->Canvas()->Refresh(false);
     }
     void InvalidateRect(const Rect& r) override {
-        if (m_window) m_window->Canvas()->RefreshRect(wxRect(r.left, r.top, r.Width(), r.Height()), false);
+        if (m_window)
+            m_window->Canvas()->RefreshRect(wxRect(r.left, r.top, r.Width(), r.Height()), false);
     }
     void Update() override {
         if (m_window) m_window->Canvas()->Update();
@@ -419,7 +417,8 @@ class TopWindowPeerImpl : public TopWindowPeer {
     }
     std::unique_ptr<ControlPeer> CreateControl(ControlHandler& handler, const Rect& rect) override {
         if (!m_frame) return nullptr;
-        return std::make_unique<ControlPeerImpl>(new ControlWindow(m_frame->Panel(), handler, rect));
+        return std::make_unique<ControlPeerImpl>(
+            new ControlWindow(m_frame->Panel(), handler, rect));
     }
     void SetTitle(const std::string& title) override {
         if (m_frame) m_frame->SetTitle(ToWx(title));
@@ -484,9 +483,9 @@ SystemLook WxToolkit::Look() const {
     if (font.IsOk()) {
         // Points to pixels of the screen the cairo device context draws at.
         const double pixels = font.GetFractionalPointSize() * draw::kScreenDpi / 72.0;
-        look.messageFont = Font{FromWx(font.GetFaceName()), -static_cast<int>(std::lround(pixels)),
-                                font.GetWeight() >= wxFONTWEIGHT_BOLD ? kFontWeightBold
-                                                                      : kFontWeightNormal};
+        look.messageFont =
+            Font{FromWx(font.GetFaceName()), -static_cast<int>(std::lround(pixels)),
+                 font.GetWeight() >= wxFONTWEIGHT_BOLD ? kFontWeightBold : kFontWeightNormal};
     }
     const int doubleClick = wxSystemSettings::GetMetric(wxSYS_DCLICK_MSEC);
     if (doubleClick > 0) look.doubleClickMs = doubleClick;

@@ -11,8 +11,8 @@ namespace kordel::test {
 namespace {
 
 using platform::ui::Font;
-using platform::ui::Rect;
 using platform::ui::RecordingDC;
+using platform::ui::Rect;
 using platform::ui::Rgb;
 using platform::ui::Size;
 
@@ -38,8 +38,7 @@ TEST_F(GridCellTest, ACellTakesTheDefaultsOfItsKindUntilItHasItsOwn) {
         {"fixed row", kGridCellStateFixed | kGridCellStateFixedRow, platform::ui::kDtCenter, 11},
         {"fixed column", kGridCellStateFixed | kGridCellStateFixedCol, platform::ui::kDtRight,
          kMargin},
-        {"fixed corner",
-         kGridCellStateFixed | kGridCellStateFixedRow | kGridCellStateFixedCol,
+        {"fixed corner", kGridCellStateFixed | kGridCellStateFixedRow | kGridCellStateFixedCol,
          platform::ui::kDtBottom, kMargin},
     };
     for (const Case& c : cases) {
@@ -210,21 +209,39 @@ TEST_F(CellPaintTest, OrdinaryCellsFillFrameAndWriteInThisOrder) {
     };
     // The text sits a margin in, centred in the height: baseline 2.5 + 9.6 down.
     const Case cases[] = {
-        {"plain: the grid filled the ground already", 0, {}, kGridLinesBoth,
+        {"plain: the grid filled the ground already",
+         0,
+         {},
+         kGridLinesBoth,
          {"text 'abc' 7,12.1 000000"}},
-        {"a colour of its own is filled even without erase", 0, Rgb(255, 0, 0), kGridLinesBoth,
+        {"a colour of its own is filled even without erase",
+         0,
+         Rgb(255, 0, 0),
+         kGridLinesBoth,
          {"fill 0,0,101,18 ff0000", "text 'abc' 7,12.1 000000"}},
-        {"selected", kGridCellStateSelected, {}, kGridLinesBoth,
+        {"selected",
+         kGridCellStateSelected,
+         {},
+         kGridLinesBoth,
          {"fill 0,0,101,18 0078d7", "text 'abc' 7,12.1 ffffff"}},
-        {"focus: framed in its text colour inside the grid lines", kGridCellStateFocused, {},
-         kGridLinesBoth, {"frame 0,0,100,17 000000", "text 'abc' 7,12.1 000000"}},
+        {"focus: framed in its text colour inside the grid lines",
+         kGridCellStateFocused,
+         {},
+         kGridLinesBoth,
+         {"frame 0,0,100,17 000000", "text 'abc' 7,12.1 000000"}},
         {"focus and selected: highlight, framed in the highlight text colour",
-         kGridCellStateFocused | kGridCellStateSelected, {}, kGridLinesBoth,
+         kGridCellStateFocused | kGridCellStateSelected,
+         {},
+         kGridLinesBoth,
          {"fill 0,0,101,18 0078d7", "frame 0,0,100,17 ffffff", "text 'abc' 7,12.1 ffffff"}},
         {"focus without grid lines: the frame one pixel further right and down",
-         kGridCellStateFocused, {}, kGridLinesNone,
+         kGridCellStateFocused,
+         {},
+         kGridLinesNone,
          {"frame 0,0,101,18 000000", "text 'abc' 7,12.1 000000"}},
-        {"focus with a colour of its own", kGridCellStateFocused, Rgb(230, 230, 230),
+        {"focus with a colour of its own",
+         kGridCellStateFocused,
+         Rgb(230, 230, 230),
          kGridLinesBoth,
          {"fill 0,0,101,18 e6e6e6", "frame 0,0,100,17 000000", "text 'abc' 7,12.1 000000"}},
     };
@@ -238,17 +255,17 @@ TEST_F(CellPaintTest, OrdinaryCellsFillFrameAndWriteInThisOrder) {
 
 TEST_F(CellPaintTest, HeadingsLookRaisedOrSunkenByTheFocus) {
     // Raised: lit top and left, dark right and bottom; the text one pixel further in.
-    const std::vector<std::string> raised = {
-        "line 100,0-0,0 ffffff", "line 0,0-0,17 ffffff", "line 100,0-100,17 696969",
-        "line 100,17-0,17 696969", "text 'abc' 8,12.1 000000"};
+    const std::vector<std::string> raised = {"line 100,0-0,0 ffffff", "line 0,0-0,17 ffffff",
+                                             "line 100,0-100,17 696969", "line 100,17-0,17 696969",
+                                             "text 'abc' 8,12.1 000000"};
     EXPECT_EQ(Paint(0, 1), raised);
     EXPECT_EQ(Paint(1, 0), raised);
 
     // The headings of the focus cell's row and column look sunken.
     grid.SetFocusCell(1, 2);
-    const std::vector<std::string> sunken = {
-        "line 0,17-0,0 696969", "line 0,0-101,0 696969", "line 0,17-100,17 e3e3e3",
-        "line 100,17-100,-1 e3e3e3", "text 'abc' 8,12.6 000000"};
+    const std::vector<std::string> sunken = {"line 0,17-0,0 696969", "line 0,0-101,0 696969",
+                                             "line 0,17-100,17 e3e3e3", "line 100,17-100,-1 e3e3e3",
+                                             "text 'abc' 8,12.6 000000"};
     EXPECT_EQ(Paint(0, 2), sunken);
     EXPECT_EQ(Paint(1, 0), sunken);
     EXPECT_EQ(Paint(0, 1), raised);
@@ -269,9 +286,9 @@ TEST_F(CellPaintTest, TheSortArrowSitsAtTheBottomRightOfRowZeroOnly) {
     grid.GetCell(0, 2)->SetFont(&small);
     RecordingDC dc(96.0);
     grid.GetCell(0, 2)->Draw(dc, 0, 2, {0, 0, 50, 9}, false);
-    const std::vector<std::string> up = {
-        "line 40,8-42,4 ffffff", "line 42,4-44,8 ffffff", "line 44,8-40,8 ffffff",
-        "line 39,7-41,3 a0a0a0", "line 41,3-43,7 a0a0a0", "line 43,7-39,7 a0a0a0"};
+    const std::vector<std::string> up = {"line 40,8-42,4 ffffff", "line 42,4-44,8 ffffff",
+                                         "line 44,8-40,8 ffffff", "line 39,7-41,3 a0a0a0",
+                                         "line 41,3-43,7 a0a0a0", "line 43,7-39,7 a0a0a0"};
     EXPECT_EQ(SummaryOf(dc, "line"), up);
 
     RecordingDC below(96.0);
@@ -304,14 +321,30 @@ TEST_F(CellPaintTest, PrintingFillsOnlyColoursThatStandOut) {
     };
     const Case cases[] = {
         {"an ordinary cell leaves the paper white", 1, 1, {}, true, {"text 'abc' 7,12.1 000000"}},
-        {"its default colour is not printed either", 1, 1, platform::ui::kWhite, true,
+        {"its default colour is not printed either",
+         1,
+         1,
+         platform::ui::kWhite,
+         true,
          {"text 'abc' 7,12.1 000000"}},
-        {"a colour of its own is", 1, 1, Rgb(230, 230, 230), true,
+        {"a colour of its own is",
+         1,
+         1,
+         Rgb(230, 230, 230),
+         true,
          {"fill 0,0,101,18 e6e6e6", "text 'abc' 7,12.1 000000"}},
-        {"a heading prints its face and border", 0, 1, {}, true,
+        {"a heading prints its face and border",
+         0,
+         1,
+         {},
+         true,
          {"fill 0,0,101,18 f0f0f0", "line 100,0-0,0 ffffff", "line 0,0-0,17 ffffff",
           "line 100,0-100,17 696969", "line 100,17-0,17 696969", "text 'abc' 8,12.1 000000"}},
-        {"without colour: black text, no fill", 1, 1, Rgb(230, 230, 230), false,
+        {"without colour: black text, no fill",
+         1,
+         1,
+         Rgb(230, 230, 230),
+         false,
          {"text 'abc' 7,12.1 000000"}},
     };
     grid.SetFocusCell(1, 1);

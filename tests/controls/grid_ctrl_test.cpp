@@ -64,13 +64,22 @@ TEST_F(GridDataTest, FixedCountsMarkTheirCellsAndFollowTheCounts) {
     };
     const Case cases[] = {
         {"a fixed row on an empty grid makes the row",
-         [](CGridCtrl& g) { g.SetFixedRowCount(1); }, 1, 0, 1, 0, {}},
+         [](CGridCtrl& g) { g.SetFixedRowCount(1); },
+         1,
+         0,
+         1,
+         0,
+         {}},
         {"removing the rows lowers the fixed count",
          [](CGridCtrl& g) {
              g.SetFixedRowCount(1);
              g.SetRowCount(0);
          },
-         0, 0, 0, 0, {}},
+         0,
+         0,
+         0,
+         0,
+         {}},
         {"fixed rows and a fixed column",
          [](CGridCtrl& g) {
              g.SetRowCount(4);
@@ -78,8 +87,15 @@ TEST_F(GridDataTest, FixedCountsMarkTheirCellsAndFollowTheCounts) {
              g.SetFixedColumnCount(1);
              g.SetFixedRowCount(2);
          },
-         4, 3, 2, 1,
-         {{0, 0, kRow | kCol}, {0, 1, kRow}, {1, 0, kRow | kCol}, {2, 0, kCol}, {2, 1, 0},
+         4,
+         3,
+         2,
+         1,
+         {{0, 0, kRow | kCol},
+          {0, 1, kRow},
+          {1, 0, kRow | kCol},
+          {2, 0, kCol},
+          {2, 1, 0},
           {3, 2, 0}}},
         {"a row that stops being fixed keeps its fixed column",
          [](CGridCtrl& g) {
@@ -89,14 +105,22 @@ TEST_F(GridDataTest, FixedCountsMarkTheirCellsAndFollowTheCounts) {
              g.SetFixedRowCount(2);
              g.SetFixedRowCount(1);
          },
-         4, 3, 1, 1, {{0, 1, kRow}, {1, 0, kCol}, {1, 1, 0}, {1, 2, 0}}},
+         4,
+         3,
+         1,
+         1,
+         {{0, 1, kRow}, {1, 0, kCol}, {1, 1, 0}, {1, 2, 0}}},
         {"more fixed columns than columns adds columns",
          [](CGridCtrl& g) {
              g.SetRowCount(2);
              g.SetColumnCount(3);
              g.SetFixedColumnCount(5);
          },
-         2, 5, 0, 5, {{1, 4, kCol}, {0, 0, kCol}}},
+         2,
+         5,
+         0,
+         5,
+         {{1, 4, kCol}, {0, 0, kCol}}},
         {"removing columns lowers the fixed count",
          [](CGridCtrl& g) {
              g.SetRowCount(2);
@@ -104,14 +128,22 @@ TEST_F(GridDataTest, FixedCountsMarkTheirCellsAndFollowTheCounts) {
              g.SetFixedColumnCount(2);
              g.SetColumnCount(1);
          },
-         2, 1, 0, 1, {{1, 0, kCol}}},
+         2,
+         1,
+         0,
+         1,
+         {{1, 0, kCol}}},
         {"new columns in a fixed row are fixed",
          [](CGridCtrl& g) {
              g.SetRowCount(2);
              g.SetFixedRowCount(1);
              g.SetColumnCount(2);
          },
-         2, 2, 1, 0, {{0, 1, kRow}, {1, 1, 0}}},
+         2,
+         2,
+         1,
+         0,
+         {{0, 1, kRow}, {1, 1, 0}}},
     };
     for (const Case& c : cases) {
         CGridCtrl grid;
@@ -281,7 +313,8 @@ TEST_F(GridDataTest, TheSelectionFollowsTheSelectedBitThroughEveryChange) {
              g.SetSelection(1, 1, 1, 3, false, false);
          },
          9},
-        {"cleared", [](CGridCtrl& g) {
+        {"cleared",
+         [](CGridCtrl& g) {
              g.SelectAll();
              g.ClearSelection();
          },
@@ -347,11 +380,14 @@ TEST_F(GridDataTest, SortingMovesWholeRowsUnderTheHeadings) {
         std::string rows;
     };
     const Case cases[] = {
-        {"ascending, case-sensitive", {"c", "a", "B", "b"}, true,
+        {"ascending, case-sensitive",
+         {"c", "a", "B", "b"},
+         true,
          "Key/Row/18 B/r3/13 a/r2/12 b/r4/14 c/r1/11 "},
-        {"descending", {"c", "a", "B", "b"}, false,
-         "Key/Row/18 c/r1/11 b/r4/14 a/r2/12 B/r3/13 "},
-        {"equal keys are never swapped with each other", {"x", "x", "x", "x"}, true,
+        {"descending", {"c", "a", "B", "b"}, false, "Key/Row/18 c/r1/11 b/r4/14 a/r2/12 B/r3/13 "},
+        {"equal keys are never swapped with each other",
+         {"x", "x", "x", "x"},
+         true,
          "Key/Row/18 x/r1/11 x/r2/12 x/r3/13 x/r4/14 "},
     };
     for (const Case& c : cases) {
@@ -389,11 +425,23 @@ TEST_F(GridDataTest, FitColumnsToWidthSpreadsTheRemainderAPixelAtATime) {
         std::vector<int> fitted;
     };
     const Case cases[] = {
-        {"200 spare over three: 66 each and 2 more", 500, {100, 100, 100}, 0, true,
+        {"200 spare over three: 66 each and 2 more",
+         500,
+         {100, 100, 100},
+         0,
+         true,
          {167, 167, 166}},
-        {"7 too wide: 2 less each and 1 more off the first", 500, {169, 169, 169}, 0, true,
+        {"7 too wide: 2 less each and 1 more off the first",
+         500,
+         {169, 169, 169},
+         0,
+         true,
          {166, 167, 167}},
-        {"a hidden column takes its turn and stays hidden", 500, {100, 0, 100, 100}, 0, true,
+        {"a hidden column takes its turn and stays hidden",
+         500,
+         {100, 0, 100, 100},
+         0,
+         true,
          {167, 0, 166, 166}},
         {"the fixed column kept out", 500, {80, 100, 100}, 1, false, {80, 210, 210}},
         {"the fixed column counted", 500, {80, 100, 100}, 1, true, {154, 173, 173}},
@@ -509,8 +557,7 @@ TEST_F(GridDataTest, AnEndedEditIsStoredOnlyWhenTheCellAndTheOwnerAcceptIt) {
     };
     const Case cases[] = {
         {"accepted", "12.5", true, "12.5", true, {"end 1,1 12.5"}},
-        {"the owner sees the new text and rejects it", "12.5", false, "3", false,
-         {"end 1,1 12.5"}},
+        {"the owner sees the new text and rejects it", "12.5", false, "3", false, {"end 1,1 12.5"}},
         {"the cell rejects it before the owner hears", "bad", true, "3", false, {}},
         {"an unchanged text is nobody's business", "3", true, "3", false, {}},
     };
@@ -542,23 +589,38 @@ TEST_F(GridDataTest, EditingStartsOnAVisibleEditableCellTheOwnerAllows) {
     // Rows 18 pixels high below a heading row of 18 in a window 100 high (a vertical bar, no
     // horizontal one): rows 1 to 5 show, the fifth cut.
     const Case cases[] = {
-        {"an editable cell", 2, [](CGridCtrl&, RecordingOwner&) {}, {"begin 2,1"},
+        {"an editable cell",
+         2,
+         [](CGridCtrl&, RecordingOwner&) {},
+         {"begin 2,1"},
          {"2,1 36 id 8 '7'"}},
-        {"the owner refuses", 2, [](CGridCtrl&, RecordingOwner& o) { o.allowBegin = false; },
-         {"begin 2,1"}, {}},
-        {"a read-only cell: the owner is not asked", 2,
+        {"the owner refuses",
+         2,
+         [](CGridCtrl&, RecordingOwner& o) { o.allowBegin = false; },
+         {"begin 2,1"},
+         {}},
+        {"a read-only cell: the owner is not asked",
+         2,
          [](CGridCtrl& g, RecordingOwner&) { g.SetCellState(2, 1, kGridCellStateReadOnly); },
-         {}, {}},
-        {"a grid that is not editable", 2,
-         [](CGridCtrl& g, RecordingOwner&) { g.m_bEditable = false; }, {}, {}},
-        {"a cell below the window is scrolled in first: it ends at the bottom", 9,
-         [](CGridCtrl&, RecordingOwner&) {}, {"begin 9,1"}, {"9,1 72 id 8 '7'"}},
+         {},
+         {}},
+        {"a grid that is not editable",
+         2,
+         [](CGridCtrl& g, RecordingOwner&) { g.m_bEditable = false; },
+         {},
+         {}},
+        {"a cell below the window is scrolled in first: it ends at the bottom",
+         9,
+         [](CGridCtrl&, RecordingOwner&) {},
+         {"begin 9,1"},
+         {"9,1 72 id 8 '7'"}},
     };
     for (const Case& c : cases) {
         CGridCtrl grid(10, 3, 1, 1);
         RecordingOwner owner;
         grid.SetOwner(&owner);
-        for (int r = 1; r < 10; ++r) grid.SetCellClass(r, 1, [] { return std::make_unique<EditCell>(); });
+        for (int r = 1; r < 10; ++r)
+            grid.SetCellClass(r, 1, [] { return std::make_unique<EditCell>(); });
         Show(grid, {350, 100});
         c.setUp(grid, owner);
         grid.OnEditCell(c.row, 1, {-1, -1}, '7');
@@ -583,9 +645,8 @@ TEST_F(GridDataTest, ACellClassTakesOverTheOldCell) {
 
     EXPECT_FALSE(grid.SetCellClass(1, 1, nullptr));
     EXPECT_FALSE(grid.SetCellClass(1, 1, [] { return std::unique_ptr<CGridCellBase>(); }));
-    EXPECT_FALSE(grid.SetCellClass(1, 1, []() -> std::unique_ptr<CGridCellBase> {
-        throw std::bad_alloc();
-    }));
+    EXPECT_FALSE(grid.SetCellClass(
+        1, 1, []() -> std::unique_ptr<CGridCellBase> { throw std::bad_alloc(); }));
     EXPECT_NE(dynamic_cast<CGridCell*>(grid.GetCell(1, 1)), nullptr);
 
     // New cells of a class of the grid's choosing.

@@ -10,8 +10,8 @@ namespace kordel::test {
 namespace {
 
 using platform::ui::Point;
-using platform::ui::Rect;
 using platform::ui::RecordingDC;
+using platform::ui::Rect;
 using platform::ui::Rgb;
 using platform::ui::ScrollCode;
 using platform::ui::Size;
@@ -38,13 +38,13 @@ TEST_F(GridPaintTest, TheBackgroundComesFirstThenTheCellsPassByPassThenTheGridLi
 
     // Cells cover 303 x 54 pixels: three columns of 101, three rows of 18.
     EXPECT_EQ(SummaryOf(*dc, "fill"), (std::vector<std::string>{
-                                          "fill 0,0,101,18 f0f0f0",    // the corner
-                                          "fill 0,0,101,54 f0f0f0",    // the heading column
-                                          "fill 100,0,303,18 f0f0f0",  // the heading row
-                                          "fill 101,18,303,54 ffffff", // the cells
-                                          "fill 303,0,400,200 a0a0a0", // right of them
-                                          "fill 0,54,303,200 a0a0a0",  // below them
-                                          "fill 202,36,303,54 0078d7", // the selected cell
+                                          "fill 0,0,101,18 f0f0f0",     // the corner
+                                          "fill 0,0,101,54 f0f0f0",     // the heading column
+                                          "fill 100,0,303,18 f0f0f0",   // the heading row
+                                          "fill 101,18,303,54 ffffff",  // the cells
+                                          "fill 303,0,400,200 a0a0a0",  // right of them
+                                          "fill 0,54,303,200 a0a0a0",   // below them
+                                          "fill 202,36,303,54 0078d7",  // the selected cell
                                       }));
     EXPECT_EQ(dc->Texts(), (std::vector<std::string>{"c00", "c10", "c20", "c01", "c02", "c11",
                                                      "c12", "c21", "c22"}))
@@ -53,9 +53,9 @@ TEST_F(GridPaintTest, TheBackgroundComesFirstThenTheCellsPassByPassThenTheGridLi
         << "the focus cell";
     const auto lines = SummaryOf(*dc, "line");
     const std::vector<std::string> gridLines(lines.end() - 4, lines.end());
-    EXPECT_EQ(gridLines, (std::vector<std::string>{
-                             "line 201,18-201,54 c0c0c0", "line 302,18-302,54 c0c0c0",
-                             "line 101,35-303,35 c0c0c0", "line 101,53-303,53 c0c0c0"}));
+    EXPECT_EQ(gridLines,
+              (std::vector<std::string>{"line 201,18-201,54 c0c0c0", "line 302,18-302,54 c0c0c0",
+                                        "line 101,35-303,35 c0c0c0", "line 101,53-303,53 c0c0c0"}));
     // The focus cell's headings look sunken (dark top edge first), the others raised.
     EXPECT_NE(std::find(lines.begin(), lines.end(), "line 0,35-0,18 696969"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "line 302,0-202,0 ffffff"), lines.end());
@@ -70,8 +70,8 @@ TEST_F(GridPaintTest, HiddenRowsAndColumnsAreNeitherPaintedNorLined) {
     EXPECT_EQ(dc->Texts(), (std::vector<std::string>{"c00", "c20", "c01", "c21"}));
     const auto lines = SummaryOf(*dc, "line");
     const std::vector<std::string> gridLines(lines.end() - 2, lines.end());
-    EXPECT_EQ(gridLines, (std::vector<std::string>{"line 201,18-201,36 c0c0c0",
-                                                   "line 101,35-202,35 c0c0c0"}));
+    EXPECT_EQ(gridLines,
+              (std::vector<std::string>{"line 201,18-201,36 c0c0c0", "line 101,35-202,35 c0c0c0"}));
 }
 
 TEST_F(GridPaintTest, AnEmptyGridIsAllGround) {
@@ -88,9 +88,9 @@ TEST_F(GridPaintTest, ACellRepaintedAloneBringsItsOwnGridLines) {
     Show(*grid, {400, 200});
     RecordingDC dc(96.0);
     EXPECT_TRUE(grid->RepaintCell(1, 1, &dc));
-    EXPECT_EQ(Summary(dc), (std::vector<std::string>{
-                               "fill 101,18,202,36 ffffff", "text 'c11' 108,30.1 000000",
-                               "line 101,35-202,35 c0c0c0", "line 201,18-201,36 c0c0c0"}));
+    EXPECT_EQ(Summary(dc),
+              (std::vector<std::string>{"fill 101,18,202,36 ffffff", "text 'c11' 108,30.1 000000",
+                                        "line 101,35-202,35 c0c0c0", "line 201,18-201,36 c0c0c0"}));
     EXPECT_TRUE(grid->InvalidateCell(1, 1));
     EXPECT_EQ(Window(*grid).InvalidRects().back(), (Rect{101, 18, 202, 36}));
 }
@@ -136,12 +136,18 @@ TEST_F(GridPaintTest, ScrollingAlwaysShowsWholeRowsAndColumns) {
         {"a line down is a row", {{ScrollCode::LineDown, 0}}, 18, 2},
         {"a thumb inside a row shows the row after it", {{ScrollCode::ThumbTrack, 25}}, 25, 3},
         {"a page down moves a client height less the headings",
-         {{ScrollCode::LineDown, 0}, {ScrollCode::PageDown, 0}}, 100, 7},
+         {{ScrollCode::LineDown, 0}, {ScrollCode::PageDown, 0}},
+         100,
+         7},
         {"a line up from there is a row again",
-         {{ScrollCode::LineDown, 0}, {ScrollCode::PageDown, 0}, {ScrollCode::LineUp, 0}}, 82, 6},
+         {{ScrollCode::LineDown, 0}, {ScrollCode::PageDown, 0}, {ScrollCode::LineUp, 0}},
+         82,
+         6},
         {"the bottom", {{ScrollCode::Bottom, 0}}, 278, 17},
-        {"a line down at the bottom stays", {{ScrollCode::Bottom, 0}, {ScrollCode::LineDown, 0}},
-         278, 17},
+        {"a line down at the bottom stays",
+         {{ScrollCode::Bottom, 0}, {ScrollCode::LineDown, 0}},
+         278,
+         17},
         {"the top", {{ScrollCode::Bottom, 0}, {ScrollCode::Top, 0}}, 0, 1},
         {"a thumb past the end is held at the end", {{ScrollCode::ThumbTrack, 5000}}, 278, 17},
     };
@@ -204,9 +210,9 @@ TEST_F(GridPaintTest, APointFindsItsCellPartByPart) {
     };
     // Columns of 101 and rows of 18; the cells end at 404 x 72.
     const Case cases[] = {
-        {{50, 9}, true, {0, 0}},    {{50, 9}, false, {-1, -1}},   {{150, 9}, false, {-1, 1}},
-        {{50, 30}, false, {1, -1}}, {{150, 30}, false, {1, 1}},   {{403, 71}, true, {3, 3}},
-        {{150, 77}, true, {-1, 1}}, {{409, 30}, true, {1, -1}},   {{-1, 30}, true, {1, -1}},
+        {{50, 9}, true, {0, 0}},    {{50, 9}, false, {-1, -1}}, {{150, 9}, false, {-1, 1}},
+        {{50, 30}, false, {1, -1}}, {{150, 30}, false, {1, 1}}, {{403, 71}, true, {3, 3}},
+        {{150, 77}, true, {-1, 1}}, {{409, 30}, true, {1, -1}}, {{-1, 30}, true, {1, -1}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(grid->CellFromPoint(c.p, c.allowFixed), c.cell)

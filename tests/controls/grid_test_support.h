@@ -20,9 +20,9 @@
 namespace kordel::test {
 
 /// Sizes the classic look gives a grid on the recording device context.
-inline constexpr int kRowHeight = 18;    ///< 12-pixel text, one and a half times
-inline constexpr int kColumnWidth = 101; ///< " XXXXXXXXXXXX " at 7.2 pixels a character
-inline constexpr int kMargin = 7;        ///< " "
+inline constexpr int kRowHeight = 18;     ///< 12-pixel text, one and a half times
+inline constexpr int kColumnWidth = 101;  ///< " XXXXXXXXXXXX " at 7.2 pixels a character
+inline constexpr int kMargin = 7;         ///< " "
 inline constexpr int kBar = platform::ui::HeadlessControl::kScrollBarSize;
 /// Where the test window's parent sits on the screen.
 inline constexpr platform::ui::Point kParentOrigin{100, 100};

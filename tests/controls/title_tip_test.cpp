@@ -13,8 +13,8 @@ namespace {
 using platform::ui::HeadlessFloat;
 using platform::ui::MouseAction;
 using platform::ui::Point;
-using platform::ui::Rect;
 using platform::ui::RecordingDC;
+using platform::ui::Rect;
 using platform::ui::Rgb;
 
 /// A grid that remembers the mouse messages and keys it was given.
@@ -71,17 +71,17 @@ TEST_F(TitleTipTest, ATextCutOffShowsTheTipExactlyOverItsCell) {
 
     // Its text lies where the cell's own would: the same baseline, a blank in from the left.
     auto tip = Tip()->PaintNow();
-    EXPECT_EQ(Summary(*tip), (std::vector<std::string>{"fill 0,0,86,17 ffffe1",
-                                                       "frame 0,0,86,17 000000",
-                                                       "text ' abcdefghij ' 0,12.1 000000"}));
+    EXPECT_EQ(Summary(*tip),
+              (std::vector<std::string>{"fill 0,0,86,17 ffffe1", "frame 0,0,86,17 000000",
+                                        "text ' abcdefghij ' 0,12.1 000000"}));
     auto cells = Window(grid).PaintNow();
     int seen = 0;
     for (const auto& op : cells->OpsOf(RecordingDC::OpKind::Text)) {
         if (op.text.rfind("abcd", 0) != 0) continue;
         ++seen;
         EXPECT_EQ(op.text, "abcdef...") << "the cell itself ends its text in an ellipsis";
-        EXPECT_NEAR(op.points[0].y + 120, tip->OpsOf(RecordingDC::OpKind::Text)[0].points[0].y + 138,
-                    1e-9);
+        EXPECT_NEAR(op.points[0].y + 120,
+                    tip->OpsOf(RecordingDC::OpKind::Text)[0].points[0].y + 138, 1e-9);
         EXPECT_NEAR(op.points[0].x + 110, 211 + 7.2, 0.5);
     }
     EXPECT_EQ(seen, 1);
