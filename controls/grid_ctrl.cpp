@@ -39,6 +39,10 @@ CGridCtrl::CGridCtrl(int rows, int cols, int fixedRows, int fixedCols)
 }
 
 CGridCtrl::~CGridCtrl() {
+    // The owner and the callback may be gone already; nothing is painted any more.
+    m_pOwner = nullptr;
+    m_pfnVirtualCallback = nullptr;
+    m_bPaintEnabled = false;
     DeleteAllCells();
     m_wndTitleTip.DestroyWindow();
     m_peer.reset();

@@ -152,7 +152,14 @@ class ControlWindow : public wxWindow {
         Relayout();
 
         m_canvas->Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
-            PaintWindow(m_canvas, [this](DC& dc) { m_handler.Paint(dc); });
+            // The control paints what lies in the clip box: the area to repaint.
+            const wxRect update = m_canvas->GetUpdateClientRect();
+            PaintWindow(m_canvas, [&](DC& dc) {
+                if (!update.IsEmpty())
+                    dc.IntersectClipRect(
+                        {update.x, update.y, update.x + update.width, update.y + update.height});
+                m_handler.Paint(dc);
+            });
         });
         Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
             Relayout();
