@@ -88,25 +88,25 @@ Size CGridCellBase::GetTextExtent(const std::string& text, DC* dc) const {
     return size;
 }
 
+const platform::ui::Bitmap* CGridCellBase::GetImage(Rect& imageRect) const {
+    const CGridCtrl* grid = GetOwnerGrid();
+    const GridImageList* images = grid ? grid->GetImageList() : nullptr;
+    if (!images || GetImageIndex() < 0 || !images->ImageRect(GetImageIndex(), imageRect))
+        return nullptr;
+    return &images->images[static_cast<size_t>(GetImageIndex())];
+}
+
 Size CGridCellBase::GetCellExtent(DC* dc) const {
     const Size text = GetTextExtent(GetText(), dc);
     Size image;
-    const CGridCtrl* grid = GetOwnerGrid();
     Rect imageRect;
-    if (grid && grid->GetImageList() && GetImageIndex() >= 0 &&
-        grid->GetImageList()->ImageRect(GetImageIndex(), imageRect)) {
-        image = {imageRect.Width() + 1, imageRect.Height() + 1};
-    }
+    if (GetImage(imageRect)) image = {imageRect.Width() + 1, imageRect.Height() + 1};
     return {text.cx + image.cx, std::max(text.cy, image.cy)};
 }
 
 bool CGridCellBase::GetTextRect(Rect& rect) const {
-    const CGridCtrl* grid = GetOwnerGrid();
     Rect imageRect;
-    if (grid && grid->GetImageList() && GetImageIndex() >= 0 &&
-        grid->GetImageList()->ImageRect(GetImageIndex(), imageRect)) {
-        rect.left += imageRect.Width() + 1 + static_cast<int>(GetMargin());
-    }
+    if (GetImage(imageRect)) rect.left += imageRect.Width() + 1 + static_cast<int>(GetMargin());
     return true;
 }
 
@@ -122,17 +122,19 @@ void FrameRect(DC& dc, const Rect& r, Colour colour) {
 }
 
 /// The raised border of a heading inside `r` (right and bottom inclusive): the lit edge along
-/// the top and left, the dark edge along the right and bottom.
-void DrawRaisedBorder(DC& dc, const Rect& r, Colour light, Colour dark) {
-    const Pen oldPen = dc.SelectPen({PenStyle::Solid, 0, light});
+/// the top and left, the dark edge along the right and bottom; `r` becomes what is inside it.
+void DrawRaisedBorder(DC& dc, Rect& r, const CGridCtrl& grid) {
+    const Pen oldPen =
+        dc.SelectPen({PenStyle::Solid, 0, grid.SysColour(SysColour::ButtonHighlight)});
     dc.MoveTo({r.right, r.top});
     dc.LineTo({r.left, r.top});
     dc.LineTo({r.left, r.bottom});
-    dc.SelectPen({PenStyle::Solid, 0, dark});
+    dc.SelectPen({PenStyle::Solid, 0, grid.SysColour(SysColour::DarkShadow3D)});
     dc.MoveTo({r.right, r.top});
     dc.LineTo({r.right, r.bottom});
     dc.LineTo({r.left, r.bottom});
     dc.SelectPen(oldPen);
+    r = {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
 }
 
 /// A sunken inner edge inside `r` (right and bottom outside): dark along the top and left,
@@ -247,9 +249,7 @@ bool CGridCellBase::Draw(DC& dc, int row, int col, Rect rect, bool erase) {
                            grid->SysColour(SysColour::Light3D));
             rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
         } else {
-            DrawRaisedBorder(dc, rect, grid->SysColour(SysColour::ButtonHighlight),
-                             grid->SysColour(SysColour::DarkShadow3D));
-            rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+            DrawRaisedBorder(dc, rect, *grid);
         }
     }
 
@@ -262,14 +262,11 @@ bool CGridCellBase::Draw(DC& dc, int row, int col, Rect rect, bool erase) {
     rect.right -= margin;
 
     Rect imageRect;
-    const GridImageList* images = grid->GetImageList();
-    if (images && GetImageIndex() >= 0 && images->ImageRect(GetImageIndex(), imageRect)) {
+    if (const platform::ui::Bitmap* image = GetImage(imageRect)) {
         const int w = imageRect.Width() + 1;
         const int h = imageRect.Height() + 1;
-        if (rect.left + w <= rect.right + 2 * margin && rect.top + h <= rect.bottom + 2 * margin) {
-            dc.DrawBitmap(images->images[static_cast<size_t>(GetImageIndex())],
-                          {rect.left, rect.top});
-        }
+        if (rect.left + w <= rect.right + 2 * margin && rect.top + h <= rect.bottom + 2 * margin)
+            dc.DrawBitmap(*image, {rect.left, rect.top});
     }
 
     if (row == 0 && col == grid->GetSortColumn()) {
@@ -324,19 +321,14 @@ bool CGridCellBase::PrintCell(DC& dc, int /*row*/, int /*col*/, Rect rect) {
     dc.SetTextColour(text);
     if (const Font* font = GetFont()) dc.SelectFont(*font);
 
-    if (IsFixed() && grid->m_nLineMode != kGridLinesNone) {
-        DrawRaisedBorder(dc, rect, grid->SysColour(SysColour::ButtonHighlight),
-                         grid->SysColour(SysColour::DarkShadow3D));
-        rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
-    }
+    if (IsFixed() && grid->m_nLineMode != kGridLinesNone) DrawRaisedBorder(dc, rect, *grid);
     const int margin = static_cast<int>(GetMargin());
     rect.left += margin;
     rect.right -= margin;
 
     Rect imageRect;
-    const GridImageList* images = grid->GetImageList();
-    if (images && GetImageIndex() >= 0 && images->ImageRect(GetImageIndex(), imageRect)) {
-        dc.DrawBitmap(images->images[static_cast<size_t>(GetImageIndex())], {rect.left, rect.top});
+    if (const platform::ui::Bitmap* image = GetImage(imageRect)) {
+        dc.DrawBitmap(*image, {rect.left, rect.top});
         rect.left += margin + imageRect.Width();
     }
     dc.DrawText(GetText(), rect, GetFormat() | platform::ui::kDtNoPrefix);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "controls/grid_types.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/dc.h"
 
 namespace kordel {
@@ -118,6 +119,10 @@ class CGridCellBase {
     virtual bool OnSetCursor();
 
   protected:
+    /// The cell's picture in its grid's image list and the picture's rectangle; nullptr when
+    /// it has none.
+    const platform::ui::Bitmap* GetImage(platform::ui::Rect& imageRect) const;
+
     unsigned m_dwState = 0;
 };
 

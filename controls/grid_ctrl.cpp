@@ -179,36 +179,24 @@ bool CGridCtrl::SetColumnCount(int cols) {
     return ok;
 }
 
-void CGridCtrl::MarkFixedRows(int first, int last, bool fixed) {
-    for (int r = first; r <= last; ++r) {
-        for (int c = 0; c < m_nCols; ++c) {
+void CGridCtrl::MarkFixed(bool rows, int first, int last, bool fixed) {
+    // The band of rows (or columns) first..last, across the whole grid.
+    const unsigned band = rows ? kGridCellStateFixedRow : kGridCellStateFixedCol;
+    const int rowFirst = rows ? first : 0;
+    const int rowLast = rows ? last : m_nRows - 1;
+    const int colFirst = rows ? 0 : first;
+    const int colLast = rows ? m_nCols - 1 : last;
+    for (int r = rowFirst; r <= rowLast; ++r) {
+        for (int c = colFirst; c <= colLast; ++c) {
             CGridCellBase* cell = GetCell(r, c);
             if (!cell) continue;
             const unsigned state = cell->GetState();
-            if (!fixed && c < m_nFixedCols) {
-                cell->SetState(state & ~kGridCellStateFixedRow);  // still a fixed column
+            if (!fixed && (rows ? c < m_nFixedCols : r < m_nFixedRows)) {
+                cell->SetState(state & ~band);  // still fixed the other way
                 continue;
             }
-            cell->SetState(fixed ? state | kGridCellStateFixed | kGridCellStateFixedRow
-                                 : state & ~(kGridCellStateFixed | kGridCellStateFixedRow));
-            cell->SetBackColor(kGridDefaultColour);
-            cell->SetTextColor(kGridDefaultColour);
-        }
-    }
-}
-
-void CGridCtrl::MarkFixedColumns(int first, int last, bool fixed) {
-    for (int r = 0; r < m_nRows; ++r) {
-        for (int c = first; c <= last; ++c) {
-            CGridCellBase* cell = GetCell(r, c);
-            if (!cell) continue;
-            const unsigned state = cell->GetState();
-            if (!fixed && r < m_nFixedRows) {
-                cell->SetState(state & ~kGridCellStateFixedCol);  // still a fixed row
-                continue;
-            }
-            cell->SetState(fixed ? state | kGridCellStateFixed | kGridCellStateFixedCol
-                                 : state & ~(kGridCellStateFixed | kGridCellStateFixedCol));
+            cell->SetState(fixed ? state | kGridCellStateFixed | band
+                                 : state & ~(kGridCellStateFixed | band));
             cell->SetBackColor(kGridDefaultColour);
             cell->SetTextColor(kGridDefaultColour);
         }
@@ -224,9 +212,9 @@ bool CGridCtrl::SetFixedRowCount(int fixedRows) {
     if (m_idFocusCell.row < fixedRows) SetFocusCell(-1, -1);
     if (!m_bVirtualMode) {
         if (fixedRows > m_nFixedRows) {
-            MarkFixedRows(m_nFixedRows, fixedRows - 1, true);
+            MarkFixed(true, m_nFixedRows, fixedRows - 1, true);
         } else {
-            MarkFixedRows(fixedRows, m_nFixedRows - 1, false);
+            MarkFixed(true, fixedRows, m_nFixedRows - 1, false);
         }
     }
     m_nFixedRows = fixedRows;
@@ -243,9 +231,9 @@ bool CGridCtrl::SetFixedColumnCount(int fixedCols) {
     m_idFirstVisibleCache.col = -1;
     if (!m_bVirtualMode) {
         if (fixedCols > m_nFixedCols) {
-            MarkFixedColumns(m_nFixedCols, fixedCols - 1, true);
+            MarkFixed(false, m_nFixedCols, fixedCols - 1, true);
         } else {
-            MarkFixedColumns(fixedCols, m_nFixedCols - 1, false);
+            MarkFixed(false, fixedCols, m_nFixedCols - 1, false);
         }
     }
     m_nFixedCols = fixedCols;

@@ -353,9 +353,9 @@ class CGridCtrl : public platform::ui::ControlHandler {
     bool IsSelectedKey(CCellID cell) const { return m_mapSelectedCells.count(cell) != 0; }
     /// Repaints a cell during a selection change: at once with `dc`, else invalidated.
     void RepaintSelected(CCellID cell, platform::ui::DC* dc, const CCellRange& visible);
-    /// Sets bits on or off in the cells of rows (or columns) first..last of the fixed band.
-    void MarkFixedRows(int first, int last, bool fixed);
-    void MarkFixedColumns(int first, int last, bool fixed);
+    /// Makes rows (or columns) first..last fixed or not: their cells take or lose the fixed
+    /// bits and give up their own colours.
+    void MarkFixed(bool rows, int first, int last, bool fixed);
     platform::ui::Size ClientSize() const;
     /// The common part of the two scroll handlers.
     void Scroll(bool vertical, GridScroll code, int trackPosition);
