@@ -374,6 +374,7 @@ CChildFrame* CKordelApp::CreateNewFrame(const CDocTemplate& tmpl) {
     m_frames.push_back(std::move(frame));
     if (m_pMainFrame->CurrentMenu() != tmpl.ResourceId())
         m_pMainFrame->InstallMenu(tmpl.ResourceId());
+    m_pMainFrame->RefreshWindowMenu();
     return m_frames.back().get();
 }
 
@@ -386,6 +387,7 @@ void CKordelApp::DestroyFrame(CChildFrame* frame) {
             m_pActiveFrame = m_frames.empty() ? nullptr : m_frames.back().get();
         }
         gone->DestroyFrame();
+        if (m_pMainFrame) m_pMainFrame->RefreshWindowMenu();
         return;
     }
 }

@@ -1,38 +1,70 @@
 // Time of the design loops on example 1: the preliminary strand design from a cleared pattern
-// (growth, drape raising and the two full analyses) and one load-table case.
+// (growth, drape raising and the two full analyses), one load-table case, the whole default load
+// table, and the preliminary debonding design.
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_support.h"
+#include "bench/default_load_table.h"
 
 namespace {
 
+/// The drape search of argument 0 of a benchmark: 0 bisection, 1 the row walk.
+kordel::DrapeSearch SearchOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? kordel::DrapeSearch::Bisection : kordel::DrapeSearch::RowWalk;
+}
+
 void BM_DesignStrandPattern(benchmark::State& state) {
     kordel::bench::Session session;
-    auto& doc = session.doc;
-    doc->BuildExampleDesign(kordel::SeedSimpleSpan);
-    doc->RunAnalysis();
+    kordel::CKordelDoc& doc = session.NewExample(kordel::SeedSimpleSpan);
     for (auto _ : state) {
-        doc->DesignStrandPattern();
-        benchmark::DoNotOptimize(doc->m_nStrandCount);
+        doc.DesignStrandPattern(SearchOf(state));
+        benchmark::DoNotOptimize(doc.m_nStrandCount);
         session.host.ClearMessages();
     }
 }
 
 void BM_DesignLoadTableStrands(benchmark::State& state) {
     kordel::bench::Session session;
-    auto& doc = session.doc;
-    doc->BuildExampleDesign(kordel::SeedSimpleSpan);
-    // The longest case of the example's load table: a 140 ft span.
-    const double span = static_cast<double>(state.range(0));  // ft
-    doc->m_dDesignSpan = doc->m_adSpanLength[1] = span;
-    doc->m_dGirderLength = doc->m_dReleaseSpan = doc->m_adSpanGirderLength[1] = span + 1.0;
-    doc->RunAnalysis();
+    kordel::CKordelDoc& doc = session.NewExample(kordel::SeedSimpleSpan);
+    kordel::bench::SetLoadTableSpan(doc, static_cast<double>(state.range(0)));
+    doc.RunAnalysis();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(doc->DesignLoadTableStrands());
+        benchmark::DoNotOptimize(doc.DesignLoadTableStrands());
     }
 }
 
-BENCHMARK(BM_DesignStrandPattern)->Unit(benchmark::kMillisecond);
+void BM_DesignDefaultLoadTable(benchmark::State& state) {
+    kordel::bench::Session session;
+    kordel::CKordelDoc& doc = session.NewExample(kordel::SeedSimpleSpan);
+    for (auto _ : state) {
+        int cells = 0;
+        kordel::bench::DesignDefaultLoadTable(
+            doc, SearchOf(state), [&](const kordel::bench::LoadTableCell&) { ++cells; });
+        benchmark::DoNotOptimize(cells);
+    }
+}
+
+void BM_DesignDebonding(benchmark::State& state) {
+    kordel::bench::Session session;
+    kordel::CKordelDoc& doc = session.NewExample(kordel::SeedSimpleSpan);
+    // A release tension limit of -0.03 sqrt(f'ci) ksi, without the 0.2 ksi cap: the upper groups
+    // tip the top fibre near the ends, so the search lengthens debonding section after section.
+    doc.m_dReleaseTensionCoef = -0.03;
+    doc.m_nReleaseTensionLimit = 0;
+    doc.RunAnalysis();
+    for (auto _ : state) {
+        doc.DesignDebonding();
+        benchmark::DoNotOptimize(doc.m_anDebondFlags[kordel::kDebondFlagEnd]);
+        session.host.ClearMessages();
+    }
+}
+
+// Argument 0 raises the draped strands by bisection, 1 by the row walk.
+BENCHMARK(BM_DesignStrandPattern)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// The span of the load-table case, ft: example 1's own, and the longest of its load table.
 BENCHMARK(BM_DesignLoadTableStrands)->Arg(105)->Arg(140)->Unit(benchmark::kMillisecond);
+// Argument 0 raises the draped strands by bisection, 1 by the row walk.
+BENCHMARK(BM_DesignDefaultLoadTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DesignDebonding)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -283,16 +283,16 @@ public:
     /// Proposes a strand pattern from the template: strands added from the bottom row up until
     /// the final bottom tension and the strength at mid-span pass, then the draped strands
     /// raised at the end until the release stresses there pass; analyses the design and tells
-    /// the outcome in a message box.
-    void DesignStrandPattern();
+    /// the outcome in a message box. `search` chooses how the draped strands are raised.
+    void DesignStrandPattern(DrapeSearch search = DrapeSearch::Bisection);
     /// Proposes end-debonding lengths in steps of m_dDebondLengthStep so that the estimated
     /// release stresses near the ends stay within their limits; analyses the design and tells
     /// the outcome in a message box. Refuses, with a message, a step that is not positive.
     void DesignDebonding();
     /// The strand design of one load-table case, without messages: 1 when the final design
     /// passes the final tension, the final compression and Mr / Mu at mid-span, else 0; writes
-    /// m_anLoadTableStatus.
-    int DesignLoadTableStrands();
+    /// m_anLoadTableStatus. `search` chooses how the draped strands are raised.
+    int DesignLoadTableStrands(DrapeSearch search = DrapeSearch::Bisection);
     /// The shortened analysis that a design loop reruns after changing the strand pattern.
     void RunDesignAnalysis(DesignAnalysis kind);
 
@@ -386,6 +386,9 @@ public:
     static std::string FormatFileNameLine(const std::string& fileName);
     /// Writes the progress text to status-bar pane 1.
     void ShowProgress();
+    /// The progress text: "Analyzing: " and a bar per step while the analysis runs, else
+    /// "Done".
+    static std::string ProgressText(bool analyzing, int step);
     /// The minimum-flexural-reinforcement mark behind a resistance: '*' when Mr/Mu (`ratio`) is
     /// below 1 or Mr (`mr`) is below the smaller of 1.33 Mu (`mu`) and Mcr (`mcr`), else ' ';
     /// always ' ' when asterisks are switched off.
@@ -406,7 +409,8 @@ public:
     int m_bGraphViewOpen = 0;               ///< the graph view is open
     int m_bReportViewOpen = 0;              ///< a text-type report view is open
     int m_bAnalyzing = 0;                   ///< 1 while RunAnalysis runs
-    int m_nProgressStep = 0;                ///< progress counter the load-effect stages set
+    int m_nProgressStep = 0;                ///< progress counter the load-effect stages set,
+                                            ///< 0 to kMaxProgressStep
     int m_bLoadEffectsDirty = 1;            ///< 1 asks the load-effect stage to recompute
     std::vector<std::string> m_saAgencies;      ///< State/Agency/Locality choices
     std::vector<std::string> m_saSpecEditions;  ///< specification editions
@@ -428,6 +432,9 @@ private:
         if (m_pAnalysisObserver) m_pAnalysisObserver->OnStage(stage);
     }
 };
+
+/// The last step the load-effect stages count the analysis progress to.
+inline constexpr int kMaxProgressStep = 5;
 
 /// The page-break marker line of the report line arrays.
 inline constexpr const char* kPageBreak = "---page break---";

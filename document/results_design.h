@@ -29,6 +29,15 @@ enum class DesignAnalysis : int {
     LoadTableGrowth,  ///< as PatternGrowth, with creep and shrinkage and with camber
 };
 
+/// How the design loops raise the draped strands at the girder end. Both find the same row: the
+/// first one up at which the release stresses at the transfer point pass.
+enum class DrapeSearch : int {
+    /// By bisection over the rows the strands can reach, where the release check is shown to
+    /// pass at every row above the first that passes; row by row where it is not.
+    Bisection,
+    RowWalk,  ///< row by row, an analysis after every move (the reference of the bisection)
+};
+
 struct DesignResults {
     /// Status codes of the last load-table strand design, copied into the load-table row
     /// [LoadTableStatusEntry].

@@ -2,7 +2,9 @@
 # Smoke test of the desktop program: starts it on a virtual display as a new user, runs
 # File/New Design with the first example and saves screenshots of the "Initialize New Design"
 # dialog and of the main window; then makes a new design from the third example, opens its
-# long-form text view from the Results menu and saves a screenshot of that.
+# long-form text view from the Results menu and saves a screenshot of that; last, on the first
+# example again, saves its status bar and a cascade of its main, text and code-compliance
+# windows.
 #
 #   scripts/desktop_smoke.sh PROGRAM OUTPUT-FOLDER
 set -euo pipefail
@@ -47,6 +49,35 @@ wait_for() {
     return 1
 }
 
+# new_design KEYS...: File/New Design with the example that KEYS choose in its dialog (the open
+# design is unchanged, so it closes without a prompt).
+new_design() {
+    xdotool windowfocus --sync "$MAIN"
+    xdotool key ctrl+n
+    wait_for '^Initialize New Design$' >/dev/null
+    sleep 0.3
+    xdotool key "$@"
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name '^Initialize New Design$' >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    wait_for '^Kordel - Untitled$' >/dev/null
+    sleep 0.5
+}
+
+# results_item N: the Nth item of the Results menu that can be chosen, through the menu bar: F10
+# opens File, three steps right reach Results, and Down steps over the disabled items (Graphs
+# stays disabled while the graph view is not built).
+results_item() {
+    xdotool key F10
+    sleep 0.3
+    xdotool key Right Right Right
+    sleep 0.3
+    for _ in $(seq 1 "$1"); do xdotool key Down; done
+    xdotool key Return
+    sleep 1
+}
+
 MAIN=$(wait_for '^Kordel$')
 xdotool windowfocus --sync "$MAIN"
 xdotool key ctrl+n
@@ -64,28 +95,11 @@ if [ "$WIDTH" -lt 800 ] || [ "$HEIGHT" -lt 600 ]; then
     exit 1
 fi
 
-# The third example (two steps down the example choices; the unchanged design closes without a
-# prompt), then Results/Text Printout (long form) through the menu bar: F10 opens File, three
-# steps right reach Results, and Down picks its first item that can be chosen (Graphs stays
-# disabled while the graph view is not built).
+# The third example (two steps down the example choices), then Results/Text Printout (long
+# form), the first item of the Results menu that can be chosen.
+new_design Down Down Return
 xdotool windowfocus --sync "$MAIN"
-xdotool key ctrl+n
-wait_for '^Initialize New Design$' >/dev/null
-sleep 0.3
-xdotool key Down Down Return
-for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name '^Initialize New Design$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-wait_for '^Kordel - Untitled$' >/dev/null
-sleep 0.5
-xdotool windowfocus --sync "$MAIN"
-xdotool key F10
-sleep 0.3
-xdotool key Right Right Right
-sleep 0.3
-xdotool key Down Return
-sleep 1
+results_item 1
 import -window "$MAIN" "$OUT/desktop-example3-text.png"
 
 # Not blank: the new window is tiled below the main view, and its report text darkens the
@@ -96,5 +110,49 @@ if awk -v m="$INK" 'BEGIN { exit !(m > 0.99) }'; then
     echo "no report text in the text view screenshot (mean grey $INK)"
     exit 1
 fi
+
+# The first example again, its status bar, then its long-form text view and code-compliance
+# view opened from the Results menu (in the text view the first item that can be chosen is
+# the long form, the third Code Compliance) and Window/Cascade (Alt+W, C).
+new_design Return
+import -window "$MAIN" "$WORK/example1.png"
+convert "$WORK/example1.png" -gravity South -crop "${WIDTH}x26+0+0" +repage "$OUT/desktop-status-bar.png"
+results_item 1
+results_item 3
+xdotool key alt+w
+sleep 0.3
+xdotool key c
+sleep 1
+import -window "$MAIN" "$OUT/desktop-cascade.png"
+
+# Not blank: text darkens part of each picture.
+ink() { convert "$1" -colorspace Gray -threshold 50% -negate -format '%[fx:mean]' info:; }
+for shot in desktop-status-bar desktop-cascade; do
+    share=$(ink "$OUT/$shot.png")
+    if awk -v m="$share" 'BEGIN { exit !(m < 0.002 || m > 0.6) }'; then
+        echo "$shot.png looks blank (dark share $share)"
+        exit 1
+    fi
+done
+# In front, the code-compliance window (the one active caption) shows its text on white; the
+# right part of its text area, past the summary's lines, holds nothing, and no edge of the
+# windows behind it is drawn there.
+read -r CW CH CX CY < <(convert "$OUT/desktop-cascade.png" -fill black +opaque "rgb(0,84,147)" \
+    -fill white -opaque "rgb(0,84,147)" -format '%@\n' info: | tr 'x+' '  ')
+if [ "${CW:-0}" -lt 400 ] || [ "${CH:-0}" -lt 10 ]; then
+    echo "no active window caption in the cascade screenshot"
+    exit 1
+fi
+CLEAN_X=$((CX + CW * 8 / 10))
+CLEAN_W=$((CW * 2 / 10 - 20))
+CLEAN_H=$((HEIGHT - CY - CH - 60))
+LIGHTEST=$(convert "$OUT/desktop-cascade.png" -crop "${CLEAN_W}x${CLEAN_H}+${CLEAN_X}+$((CY + CH + 4))" \
+    +repage -colorspace Gray -format '%[fx:minima]' info:)
+if awk -v m="$LIGHTEST" 'BEGIN { exit !(m < 0.9) }'; then
+    echo "something is drawn over the front window of the cascade (darkest grey $LIGHTEST)"
+    exit 1
+fi
+echo "cascade and status bar: $OUT/desktop-cascade.png, $OUT/desktop-status-bar.png"
+
 kill -0 "$KORDEL_PID" 2>/dev/null || { echo "the program ended"; cat "$WORK/kordel.log"; exit 1; }
 echo "desktop smoke test passed: $OUT/desktop-example1.png (${WIDTH}x${HEIGHT}), $OUT/desktop-example3-text.png"

@@ -94,7 +94,7 @@ void TakeMinimum(const double* const* rows, int rowCount, const double* x, doubl
                  double* pair) {
     pair[0] = kRatingMinimumStart;
     for (int i = 0; i <= kLastRatedStation; ++i) {
-        if (x[i] < xFrom || x[i] > xTo) continue;
+        if (PositionBefore(x[i], xFrom) || PositionBeyond(x[i], xTo)) continue;
         for (int r = 0; r < rowCount; ++r) {
             if (rows[r][i] < pair[0]) {
                 pair[0] = rows[r][i];

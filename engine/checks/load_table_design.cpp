@@ -17,7 +17,7 @@ bool MidspanRatioOk(const CKordelDoc& doc) {
 
 }  // namespace
 
-int CKordelDoc::DesignLoadTableStrands() {
+int CKordelDoc::DesignLoadTableStrands(DrapeSearch search) {
     StrandPatternGrowth growth(*this);
     growth.Start();
     m_anLoadTableStatus[kLoadTableDepthRatio] = 0;
@@ -40,7 +40,7 @@ int CKordelDoc::DesignLoadTableStrands() {
         const double ratio = de == 0.0 ? 0.0 : c / de;
         if (ratio > kLoadTableMaxDepthRatio)
             m_anLoadTableStatus[kLoadTableDepthRatio] = kLoadTableDepthRatioHigh;
-        growth.RaiseDrapedStrands();
+        growth.RaiseDrapedStrands(search);
     }
     RunAnalysis();
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "document/results_design.h"
+
 namespace kordel {
 
 class CKordelDoc;
@@ -43,16 +45,33 @@ class StrandPatternGrowth {
     /// pattern whose next strands would sit above the upper kern point while the final tension
     /// fails stops growing instead.
     GrowthStep AddStrands(bool stopAboveKern);
-    /// Draped pattern only: moves the draped strands at the girder end up row by row, each move
-    /// followed by the drape-raising analysis, until the release stresses at the transfer point
-    /// pass or no row is left. The drape-point pattern keeps its rows.
-    void RaiseDrapedStrands();
+    /// Draped pattern only: moves the draped strands at the girder end up, the highest row of
+    /// them first, until the release stresses at the transfer point pass or no row is left;
+    /// each row's strands stop at the first row up at which the release passes, else at the
+    /// highest they can reach. The drape-point pattern keeps its rows. With
+    /// DrapeSearch::RowWalk every move is one row, followed by the drape-raising analysis; with
+    /// DrapeSearch::Bisection the same rows are found by bisection where the release check is
+    /// monotonic in the height of the moved strands, and by the row walk where that is not shown.
+    void RaiseDrapedStrands(DrapeSearch search);
 
     bool Draped() const;
     int Row() const { return m_nRow; }
 
   private:
     int RowCount() const;
+    /// The highest row the draped strands of end row `k` can be moved to, one row at a time:
+    /// up to below the next row that holds draped strands, through rows with room for them;
+    /// `k` itself when they cannot move.
+    int HighestReachableRow(int k) const;
+    /// Moves the draped strands of end row `k` up one row at a time, each move followed by the
+    /// drape-raising analysis, until the release passes or row `top` is reached.
+    void WalkUp(int k, int top);
+    /// The same rows as WalkUp, found by bisection; false, with the strands back in row `k`,
+    /// when the analysis does not show the release check monotonic over the rows.
+    bool BisectUp(int k, int top);
+    /// Moves the draped strands of end row `from` to end row `to` and runs the drape-raising
+    /// analysis; true when the release then passes at the transfer point.
+    bool MoveAndAnalyse(int from, int to);
     CKordelDoc& m_doc;
     int m_nRow = 0;  ///< row cursor of the growth
 };

@@ -5,6 +5,8 @@
 #include "engine/core/strand_development.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -80,6 +82,24 @@ const char* DebondCaseText(DebondCase c) {
             return "E&M";
     }
     return "None";
+}
+
+DebondClasses DebondClassesOf(const StrandGroup* groups, int n) {
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    DebondClasses classes;
+    for (int g = 0; g < n; ++g) {
+        const std::uint64_t dE = bits(groups[g][kGroupDebondEnd]);
+        const std::uint64_t dM = bits(groups[g][kGroupDebondMid]);
+        int c = 0;
+        while (c < classes.count) {
+            const StrandGroup& first = groups[classes.firstGroup[c]];
+            if (bits(first[kGroupDebondEnd]) == dE && bits(first[kGroupDebondMid]) == dM) break;
+            ++c;
+        }
+        if (c == classes.count) classes.firstGroup[classes.count++] = g;
+        classes.classOf[g] = c;
+    }
+    return classes;
 }
 
 bool DevelopedStrandStress(double x, double G, double dE, double dM, const StrandBond& b,
@@ -174,6 +194,11 @@ void CKordelDoc::ComputeStrandDevelopment(double h, const StrandGroup* groups,
         }
     }
 
+    // Groups that debond alike develop alike: each class's stress is computed once a station.
+    const DebondClasses classes = DebondClassesOf(groups, nGroups);
+    double classStress[kMaxStrandGroups];  // ksi
+    bool classOnGirder[kMaxStrandGroups];  // the station lies on the girder
+
     double F = 0.0;  // developed fraction; carried over where a position has none
     bool fpsZeroShown = false;
     bool offSegmentsShown = false;
@@ -216,6 +241,13 @@ void CKordelDoc::ComputeStrandDevelopment(double h, const StrandGroup* groups,
                 ShowDevelopmentMessage(text);
                 offSegmentsShown = true;
             }
+        } else {
+            for (int c = 0; c < classes.count; ++c) {
+                const StrandGroup& first = groups[classes.firstGroup[c]];
+                classStress[c] = 0.0;
+                classOnGirder[c] = DevelopedStrandStress(
+                    x, G, first[kGroupDebondEnd], first[kGroupDebondMid], bond, classStress[c]);
+            }
         }
 
         for (int g = 0; g < nGroups; ++g) {
@@ -229,14 +261,13 @@ void CKordelDoc::ComputeStrandDevelopment(double h, const StrandGroup* groups,
 
             double y = grp[kGroupElevationEnd];  // in
             if (!segmented) {
-                double stress = 0.0;
-                const double dE = grp[kGroupDebondEnd];
-                const double dM = grp[kGroupDebondMid];
-                if (!DevelopedStrandStress(x, G, dE, dM, bond, stress)) {
-                    ShowDevelopmentMessage(std::string("Error in Aps routine. Case: ") +
-                                           DebondCaseText(DebondCaseOf(dE, dM)));
+                const int c = classes.classOf[g];
+                if (!classOnGirder[c]) {
+                    ShowDevelopmentMessage(
+                        std::string("Error in Aps routine. Case: ") +
+                        DebondCaseText(DebondCaseOf(grp[kGroupDebondEnd], grp[kGroupDebondMid])));
                 } else if (fps != 0.0) {
-                    F = stress / fps;
+                    F = classStress[c] / fps;
                 } else {
                     if (!fpsZeroShown) {
                         ShowDevelopmentMessage(

@@ -4,6 +4,8 @@
 // document's ComputeStrandDevelopment sums them over the strand groups at every station.
 #pragma once
 
+#include "document/model_records.h"
+
 namespace kordel {
 
 /// Lengths and stresses of one development calculation.
@@ -25,6 +27,19 @@ DebondCase DebondCaseOf(double dE, double dM);
 
 /// Text of the case in the development routine's messages: "None", "E", "M", "E&M".
 const char* DebondCaseText(DebondCase c);
+
+/// The strand groups sorted by their debonding. Groups with the same end and mid debond lengths
+/// (bit for bit) have the same bonded fraction and the same developed stress at every position,
+/// so the stages that walk the stations compute these once a class, not once a group.
+struct DebondClasses {
+    int count = 0;                          ///< classes
+    int classOf[kMaxStrandGroups] = {};     ///< class of each group
+    int firstGroup[kMaxStrandGroups] = {};  ///< first group of each class, in group order
+};
+
+/// The debond classes of the first `n` groups of `groups` (n from 0 to kMaxStrandGroups), in the
+/// order their first groups come.
+DebondClasses DebondClassesOf(const StrandGroup* groups, int n);
 
 /// Stress (ksi) at `x` ft from the left end of a girder `G` ft long, of a strand debonded `dE` ft
 /// at each end and `dM` ft either side of mid-length. The strand is bonded over one zone (end

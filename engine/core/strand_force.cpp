@@ -121,6 +121,10 @@ void CKordelDoc::ComputeStrandForceReduction() {
     const bool transformed = TransformsStrandsForDeadLoads(m_nTransformStrandsMode);
     const bool detailed = UsesDetailedLosses(m_nLossMethod, m_nLossMode);
 
+    // Groups that debond alike are bonded alike: each class's fraction is computed once a station.
+    const DebondClasses classes = DebondClassesOf(groups, nGroups);
+    std::optional<double> classBonded[kMaxStrandGroups];
+
     for (int i = 0; i < kStationCount; ++i) {
         const double x = m_adStationX[i] + m_dEndDistance;  // ft from the left girder end
         double F = 0.0;                                     // kip
@@ -135,6 +139,12 @@ void CKordelDoc::ComputeStrandForceReduction() {
                     "segments; the strands are taken as carrying no force there.");
             }
             segmentFraction = f.value_or(0.0);
+        } else {
+            for (int c = 0; c < classes.count; ++c) {
+                const StrandGroup& first = groups[classes.firstGroup[c]];
+                classBonded[c] =
+                    BondedStrandFraction(x, Lg, Lt, first[kGroupDebondEnd], first[kGroupDebondMid]);
+            }
         }
 
         for (int g = 0; g < nGroups; ++g) {
@@ -147,10 +157,10 @@ void CKordelDoc::ComputeStrandForceReduction() {
             double f = segmentFraction;
             double y = group[kGroupElevationEnd];  // in
             if (!segmented) {
-                const double dE = group[kGroupDebondEnd];
-                const double dM = group[kGroupDebondMid];
-                const std::optional<double> bonded = BondedStrandFraction(x, Lg, Lt, dE, dM);
-                if (!bonded) messages.Show(OffGirderMessage(DebondCaseOf(dE, dM)));
+                const std::optional<double>& bonded = classBonded[classes.classOf[g]];
+                if (!bonded)
+                    messages.Show(OffGirderMessage(
+                        DebondCaseOf(group[kGroupDebondEnd], group[kGroupDebondMid])));
                 f = bonded.value_or(0.0);
                 if (f == 0.0) continue;
                 y = DrapedStrandElevation(x, Lg, xd, group[kGroupElevationEnd],

@@ -97,6 +97,14 @@ int ToKeyCode(const wxKeyEvent& event) {
     return k;
 }
 
+unsigned ToModifiers(const wxKeyEvent& event) {
+    unsigned modifiers = ui::kModNone;
+    if (event.ControlDown()) modifiers |= ui::kModCtrl;
+    if (event.ShiftDown()) modifiers |= ui::kModShift;
+    if (event.AltDown()) modifiers |= ui::kModAlt;
+    return modifiers;
+}
+
 wxWindow* MainWindow() {
     return g_mainWindow;
 }

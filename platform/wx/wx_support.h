@@ -29,6 +29,8 @@ void PaintWindow(wxWindow* window, const std::function<void(ui::DC&)>& paint);
 
 /// The key code of a key event as the program's KeyCode.
 int ToKeyCode(const wxKeyEvent& event);
+/// The modifier keys held in a key event as KeyModifier bits.
+unsigned ToModifiers(const wxKeyEvent& event);
 
 std::unique_ptr<ui::FramePeer> CreateFramePeer(WxToolkit& toolkit, ui::FrameHandler& handler,
                                                const ui::FrameSpec& spec);

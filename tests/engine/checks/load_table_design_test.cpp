@@ -1,9 +1,12 @@
 // The load-table strand design of one case: the result and the status codes for cases that pass
 // by tension or by strength, the kern stop of a straight pattern, a draped pattern with a deep
-// compression zone, and the silence of the loop.
+// compression zone, the silence of the loop, and the default load table designed alike by the
+// bisection and by the row walk of the drape raising.
 #include <memory>
 #include <vector>
 
+#include "bench/default_load_table.h"
+#include "engine/checks/design_loop_snapshot.h"
 #include "test_support.h"
 
 namespace kordel::test {
@@ -92,6 +95,38 @@ TEST_F(LoadTableDesignTest, StatusCodesAreResetForEveryCase) {
     EXPECT_EQ(doc->DesignLoadTableStrands(), 1);
     EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableGoverningCheck], kLoadTableStrengthGoverned);
     EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableDepthRatio], 0);
+}
+
+TEST_F(LoadTableDesignTest, DefaultLoadTableBisectionMatchesTheRowWalk) {
+    // Every case of the default load table of example 1 (spans 90 to 138 ft at 7.5 and 10 ft
+    // spacing, 26 cases, all passing): the same design, bit for bit, whichever search raises the
+    // draped strands.
+    struct Run {
+        std::vector<bench::LoadTableCell> cells;
+        std::vector<DesignLoopSnapshot> snapshots;
+    };
+    Run runs[2];
+    const DrapeSearch searches[] = {DrapeSearch::RowWalk, DrapeSearch::Bisection};
+    for (int r = 0; r < 2; ++r) {
+        auto doc = NewDoc();
+        doc->BuildExampleDesign(SeedSimpleSpan);
+        doc->RunAnalysis();
+        host.ClearMessages();
+        bench::DesignDefaultLoadTable(*doc, searches[r], [&](const bench::LoadTableCell& cell) {
+            runs[r].cells.push_back(cell);
+            runs[r].snapshots.emplace_back(*doc, cell.result, host.Messages());
+            host.ClearMessages();
+        });
+    }
+    ASSERT_EQ(runs[0].cells.size(), 26u);
+    ASSERT_EQ(runs[1].cells.size(), 26u);
+    for (size_t i = 0; i < runs[0].cells.size(); ++i) {
+        const bench::LoadTableCell& cell = runs[0].cells[i];
+        SCOPED_TRACE(testing::Message() << cell.spacing << " ft spacing, " << cell.span << " ft");
+        EXPECT_EQ(cell.result, 1);
+        EXPECT_EQ(runs[1].cells[i].span, cell.span);
+        runs[1].snapshots[i].ExpectSameAs(runs[0].snapshots[i]);
+    }
 }
 
 }  // namespace

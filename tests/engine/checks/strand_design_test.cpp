@@ -1,6 +1,7 @@
 // The preliminary strand-pattern design: the starting pattern and the growth over the template
 // rows (counts never past a row's positions), the kern stop, the outcome message, the shortened
-// analyses between the full ones, and whole designs of example 1 that pass and that cannot.
+// analyses between the full ones, whole designs of example 1 that pass and that cannot, and the
+// raising of the draped strands by bisection against the row walk.
 #include "engine/checks/strand_design.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/checks/design_loop_snapshot.h"
 #include "test_support.h"
 
 namespace kordel::test {
@@ -511,6 +513,117 @@ TEST_F(StrandDesignTest, ShortenedAnalysisAgreesWithTheFullOneOnTheStressesItRec
         for (int k = 0; k < 5; ++k)
             EXPECT_NEAR(shortened[k], full[k], 1e-9 * std::max(1.0, std::abs(full[k]))) << k;
     }
+}
+
+/// Counts the drape-raising analyses: the shortened analyses without the load-case stresses.
+class RaisingCounter : public AnalysisObserver {
+  public:
+    void OnStage(AnalysisStage stage) override {
+        if (stage == S::ComputeStrandForceReduction) ++raising;
+        if (stage == S::ComputeLoadCaseStresses) --raising;
+    }
+    int raising = 0;
+};
+
+TEST_F(StrandDesignTest, BisectionRaisesExampleOneWithAFewAnalyses) {
+    // Example 1 grows draped pairs in rows 0 to 3 (2 in apart from 2 in) and raises them: the
+    // pairs of rows 3 and 2 go up to rows 34 and 33 without passing the release check, the pair
+    // of row 1 passes at row 11. The walk analyses every move: 31 + 31 + 10 = 72. The bisection
+    // analyses the highest row of each pass (rows 34 and 33 fail there, row 32 passes), then
+    // halves rows 2 to 32: 17 passes, 9 fails, 13 and 11 pass, 10 fails; and analyses row 11
+    // again: 1 + 1 + (1 + 5 + 1) = 9.
+    struct Case {
+        DrapeSearch search;
+        int analyses;
+    };
+    for (const Case c : {Case{DrapeSearch::RowWalk, 72}, Case{DrapeSearch::Bisection, 9}}) {
+        auto doc = Example1();
+        RaisingCounter counter;
+        doc->m_pAnalysisObserver = &counter;
+        doc->DesignStrandPattern(c.search);
+        doc->m_pAnalysisObserver = nullptr;
+        EXPECT_EQ(counter.raising, c.analyses) << static_cast<int>(c.search);
+        // Draped pairs at the end: row 0 and the three raised ones; the drape-point rows keep
+        // theirs in rows 0 to 3.
+        for (int r = 0; r < kMaxPatternRows; ++r) {
+            const bool end = r == 0 || r == 11 || r == 33 || r == 34;
+            EXPECT_EQ(doc->m_aEndRows[r][kRowDrapedCount], end ? 2 : 0) << "end row " << r;
+            EXPECT_EQ(doc->m_aDrapeRows[r][kRowDrapedCount], r <= 3 ? 2 : 0) << "drape row " << r;
+        }
+    }
+}
+
+TEST_F(StrandDesignTest, BisectionFindsTheRowsOfTheRowWalk) {
+    // Every example design, and example 1 with the options that decide whether the release check
+    // is shown monotonic in the height of the raised strands: both searches must leave the same
+    // design, bit for bit.
+    struct Case {
+        const char* name;
+        int example;
+        void (*change)(CKordelDoc&);
+    };
+    const Case cases[] = {
+        {"example 1", SeedSimpleSpan, [](CKordelDoc&) {}},
+        {"example 2 (straight)", SeedAdjacentBox, [](CKordelDoc&) {}},
+        {"example 3", SeedContinuous, [](CKordelDoc&) {}},
+        {"example 4 (straight)", SeedSpliced, [](CKordelDoc&) {}},
+        // 26 pairs raised, the lower ones by a few rows.
+        {"example 1 on a 140 ft span", SeedSimpleSpan,
+         [](CKordelDoc& d) {
+             d.m_dDesignSpan = d.m_adSpanLength[1] = 140.0;
+             d.m_dGirderLength = d.m_dReleaseSpan = d.m_adSpanGirderLength[1] = 141.0;
+         }},
+        {"strands transformed into the section (the walk)", SeedSimpleSpan,
+         [](CKordelDoc& d) { d.m_nTransformStrandsMode = kTransformAll; }},
+        {"detailed losses", SeedSimpleSpan,
+         [](CKordelDoc& d) { d.m_nLossMethod = kLossLrfd6thDetailed; }},
+        {"hold-down point at mid-span", SeedSimpleSpan,
+         [](CKordelDoc& d) { d.m_dDrapeFraction = 0.5; }},
+        {"hold-down point at mid-span, detailed losses (the walk)", SeedSimpleSpan,
+         [](CKordelDoc& d) {
+             d.m_dDrapeFraction = 0.5;
+             d.m_nLossMethod = kLossLrfd6thDetailed;
+         }},
+        // Top strands of a negative pull fraction: the bisection needs every group's force at
+        // least 0. The analysis of the first move of each pass shows it is not, and the walk
+        // takes over from the pass's starting row.
+        {"top strands of a negative pull (the walk after one move)", SeedSimpleSpan,
+         [](CKordelDoc& d) {
+             d.m_bDesignIncludeTopStrands = 1;
+             d.m_dDesignTopStrandCount = 2;
+             d.m_dTopPullFraction = -0.05;
+         }},
+        // End row 5 at 60 in, above rows 6 to 13: the pair of row 1 passes the release check
+        // there, fails at rows 6 to 10 and passes again from row 11. The walk stops at row 5;
+        // a bisection would not find it (it halves toward row 11), so the walk must serve.
+        {"a row above the rows over it (the walk)", SeedSimpleSpan,
+         [](CKordelDoc& d) { d.m_aEndRows[5][kRowDrapedElevation] = 60.0; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<DesignLoopSnapshot> runs;
+        for (const DrapeSearch search : {DrapeSearch::RowWalk, DrapeSearch::Bisection}) {
+            host.ClearMessages();
+            auto doc = NewDoc();
+            doc->BuildExampleDesign(c.example);
+            c.change(*doc);
+            doc->DesignStrandPattern(search);
+            runs.emplace_back(*doc, 0, host.Messages());
+        }
+        runs[1].ExpectSameAs(runs[0]);
+    }
+}
+
+TEST_F(StrandDesignTest, RowAboveTheRowsOverItStopsTheStrandsWhereTheWalkDoes) {
+    // The design of the last case above: the pair of row 1 ends in row 5, where the release
+    // passes, not in row 11, the lowest row of the rising rows above it that passes.
+    auto doc = Example1();
+    doc->m_aEndRows[5][kRowDrapedElevation] = 60.0;  // in
+    doc->DesignStrandPattern(DrapeSearch::Bisection);
+    EXPECT_EQ(doc->m_aEndRows[5][kRowDrapedCount], 2);
+    EXPECT_EQ(doc->m_aEndRows[11][kRowDrapedCount], 0);
+    const double* rel = doc->m_aServiceStress[kStationLeftTransfer][kServiceRelease];
+    EXPECT_GE(rel[kServiceTop], doc->m_dAllowReleaseTension);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // Strand development: the stress along bonded, end-debonded, mid-debonded and doubly debonded
-// strands; the developed area and centroid of straight, draped and debonded groups at the
-// stations; the jacking-force scaling; the segments of a spliced girder; the tendons; impossible
-// positions; and the pattern totals.
+// strands; the groups sorted by their debonding; the developed area and centroid of straight,
+// draped and debonded groups at the stations; groups of several debond lengths mixed; the
+// jacking-force scaling; the segments of a spliced girder; the tendons; impossible positions; and
+// the pattern totals.
 #include "engine/core/strand_development.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "test_support.h"
 
@@ -111,6 +114,42 @@ TEST(StrandStressTest, OffTheGirderHasNoStress) {
     EXPECT_STREQ(DebondCaseText(DebondCaseOf(5, 5)), "E&M");
 }
 
+TEST(DebondClassesTest, GroupsThatDebondAlikeShareAClass) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<double, double>> debond;  // (end, mid) per group, ft
+        std::vector<int> classOf;
+        std::vector<int> firstGroup;
+    };
+    const Case cases[] = {
+        {"no groups", {}, {}, {}},
+        {"none debonded: one class", {{0, 0}, {0, 0}, {0, 0}}, {0, 0, 0}, {0}},
+        // Classes numbered as their first groups come; a class keeps its groups wherever they lie.
+        {"mixed",
+         {{0, 0}, {5, 0}, {0, 0}, {5, 5}, {5, 0}, {0, 5}},
+         {0, 1, 0, 2, 1, 3},
+         {0, 1, 3, 5}},
+        // Alike means the same bits: -0 is a class of its own, the same NaN shares one.
+        {"signed zero and NaN", {{0, 0}, {-0.0, 0}, {NAN, 0}, {NAN, 0}}, {0, 1, 2, 2}, {0, 1, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<StrandGroup> groups(c.debond.size());
+        for (size_t g = 0; g < groups.size(); ++g) {
+            groups[g][kGroupStrands] = 2;
+            groups[g][kGroupDebondEnd] = c.debond[g].first;
+            groups[g][kGroupDebondMid] = c.debond[g].second;
+        }
+        const DebondClasses classes =
+            DebondClassesOf(groups.data(), static_cast<int>(groups.size()));
+        ASSERT_EQ(classes.count, static_cast<int>(c.firstGroup.size()));
+        for (size_t g = 0; g < groups.size(); ++g)
+            EXPECT_EQ(classes.classOf[g], c.classOf[g]) << "group " << g;
+        for (size_t k = 0; k < c.firstGroup.size(); ++k)
+            EXPECT_EQ(classes.firstGroup[k], c.firstGroup[k]) << "class " << k;
+    }
+}
+
 // ---- Developed area at the stations -------------------------------------------------------------
 
 constexpr double kAs = 0.153;  // in2, 0.5 in strand
@@ -210,6 +249,47 @@ TEST_F(StrandDevelopmentTest, AtInsideAndBeyondTheTransferLength) {
     // The debonded pair at x = 5: nothing, every slot 0.
     EXPECT_EQ(doc->m_aStrandRowDevelopment[2][kDevArea + 5], 0.0);
     EXPECT_EQ(doc->m_aStrandRowDevelopment[2][kDevElevation + 5], 0.0);
+}
+
+TEST_F(StrandDevelopmentTest, GroupsOfSeveralDebondLengthsMixedKeepTheirOwn) {
+    // Straight pairs at 2, 4, 6, 8 and 10 in, debonded 0, 10, 0, 20 and 10 ft at each end: three
+    // classes, their groups interleaved. Pull 0.75 x 270 ksi on 0.153 in2: 30.9825 kip a strand.
+    auto doc = Girder();
+    doc->m_dStrandFpu = 270;
+    const double debond[] = {0, 10, 0, 20, 10};  // ft
+    doc->m_nStrandGroupCount = 5;
+    for (int g = 0; g < 5; ++g) {
+        SetGroup(doc->m_aStrandGroup[g], 2, 2.0 + 2.0 * g, 2.0 + 2.0 * g, debond[g]);
+        doc->m_aStrandGroup[g][kGroupPullFraction] = 0.75;
+    }
+    Develop(*doc);
+    doc->ComputeStrandForceReduction();
+    const double P1 = 0.75 * 270 * kAs;  // kip
+
+    struct Case {
+        int station;  // x = station ft
+        double F[5];  // developed fraction of each group
+        double f[5];  // anchored fraction of each group (transfer length 3 ft)
+    };
+    const Case cases[] = {
+        // x = 11: the 10 ft groups 1 ft into their bond (sigma 150 x 1 / 3 = 50 ksi, 1/3 of the
+        // force), the 20 ft group debonded.
+        {11, {1, 50 / 150.01, 1, 0, 50 / 150.01}, {1, 1.0 / 3, 1, 0, 1.0 / 3}},
+        // x = 21: the 10 ft groups fully developed, the 20 ft group 1 ft into its bond.
+        {21, {1, 1, 1, 50 / 150.01, 1}, {1, 1, 1, 1.0 / 3, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.station);
+        double force = 0.0;  // kip
+        for (int g = 0; g < 5; ++g) {
+            EXPECT_NEAR(doc->m_aStrandRowDevelopment[g][kDevArea + c.station], kPair * c.F[g],
+                        1e-12)
+                << "developed area of group " << g << ", in2";
+            force += 2 * P1 * c.f[g];
+        }
+        EXPECT_NEAR(doc->m_adJackingForceAtStation[c.station], force, 1e-9) << "kip";
+    }
+    EXPECT_TRUE(host.Messages().empty());
 }
 
 TEST_F(StrandDevelopmentTest, GroupsAboveTheHeightLimitAddNothing) {
