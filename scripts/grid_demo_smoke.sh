@@ -20,13 +20,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-for _ in $(seq 1 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
-export DISPLAY=":$(cat "$WORK/display")"
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config"
-mkdir -p "$HOME"
+source "$(dirname "$0")/virtual_display.sh"
+start_virtual_display "$WORK"
 
 "$PROGRAM" >"$WORK/demo.log" 2>&1 &
 DEMO_PID=$!
