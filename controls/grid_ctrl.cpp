@@ -204,39 +204,29 @@ void CGridCtrl::MarkFixed(bool rows, int first, int last, bool fixed) {
 }
 
 bool CGridCtrl::SetFixedRowCount(int fixedRows) {
-    if (fixedRows < 0) return false;
-    if (fixedRows == m_nFixedRows) return true;
-    ClearSelection();
-    m_idFirstVisibleCache.col = -1;
-    if (fixedRows > m_nRows && !SetRowCount(fixedRows)) return false;
-    if (m_idFocusCell.row < fixedRows) SetFocusCell(-1, -1);
-    if (!m_bVirtualMode) {
-        if (fixedRows > m_nFixedRows) {
-            MarkFixed(true, m_nFixedRows, fixedRows - 1, true);
-        } else {
-            MarkFixed(true, fixedRows, m_nFixedRows - 1, false);
-        }
-    }
-    m_nFixedRows = fixedRows;
-    RefreshGrid();
-    return true;
+    return SetFixedCount(true, fixedRows);
 }
 
 bool CGridCtrl::SetFixedColumnCount(int fixedCols) {
-    if (fixedCols < 0) return false;
-    if (fixedCols == m_nFixedCols) return true;
-    if (fixedCols > m_nCols && !SetColumnCount(fixedCols)) return false;
-    if (m_idFocusCell.col < fixedCols) SetFocusCell(-1, -1);
-    ClearSelection();
+    return SetFixedCount(false, fixedCols);
+}
+
+bool CGridCtrl::SetFixedCount(bool rows, int fixed) {
+    int& current = rows ? m_nFixedRows : m_nFixedCols;
+    if (fixed < 0) return false;
+    if (fixed == current) return true;
+    ClearSelection();  // the focus too
     m_idFirstVisibleCache.col = -1;
+    const int count = rows ? m_nRows : m_nCols;
+    if (fixed > count && !(rows ? SetRowCount(fixed) : SetColumnCount(fixed))) return false;
     if (!m_bVirtualMode) {
-        if (fixedCols > m_nFixedCols) {
-            MarkFixed(false, m_nFixedCols, fixedCols - 1, true);
+        if (fixed > current) {
+            MarkFixed(rows, current, fixed - 1, true);
         } else {
-            MarkFixed(false, fixedCols, m_nFixedCols - 1, false);
+            MarkFixed(rows, fixed, current - 1, false);
         }
     }
-    m_nFixedCols = fixedCols;
+    current = fixed;
     RefreshGrid();
     return true;
 }

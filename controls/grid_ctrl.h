@@ -353,6 +353,8 @@ class CGridCtrl : public platform::ui::ControlHandler {
     bool IsSelectedKey(CCellID cell) const { return m_mapSelectedCells.count(cell) != 0; }
     /// Repaints a cell during a selection change: at once with `dc`, else invalidated.
     void RepaintSelected(CCellID cell, platform::ui::DC* dc, const CCellRange& visible);
+    /// The fixed row (or column) count: more rows (columns) when there are fewer.
+    bool SetFixedCount(bool rows, int fixed);
     /// Makes rows (or columns) first..last fixed or not: their cells take or lose the fixed
     /// bits and give up their own colours.
     void MarkFixed(bool rows, int first, int last, bool fixed);

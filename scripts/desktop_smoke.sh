@@ -12,21 +12,12 @@ set -euo pipefail
 PROGRAM=$1
 OUT=$2
 mkdir -p "$OUT"
-WORK=$(mktemp -d)
-XVFB_PID=""
-KORDEL_PID=""
-cleanup() {
-    [ -n "$KORDEL_PID" ] && kill "$KORDEL_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/virtual_display.sh"
-start_virtual_display "$WORK"
+start_virtual_display
 
 "$PROGRAM" --nosplash >"$WORK/kordel.log" 2>&1 &
 KORDEL_PID=$!
+APP_PID=$KORDEL_PID
 
 # wait_for TITLE: prints the id of the visible window whose title matches TITLE.
 wait_for() {

@@ -10,21 +10,12 @@ set -euo pipefail
 PROGRAM=$1
 OUT=$2
 mkdir -p "$OUT"
-WORK=$(mktemp -d)
-XVFB_PID=""
-DEMO_PID=""
-cleanup() {
-    [ -n "$DEMO_PID" ] && kill "$DEMO_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/virtual_display.sh"
-start_virtual_display "$WORK"
+start_virtual_display
 
 "$PROGRAM" >"$WORK/demo.log" 2>&1 &
 DEMO_PID=$!
+APP_PID=$DEMO_PID
 
 WINDOW=""
 for _ in $(seq 1 100); do
