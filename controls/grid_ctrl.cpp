@@ -718,7 +718,7 @@ bool CGridCtrl::ValidateEdit(int row, int col, const std::string& text) {
 
 // ---- Selection ------------------------------------------------------------------------------
 
-void CGridCtrl::RepaintSelected(CCellID cell, DC*, const CCellRange& visible) {
+void CGridCtrl::RepaintSelected(CCellID cell, const CCellRange& visible) {
     if (visible.Contains(cell)) InvalidateCell(cell.row, cell.col);
 }
 
@@ -745,14 +745,14 @@ void CGridCtrl::SetSelection(int minRow, int minCol, int maxRow, int maxCol, boo
             }
             SetCellState(cell.row, cell.col,
                          GetCellState(cell.row, cell.col) & ~kGridCellStateSelected);
-            if (!range.Contains(cell)) RepaintSelected(cell, nullptr, visible);
+            if (!range.Contains(cell)) RepaintSelected(cell, visible);
         }
         if (!(m_bRowSelectMode && m_bOneRowOnly) && allSet) {
             for (const CCellID& cell : m_mapSelectionAtPress) {
                 if (!IsValid(cell)) continue;
                 SetCellState(cell.row, cell.col,
                              GetCellState(cell.row, cell.col) | kGridCellStateSelected);
-                RepaintSelected(cell, nullptr, visible);
+                RepaintSelected(cell, visible);
             }
         }
     }
@@ -764,7 +764,7 @@ void CGridCtrl::SetSelection(int minRow, int minCol, int maxRow, int maxCol, boo
                 SetCellState(
                     r, c,
                     select ? state | kGridCellStateSelected : state & ~kGridCellStateSelected);
-                RepaintSelected({r, c}, nullptr, visible);
+                RepaintSelected({r, c}, visible);
             }
         }
     }

@@ -163,7 +163,8 @@ class CGridCtrl : public platform::ui::ControlHandler {
     bool AutoSizeColumn(int col, int style = 0, bool resetScrollBars = true);
     bool AutoSizeRow(int row, bool resetScrollBars = true);
     /// Spreads the client width over the columns that are not hidden (all, or the scrollable
-    /// ones only), the remainder a pixel each from the first.
+    /// ones only), the remainder a pixel each from the first; a column keeps at least a pixel.
+    /// Nothing without a window.
     void FitColumnsToWidth(bool includeFixed = true);
 
     // ---- Modification and sorting -------------------------------------------------------------
@@ -257,7 +258,7 @@ class CGridCtrl : public platform::ui::ControlHandler {
     int GetScrollPosition(bool vertical) const;
     /// Sets a bar's position, held within its range and page.
     void SetScrollPosition(bool vertical, int position);
-    /// Shows or hides the bars (vertical, horizontal, or both with `both`).
+    /// Shows or hides one bar, when it is not so already.
     void ShowScrollBars(bool vertical, bool show);
     void UpdateScrollBars();
     void OnHScroll(GridScroll code, int trackPosition = 0);
@@ -286,8 +287,6 @@ class CGridCtrl : public platform::ui::ControlHandler {
     virtual void OnLButtonUp(unsigned keys, platform::ui::Point p);
     virtual void OnLButtonDblClk(unsigned keys, platform::ui::Point p);
     virtual void OnRButtonUp(unsigned keys, platform::ui::Point p);
-    /// Scrolls a line per wheel step (a page with a one-page-per-notch setting).
-    virtual void OnMouseWheel(unsigned keys, int delta, platform::ui::Point p);
     CTitleTip& TitleTip() { return m_wndTitleTip; }
     int GetMouseMode() const { return m_nPointerMode; }
     CCellID GetLeftClickDownCell() const { return m_idLeftClickDown; }
@@ -297,9 +296,8 @@ class CGridCtrl : public platform::ui::ControlHandler {
     void OnSize(platform::ui::Size client) override;
     void OnScroll(bool vertical, platform::ui::ScrollCode code, int trackPosition) override;
     void OnMouse(const platform::ui::MouseEvent& e) override;
-    void OnMouseWheel(int delta, unsigned keys, platform::ui::Point p) override {
-        OnMouseWheel(keys, delta, p);
-    }
+    /// Scrolls a line per wheel step (a page with a one-page-per-notch setting).
+    void OnMouseWheel(int delta, unsigned keys, platform::ui::Point p) override;
 
     // ---- Settings a dialog may change ---------------------------------------------------------
     platform::ui::Colour m_crBackground;  ///< the client area not under cells
@@ -351,8 +349,8 @@ class CGridCtrl : public platform::ui::ControlHandler {
 
     void InitDefaultCells();
     bool IsSelectedKey(CCellID cell) const { return m_mapSelectedCells.count(cell) != 0; }
-    /// Repaints a cell during a selection change: at once with `dc`, else invalidated.
-    void RepaintSelected(CCellID cell, platform::ui::DC* dc, const CCellRange& visible);
+    /// Marks a cell whose selection changed for repainting when it is in view.
+    void RepaintSelected(CCellID cell, const CCellRange& visible);
     /// The fixed row (or column) count: more rows (columns) when there are fewer.
     bool SetFixedCount(bool rows, int fixed);
     /// Makes rows (or columns) first..last fixed or not: their cells take or lose the fixed

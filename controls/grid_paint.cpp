@@ -661,7 +661,7 @@ void CGridCtrl::OnLButtonDblClk(unsigned, Point) {}
 
 void CGridCtrl::OnRButtonUp(unsigned, Point) {}
 
-void CGridCtrl::OnMouseWheel(unsigned, int delta, Point) {
+void CGridCtrl::OnMouseWheel(int delta, unsigned, Point) {
     if (m_nWheelScrollLines == -1) {
         const int pages = delta / kGridWheelDelta;
         for (int i = 0; i < std::abs(pages); ++i)
