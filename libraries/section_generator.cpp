@@ -231,7 +231,8 @@ void BuildBoxBeam(const GeneratorInput& in, SectionShape& s) {
     const double b1 = in.widths[1], b2 = in.widths[2], b3 = in.widths[3], b4 = in.widths[4];
     const double d1 = in.depths[1], d2 = in.depths[2], d3 = in.depths[3], d4 = in.depths[4];
     const ShearKeyDimensions key = KeyInUnits(kBoxShearKey, in.units);
-    const double u = key.upper, l = key.lower, r = key.recess, k = key.setback;
+    const double u = static_cast<double>(key.upper), l = static_cast<double>(key.lower);
+    const double r = static_cast<double>(key.recess), k = static_cast<double>(key.setback);
     const double x = b1 / 2;
     SetOutline(s, {{-x, 0},
                    {-x, d1 - (u + l)},
@@ -333,7 +334,8 @@ void BuildUBeamB(const GeneratorInput& in, SectionShape& s) {
 void BuildSlab(const GeneratorInput& in, SectionShape& s) {
     const double b1 = in.widths[1], d1 = in.depths[1];
     const ShearKeyDimensions key = KeyInUnits(kSlabShearKey, in.units);
-    const double u = key.upper, l = key.lower, r = key.recess, k = key.setback;
+    const double u = static_cast<double>(key.upper), l = static_cast<double>(key.lower);
+    const double r = static_cast<double>(key.recess), k = static_cast<double>(key.setback);
     const double x = -b1 / 2;
     SetMirroredOutline(s, {{x, 0},
                            {x, d1 - (u + l)},
