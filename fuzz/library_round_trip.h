@@ -49,7 +49,8 @@ void LoadOverAndCheck(const std::uint8_t* data, std::size_t size, const Record& 
     try {
         serialize(ar, record);
     } catch (const platform::ArchiveError&) {
-        if (StoreOrTrap(record, serialize) != previous) __builtin_trap();  // a refusal that changed it
+        // A refusal must leave the record as it was.
+        if (StoreOrTrap(record, serialize) != previous) __builtin_trap();
         return;
     }
     ExpectRoundTrip(record, serialize);

@@ -136,8 +136,8 @@ inline Bytes KslFixture(double version, const std::string& name, double items) {
 /// An older section archive: count, identity text, version text, then `records` records named
 /// S1, S2, ... of format 3 (a .ksl record without its version and its tail, 15897 + n bytes) or
 /// of the earlier format (three values a template row, no generator tables: 4825 + n bytes).
-inline Bytes SectionArchiveFixture(int count, const std::string& version, int records,
-                                   bool format3, const std::string& tag = "SectionLib.dat") {
+inline Bytes SectionArchiveFixture(int count, const std::string& version, int records, bool format3,
+                                   const std::string& tag = "SectionLib.dat") {
     ByteWriter w;
     w.I32(count).Str(tag).Str(version);
     for (int k = 1; k <= records; ++k) {

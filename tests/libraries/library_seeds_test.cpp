@@ -65,7 +65,8 @@ bool Accepted(const std::string& target, const Bytes& bytes) {
 }
 
 TEST(LibraryFuzzSeeds, AreFixturesTheReadersAccept) {
-    const std::filesystem::path corpus = std::filesystem::path(KORDEL_SOURCE_DIR) / "fuzz" / "corpus";
+    const std::filesystem::path corpus =
+        std::filesystem::path(KORDEL_SOURCE_DIR) / "fuzz" / "corpus";
     const auto seeds = Seeds();
     if (std::getenv("KORDEL_WRITE_LIBRARY_SEEDS")) {
         for (const auto& [target, files] : seeds) {

@@ -159,10 +159,10 @@ TEST(SectionGenerator, DefaultSummaryValuesAndVoids) {
     for (int i = 0; i < box.voidCount; ++i) {
         hole.push_back({box.voidOutline[i][0], box.voidOutline[i][1]});
     }
-    ExpectPoints(hole,
-                 {{-10, 5}, {-13, 8}, {-13, 31}, {-10, 34}, {10, 34}, {13, 31}, {13, 8}, {10, 5},
-                  {-10, 5}},
-                 1e-12);
+    ExpectPoints(
+        hole,
+        {{-10, 5}, {-13, 8}, {-13, 31}, {-10, 34}, {10, 34}, {13, 31}, {13, 8}, {10, 5}, {-10, 5}},
+        1e-12);
     EXPECT_EQ(box.bwo, 31);
     EXPECT_EQ(box.webLocation, 15.5);
     EXPECT_EQ(box.webCount, 2);
@@ -301,8 +301,8 @@ void ExpectFillet(const std::vector<XY>& p, std::size_t first, double R) {
             << "tangent point " << i;
     }
     // Even steps along the arc: no step doubles back or jumps across the circle.
-    const double step = std::hypot(p[first + 2][0] - p[first + 1][0],
-                                   p[first + 2][1] - p[first + 1][1]);
+    const double step =
+        std::hypot(p[first + 2][0] - p[first + 1][0], p[first + 2][1] - p[first + 1][1]);
     for (std::size_t i = first; i < first + kArcPointCount; ++i) {
         EXPECT_NEAR(std::hypot(p[i + 1][0] - p[i][0], p[i + 1][1] - p[i][1]), step, 0.05 * step)
             << "step " << i;
@@ -346,10 +346,8 @@ TEST(SectionGenerator, FlangeAndBothFilletsLieOnTheirCircles) {
         std::vector<std::size_t> fillets;  // index of each fillet's first point
     };
     const Case cases[] = {
-        {kGenIGirder, 0, 1, 57, {1, 16}},
-        {kGenIGirder, 1, 1, 93, {1, 12, 23, 34}},
-        {kGenDeckedBulbTee, 0, 1, 61, {1, 16}},
-        {kGenDeckedBulbTee, 1, 1, 97, {1, 12, 23, 34}},
+        {kGenIGirder, 0, 1, 57, {1, 16}},       {kGenIGirder, 1, 1, 93, {1, 12, 23, 34}},
+        {kGenDeckedBulbTee, 0, 1, 61, {1, 16}}, {kGenDeckedBulbTee, 1, 1, 97, {1, 12, 23, 34}},
         {kGenDeckedBulbTee, 1, 0, 57, {2, 13}},
     };
     for (const Case& c : cases) {
@@ -427,7 +425,8 @@ TEST(SectionGenerator, DefaultStrandTemplates) {
     EXPECT_EQ(bt.values[1][kTemplateFirstLocation], 15.5);
 
     // A metric template in steps of 0.0508 m.
-    const StrandTemplate m = BuildDefaultStrandTemplate(kGenIGirder, 26 * 0.0254, 72 * 0.0254, 0, 2);
+    const StrandTemplate m =
+        BuildDefaultStrandTemplate(kGenIGirder, 26 * 0.0254, 72 * 0.0254, 0, 2);
     EXPECT_EQ(m.columnCount, 6);
     EXPECT_NEAR(m.values[0][kTemplateElevation], 0.0508, 1e-15);
     EXPECT_NEAR(m.values[0][kTemplateFirstLocation + 1], 0.0762, 1e-15);
