@@ -291,6 +291,10 @@ class HeadlessToolkit : public Toolkit {
     std::unique_ptr<DialogPeer> CreateDialog(Dialog& dialog, const DialogTemplate& tmpl) override;
     std::unique_ptr<PopupPeer> CreatePopup(PopupHandler& handler, FramePeer* owner,
                                            Size size) override;
+    /// A HeadlessTopWindow (headless_controls.h).
+    std::unique_ptr<TopWindowPeer> CreateTopWindow(TopWindowHandler& handler,
+                                                   const std::string& title,
+                                                   Size clientSize) override;
     int SetTimer(int milliseconds, std::function<void()> onTimer) override;
     void KillTimer(int timerId) override;
     Bitmap RenderBitmap(Size size, const std::function<void(DC&)>& paint,
