@@ -948,6 +948,14 @@ void ReadDesign(CKordelDoc& doc, Archive& ar) {
     if (doc.m_dStrengthIRestraintFactor == 0) {
         doc.m_dStrengthIRestraintFactor = DefaultRestraintFactor(doc.m_nSpecification);
     }
+    // Nor the stress of the bars that take the tension at release, which follows the
+    // specification and the bars' yield stress and grade: a fresh document's is the LRFD
+    // value whatever the design's specification. (A design with no specification chosen yet,
+    // as the constructor makes it, keeps that value.)
+    if (doc.m_nSpecification == kSpecLrfd || doc.m_nSpecification == kSpecStandard) {
+        doc.m_dTensionTieSteelStress = TensionTieSteelStress(
+            IsLrfd(doc.m_nSpecification), doc.m_dLongitudinalFy, doc.m_nLongitudinalGrade);
+    }
     CMainFrameState& frame = GetMainFrame();
     frame.m_nStructureType = doc.m_bContinuous;
     frame.m_nPrestressType = doc.m_nPrestressType;
