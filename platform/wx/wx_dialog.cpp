@@ -11,6 +11,7 @@
 #include <wx/weakref.h>
 
 #include <cctype>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <memory>
@@ -37,11 +38,13 @@ int FromWxId(int id) {
     return id;
 }
 
-/// The program's font with the face and pixel height of `window`'s.
+/// The program's font with the face and size of `window`'s.
 Font FontOf(const wxWindow* window) {
     const wxFont font = window->GetFont();
-    const int pixels = font.GetPixelSize().y;
-    return {FromWx(font.GetFaceName()), pixels > 0 ? -pixels : -12, kFontWeightNormal};
+    // The character height (em) in pixels at the screen's 96 pixels per inch.
+    const double em = font.GetFractionalPointSize() * 96.0 / 72.0;
+    return {FromWx(font.GetFaceName()), em > 0 ? -static_cast<int>(std::lround(em)) : -12,
+            kFontWeightNormal};
 }
 
 /// A sunken static: shows its text, or lets the dialog paint it.
@@ -83,57 +86,91 @@ class SunkenFrame : public wxWindow {
 };
 
 /// A list box with one selection whose lines are split at tabs into columns at tab stops
-/// given in dialog units, as the Windows list box draws them.
-class TabbedList : public wxVListBox {
+/// given in dialog units, as the Windows list box draws them: a sunken frame (GTK draws no
+/// frame around a scrolled window of its own) holding the lines.
+class TabbedList : public wxWindow {
   public:
     TabbedList(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size)
-        : wxVListBox(parent, id, pos, size, wxBORDER_SUNKEN) {}
+        : wxWindow(parent, wxID_ANY, pos, size, wxBORDER_SUNKEN),
+          m_lines(new LineBox(this, id)) {
+        Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
+            m_lines->SetSize(GetClientSize());
+            e.Skip();
+        });
+        m_lines->SetSize(GetClientSize());
+    }
 
     std::vector<std::string> items;
     std::vector<int> stops;  ///< dialog units from the left edge
 
+    /// The window of the lines, which takes the focus and sends the list's events.
+    wxWindow* Box() const { return m_lines; }
     void Reload() {
-        SetItemCount(items.size());
-        Refresh();
+        m_lines->SetItemCount(items.size());
+        m_lines->Refresh();
+    }
+    int GetSelection() const { return m_lines->GetSelection(); }
+    void SetSelection(int index) {
+        m_lines->SetSelection(index);
+        if (index != wxNOT_FOUND) m_lines->ScrollToRow(static_cast<size_t>(index));
+    }
+    void SetStops(const std::vector<int>& units) {
+        stops = units;
+        m_lines->Refresh();
     }
 
   private:
-    void OnDrawItem(wxDC& dc, const wxRect& rect, size_t n) const override {
-        if (n >= items.size()) return;
-        dc.SetFont(GetFont());
-        dc.SetTextForeground(
-            wxSystemSettings::GetColour(IsSelected(n) ? wxSYS_COLOUR_HIGHLIGHTTEXT
-                                                      : wxSYS_COLOUR_LISTBOXTEXT));
-        const int margin = 2;
-        const wxWindow* dialog = GetParent();
-        auto stopPixels = [&](int units) { return dialog->ConvertDialogToPixels(wxPoint(units, 0)).x; };
-        const std::string& line = items[n];
-        int x = margin;
-        std::size_t start = 0;
-        for (std::size_t column = 0;; ++column) {
-            const std::size_t tab = line.find('\t', start);
-            const wxString part = ToWx(line.substr(start, tab == std::string::npos ? std::string::npos
-                                                                                   : tab - start));
-            dc.DrawText(part, rect.x + x, rect.y + 1);
-            if (tab == std::string::npos) break;
-            // The next tab stop beyond the text drawn (every 32 units when none are set).
-            const int end = x + dc.GetTextExtent(part).x;
-            int next = 0;
-            for (int units : stops) {
-                if (margin + stopPixels(units) > end) {
-                    next = margin + stopPixels(units);
-                    break;
+    class LineBox : public wxVListBox {
+      public:
+        LineBox(TabbedList* owner, int id)
+            : wxVListBox(owner, id, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE),
+              m_owner(owner) {}
+
+      private:
+        void OnDrawItem(wxDC& dc, const wxRect& rect, size_t n) const override {
+            const std::vector<std::string>& items = m_owner->items;
+            if (n >= items.size()) return;
+            dc.SetFont(GetFont());
+            dc.SetTextForeground(
+                wxSystemSettings::GetColour(IsSelected(n) ? wxSYS_COLOUR_HIGHLIGHTTEXT
+                                                          : wxSYS_COLOUR_LISTBOXTEXT));
+            const int margin = 2;
+            const wxWindow* dialog = m_owner->GetParent();
+            auto stopPixels = [&](int units) {
+                return dialog->ConvertDialogToPixels(wxPoint(units, 0)).x;
+            };
+            const std::string& line = items[n];
+            int x = margin;
+            std::size_t start = 0;
+            for (;;) {
+                const std::size_t tab = line.find('\t', start);
+                const wxString part = ToWx(line.substr(
+                    start, tab == std::string::npos ? std::string::npos : tab - start));
+                dc.DrawText(part, rect.x + x, rect.y + 1);
+                if (tab == std::string::npos) break;
+                // The next tab stop beyond the text drawn (every 32 units when none are set).
+                const int end = x + dc.GetTextExtent(part).x;
+                int next = 0;
+                for (int units : m_owner->stops) {
+                    if (margin + stopPixels(units) > end) {
+                        next = margin + stopPixels(units);
+                        break;
+                    }
                 }
+                if (next == 0) {
+                    const int pitch = std::max(1, stopPixels(32));
+                    next = margin + ((end - margin) / pitch + 1) * pitch;
+                }
+                x = next;
+                start = tab + 1;
             }
-            if (next == 0) {
-                const int pitch = std::max(1, stopPixels(32));
-                next = margin + ((end - margin) / pitch + 1) * pitch;
-            }
-            x = next;
-            start = tab + 1;
         }
-    }
-    wxCoord OnMeasureItem(size_t) const override { return GetCharHeight() + 2; }
+        wxCoord OnMeasureItem(size_t) const override { return GetCharHeight() + 2; }
+
+        TabbedList* m_owner;
+    };
+
+    LineBox* m_lines;
 };
 
 /// The two small arrows of a spin, one above the other. The dialog decides what a press does
@@ -258,6 +295,7 @@ class DialogPeerImpl : public DialogPeer {
             if (c.id != kIdStatic) m_controls[c.id] = w;
             if (c.id != kIdStatic && TakesFocus(c.kind)) {
                 const int id = c.id;
+                if (auto* list = dynamic_cast<TabbedList*>(w)) w = list->Box();
                 w->Bind(wxEVT_KILL_FOCUS, Guarded([this, id](wxFocusEvent& e) {
                     e.Skip();
                     m_dialog.Notify(Notification::KillFocus, id);
@@ -390,6 +428,7 @@ class DialogPeerImpl : public DialogPeer {
     }
     void SetFocusItem(int id) override {
         wxWindow* w = Control(id);
+        if (auto* list = dynamic_cast<TabbedList*>(w)) w = list->Box();
         if (!w) return;
         w->SetFocus();
         if (auto* t = dynamic_cast<wxTextCtrl*>(w)) t->SelectAll();
@@ -429,8 +468,8 @@ class DialogPeerImpl : public DialogPeer {
     void ResetContent(int id) override {
         if (auto* list = dynamic_cast<TabbedList*>(Control(id))) {
             list->items.clear();
-            list->SetSelection(wxNOT_FOUND);
             list->Reload();
+            list->SetSelection(wxNOT_FOUND);
         } else if (auto* items = dynamic_cast<wxItemContainer*>(Control(id))) {
             items->Clear();
         }
@@ -476,7 +515,6 @@ class DialogPeerImpl : public DialogPeer {
         const int sel = index >= 0 && index < GetCount(id) ? index : wxNOT_FOUND;
         if (auto* list = dynamic_cast<TabbedList*>(Control(id))) {
             list->SetSelection(sel);
-            if (sel != wxNOT_FOUND) list->ScrollToRow(static_cast<size_t>(sel));
         } else if (auto* items = dynamic_cast<wxItemContainer*>(Control(id))) {
             items->SetSelection(sel);
         }
@@ -487,10 +525,7 @@ class DialogPeerImpl : public DialogPeer {
         return items ? items->GetSelection() : -1;
     }
     void SetTabStops(int id, const std::vector<int>& stops) override {
-        if (auto* list = dynamic_cast<TabbedList*>(Control(id))) {
-            list->stops = stops;
-            list->Refresh();
-        }
+        if (auto* list = dynamic_cast<TabbedList*>(Control(id))) list->SetStops(stops);
     }
 
     void SetSpinRange(int id, int lower, int upper) override {

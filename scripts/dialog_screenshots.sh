@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# The input dialogs on a virtual display: starts the desktop program as a new user, makes a new
+# design from the first example and opens "Job Information" and "Project Settings" from the
+# Input menu with the keyboard, keeping a screenshot of each; types into Job Information and
+# confirms it with Return, cancels Project Settings with Escape; then makes the design metric in
+# Project Settings (Alt+M, Return) and keeps screenshots of Project Settings and of the status
+# bar of the metric design.
+#
+#   scripts/dialog_screenshots.sh PROGRAM OUTPUT-FOLDER
+set -euo pipefail
+
+PROGRAM=$1
+OUT=$2
+mkdir -p "$OUT"
+WORK=$(mktemp -d)
+XVFB_PID=""
+KORDEL_PID=""
+cleanup() {
+    [ -n "$KORDEL_PID" ] && kill "$KORDEL_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+XVFB_PID=$!
+for _ in $(seq 1 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+[ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
+export DISPLAY=":$(cat "$WORK/display")"
+
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_DOCUMENTS_DIR="$WORK/home/Documents"
+mkdir -p "$HOME"
+
+"$PROGRAM" --nosplash >"$WORK/kordel.log" 2>&1 &
+KORDEL_PID=$!
+
+# wait_for TITLE: prints the id of the visible window whose title matches TITLE.
+wait_for() {
+    for _ in $(seq 1 100); do
+        local id
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        kill -0 "$KORDEL_PID" 2>/dev/null || { echo "the program ended" >&2; cat "$WORK/kordel.log" >&2; return 1; }
+        sleep 0.1
+    done
+    echo "no window '$1'" >&2
+    return 1
+}
+
+# wait_gone TITLE: waits until no visible window has the title.
+wait_gone() {
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    echo "the window '$1' did not close" >&2
+    return 1
+}
+
+# input_item N: the Nth item of the Input menu that can be chosen (Alt+I opens the menu with
+# its first item chosen; the commands whose dialogs the program does not have yet are disabled
+# and stepped over).
+input_item() {
+    xdotool windowfocus --sync "$MAIN"
+    xdotool key alt+i
+    sleep 0.3
+    for _ in $(seq 2 "$1"); do xdotool key Down; done
+    xdotool key Return
+}
+
+# not_blank SHOT: fails when the picture holds (nearly) no dark text.
+not_blank() {
+    local share
+    share=$(convert "$1" -colorspace Gray -threshold 50% -negate -format '%[fx:mean]' info:)
+    if awk -v m="$share" 'BEGIN { exit !(m < 0.002 || m > 0.6) }'; then
+        echo "$(basename "$1") looks blank (dark share $share)"
+        exit 1
+    fi
+}
+
+MAIN=$(wait_for '^Kordel$')
+xdotool windowfocus --sync "$MAIN"
+xdotool key ctrl+n
+wait_for '^Initialize New Design$' >/dev/null
+sleep 0.3
+xdotool key Return
+wait_for '^Kordel - Untitled$' >/dev/null
+sleep 0.5
+
+# Input/Job Information (the second item after the wizard).
+input_item 2
+JOB=$(wait_for '^Job Information$')
+sleep 0.5
+import -window "$JOB" "$OUT/dialog-job-information.png"
+not_blank "$OUT/dialog-job-information.png"
+# The focus is in the project name; typing there and Return confirm the dialog.
+xdotool type --delay 20 "Route 9"
+xdotool key Return
+wait_gone '^Job Information$'
+
+# Input/Project Settings, shown and cancelled with Escape.
+input_item 3
+SETTINGS=$(wait_for '^Project Settings$')
+sleep 0.5
+import -window "$SETTINGS" "$OUT/dialog-project-settings.png"
+not_blank "$OUT/dialog-project-settings.png"
+xdotool key Escape
+wait_gone '^Project Settings$'
+
+# Project Settings again: Metric (Alt+M) and OK (Return); then once more on the metric design.
+input_item 3
+wait_for '^Project Settings$' >/dev/null
+sleep 0.3
+xdotool key alt+m
+sleep 0.2
+xdotool key Return
+wait_gone '^Project Settings$'
+sleep 0.5
+import -window "$MAIN" "$WORK/metric.png"
+read -r WIDTH _ < <(identify -format '%w %h\n' "$WORK/metric.png")
+convert "$WORK/metric.png" -gravity South -crop "${WIDTH}x26+0+0" +repage "$OUT/dialog-metric-status-bar.png"
+not_blank "$OUT/dialog-metric-status-bar.png"
+input_item 3
+SETTINGS=$(wait_for '^Project Settings$')
+sleep 0.5
+import -window "$SETTINGS" "$OUT/dialog-project-settings-metric.png"
+not_blank "$OUT/dialog-project-settings-metric.png"
+xdotool key Escape
+wait_gone '^Project Settings$'
+
+kill -0 "$KORDEL_PID" 2>/dev/null || { echo "the program ended"; cat "$WORK/kordel.log"; exit 1; }
+echo "input dialogs: $OUT/dialog-job-information.png, $OUT/dialog-project-settings.png," \
+    "$OUT/dialog-project-settings-metric.png, $OUT/dialog-metric-status-bar.png"
