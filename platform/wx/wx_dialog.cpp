@@ -388,7 +388,9 @@ class DialogPeerImpl : public DialogPeer {
             } else if (auto* cb = dynamic_cast<wxComboBox*>(w)) {
                 cb->ChangeValue(ToWx(text));
             } else if (auto* s = dynamic_cast<wxStaticText*>(w)) {
+                // A new text (a metric label, an edition's) wraps within the label's place.
                 s->SetLabel(ToWx(text));
+                s->Wrap(s->GetSize().x);
             } else if (!dynamic_cast<wxChoice*>(w)) {
                 w->SetLabel(ToWx(text));
             }
