@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "platform/ui/toolkit.h"
 
@@ -103,7 +104,32 @@ std::optional<int> Parse(const std::string& text, int*, const char*& refusal) {
     return ParseInteger(text);
 }
 
+/// The dialogs whose modal runs are under way, outermost first.
+std::vector<Dialog*>& RunningDialogs() {
+    static std::vector<Dialog*> running;
+    return running;
+}
+
+/// Keeps a dialog on the running list for the length of its modal run.
+class ModalRun {
+  public:
+    explicit ModalRun(Dialog* dialog) : m_dialog(dialog) { RunningDialogs().push_back(dialog); }
+    ~ModalRun() {
+        auto& running = RunningDialogs();
+        running.erase(std::remove(running.begin(), running.end(), m_dialog), running.end());
+    }
+    ModalRun(const ModalRun&) = delete;
+    ModalRun& operator=(const ModalRun&) = delete;
+
+  private:
+    Dialog* m_dialog;
+};
+
 }  // namespace
+
+Dialog* Dialog::ActiveModal() {
+    return RunningDialogs().empty() ? nullptr : RunningDialogs().back();
+}
 
 // ---- Numbers ------------------------------------------------------------------------------------
 
@@ -356,7 +382,11 @@ int Dialog::DoModal() {
     m_peer = peer.get();
     m_ended = false;
     m_result = kIdCancel;
-    int result = peer->RunModal();
+    int result = kIdCancel;
+    {
+        ModalRun run(this);
+        result = peer->RunModal();
+    }
     m_peer = nullptr;
     return m_ended ? m_result : result;
 }
