@@ -12,27 +12,12 @@ set -euo pipefail
 PROGRAM=$1
 OUT=$2
 mkdir -p "$OUT"
-WORK=$(mktemp -d)
-XVFB_PID=""
-KORDEL_PID=""
-cleanup() {
-    [ -n "$KORDEL_PID" ] && kill "$KORDEL_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-for _ in $(seq 1 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
-export DISPLAY=":$(cat "$WORK/display")"
-
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_DOCUMENTS_DIR="$WORK/home/Documents"
-mkdir -p "$HOME"
+source "$(dirname "$0")/virtual_display.sh"
+start_virtual_display
 
 "$PROGRAM" --nosplash >"$WORK/kordel.log" 2>&1 &
 KORDEL_PID=$!
+APP_PID=$KORDEL_PID
 
 # wait_for TITLE: prints the id of the visible window whose title matches TITLE.
 wait_for() {
