@@ -327,6 +327,8 @@ TEST_F(InputCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
     const std::string bytes = ReadBytes(path);
     const std::unique_ptr<StoredGroups> before = Model();
     const double restraintFactor = Doc()->m_dStrengthIRestraintFactor;  // not in the groups
+    const std::vector<std::string> report = Doc()->m_saReport;          // the results
+    const int loadEffectsDirty = Doc()->m_bLoadEffectsDirty;
     // Each dialog with every kind of change made in it, then cancelled; the wizard with each
     // of its steps cancelled.
     toolkit.QueueDialog([](DialogDriver& d) {
@@ -349,9 +351,12 @@ TEST_F(InputCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
 
     EXPECT_TRUE(SameGroups(StoredGroups(*Doc()), *before));
     EXPECT_EQ(Doc()->m_dStrengthIRestraintFactor, restraintFactor);
+    EXPECT_EQ(Doc()->m_saReport, report);
+    EXPECT_EQ(Doc()->m_bLoadEffectsDirty, loadEffectsDirty);
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_EQ(Main().m_nUnits, kUnitsUS);
     EXPECT_EQ(Main().m_nStructureType, 0);
+    EXPECT_EQ(Main().m_nPrestressType, kPretensionOnly);
     Choose(ID_FILE_SAVE);
     EXPECT_TRUE(ReadBytes(path) == bytes) << "the file saved again is the same";
 }
@@ -367,6 +372,38 @@ TEST_F(InputCommandTest, OkAnalysesMarksTheDesignModifiedAndRepaints) {
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_GT(Frame().Invalidations(), repaints);
     EXPECT_EQ(Doc()->m_strProject, PadToWidth("Bridge 7", 30));
+}
+
+TEST_F(InputCommandTest, OkRedoesTheMovingLoadsWhateverTheDialogChanged) {
+    // The design keeps its moving-load results between analyses. Heavier truck axles written
+    // straight into the design, analysed without asking for the moving loads again, leave
+    // results of the lighter truck; an input command confirmed without an edit must bring
+    // the heavier truck's results.
+    struct Case {
+        const char* what;
+        int command;
+    };
+    const Case cases[] = {
+        {"Job Information", ID_INPUT_JOB_INFO},
+        {"Project Settings", ID_INPUT_PROJECT_SETTINGS},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        NewDesign();
+        CKordelDoc& doc = *Doc();
+        ASSERT_EQ(doc.m_bLoadEffectsDirty, 0) << "the moving loads are kept after an analysis";
+        for (VehicleAxle& axle : doc.m_recVehicle1.m_aAxles) axle.m_dWeight *= 1.5;
+        doc.RunAnalysis();
+        const std::vector<std::string> stale = doc.m_saReport;
+
+        toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
+        ASSERT_TRUE(Choose(c.command));
+        const std::vector<std::string> afterOk = doc.m_saReport;
+        doc.m_bLoadEffectsDirty = 1;
+        doc.RunAnalysis();
+        EXPECT_TRUE(afterOk == doc.m_saReport) << "the results are those of a fresh analysis";
+        EXPECT_FALSE(afterOk == stale) << "the heavier truck shows in the results";
+    }
 }
 
 TEST_F(InputCommandTest, TheWizardRunsItsStepsInOrderWhateverEachReturns) {
