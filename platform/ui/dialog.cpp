@@ -671,6 +671,10 @@ void Dialog::SetItemBitmap(int id, const Bitmap& bitmap) {
     if (m_peer) m_peer->SetItemBitmap(id, bitmap);
 }
 
+std::unique_ptr<ControlPeer> Dialog::CreateControlWindow(int id, ControlHandler& handler) {
+    return m_peer ? m_peer->CreateControlWindow(id, handler) : nullptr;
+}
+
 MsgResult Dialog::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) {
     return ShowMessage(text, buttons, icon);
 }

@@ -20,6 +20,7 @@
 #include "platform/host.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/command.h"
+#include "platform/ui/control_window.h"
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/geometry.h"
 
@@ -79,6 +80,13 @@ class DialogPeer {
     virtual void SetSpinPos(int id, int pos) = 0;
     virtual int GetSpinPos(int id) const = 0;
     virtual void SetItemBitmap(int id, const Bitmap& bitmap) = 0;
+
+    // ---- Control windows -------------------------------------------------------------------
+    /// A control window of the program (a grid) made in the place of Custom control `id`, in
+    /// its tab order, drawn and driven by `handler`; nullptr when `id` is no Custom control.
+    /// The window goes when the peer returned is dropped or when the dialog closes, whichever
+    /// comes first; the peer stays safe to call (and does nothing) after the dialog closed.
+    virtual std::unique_ptr<ControlPeer> CreateControlWindow(int id, ControlHandler& handler) = 0;
 };
 
 // ---- Numbers as the data exchange writes and reads them -----------------------------------------
@@ -265,6 +273,11 @@ class Dialog : public CommandTarget {
     void SetSpinPos(int id, int pos);
     int GetSpinPos(int id) const;
     void SetItemBitmap(int id, const Bitmap& bitmap);
+    /// A control window in the place of Custom control `id` of the running dialog (see
+    /// DialogPeer::CreateControlWindow), for example from OnInitDialog:
+    /// `m_grid.Attach(CreateControlWindow(IDC_GRID, m_grid), IDC_GRID)`. nullptr when the
+    /// dialog is not running or `id` is no Custom control.
+    std::unique_ptr<ControlPeer> CreateControlWindow(int id, ControlHandler& handler);
 
     // ---- Messages -----------------------------------------------------------------------------
     MsgResult MessageBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,

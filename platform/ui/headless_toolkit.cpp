@@ -249,6 +249,11 @@ HeadlessDialog::HeadlessDialog(HeadlessToolkit& toolkit, Dialog& dialog, const D
     }
 }
 
+HeadlessDialog::~HeadlessDialog() {
+    // The control windows outlive the dialog in their owners; they forget it.
+    for (auto& [id, window] : m_windows) window->SetOnDestroyed(nullptr);
+}
+
 int HeadlessDialog::RunModal() {
     // The focus goes to the first control that takes it, unless the dialog placed it.
     if (m_dialog.NotifyInit() && m_focus == kIdStatic && !m_ended)
@@ -332,7 +337,9 @@ void HeadlessDialog::SetFocusItem(int id) {
     if (!HasControl(id) || id == m_focus) return;
     const int previous = m_focus;
     m_focus = id;
+    if (HeadlessControl* window = ControlWindow(previous)) window->LoseFocus();
     if (previous != kIdStatic) m_dialog.Notify(Notification::KillFocus, previous);
+    if (HeadlessControl* window = ControlWindow(id)) window->SetFocus();
 }
 
 void HeadlessDialog::SetLimitText(int id, int maxChars) {
@@ -443,6 +450,26 @@ void HeadlessDialog::SetItemBitmap(int id, const Bitmap& bitmap) {
     if (ControlState* c = State(id)) c->bitmap = bitmap;
 }
 
+std::unique_ptr<ControlPeer> HeadlessDialog::CreateControlWindow(int id, ControlHandler& handler) {
+    const ControlTemplate* c = m_template.Control(id);
+    if (!c || c->kind != ControlKind::Custom) return nullptr;
+    auto window = std::make_unique<HeadlessControl>(handler, ItemRect(id), kScreenOrigin);
+    HeadlessControl* made = window.get();
+    // A second window in the same place replaces the first, as the dialog's own window would.
+    if (HeadlessControl* old = ControlWindow(id)) old->SetOnDestroyed(nullptr);
+    m_windows[id] = made;
+    made->SetOnDestroyed([this, id, made] {
+        if (ControlWindow(id) == made) m_windows.erase(id);
+    });
+    if (m_focus == id) made->SetFocus();
+    return window;
+}
+
+HeadlessControl* HeadlessDialog::ControlWindow(int id) const {
+    auto it = m_windows.find(id);
+    return it == m_windows.end() ? nullptr : it->second;
+}
+
 Bitmap HeadlessDialog::Picture(int id) const {
     const ControlState* c = State(id);
     return c ? c->bitmap : Bitmap{};
@@ -539,6 +566,11 @@ bool DialogDriver::PressKey(int key, unsigned modifiers) {
     }
     if (modifiers == kModAlt && key > 0 && key < 128 && std::isalnum(key))
         return m_dialog.NotifyMnemonic(static_cast<char>(key));
+    // Any other key goes to the control window with the focus.
+    if (HeadlessControl* window = m_peer.ControlWindow(m_peer.FocusItem())) {
+        window->KeyDown(key, modifiers);
+        return true;
+    }
     return false;
 }
 
@@ -595,6 +627,10 @@ std::unique_ptr<RecordingDC> DialogDriver::Paint(int id) {
     auto dc = std::make_unique<RecordingDC>(kScreenDpi, false, size);
     m_dialog.NotifyDrawItem(id, *dc, size);
     return dc;
+}
+
+HeadlessControl* DialogDriver::ControlWindow(int id) const {
+    return m_peer.ControlWindow(id);
 }
 
 bool DialogDriver::Ended() const {

@@ -15,6 +15,7 @@
 
 #include "platform/headless_host.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/headless_controls.h"
 #include "platform/ui/recording_dc.h"
 #include "platform/ui/recording_print.h"
 #include "platform/ui/toolkit.h"
@@ -257,6 +258,9 @@ class DialogDriver {
     Bitmap Picture(int id) const;
     /// Paints an owner-drawn control on a recording and returns it.
     std::unique_ptr<RecordingDC> Paint(int id);
+    /// The control window the dialog made in Custom control `id` (a grid), to click, type
+    /// into, scroll and paint; nullptr when it has none.
+    HeadlessControl* ControlWindow(int id) const;
     bool Ended() const;
     int Result() const;
     Dialog& Target() { return m_dialog; }
@@ -275,6 +279,9 @@ class DialogDriver {
 class HeadlessDialog : public DialogPeer {
   public:
     HeadlessDialog(HeadlessToolkit& toolkit, Dialog& dialog, const DialogTemplate& tmpl);
+    ~HeadlessDialog() override;
+    HeadlessDialog(const HeadlessDialog&) = delete;
+    HeadlessDialog& operator=(const HeadlessDialog&) = delete;
     int RunModal() override;
     void EndModal(int result) override;
     void SetItemText(int id, const std::string& text) override;
@@ -303,6 +310,11 @@ class HeadlessDialog : public DialogPeer {
     void SetSpinPos(int id, int pos) override;
     int GetSpinPos(int id) const override;
     void SetItemBitmap(int id, const Bitmap& bitmap) override;
+    /// A HeadlessControl at the control's place, the dialog's client area at kScreenOrigin.
+    std::unique_ptr<ControlPeer> CreateControlWindow(int id, ControlHandler& handler) override;
+
+    /// Where the dialog's client area lies on the screen.
+    static constexpr Point kScreenOrigin{200, 150};
 
     bool Ended() const { return m_ended; }
     int Result() const { return m_result; }
@@ -312,6 +324,7 @@ class HeadlessDialog : public DialogPeer {
     int LimitText(int id) const;
     Bitmap Picture(int id) const;
     int Invalidations(int id) const;
+    HeadlessControl* ControlWindow(int id) const;
 
   private:
     struct ControlState {
@@ -336,6 +349,7 @@ class HeadlessDialog : public DialogPeer {
     const DialogTemplate& m_template;
     std::map<int, ControlState> m_controls;
     std::map<int, int> m_invalidations;
+    std::map<int, HeadlessControl*> m_windows;  ///< the control windows that still exist
     int m_focus = kIdStatic;
     bool m_ended = false;
     int m_result = kIdCancel;

@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "platform/ui/dialog_template.h"
 #include "platform/wx/wx_toolkit.h"
@@ -342,6 +343,13 @@ class DialogPeerImpl : public DialogPeer {
                 m_dialog.NotifyCommand(kIdCancel);
                 return;
             }
+            // Tab leaves a control window, which takes every other key, for the next control.
+            if (key == WXK_TAB && !e.ControlDown() && !e.AltDown() &&
+                m_controlWindows.count(FocusItem()) != 0) {
+                const int next = m_dialog.NextTabItem(FocusItem(), !e.ShiftDown());
+                if (next != kIdStatic) SetFocusItem(next);
+                return;
+            }
             // Return presses the default button, or the push button that has the focus.
             if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !e.HasAnyModifiers()) {
                 m_dialog.NotifyReturn();
@@ -552,6 +560,30 @@ class DialogPeerImpl : public DialogPeer {
         if (auto* picture = dynamic_cast<wxStaticBitmap*>(Control(id)))
             picture->SetBitmap(ToWxBitmap(bitmap));
     }
+    std::unique_ptr<ControlPeer> CreateControlWindow(int id, ControlHandler& handler) override {
+        const ControlTemplate* c = m_template.Control(id);
+        wxWindow* place = Control(id);
+        if (!c || c->kind != ControlKind::Custom || !place || !m_window) return nullptr;
+        const wxRect r = place->GetRect();
+        wxWindow* made = nullptr;
+        wxWindow* canvas = nullptr;
+        std::unique_ptr<ControlPeer> peer = CreateControlWindowPeer(
+            m_window, handler, {r.x, r.y, r.x + r.width, r.y + r.height}, made, canvas);
+        canvas->Bind(wxEVT_KILL_FOCUS, Guarded([this, id](wxFocusEvent& e) {
+            e.Skip();
+            m_dialog.Notify(Notification::KillFocus, id);
+        }));
+        m_controlWindows.insert(id);
+        // The window takes the place's turn in the tab order, its state and its id.
+        made->MoveAfterInTabOrder(place);
+        made->Enable(place->IsEnabled());
+        made->Show(place->IsShown());
+        const bool hadFocus = wxWindow::FindFocus() == place;
+        m_controls[id] = made;
+        place->Destroy();
+        if (hadFocus) made->SetFocus();
+        return peer;
+    }
     wxDialog* Window() const { return m_window; }
 
   private:
@@ -652,6 +684,7 @@ class DialogPeerImpl : public DialogPeer {
     wxWeakRef<wxDialog> m_window;
     std::map<int, wxWindow*> m_controls;
     std::map<int, SunkenFrame*> m_frames;
+    std::set<int> m_controlWindows;  ///< Custom controls that hold a control window
     bool m_ended = false;
     int m_result = kIdCancel;
 };

@@ -472,6 +472,100 @@ TEST_F(DialogTest, AButtonWithACommandIdSendsItToTheMainWindow) {
     EXPECT_EQ(routed, (std::vector<int>{kCommandButton, kCommandButton}));
 }
 
+/// A control window's handler that notes what reaches it.
+class NotingControl : public ControlHandler {
+  public:
+    void Paint(DC& dc) override { dc.TextOut({2, 2}, "cells"); }
+    void OnKeyDown(int key, unsigned) override { keys.push_back(key); }
+    void OnSetFocus() override { events.push_back("focus"); }
+    void OnKillFocus() override { events.push_back("lost"); }
+    std::vector<int> keys;
+    std::vector<std::string> events;
+};
+
+enum : int { kBefore = 300, kGridPlace, kAfter };
+
+const DialogTemplate& GridPlaceTemplate() {
+    static const DialogTemplate t = [] {
+        DialogTemplate d;
+        d.id = 904;
+        d.caption = "With a grid";
+        d.size = {200, 120};
+        d.controls = {
+            MakeControl(ControlKind::Edit, kBefore, "", 5, 5, 60, 12),
+            MakeControl(ControlKind::Custom, kGridPlace, "MFCGridCtrl", 10, 20, 180, 80),
+            MakeControl(ControlKind::Edit, kAfter, "", 5, 102, 60, 12),
+            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 140, 102, 50, 14),
+        };
+        return d;
+    }();
+    return t;
+}
+
+/// A dialog that makes its control window in the grid's place when it opens.
+class GridPlaceDialog : public Dialog {
+  public:
+    GridPlaceDialog() : Dialog(GridPlaceTemplate()) {
+        OnNotify(Notification::KillFocus, kGridPlace, [this] { ++placeLeft; });
+    }
+    bool OnInitDialog() override {
+        Dialog::OnInitDialog();
+        EXPECT_EQ(CreateControlWindow(kBefore, control), nullptr) << "an edit is no place";
+        window = CreateControlWindow(kGridPlace, control);
+        return true;
+    }
+    NotingControl control;
+    std::unique_ptr<ControlPeer> window;
+    int placeLeft = 0;
+};
+
+TEST_F(DialogTest, AControlWindowTakesTheCustomControlsPlaceAndTurn) {
+    GridPlaceDialog dlg;
+    EXPECT_EQ(dlg.CreateControlWindow(kGridPlace, dlg.control), nullptr) << "not running";
+    toolkit.QueueDialog([&](DialogDriver& d) {
+        ASSERT_NE(dlg.window, nullptr);
+        HeadlessControl* window = d.ControlWindow(kGridPlace);
+        ASSERT_EQ(window, dlg.window.get());
+        // The place in pixels: 10 x 1.5 and 20 x 1.625 dialog units, 180 x 80 units large.
+        EXPECT_EQ(window->ClientSize(), (Size{270, 130}));
+        const Point origin = HeadlessDialog::kScreenOrigin;
+        EXPECT_EQ(window->ClientToScreen({0, 0}), (Point{origin.x + 15, origin.y + 33}));
+        EXPECT_EQ(d.FocusId(), kBefore);
+        // Tab goes into the window and on out of it, each move told.
+        d.PressKey(kKeyTab);
+        EXPECT_EQ(d.FocusId(), kGridPlace);
+        EXPECT_TRUE(window->HasFocus());
+        // Keys that are not the dialog's go to the window; Tab and Return stay the dialog's.
+        EXPECT_TRUE(d.PressKey(kKeyDown));
+        EXPECT_TRUE(d.PressKey('7'));
+        EXPECT_EQ(dlg.control.keys, (std::vector<int>{kKeyDown, '7'}));
+        d.PressKey(kKeyTab);
+        EXPECT_EQ(d.FocusId(), kAfter);
+        EXPECT_FALSE(window->HasFocus());
+        EXPECT_EQ(dlg.control.events, (std::vector<std::string>{"focus", "lost"}));
+        EXPECT_EQ(dlg.placeLeft, 1);
+        EXPECT_EQ(window->PaintNow()->Ops().size(), 1u);
+        d.PressKey(kKeyReturn);
+    });
+    EXPECT_EQ(dlg.DoModal(), kIdOk);
+    // The window outlives the dialog in its owner; dropping it later is safe.
+    ASSERT_NE(dlg.window, nullptr);
+    dlg.window->Invalidate();
+    dlg.window.reset();
+
+    // A window dropped while the dialog runs is no longer the driver's.
+    toolkit.QueueDialog([&](DialogDriver& d) {
+        dlg.window.reset();
+        EXPECT_EQ(d.ControlWindow(kGridPlace), nullptr);
+        d.Focus(kGridPlace);
+        EXPECT_FALSE(d.PressKey(kKeyDown)) << "no window takes the key";
+        d.Ok();
+    });
+    dlg.control.keys.clear();
+    EXPECT_EQ(dlg.DoModal(), kIdOk);
+    EXPECT_TRUE(dlg.control.keys.empty());
+}
+
 TEST(Picture, AScaleIsNeverInfiniteAndEveryPixelIsAnInt) {
     const Size frame{200, 100};
     const double inf = std::numeric_limits<double>::infinity();
