@@ -488,15 +488,20 @@ bool Dialog::ClickItem(int id) {
 }
 
 void Dialog::NotifyReturn() {
+    // The button is pressed where it is: the focus stays in the field, so that a refused OK
+    // gives it back to the control the user was in.
+    auto press = [this](int id) {
+        if (IsItemEnabled(id) && IsItemVisible(id)) NotifyCommand(id);
+    };
     const ControlTemplate* focus = m_template.Control(GetFocusItem());
     if (focus &&
         (focus->kind == ControlKind::PushButton || focus->kind == ControlKind::DefPushButton)) {
-        ClickItem(focus->id);
+        press(focus->id);
         return;
     }
     for (const ControlTemplate& c : m_template.controls) {
         if (c.kind == ControlKind::DefPushButton) {
-            ClickItem(c.id);
+            press(c.id);
             return;
         }
     }

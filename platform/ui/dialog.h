@@ -227,7 +227,8 @@ class Dialog : public CommandTarget {
     /// check box toggles, then the click is sent. Refused (false) when the control is missing,
     /// hidden or disabled.
     bool ClickItem(int id);
-    /// Return: presses the push button with the focus, else the default button.
+    /// Return: presses the push button with the focus, else the default button (when enabled
+    /// and shown), leaving the focus where it is.
     void NotifyReturn();
     /// Alt and a letter: the control whose text marks that letter with '&': a button is
     /// clicked, a label or group box gives the focus to the next control that takes it. False

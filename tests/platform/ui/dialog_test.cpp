@@ -395,10 +395,12 @@ TEST_F(DialogTest, KeysWorkAsOnAnyDialog) {
                   EXPECT_FALSE(d.IsChecked(kRadioB));
                   EXPECT_FALSE(d.PressKey('Q', kModAlt)) << "no control has it";
                   d.Type(kName, "typed");
+                  d.Type(kLength, "2");
                   EXPECT_TRUE(d.PressKey(kKeyReturn));
               }),
               kIdOk);
     EXPECT_EQ(form.name, "typed");
+    EXPECT_EQ(form.lengthLeft, 0) << "Return presses OK with the focus left in the field";
 }
 
 TEST_F(DialogTest, OkMakesItsChecksInOrderAndTheFirstThatFailsStopsIt) {
