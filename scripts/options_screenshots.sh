@@ -24,24 +24,7 @@ KORDEL_PID=$!
 APP_PID=$KORDEL_PID
 APP_LOG=kordel.log
 
-# not_blank SHOT: fails when the picture holds (nearly) no dark text.
-not_blank() {
-    local share
-    share=$(convert "$1" -colorspace Gray -threshold 50% -negate -format '%[fx:mean]' info:)
-    if awk -v m="$share" 'BEGIN { exit !(m < 0.002 || m > 0.6) }'; then
-        echo "$(basename "$1") looks blank (dark share $share)"
-        exit 1
-    fi
-}
-
-MAIN=$(wait_for '^Kordel$')
-xdotool windowfocus --sync "$MAIN"
-xdotool key ctrl+n
-wait_for '^Initialize New Design$' >/dev/null
-sleep 0.3
-xdotool key Return
-wait_for '^Kordel - Untitled$' >/dev/null
-sleep 0.5
+MAIN=$(new_design)
 
 # File/Options: from the bottom of the File menu, Exit, Export Results, then Options (the
 # disabled items between them are stepped over).
