@@ -95,8 +95,14 @@ enum DrawTextFormat : unsigned {
     kDtCalcRect = 0x400,
 };
 
-/// A double in logical units made a coordinate: truncation toward zero.
+/// A double in logical units made a coordinate: truncation toward zero. A value past the
+/// coordinates any device has (or not a number, from a drawing of no size) is held at
+/// +-kMaxLogical (0 for not a number), so no conversion overflows.
+inline constexpr int kMaxLogical = 1000000000;
 inline int ToLogical(double v) {
+    if (!(v == v)) return 0;
+    if (v >= kMaxLogical) return kMaxLogical;
+    if (v <= -kMaxLogical) return -kMaxLogical;
     return static_cast<int>(v);
 }
 
@@ -134,6 +140,10 @@ class DC {
     Point GetWindowOrg() const { return m_state.windowOrg; }
     Point SetViewportOrg(Point org);
     Point GetViewportOrg() const { return m_state.viewportOrg; }
+    /// Draws MapMode::LoEnglish at `zoom` times its true size (1, the default, is true size):
+    /// printing shrinks a drawing that is larger than the paper. Returns the previous zoom.
+    double SetZoom(double zoom);
+    double GetZoom() const { return m_state.zoom; }
     Point LPtoDP(Point p) const;
     Point DPtoLP(Point p) const;
     Rect LPtoDP(const Rect& r) const;
@@ -258,6 +268,7 @@ class DC {
         MapMode mapMode = MapMode::Text;
         Point windowOrg;
         Point viewportOrg;
+        double zoom = 1.0;
         Pen pen;
         Brush brush;
         Font font;
