@@ -17,6 +17,25 @@ const Font kFootFont{"Arial", -8};
 const Pen kFramePen{PenStyle::Solid, 1, kBlack};
 /// The one tab stop of the job lines, 0.01 inch from the tab origin 0.
 constexpr int kJobTabStop = 70;
+/// The right column of the title area: its texts start at x = 605, its frame is at 735.
+constexpr int kRightColumnX = 605;
+constexpr int kRightColumnRoom = 735 - kRightColumnX - 3;
+
+/// A line of the right column at `y`. A line wider than the column (a date of two-digit month
+/// and day, long initials) is drawn in a body font made smaller to fit, so it never crosses the
+/// frame.
+void RightColumnText(DC& dc, int y, const std::string& text) {
+    const int width = dc.GetTextExtent(text).cx;
+    if (width <= kRightColumnRoom) {
+        dc.TextOut({kRightColumnX, y}, text);
+        return;
+    }
+    Font narrower = dc.GetFont();
+    narrower.height = narrower.height * kRightColumnRoom / width;
+    const Font body = dc.SelectFont(narrower);
+    dc.TextOut({kRightColumnX, y}, text);
+    dc.SelectFont(body);
+}
 
 int Width(const DC& dc, const std::string& text) {
     return dc.GetTextExtent(text).cx;
@@ -106,12 +125,12 @@ int DrawPageTitleBlock(DC& dc, const CKordelDoc& doc, int page, int pageCount) {
     const std::string time =
         Format("%s:%s:%s", FormatTwoDigits(now.hour).c_str(), FormatTwoDigits(now.minute).c_str(),
                FormatTwoDigits(now.second).c_str());
-    dc.TextOut({605, top - 6}, "Sht _____ of _____");
-    dc.TextOut({605, top - 25}, Format("By: %s, Ck:_____", doc.m_strDesigner.c_str()));
-    dc.TextOut({605, top - 45}, Format("%s @ %s", date.c_str(), time.c_str()));
-    dc.TextOut({605, top - 64},
-               Format("Span/Girder %2d /%2d", doc.m_nCurrentSpan, doc.m_nCurrentGirder));
-    dc.TextOut({605, top - 82}, Format("Kordel p. %d of %d", page, pageCount));
+    RightColumnText(dc, top - 6, "Sht _____ of _____");
+    RightColumnText(dc, top - 25, Format("By: %s, Ck:_____", doc.m_strDesigner.c_str()));
+    RightColumnText(dc, top - 45, Format("%s @ %s", date.c_str(), time.c_str()));
+    RightColumnText(dc, top - 64,
+                    Format("Span/Girder %2d /%2d", doc.m_nCurrentSpan, doc.m_nCurrentGirder));
+    RightColumnText(dc, top - 82, Format("Kordel p. %d of %d", page, pageCount));
 
     dc.SelectFont(kFootFont);
     dc.TextOut({1, top - 1016},

@@ -603,6 +603,25 @@ TEST_F(SheetTest, TheTitleBlockOfSheetThreeOfFour) {
     EXPECT_EQ(FormatTwoDigits(23), "23");
 }
 
+TEST_F(SheetTest, TheTitleBlocksRightColumnStaysInsideTheFrame) {
+    Example(1);
+    host.FixTime({2026, 12, 31, 23, 59, 59});
+    m_doc->m_strDesigner = "R. W. Kowalczyk";
+    auto dc = LoEnglish(true);
+    DrawPageTitleBlock(*dc, *m_doc, 1, 3);
+    int column = 0;
+    for (const auto& op : dc->OpsOf(OpKind::Text)) {
+        if (op.points[0].x != 605.0) continue;
+        ++column;
+        const double right = op.points[0].x + RecordingDC::kAdvancePerEm * op.fontSize * op.text.size();
+        EXPECT_LE(right, 735.0) << op.text;
+        EXPECT_LE(op.fontSize, 14.0) << op.text;
+    }
+    EXPECT_EQ(column, 5);
+    EXPECT_TRUE(Has(dc->Texts(), "12/31/26 @ 23:59:59"));
+    EXPECT_TRUE(Has(dc->Texts(), "By: R. W. Kowalczyk, Ck:_____"));
+}
+
 TEST_F(SheetTest, LongJobLinesAreShortenedToTheirLimits) {
     // In the body font (14 units) a recorded character advances 8.4 units.
     auto dc = LoEnglish(true);
