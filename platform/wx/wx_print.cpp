@@ -304,8 +304,8 @@ class PreviewDialog : public wxDialog {
                    wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMAXIMIZE_BOX),
           m_preview(preview) {
         auto* bar = new wxBoxSizer(wxHORIZONTAL);
-        auto button = [&](const char* label, auto action) {
-            auto* b = new wxButton(this, wxID_ANY, label);
+        auto button = [&](const char* label, auto action, wxWindowID id = wxID_ANY) {
+            auto* b = new wxButton(this, id, label);
             b->Bind(wxEVT_BUTTON, [this, action](wxCommandEvent&) {
                 action();
                 Changed();
@@ -320,7 +320,8 @@ class PreviewDialog : public wxDialog {
             button("&Two Page", [this] { m_preview.SetTwoPageLayout(!m_preview.TwoPageLayout()); });
         m_zoomIn = button("Zoom &In", [this] { m_preview.ZoomIn(); });
         m_zoomOut = button("Zoom &Out", [this] { m_preview.ZoomOut(); });
-        button("&Close", [this] { EndModal(wxID_CANCEL); });
+        // The Close button is the dialog's cancel button: Escape presses it.
+        button("&Close", [this] { EndModal(wxID_CANCEL); }, wxID_CANCEL);
         m_page = new wxStaticText(this, wxID_ANY, "");
         bar->Add(m_page, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 12);
 
@@ -330,7 +331,6 @@ class PreviewDialog : public wxDialog {
         column->Add(m_canvas, 1, wxEXPAND);
         SetSizer(column);
         m_canvas->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& e) { OnKey(e); });
-        SetEscapeId(wxID_CANCEL);
 
         wxSize size(900, 1000);
         if (parent) {
