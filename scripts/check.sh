@@ -38,4 +38,5 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$B/ci-plain/kordel" --batch --example 1 --exp
 
 echo "== desktop program on a virtual display"
 timeout 120 "$KORDEL_ROOT/scripts/desktop_smoke.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
+timeout 180 "$KORDEL_ROOT/scripts/mainview_smoke.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
 echo "== all checks passed"
