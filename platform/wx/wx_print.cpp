@@ -4,6 +4,8 @@
 // same pages through CairoDC on the screen.
 #include <gtk/gtk.h>
 #include <gtk/gtkunixprint.h>
+#include <cairo-pdf.h>
+#include <cairo-ps.h>
 #include <wx/wx.h>
 
 #include <algorithm>
@@ -122,10 +124,24 @@ std::string FileUri(const std::string& path) {
     return text;
 }
 
-/// Runs a print operation: with the system print dialog when `printer` is empty, else on that
-/// printer at once.
-PrintOutcome RunPrintOperation(Printable& printable, PrintInfo& info, const PrintJob& request,
-                               const PageSetup& setup, const std::string& printer) {
+/// Settings of a job: Print to File writes a PDF beside the design unless the user chooses
+/// another file.
+GtkPrintSettings* NewPrintSettings(const PrintJob& request) {
+    GtkPrintSettings* settings = gtk_print_settings_new();
+    if (!request.fileName.empty()) {
+        gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
+        const std::string uri = FileUri(request.fileName);
+        if (!uri.empty())
+            gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_URI, uri.c_str());
+    }
+    return settings;
+}
+
+/// The system print dialog, and the job printed on what it chose. (Printing on a printer without
+/// the dialog goes through GtkJobSurface: GTK's own search for a printer by name can wait for
+/// ever on a machine whose print server does not answer.)
+PrintOutcome RunPrintDialog(Printable& printable, PrintInfo& info, const PrintJob& request,
+                            const PageSetup& setup) {
     GtkPrintOperation* operation = gtk_print_operation_new();
     gtk_print_operation_set_job_name(operation, request.title.c_str());
     const int pages = std::max(
@@ -136,15 +152,7 @@ PrintOutcome RunPrintOperation(Printable& printable, PrintInfo& info, const Prin
     gtk_print_operation_set_default_page_setup(operation, page);
     g_object_unref(page);
 
-    GtkPrintSettings* settings = gtk_print_settings_new();
-    if (!request.fileName.empty()) {
-        // Print to File writes a PDF beside the design unless the user chooses another file.
-        gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
-        const std::string uri = FileUri(request.fileName);
-        if (!uri.empty())
-            gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_URI, uri.c_str());
-    }
-    if (!printer.empty()) gtk_print_settings_set_printer(settings, printer.c_str());
+    GtkPrintSettings* settings = NewPrintSettings(request);
     gtk_print_operation_set_print_settings(operation, settings);
     g_object_unref(settings);
 
@@ -160,10 +168,7 @@ PrintOutcome RunPrintOperation(Printable& printable, PrintInfo& info, const Prin
     }
     GError* error = nullptr;
     const GtkPrintOperationResult result =
-        gtk_print_operation_run(operation,
-                                printer.empty() ? GTK_PRINT_OPERATION_ACTION_PRINT_DIALOG
-                                                : GTK_PRINT_OPERATION_ACTION_PRINT,
-                                parent, &error);
+        gtk_print_operation_run(operation, GTK_PRINT_OPERATION_ACTION_PRINT_DIALOG, parent, &error);
     g_object_unref(operation);
 
     PrintOutcome outcome;
@@ -178,18 +183,117 @@ PrintOutcome RunPrintOperation(Printable& printable, PrintInfo& info, const Prin
     return outcome;
 }
 
-/// The name of the default printer; empty when none is installed or chosen. Waits until every
-/// print backend has listed its printers.
-std::string DefaultPrinterName() {
-    std::string name;
-    auto found = [](GtkPrinter* printer, gpointer data) -> gboolean {
-        if (!gtk_printer_is_default(printer)) return FALSE;
-        *static_cast<std::string*>(data) = gtk_printer_get_name(printer);
+/// The installed printer named `name`, or with no name the default printer (a reference the
+/// caller releases); nullptr when there is none. Waits until every print backend has listed its
+/// printers.
+GtkPrinter* FindPrinter(const std::string& name) {
+    struct Search {
+        const std::string& name;
+        GtkPrinter* found;
+    } search{name, nullptr};
+    auto match = [](GtkPrinter* printer, gpointer data) -> gboolean {
+        Search& s = *static_cast<Search*>(data);
+        const bool wanted = s.name.empty() ? gtk_printer_is_default(printer)
+                                           : s.name == gtk_printer_get_name(printer);
+        if (!wanted) return FALSE;
+        s.found = GTK_PRINTER(g_object_ref(printer));
         return TRUE;
     };
-    gtk_enumerate_printers(found, &name, nullptr, TRUE);
-    return name;
+    gtk_enumerate_printers(match, &search, nullptr, TRUE);
+    return search.found;
 }
+
+/// The pages of a job sent to a printer with no dialog: drawn on the print job's cairo surface
+/// (the sheet in points), each page at 600 device pixels per inch from the printable area's
+/// corner; Finish sends the job and waits until the printer's backend has taken it.
+class GtkJobSurface : public PrintSurface {
+  public:
+    GtkJobSurface(GtkPrinter* printer, const PrintJob& request, const PageSetup& setup)
+        : m_page(NewGtkPageSetup(setup)), m_geometry(GeometryOf(m_page)) {
+        GtkPrintSettings* settings = NewPrintSettings(request);
+        gtk_print_settings_set_printer(settings, gtk_printer_get_name(printer));
+        m_job = gtk_print_job_new(request.title.c_str(), printer, settings, m_page);
+        g_object_unref(settings);
+        GError* error = nullptr;
+        cairo_surface_t* surface = gtk_print_job_get_surface(m_job, &error);
+        if (surface) {
+            m_surface = cairo_surface_reference(surface);
+            m_cr = cairo_create(m_surface);
+        }
+        if (error) g_error_free(error);
+        m_attribute = std::make_unique<draw::MeasureCairoDC>(
+            kPrinterDpi, true, m_geometry.printableSize, kPointsPerInch / kPrinterDpi);
+        m_geometry.ApplyTo(*m_attribute);
+    }
+    ~GtkJobSurface() override {
+        m_dc.reset();
+        if (m_cr) cairo_destroy(m_cr);
+        if (m_surface) cairo_surface_destroy(m_surface);
+        g_object_unref(m_job);
+        g_object_unref(m_page);
+    }
+    GtkJobSurface(const GtkJobSurface&) = delete;
+    GtkJobSurface& operator=(const GtkJobSurface&) = delete;
+
+    DC* StartPage() override {
+        if (!m_cr || cairo_status(m_cr) != CAIRO_STATUS_SUCCESS) return nullptr;
+        // Each page is the sheet as it lies (turned for landscape), in points.
+        const double width = gtk_page_setup_get_paper_width(m_page, GTK_UNIT_POINTS);
+        const double height = gtk_page_setup_get_paper_height(m_page, GTK_UNIT_POINTS);
+        if (cairo_surface_get_type(m_surface) == CAIRO_SURFACE_TYPE_PDF) {
+            cairo_pdf_surface_set_size(m_surface, width, height);
+        } else if (cairo_surface_get_type(m_surface) == CAIRO_SURFACE_TYPE_PS) {
+            cairo_ps_surface_set_size(m_surface, width, height);
+        }
+        cairo_save(m_cr);
+        cairo_translate(m_cr, gtk_page_setup_get_left_margin(m_page, GTK_UNIT_POINTS),
+                        gtk_page_setup_get_top_margin(m_page, GTK_UNIT_POINTS));
+        cairo_scale(m_cr, kPointsPerInch / kPrinterDpi, kPointsPerInch / kPrinterDpi);
+        m_dc = std::make_unique<draw::CairoDC>(m_cr, kPrinterDpi, true, m_geometry.printableSize);
+        m_geometry.ApplyTo(*m_dc);
+        return m_dc.get();
+    }
+    void EndPage() override {
+        if (!m_dc) return;
+        m_dc.reset();
+        cairo_restore(m_cr);
+        cairo_show_page(m_cr);
+    }
+    bool Finish() override {
+        if (!m_cr) return false;
+        EndPage();
+        cairo_destroy(m_cr);
+        m_cr = nullptr;
+        cairo_surface_finish(m_surface);
+        if (cairo_surface_status(m_surface) != CAIRO_STATUS_SUCCESS) return false;
+        struct Sent {
+            GMainLoop* loop;
+            bool ok;
+        } sent{g_main_loop_new(nullptr, FALSE), false};
+        auto done = [](GtkPrintJob*, gpointer data, const GError* error) {
+            Sent& s = *static_cast<Sent*>(data);
+            s.ok = error == nullptr;
+            g_main_loop_quit(s.loop);
+        };
+        gtk_print_job_send(m_job, done, &sent, nullptr);
+        g_main_loop_run(sent.loop);
+        g_main_loop_unref(sent.loop);
+        return sent.ok;
+    }
+    DC& AttributeDC() override { return *m_attribute; }
+    Rect PrintableArea() const override {
+        return {0, 0, m_geometry.printableSize.cx, m_geometry.printableSize.cy};
+    }
+
+  private:
+    GtkPageSetup* m_page;
+    PageGeometry m_geometry;
+    GtkPrintJob* m_job = nullptr;
+    cairo_surface_t* m_surface = nullptr;
+    cairo_t* m_cr = nullptr;
+    std::unique_ptr<draw::CairoDC> m_dc;
+    std::unique_ptr<DC> m_attribute;
+};
 
 // ---- The print preview window ----------------------------------------------------------------
 
@@ -384,16 +488,27 @@ class PreviewDialog : public wxDialog {
 }  // namespace
 
 PrintOutcome WxToolkit::Print(Printable& printable, PrintInfo& info, const PrintJob& job) {
-    if (job.prompt) return RunPrintOperation(printable, info, job, GetPageSetup(), std::string());
+    if (job.prompt) return RunPrintDialog(printable, info, job, GetPageSetup());
     // The default printer: a PDF file when the environment names one, else the system's.
     const std::string pdf = PdfPrinterPath();
     if (!pdf.empty()) {
         std::unique_ptr<PrintSurface> surface = CreatePrintSurface(pdf);
         return PrintToSurface(printable, info, surface.get(), pdf);
     }
-    const std::string printer = job.printer.empty() ? DefaultPrinterName() : job.printer;
-    if (printer.empty()) return PrintOutcome::Failed(kNoDefaultPrinter);
-    return RunPrintOperation(printable, info, job, GetPageSetup(), printer);
+    GtkPrinter* printer = FindPrinter(job.printer);
+    if (!printer) {
+        return PrintOutcome::Failed(job.printer.empty()
+                                        ? std::string(kNoDefaultPrinter)
+                                        : "The printer " + job.printer + " is not installed.");
+    }
+    const std::string name = gtk_printer_get_name(printer);
+    PrintOutcome outcome;
+    {
+        GtkJobSurface surface(printer, job, GetPageSetup());
+        outcome = PrintToSurface(printable, info, &surface, name);
+    }
+    g_object_unref(printer);
+    return outcome;
 }
 
 PrintPreview::Result WxToolkit::RunPrintPreview(Printable& printable, const PrintInfo& info) {
