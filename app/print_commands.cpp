@@ -9,6 +9,7 @@
 #include "document/kordel_doc.h"
 #include "platform/headless_host.h"
 #include "platform/host.h"
+#include "platform/text_encoding.h"
 #include "platform/ui/print_setup.h"
 #include "platform/ui/toolkit.h"
 
@@ -33,8 +34,9 @@ class ShellPrintHost : public platform::Host {
             if (c == '\n' || c == '\r') c = ' ';
         }
         std::cerr << "kordel: ";
-        if (line.find(m_file) == std::string::npos) std::cerr << m_file << ": ";
-        std::cerr << line << '\n';
+        // The message is program text, naming a file as PathText shows it.
+        if (line.find(platform::PathText(m_file)) == std::string::npos) std::cerr << m_file << ": ";
+        std::cerr << platform::Cp1252ToUtf8(line) << '\n';
         switch (buttons) {
             case platform::MsgButtons::Ok:
                 return platform::MsgResult::Ok;

@@ -93,6 +93,11 @@ public:
 
     /// The part of `path` after its last folder separator ('\\' or '/').
     static std::string ExtractFileName(const std::string& path);
+    /// Reads the design file at `path` into a scratch design that is thrown away, with the main
+    /// frame left as it is (its state, the open design's views and the status bar). Shows why
+    /// and returns false when the file cannot be read as a design; a caller replacing the open
+    /// design asks this before it closes that design.
+    static bool CanReadDesignFile(const std::string& path);
 
     // ---- Design model routines ----------------------------------------------------------------
     /// Resets the specification-dependent factors by m_nSpecification (1 LRFD, otherwise the
@@ -399,7 +404,7 @@ public:
     // ---- Bookkeeping ----------------------------------------------------------------------------
     std::string m_strFileSignature;         ///< "Kordel", first in every design file
     std::string m_strFileVersion;           ///< "4.62", written into files, printed in the header
-    std::string m_strJobFileName;           ///< file name of the design without its folder
+    std::string m_strJobFileName;           ///< the design's file name, no folder (program text)
     std::string m_strProgramFolder;         ///< folder of the program file, ending with a separator
     std::string m_strSectionLibraryFile;    ///< path of the older multi-section archive
     std::string m_strVehicleLibraryFile;    ///< path of the older multi-vehicle archive

@@ -15,7 +15,7 @@ const std::map<int, std::string>& Table() {
          "\nKordel\nKordel\nKordel Files (*.kdx)\n.kdx\nKordel.Document\nKordel Document"},
         {IDP_SOCKETS_INIT_FAILED, "Windows sockets initialization failed."},
         {IDS_COMMAND_FAILED, "Command failed."},
-        {IDS_IDLE_MESSAGE, "For Help, press F1"},
+        {IDS_IDLE_MESSAGE, "Ready"},  // F1 runs nothing: there is no help to point to
         {IDS_PRINT_SAVE_AS, "Print to PDF File"},
 
         {ID_FILE_NEW, "Start a new design from an example or a previous design\nNew Design"},

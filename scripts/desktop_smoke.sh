@@ -2,9 +2,10 @@
 # Smoke test of the desktop program: starts it on a virtual display as a new user, runs
 # File/New Design with the first example and saves screenshots of the "Initialize New Design"
 # dialog and of the main window; then makes a new design from the third example, opens its
-# long-form text view from the Results menu and saves a screenshot of that; last, on the first
+# long-form text view from the Results menu and saves a screenshot of that; then, on the first
 # example again, saves its status bar and a cascade of its main, text and code-compliance
-# windows.
+# windows; last, checks that a message box and a file dialog over "Initialize New Design" give
+# it back the focus.
 #
 #   scripts/desktop_smoke.sh PROGRAM OUTPUT-FOLDER
 set -euo pipefail
@@ -12,29 +13,12 @@ set -euo pipefail
 PROGRAM=$1
 OUT=$2
 mkdir -p "$OUT"
-WORK=$(mktemp -d)
-XVFB_PID=""
-KORDEL_PID=""
-cleanup() {
-    [ -n "$KORDEL_PID" ] && kill "$KORDEL_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-# A free display number, chosen by the server itself.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-for _ in $(seq 1 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
-export DISPLAY=":$(cat "$WORK/display")"
-
-# A fresh user: no settings, no recent files.
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_DOCUMENTS_DIR="$WORK/home/Documents"
-mkdir -p "$HOME"
+source "$(dirname "$0")/virtual_display.sh"
+start_virtual_display
 
 "$PROGRAM" --nosplash >"$WORK/kordel.log" 2>&1 &
 KORDEL_PID=$!
+APP_PID=$KORDEL_PID
 
 # wait_for TITLE: prints the id of the visible window whose title matches TITLE.
 wait_for() {
@@ -153,6 +137,54 @@ if awk -v m="$LIGHTEST" 'BEGIN { exit !(m < 0.9) }'; then
     exit 1
 fi
 echo "cascade and status bar: $OUT/desktop-cascade.png, $OUT/desktop-status-bar.png"
+
+# stacked ID...: the windows lie in this order, each above the next (xwininfo lists the root's
+# children top-most first). focused ID: the window has the keyboard focus.
+stacked() {
+    local order previous=0 id at
+    order=$(xwininfo -root -children | grep -oE '^ +0x[0-9a-f]+' | tr -d ' ')
+    for id in "$@"; do
+        at=$(printf '%s\n' "$order" | grep -nx "$(printf '0x%x' "$id")" | cut -d: -f1)
+        if [ -z "$at" ] || [ "$at" -le "$previous" ]; then
+            echo "windows not stacked as expected: $*"; xwininfo -root -children; return 1
+        fi
+        previous=$at
+    done
+}
+focused() {
+    [ "$(xdotool getwindowfocus)" = "$1" ] && return 0
+    echo "the focus is not on '$(xdotool getwindowname "$1")'"; return 1
+}
+
+# Boxes over "Initialize New Design", with no window manager (Xvfb alone has none): a message box
+# and the file dialog stay above the dialog, and when they close the dialog is in front again
+# with the focus. OK with the seed-file choice (four steps down) and no file raises the message;
+# "Select a File..." (Tab, Space) the file dialog. Cancelling the dialog keeps the open design.
+xdotool windowfocus --sync "$MAIN"
+xdotool key ctrl+n
+DIALOG=$(wait_for '^Initialize New Design$')
+sleep 0.3
+xdotool key Down Down Down Down Return
+BOX=$(wait_for '^Kordel$')  # the main window's title names the design
+sleep 0.3
+stacked "$BOX" "$DIALOG" "$MAIN"
+xdotool key Return
+sleep 0.5
+stacked "$DIALOG" "$MAIN"
+focused "$DIALOG"
+xdotool key Tab space
+FILES=$(wait_for '^Open$')
+sleep 0.3
+stacked "$FILES" "$DIALOG" "$MAIN"
+xdotool key Escape
+sleep 0.5
+stacked "$DIALOG" "$MAIN"
+focused "$DIALOG"
+xdotool key Escape
+sleep 0.5
+[ "$(xdotool getwindowname "$MAIN")" = "Kordel - Untitled" ] ||
+    { echo "cancelling New Design did not keep the open design"; exit 1; }
+focused "$MAIN"
 
 kill -0 "$KORDEL_PID" 2>/dev/null || { echo "the program ended"; cat "$WORK/kordel.log"; exit 1; }
 echo "desktop smoke test passed: $OUT/desktop-example1.png (${WIDTH}x${HEIGHT}), $OUT/desktop-example3-text.png"

@@ -15,29 +15,14 @@ set -euo pipefail
 PROGRAM=$1
 OUT=$2/mainview
 mkdir -p "$OUT"
-WORK=$(mktemp -d)
-XVFB_PID=""
-KORDEL_PID=""
-cleanup() {
-    [ -n "$KORDEL_PID" ] && kill "$KORDEL_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/virtual_display.sh"
+start_virtual_display
 
 fail() {
     echo "mainview smoke: $*"
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-for _ in $(seq 1 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || { cat "$WORK/xvfb.log"; fail "Xvfb did not start"; }
-export DISPLAY=":$(cat "$WORK/display")"
-
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_DOCUMENTS_DIR="$WORK/home/Documents"
-mkdir -p "$HOME"
 unset KORDEL_PRINTER_PDF
 
 "$PROGRAM" --batch --example 1 --save "$WORK/example1.kdx" >/dev/null
@@ -68,6 +53,7 @@ done
 # ---- The main view ---------------------------------------------------------------------------
 "$PROGRAM" --nosplash "$WORK/example1.kdx" >"$WORK/kordel.log" 2>&1 &
 KORDEL_PID=$!
+APP_PID=$KORDEL_PID
 
 # wait_for TITLE: prints the id of the visible window whose title matches TITLE.
 wait_for() {

@@ -363,7 +363,16 @@ int DialogDriver::Result() const {
 
 // ---- The toolkit ----------------------------------------------------------------------------
 
-HeadlessToolkit::~HeadlessToolkit() = default;
+HeadlessToolkit::HeadlessToolkit(HeadlessHost& host) : m_host(host) {
+    m_host.SetOwnerSource([] {
+        const Dialog* dialog = Dialog::ActiveModal();
+        return dialog ? dialog->Template().caption : std::string();
+    });
+}
+
+HeadlessToolkit::~HeadlessToolkit() {
+    m_host.SetOwnerSource(nullptr);
+}
 
 std::unique_ptr<FramePeer> HeadlessToolkit::CreateFrame(FrameHandler& handler,
                                                         const FrameSpec& spec) {

@@ -320,7 +320,10 @@ class HeadlessToolkit : public Toolkit {
     using PrintDialogScript = std::function<void(PrintDialogChoice&)>;
     using PreviewScript = std::function<void(PreviewDriver&)>;
 
-    explicit HeadlessToolkit(HeadlessHost& host) : m_host(host) {}
+    /// Tells `host` that a box or a file dialog raised while a modal dialog runs belongs to
+    /// that dialog (its caption), otherwise to the main window (empty), as the windowed host
+    /// parents them.
+    explicit HeadlessToolkit(HeadlessHost& host);
     ~HeadlessToolkit() override;
 
     Host& GetHost() override { return m_host; }
@@ -328,6 +331,10 @@ class HeadlessToolkit : public Toolkit {
     std::unique_ptr<DialogPeer> CreateDialog(Dialog& dialog, const DialogTemplate& tmpl) override;
     std::unique_ptr<PopupPeer> CreatePopup(PopupHandler& handler, FramePeer* owner,
                                            Size size) override;
+    /// A HeadlessTopWindow (headless_controls.h).
+    std::unique_ptr<TopWindowPeer> CreateTopWindow(TopWindowHandler& handler,
+                                                   const std::string& title,
+                                                   Size clientSize) override;
     int SetTimer(int milliseconds, std::function<void()> onTimer) override;
     void KillTimer(int timerId) override;
     Bitmap RenderBitmap(Size size, const std::function<void(DC&)>& paint,

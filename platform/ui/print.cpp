@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/text_encoding.h"
 #include "platform/ui/dc.h"
 
 namespace platform::ui {
@@ -109,7 +110,7 @@ std::string PdfPrinterPath() {
 PrintOutcome PrintToSurface(Printable& printable, PrintInfo& info, PrintSurface* surface,
                             const std::string& path) {
     const int pages = surface ? RunPrintLoop(printable, *surface, info) : -1;
-    if (pages < 0) return PrintOutcome::Failed("Failed to print to " + path + ".");
+    if (pages < 0) return PrintOutcome::Failed("Failed to print to " + platform::PathText(path) + ".");
     return {PrintOutcome::Status::Printed, {}, pages};
 }
 

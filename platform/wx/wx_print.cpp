@@ -15,6 +15,7 @@
 #include "platform/draw/cairo_dc.h"
 #include "platform/draw/pdf_print.h"
 #include "platform/draw/render.h"
+#include "platform/text_encoding.h"
 #include "platform/wx/wx_support.h"
 #include "platform/wx/wx_toolkit.h"
 
@@ -143,7 +144,7 @@ GtkPrintSettings* NewPrintSettings(const PrintJob& request) {
 PrintOutcome RunPrintDialog(Printable& printable, PrintInfo& info, const PrintJob& request,
                             const PageSetup& setup) {
     GtkPrintOperation* operation = gtk_print_operation_new();
-    gtk_print_operation_set_job_name(operation, request.title.c_str());
+    gtk_print_operation_set_job_name(operation, platform::Cp1252ToUtf8(request.title).c_str());
     const int pages = std::max(
         1, std::min(info.maxPage, PrintInfo::kNoLimit - 1) - std::max(1, info.minPage) + 1);
     gtk_print_operation_set_n_pages(operation, pages);
@@ -175,7 +176,8 @@ PrintOutcome RunPrintDialog(Printable& printable, PrintInfo& info, const PrintJo
     outcome.pages = job.printed;
     if (result == GTK_PRINT_OPERATION_RESULT_ERROR) {
         outcome = PrintOutcome::Failed(
-            error && error->message ? error->message : "The document could not be printed.");
+            error && error->message ? platform::Utf8ToCp1252(error->message)
+                                   : std::string("The document could not be printed."));
     } else if (result == GTK_PRINT_OPERATION_RESULT_CANCEL) {
         outcome.status = PrintOutcome::Status::Cancelled;
     }
@@ -212,7 +214,7 @@ class GtkJobSurface : public PrintSurface {
         : m_page(NewGtkPageSetup(setup)), m_geometry(GeometryOf(m_page)) {
         GtkPrintSettings* settings = NewPrintSettings(request);
         gtk_print_settings_set_printer(settings, gtk_printer_get_name(printer));
-        m_job = gtk_print_job_new(request.title.c_str(), printer, settings, m_page);
+        m_job = gtk_print_job_new(platform::Cp1252ToUtf8(request.title).c_str(), printer, settings, m_page);
         g_object_unref(settings);
         GError* error = nullptr;
         cairo_surface_t* surface = gtk_print_job_get_surface(m_job, &error);
@@ -499,7 +501,8 @@ PrintOutcome WxToolkit::Print(Printable& printable, PrintInfo& info, const Print
     if (!printer) {
         return PrintOutcome::Failed(job.printer.empty()
                                         ? std::string(kNoDefaultPrinter)
-                                        : "The printer " + job.printer + " is not installed.");
+                                        : "The printer " + platform::Utf8ToCp1252(job.printer) +
+                                              " is not installed.");
     }
     const std::string name = gtk_printer_get_name(printer);
     PrintOutcome outcome;
