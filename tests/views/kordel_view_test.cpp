@@ -431,6 +431,100 @@ TEST_F(SheetTest, ThePropertyTableShowsMidSpanValuesInTheDesignsUnits) {
     EXPECT_TRUE(Has(texts, "MI, m4"));
 }
 
+// ---- Shared drawing elements -------------------------------------------------------------------
+
+TEST_F(SheetTest, StrandDotsBeamElevationAndClosurePoursScaleFromInches) {
+    Example(4);
+    auto dc = LoEnglish();
+    // A pair of strands at x = +-2 in, y = 3 in, s = 10 units/in, origin (100, -200): the dot
+    // spans x 1.55 to 2.45 in and y 2.55 to 3.45 in, truncated after scaling.
+    DrawStrandDot(*dc, 2.0, 3.0, 100, -200, 10.0, true);
+    const auto dots = dc->OpsOf(OpKind::Ellipse);
+    ASSERT_EQ(dots.size(), 2u);
+    EXPECT_EQ(dots[0].points[0], (platform::ui::PointD{115.0, 166.0}));
+    EXPECT_EQ(dots[0].points[1], (platform::ui::PointD{124.0, 175.0}));
+    EXPECT_EQ(dots[1].points[0], (platform::ui::PointD{76.0, 166.0}));
+    EXPECT_EQ(dots[1].points[1], (platform::ui::PointD{85.0, 175.0}));
+    EXPECT_EQ(dots[0].fill, (platform::ui::Colour{0, 0, 255}));
+
+    // The elevation: 100 ft by 72 in at half a unit per inch from (15, -300).
+    m_doc->m_dGirderLength = 100.0;
+    m_doc->m_dSectionHeight = 72.0;
+    dc->Clear();
+    DrawBeamElevation(*dc, *m_doc, -300, 0.5);
+    ASSERT_EQ(dc->Ops().size(), 1u);
+    EXPECT_EQ(dc->Ops()[0].points[0], (platform::ui::PointD{15.0, 264.0}));
+    EXPECT_EQ(dc->Ops()[0].points[1], (platform::ui::PointD{615.0, 300.0}));
+
+    // Closure pours after each segment but the last: 50 ft then a 2 ft pour, 40 ft then 1 ft.
+    m_doc->m_nSegments = 3;
+    m_doc->m_adSegments[0][kSegmentLength] = 50.0;
+    m_doc->m_adSegments[0][kSegmentClosure] = 2.0;
+    m_doc->m_adSegments[1][kSegmentLength] = 40.0;
+    m_doc->m_adSegments[1][kSegmentClosure] = 1.0;
+    m_doc->m_adSegments[2][kSegmentLength] = 30.0;
+    dc->Clear();
+    DrawClosurePours(*dc, *m_doc, -300, 0.5);
+    const auto pours = dc->OpsOf(OpKind::Rectangle);
+    ASSERT_EQ(pours.size(), 2u);
+    EXPECT_EQ(pours[0].points[0].x, 15.0 + 300.0);  // 600 in from the end
+    EXPECT_EQ(pours[0].points[1].x, 15.0 + 312.0);  // 24 in of pour
+    EXPECT_EQ(pours[1].points[0].x, 15.0 + 552.0);  // 600 + 24 + 480 in
+    EXPECT_EQ(pours[1].points[1].x, 15.0 + 558.0);
+    EXPECT_EQ(pours[0].fill, kGrey);
+}
+
+TEST_F(SheetTest, TheSectionOutlineDrawsItsVoidsUnlessLeftOut) {
+    Example(2);  // the box beam has a polygonal void
+    ASSERT_GT(m_doc->m_nVoidPointCount, 0);
+    m_doc->m_nCircularVoidCount = 1;
+    m_doc->m_adCircularVoid[0][kVoidCentreX] = 0.0;
+    m_doc->m_adCircularVoid[0][kVoidCentreY] = 10.0;
+    m_doc->m_adCircularVoid[0][kVoidRadius] = 4.0;
+    auto lines = [](const RecordingDC& dc) { return dc.OpsOf(OpKind::Polyline).size(); };
+    auto dc = LoEnglish();
+    DrawSectionOutline(*dc, *m_doc, 0, 0, 1.0);
+    // One segment per pair of points of the outline and of the void; the circle filled white.
+    EXPECT_EQ(lines(*dc),
+              static_cast<size_t>(m_doc->m_nOutlinePointCount - 1 + m_doc->m_nVoidPointCount - 1));
+    const auto circles = dc->OpsOf(OpKind::Ellipse);
+    ASSERT_EQ(circles.size(), 1u);
+    EXPECT_EQ(circles[0].points[0], (platform::ui::PointD{-4.0, -14.0}));
+    EXPECT_EQ(circles[0].fill, platform::ui::kWhite);
+    dc->Clear();
+    DrawSectionOutline(*dc, *m_doc, m_doc->m_adOutline, m_doc->m_nOutlinePointCount, 0, 0, 1.0,
+                       true);
+    EXPECT_EQ(lines(*dc), static_cast<size_t>(m_doc->m_nOutlinePointCount - 1));
+    EXPECT_TRUE(dc->OpsOf(OpKind::Ellipse).empty());
+}
+
+TEST_F(SheetTest, EachDrawingPreparesTheEndOutlineAndTheDebondingSymbols) {
+    Example(1);
+    auto dc = LoEnglish();
+    SheetDrawing plain = Prepared(*dc);
+    EXPECT_EQ(plain.endOutlineCount, m_doc->m_nOutlinePointCount);
+    EXPECT_EQ(plain.endOutline[3][kPointX], m_doc->m_adOutline[3][kPointX]);
+    // With end blocks the girder end is the widened end-block outline.
+    m_doc->m_bIncludeEndBlocks = 1;
+    m_doc->m_dEndBlockWidth = 20.0;
+    m_doc->m_dEndBlockLength = 3.0;
+    SheetDrawing blocked = Prepared(*dc);
+    // Example 1's web (3 in, its fillets 5 in from the middle) is widened to the block's 10 in
+    // half width; the flanges keep their edges.
+    ASSERT_EQ(blocked.endOutlineCount, m_doc->m_nOutlinePointCount);
+    for (int i = 0; i < blocked.endOutlineCount; ++i) {
+        const double x = m_doc->m_adOutline[i][kPointX];
+        EXPECT_EQ(blocked.endOutline[i][kPointX], std::abs(x) < 10.0 ? std::copysign(10.0, x) : x)
+            << "point " << i;
+        EXPECT_EQ(blocked.endOutline[i][kPointY], m_doc->m_adOutline[i][kPointY]) << "point " << i;
+    }
+    // The symbols: K twice, no J; two copies.
+    EXPECT_EQ(plain.symbols.size(), 26u);
+    EXPECT_EQ(plain.symbols.substr(9, 2), "KK");
+    EXPECT_EQ(plain.symbols.find('J'), std::string::npos);
+    EXPECT_EQ(plain.midTableSymbols, plain.symbols);
+}
+
 // ---- The view on the screen ----------------------------------------------------------------
 
 TEST_F(SheetTest, OnTheScreenThePagesAreSeparatedByDottedLines) {
@@ -613,7 +707,8 @@ TEST_F(SheetTest, TheTitleBlocksRightColumnStaysInsideTheFrame) {
     for (const auto& op : dc->OpsOf(OpKind::Text)) {
         if (op.points[0].x != 605.0) continue;
         ++column;
-        const double right = op.points[0].x + RecordingDC::kAdvancePerEm * op.fontSize * op.text.size();
+        const double right =
+            op.points[0].x + RecordingDC::kAdvancePerEm * op.fontSize * op.text.size();
         EXPECT_LE(right, 735.0) << op.text;
         EXPECT_LE(op.fontSize, 14.0) << op.text;
     }
