@@ -110,7 +110,8 @@ std::string PdfPrinterPath() {
 PrintOutcome PrintToSurface(Printable& printable, PrintInfo& info, PrintSurface* surface,
                             const std::string& path) {
     const int pages = surface ? RunPrintLoop(printable, *surface, info) : -1;
-    if (pages < 0) return PrintOutcome::Failed("Failed to print to " + platform::PathText(path) + ".");
+    if (pages < 0)
+        return PrintOutcome::Failed("Failed to print to " + platform::PathText(path) + ".");
     return {PrintOutcome::Status::Printed, {}, pages};
 }
 

@@ -175,9 +175,9 @@ PrintOutcome RunPrintDialog(Printable& printable, PrintInfo& info, const PrintJo
     PrintOutcome outcome;
     outcome.pages = job.printed;
     if (result == GTK_PRINT_OPERATION_RESULT_ERROR) {
-        outcome = PrintOutcome::Failed(
-            error && error->message ? platform::Utf8ToCp1252(error->message)
-                                   : std::string("The document could not be printed."));
+        outcome = PrintOutcome::Failed(error && error->message
+                                           ? platform::Utf8ToCp1252(error->message)
+                                           : std::string("The document could not be printed."));
     } else if (result == GTK_PRINT_OPERATION_RESULT_CANCEL) {
         outcome.status = PrintOutcome::Status::Cancelled;
     }
@@ -214,7 +214,8 @@ class GtkJobSurface : public PrintSurface {
         : m_page(NewGtkPageSetup(setup)), m_geometry(GeometryOf(m_page)) {
         GtkPrintSettings* settings = NewPrintSettings(request);
         gtk_print_settings_set_printer(settings, gtk_printer_get_name(printer));
-        m_job = gtk_print_job_new(platform::Cp1252ToUtf8(request.title).c_str(), printer, settings, m_page);
+        m_job = gtk_print_job_new(platform::Cp1252ToUtf8(request.title).c_str(), printer, settings,
+                                  m_page);
         g_object_unref(settings);
         GError* error = nullptr;
         cairo_surface_t* surface = gtk_print_job_get_surface(m_job, &error);
