@@ -54,18 +54,8 @@ done
 "$PROGRAM" --nosplash "$WORK/example1.kdx" >"$WORK/kordel.log" 2>&1 &
 KORDEL_PID=$!
 APP_PID=$KORDEL_PID
+APP_LOG="$WORK/kordel.log"
 
-# wait_for TITLE: prints the id of the visible window whose title matches TITLE.
-wait_for() {
-    for _ in $(seq 1 100); do
-        local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        kill -0 "$KORDEL_PID" 2>/dev/null || { cat "$WORK/kordel.log" >&2; fail "the program ended"; }
-        sleep 0.1
-    done
-    fail "no window '$1'"
-}
 # gone TITLE: waits until no visible window matches TITLE.
 gone() {
     for _ in $(seq 1 100); do

@@ -5,9 +5,13 @@
 #                           number, exports DISPLAY and makes WORK/home the user's home. At exit
 #                           the process in APP_PID (the caller sets it when it starts its
 #                           program) and the server are stopped and WORK is removed.
+#   wait_for TITLE          prints the id of the visible window whose title matches TITLE;
+#                           fails when none comes within 10 s or the program in APP_PID ends
+#                           (its output in APP_LOG, when the caller set one, shown).
 start_virtual_display() {
     WORK=$(mktemp -d)
     APP_PID=""
+    APP_LOG=""
     XVFB_PID=""
     trap stop_virtual_display EXIT
     # A free display number, chosen by the server itself.
@@ -25,4 +29,20 @@ stop_virtual_display() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$WORK"
+}
+
+wait_for() {
+    for _ in $(seq 1 100); do
+        local id
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        if ! kill -0 "$APP_PID" 2>/dev/null; then
+            echo "the program ended" >&2
+            [ -n "$APP_LOG" ] && cat "$APP_LOG" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    echo "no window '$1'" >&2
+    return 1
 }
