@@ -697,6 +697,14 @@ TEST_F(SheetTest, TheTitleBlockOfSheetThreeOfFour) {
     EXPECT_EQ(FormatTwoDigits(23), "23");
 }
 
+TEST_F(SheetTest, SheetsPrintedFromARangeCountThePrintoutsSheets) {
+    Example(4);
+    auto printed = Print(PageGeometry::Letter(100.0), 2, 3);
+    ASSERT_EQ(printed->PageCount(), 2);
+    EXPECT_TRUE(Has(printed->Page(0).Texts(), "Kordel p. 2 of 4"));
+    EXPECT_TRUE(Has(printed->Page(1).Texts(), "Kordel p. 3 of 4"));
+}
+
 TEST_F(SheetTest, TheTitleBlocksRightColumnStaysInsideTheFrame) {
     Example(1);
     host.FixTime({2026, 12, 31, 23, 59, 59});
