@@ -66,11 +66,19 @@ DC::DC(double dpiX, double dpiY, bool printing, Size deviceSize)
 // ---- Mapping ------------------------------------------------------------------------------
 
 double DC::ScaleX() const {
-    return m_state.mapMode == MapMode::LoEnglish ? m_dpiX / kLoEnglishUnitsPerInch : 1.0;
+    return m_state.mapMode == MapMode::LoEnglish ? m_dpiX / kLoEnglishUnitsPerInch * m_state.zoom
+                                                 : 1.0;
 }
 
 double DC::ScaleY() const {
-    return m_state.mapMode == MapMode::LoEnglish ? -m_dpiY / kLoEnglishUnitsPerInch : 1.0;
+    return m_state.mapMode == MapMode::LoEnglish ? -m_dpiY / kLoEnglishUnitsPerInch * m_state.zoom
+                                                 : 1.0;
+}
+
+double DC::SetZoom(double zoom) {
+    const double old = m_state.zoom;
+    if (zoom > 0.0) m_state.zoom = zoom;
+    return old;
 }
 
 MapMode DC::SetMapMode(MapMode mode) {

@@ -98,8 +98,14 @@ enum DrawTextFormat : unsigned {
     kDtEndEllipsis = 0x8000,  ///< a line wider than the rectangle ends in "..." where it is cut
 };
 
-/// A double in logical units made a coordinate: truncation toward zero.
+/// A double in logical units made a coordinate: truncation toward zero. A value past the
+/// coordinates any device has (or not a number, from a drawing of no size) is held at
+/// +-kMaxLogical (0 for not a number), so no conversion overflows.
+inline constexpr int kMaxLogical = 1000000000;
 inline int ToLogical(double v) {
+    if (!(v == v)) return 0;
+    if (v >= kMaxLogical) return kMaxLogical;
+    if (v <= -kMaxLogical) return -kMaxLogical;
     return static_cast<int>(v);
 }
 
@@ -137,6 +143,10 @@ class DC {
     Point GetWindowOrg() const { return m_state.windowOrg; }
     Point SetViewportOrg(Point org);
     Point GetViewportOrg() const { return m_state.viewportOrg; }
+    /// Draws MapMode::LoEnglish at `zoom` times its true size (1, the default, is true size):
+    /// printing shrinks a drawing that is larger than the paper. Returns the previous zoom.
+    double SetZoom(double zoom);
+    double GetZoom() const { return m_state.zoom; }
     Point LPtoDP(Point p) const;
     Point DPtoLP(Point p) const;
     Rect LPtoDP(const Rect& r) const;
@@ -261,6 +271,7 @@ class DC {
         MapMode mapMode = MapMode::Text;
         Point windowOrg;
         Point viewportOrg;
+        double zoom = 1.0;
         Pen pen;
         Brush brush;
         Font font;

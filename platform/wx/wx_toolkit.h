@@ -35,8 +35,14 @@ class WxToolkit : public ui::Toolkit {
                             bool transparent = false) override;
     std::unique_ptr<ui::PrintSurface> CreatePrintSurface(const std::string& path) override;
     std::unique_ptr<ui::DC> CreateScreenMeasureDC() override;
-    /// The PDF printer's page is the default printer's.
+    /// The PDF printer's page (on the Print Setup paper) is the default printer's.
     std::unique_ptr<ui::DC> CreatePrinterMeasureDC() override;
+    /// GTK's print dialog or default printer (wx_print.cpp); the default printer is a PDF file
+    /// when the environment names one (ui::PdfPrinterPath).
+    ui::PrintOutcome Print(ui::Printable& printable, ui::PrintInfo& info,
+                           const ui::PrintJob& job) override;
+    ui::PrintPreview::Result RunPrintPreview(ui::Printable& printable,
+                                             const ui::PrintInfo& info) override;
     void Quit(int exitCode) override;
 
     /// The program icon (for dialogs that show it).
