@@ -25,6 +25,9 @@ namespace platform::ui {
 enum class MapMode {
     Text,       ///< one unit per device pixel, y down
     LoEnglish,  ///< 0.01 inch per unit, y up
+    /// The window extent (logical units) maps onto the viewport extent (device pixels), each
+    /// axis on its own; y down unless an extent is negative.
+    Anisotropic,
 };
 
 enum class PenStyle { Solid, Dash, Dot, DashDot, Null };
@@ -136,6 +139,9 @@ class DC {
     Point SetWindowOrg(Point org);
     Point GetWindowOrg() const { return m_state.windowOrg; }
     Point SetViewportOrg(Point org);
+    /// The extents of MapMode::Anisotropic (a 0 extent is refused and keeps the old one).
+    Size SetWindowExt(Size extent);
+    Size SetViewportExt(Size extent);
     Point GetViewportOrg() const { return m_state.viewportOrg; }
     Point LPtoDP(Point p) const;
     Point DPtoLP(Point p) const;
@@ -261,6 +267,8 @@ class DC {
         MapMode mapMode = MapMode::Text;
         Point windowOrg;
         Point viewportOrg;
+        Size windowExt{1, 1};
+        Size viewportExt{1, 1};
         Pen pen;
         Brush brush;
         Font font;

@@ -9,6 +9,7 @@
 
 #include "platform/host.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/clipboard.h"
 #include "platform/ui/control_window.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/system_look.h"
@@ -68,8 +69,14 @@ class Toolkit {
     /// is printed); nullptr when there is no default printer.
     virtual std::unique_ptr<DC> CreatePrinterMeasureDC() { return nullptr; }
 
+    /// The desktop's clipboard (a toolkit without one has a clipboard of its own, in memory).
+    virtual Clipboard& GetClipboard() { return m_ownClipboard; }
+
     /// Ends the message loop after the current message.
     virtual void Quit(int exitCode) = 0;
+
+  private:
+    MemoryClipboard m_ownClipboard;
 };
 
 /// The installed toolkit. Using it before one is installed is a programming error.
