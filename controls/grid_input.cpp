@@ -477,11 +477,13 @@ void CGridCtrl::OnLButtonDown(unsigned keys, Point p) {
     m_posLastMouse = p;
 }
 
-void CGridCtrl::OnMouseMove(unsigned, Point p) {
+void CGridCtrl::OnMouseMove(unsigned keys, Point p) {
     const Size client = ClientSize();
     const bool inside = p.x >= 0 && p.y >= 0 && p.x < client.cx && p.y < client.cy;
     if (!inside && m_nPointerMode != kGridMouseDragging) return;
-    if (!m_bLeftButtonHeld || m_nPointerMode == kGridMouseNone) {
+    // The button counts as held while the move says so (a release elsewhere is missed).
+    const bool held = m_bLeftButtonHeld && (keys & ui::kMouseLeft);
+    if (!held || m_nPointerMode == kGridMouseNone) {
         // Hovering: over a divider the pointer offers to resize.
         if (m_bColumnsResizable && IsOnColumnDivider(p)) {
             m_nPointerMode = kGridMouseOverColDivider;
