@@ -476,8 +476,9 @@ class CGridCtrl : public platform::ui::ControlHandler {
                                    platform::ui::Size limit);
     /// The first row of page band `band` (1 for the first); the row count past the last band.
     int FirstRowOfBand(int band) const;
-    /// How many bands (pages side by side) the rows (columns) take at `pageSize` each.
-    int CountBands(bool rows, int pageSize) const;
+    /// Where each band of the scrollable rows (columns) starts when a band holds `pageSize`
+    /// at most (a row larger than that has a band of its own).
+    std::vector<int> BandStarts(bool rows, int pageSize) const;
 
     platform::ui::SystemLook m_look;
     std::unique_ptr<platform::ui::ControlPeer> m_peer;

@@ -52,36 +52,28 @@ int PrintGrid(CGridCtrl& grid, ui::PrintSurface& surface) {
     return ui::RunPrintLoop(printable, surface, info);
 }
 
-int CGridCtrl::CountBands(bool rows, int pageSize) const {
+std::vector<int> CGridCtrl::BandStarts(bool rows, int pageSize) const {
     const std::vector<int>& sizes = rows ? m_aRowHeight : m_aColumnWidth;
     const int first = rows ? m_nFixedRows : m_nFixedCols;
     const int count = rows ? m_nRows : m_nCols;
-    int bands = 1;
+    std::vector<int> starts{first};
     long long sum = 0;
     for (int i = first; i < count; ++i) {
         const int size = sizes[static_cast<size_t>(i)];
         sum += size;
         if (sum > pageSize) {
-            ++bands;
-            sum = size;  // this one starts the new band
+            starts.push_back(i);  // this one starts the new band
+            sum = size;
         }
     }
-    return bands;
+    return starts;
 }
 
 int CGridCtrl::FirstRowOfBand(int band) const {
-    int b = 1;
-    long long sum = 0;
-    for (int r = m_nFixedRows; r < m_nRows; ++r) {
-        const int height = m_aRowHeight[static_cast<size_t>(r)];
-        sum += height;
-        if (sum > m_nPrintPageHeight) {
-            ++b;
-            sum = height;
-        }
-        if (b == band) return r;
-    }
-    return m_nRows;
+    const std::vector<int> starts = BandStarts(true, m_nPrintPageHeight);
+    return band >= 1 && band <= static_cast<int>(starts.size())
+               ? starts[static_cast<size_t>(band - 1)]
+               : m_nRows;
 }
 
 void CGridCtrl::OnBeginPrinting(DC& dc, PrintInfo& info) {
@@ -117,8 +109,9 @@ void CGridCtrl::OnBeginPrinting(DC& dc, PrintInfo& info) {
         (m_nPrintHeaderLines + m_nPrintFooterLines + 2 * m_nPrintGapLines) * m_sizePrintChar.cy;
     m_nPrintPageWidth = m_sizeLogicalPage.cx - GetFixedColumnsWidth() - margins;
 
-    const int bands = CountBands(true, m_nPrintPageHeight);
-    m_nPrintColumnPages = m_bPrintScreenScale ? CountBands(false, m_nPrintPageWidth) : 1;
+    const int bands = static_cast<int>(BandStarts(true, m_nPrintPageHeight).size());
+    m_nPrintColumnPages =
+        m_bPrintScreenScale ? static_cast<int>(BandStarts(false, m_nPrintPageWidth).size()) : 1;
     m_nPrintPages = bands * m_nPrintColumnPages;
     info.SetMaxPage(m_nPrintPages);
     info.curPage = 1;

@@ -71,6 +71,26 @@ bool CInPlaceEditorBase::LeaveBy(int key, unsigned modifiers) {
     return true;
 }
 
+void CInPlaceEditorBase::StartWith(int character, bool typesBlanks) {
+    switch (character) {
+        case kGridEditByMouse:
+        case ui::kKeyReturn:
+            m_peer->SetSelection(-1, -1);
+            break;
+        case ui::kKeyBack:
+            m_peer->SetSelection(-1, -1);
+            m_peer->TypeChar(character);
+            break;
+        default:
+            m_peer->SetSelection(0, -1);
+            // The navigation keys only select the text; a typed character replaces it.
+            if (character >= ui::kKeyPageUp && character <= ui::kKeyDown) break;
+            if (!typesBlanks && (character == ui::kKeyTab || character == ' ')) break;
+            m_peer->TypeChar(character);
+            break;
+    }
+}
+
 // ---- The edit field ----------------------------------------------------------------------
 
 CInPlaceEdit::CInPlaceEdit(CGridCtrl& grid, const Rect& rect, unsigned align, int row, int col,
@@ -88,26 +108,7 @@ CInPlaceEdit::CInPlaceEdit(CGridCtrl& grid, const Rect& rect, unsigned align, in
     if (!m_peer) return;
     m_peer->SetText(initialText);
     m_peer->SetFocus();
-    switch (character) {
-        case kGridEditByMouse:
-        case ui::kKeyReturn:
-            m_peer->SetSelection(-1, -1);
-            break;
-        case ui::kKeyBack:
-            m_peer->SetSelection(-1, -1);
-            m_peer->TypeChar(character);
-            break;
-        case ui::kKeyTab:
-        case ' ':
-            m_peer->SetSelection(0, -1);
-            break;
-        default:
-            m_peer->SetSelection(0, -1);
-            // The navigation keys select the text; a typed character replaces it.
-            if (!(character >= ui::kKeyPageUp && character <= ui::kKeyDown))
-                m_peer->TypeChar(character);
-            break;
-    }
+    StartWith(character, false);
 }
 
 void CInPlaceEdit::EndEdit() {
@@ -199,22 +200,7 @@ CInPlaceList::CInPlaceList(CGridCtrl& grid, Rect& rect, bool chooseOnly, int row
     else
         m_peer->SetText(initialText);
     m_peer->SetFocus();
-    if (chooseOnly) return;
-    switch (character) {
-        case kGridEditByMouse:
-        case ui::kKeyReturn:
-            m_peer->SetSelection(-1, -1);
-            break;
-        case ui::kKeyBack:
-            m_peer->SetSelection(-1, -1);
-            m_peer->TypeChar(character);
-            break;
-        default:
-            m_peer->SetSelection(0, -1);
-            if (!(character >= ui::kKeyPageUp && character <= ui::kKeyDown))
-                m_peer->TypeChar(character);
-            break;
-    }
+    if (!chooseOnly) StartWith(character, true);
 }
 
 int CInPlaceList::GetDropWidth() const {

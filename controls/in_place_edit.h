@@ -54,6 +54,10 @@ class CInPlaceEditorBase : public platform::ui::EditHandler {
     void Close();
     /// Ends the edit by `key` (with `modifiers`).
     bool LeaveBy(int key, unsigned modifiers);
+    /// Places the caret for the key that started the edit (the mouse, F2 and Enter leave the
+    /// text, Backspace takes off its last character, other keys select it all and a typed
+    /// character replaces it); Tab and Space are typed only when `typesBlanks`.
+    void StartWith(int character, bool typesBlanks);
 
     CGridCtrl& m_grid;
     int m_nRow;
