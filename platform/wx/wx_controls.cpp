@@ -109,8 +109,15 @@ int CharOf(const wxKeyEvent& e) {
     return text.size() == 1 ? static_cast<unsigned char>(text[0]) : -1;
 }
 
+/// The font of `font` on the 96-dpi screen: a negative height is the em in pixels, a positive
+/// one the cell height (taken as 1.15 em).
 wxFont ToWxFont(const Font& font) {
-    wxFontInfo info(wxSize(0, std::abs(font.height) > 0 ? std::abs(font.height) : 12));
+    constexpr double kPointsPerPixel = 72.0 / 96.0;
+    constexpr double kCellPerEm = 1.15;
+    const double em = font.height < 0 ? -font.height
+                      : font.height > 0 ? font.height / kCellPerEm
+                                        : 12.0;
+    wxFontInfo info(em * kPointsPerPixel);
     info.FaceName(ToWx(MapFontFace(font.face)));
     if (font.weight >= kFontWeightBold) info.Bold();
     if (font.italic) info.Italic();
