@@ -221,6 +221,10 @@ void HeadlessControl::SetFocus() {
         if (std::find(m_edits.begin(), m_edits.end(), e) != m_edits.end() && e->HasFocus())
             e->LoseFocus();
     }
+    // A field that opened meanwhile (the next cell's editor) keeps the focus it took.
+    for (HeadlessEdit* e : m_edits) {
+        if (e->HasFocus()) return;
+    }
     if (m_focus) return;
     m_focus = true;
     m_handler.OnSetFocus();

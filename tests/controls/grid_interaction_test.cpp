@@ -156,6 +156,8 @@ TEST_F(GridInteractionTest, LeavingTheEditorStoresTheTextAndArrowsOpenTheNextCel
         EXPECT_EQ(owner.heard, c.heard) << c.what;
         if (c.reopened) {
             ASSERT_NE(Edit(), nullptr) << c.what;
+            EXPECT_TRUE(Edit()->HasFocus()) << c.what;
+            EXPECT_FALSE(window->HasFocus()) << c.what << ": the keys go to the new field";
             EXPECT_TRUE(grid.IsCellEditing(c.focus.row, c.focus.col)) << c.what;
             EXPECT_EQ(Edit()->GetText(), grid.GetCellText(c.focus.row, c.focus.col)) << c.what;
             int start = -1, end = -1;
