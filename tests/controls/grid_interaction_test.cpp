@@ -263,7 +263,8 @@ TEST_F(GridInteractionTest, TheDropButtonShowsOnlyWhileTheCellMayBeEditedAndIsNo
     // The button's down arrow is the only polygon a cell draws.
     auto arrows = [&] {
         int n = 0;
-        for (const auto& op : window->PaintNow()->Ops())
+        const std::unique_ptr<ui::RecordingDC> picture = window->PaintNow();
+        for (const auto& op : picture->Ops())
             n += op.kind == ui::RecordingDC::OpKind::Polygon;
         return n;
     };
