@@ -25,6 +25,9 @@ namespace platform::ui {
 enum class MapMode {
     Text,       ///< one unit per device pixel, y down
     LoEnglish,  ///< 0.01 inch per unit, y up
+    /// The window extent (logical units) maps onto the viewport extent (device pixels), each
+    /// axis on its own; y down unless an extent is negative.
+    Anisotropic,
 };
 
 enum class PenStyle { Solid, Dash, Dot, DashDot, Null };
@@ -142,6 +145,9 @@ class DC {
     Point SetWindowOrg(Point org);
     Point GetWindowOrg() const { return m_state.windowOrg; }
     Point SetViewportOrg(Point org);
+    /// The extents of MapMode::Anisotropic (a 0 extent is refused and keeps the old one).
+    Size SetWindowExt(Size extent);
+    Size SetViewportExt(Size extent);
     Point GetViewportOrg() const { return m_state.viewportOrg; }
     /// Draws MapMode::LoEnglish at `zoom` times its true size (1, the default, is true size):
     /// printing shrinks a drawing that is larger than the paper. Returns the previous zoom.
@@ -272,6 +278,8 @@ class DC {
         Point windowOrg;
         Point viewportOrg;
         double zoom = 1.0;
+        Size windowExt{1, 1};
+        Size viewportExt{1, 1};
         Pen pen;
         Brush brush;
         Font font;

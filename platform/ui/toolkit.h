@@ -9,6 +9,7 @@
 
 #include "platform/host.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/clipboard.h"
 #include "platform/ui/control_window.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/print_preview.h"
@@ -79,12 +80,15 @@ class Toolkit {
     /// Shows the pages of `printable` (OnPreparePrinting has filled `info`) in the print preview
     /// window, on the paper of Print Setup, until the user closes it or asks to print.
     virtual PrintPreview::Result RunPrintPreview(Printable& printable, const PrintInfo& info) = 0;
+    /// The desktop's clipboard (a toolkit without one has a clipboard of its own, in memory).
+    virtual Clipboard& GetClipboard() { return m_ownClipboard; }
 
     /// Ends the message loop after the current message.
     virtual void Quit(int exitCode) = 0;
 
   private:
     PageSetup m_pageSetup;
+    MemoryClipboard m_ownClipboard;
 };
 
 /// The installed toolkit. Using it before one is installed is a programming error.
