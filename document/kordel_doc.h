@@ -412,9 +412,24 @@ public:
     std::vector<std::string> m_saSpecEditions;  ///< specification editions
 
     // ---- Report lines ---------------------------------------------------------------------------
+    // The analysis builds the page header. The text report and the girder summary of an analysis
+    // are built when first read after it, through Report() and GirderSummary(), with the deck and
+    // section the analysis used: the design loops, which analyse many times and read no report,
+    // never pay for them. Read the two arrays through the accessors, never directly.
     std::vector<std::string> m_saReport;         ///< text report; "---page break---" ends a page
     std::vector<std::string> m_saReportHeader;   ///< page-header lines
     std::vector<std::string> m_saGirderSummary;  ///< girder-summary (code compliance) lines
+
+    /// The text report of the last analysis (m_saReport), built now if it is not built yet.
+    const std::vector<std::string>& Report() const;
+    /// The girder summary of the last analysis (m_saGirderSummary), built now if it is not yet.
+    const std::vector<std::string>& GirderSummary() const;
+    /// Builds the text report and the girder summary that the last analysis left to build, so
+    /// that a pointer to either array reads them.
+    void BuildDueReports() const;
+    /// Sets the text report form (kReportShortForm or kReportLongForm); the report is built in
+    /// that form at its next read, without a new analysis.
+    void SetReportForm(int form);
 
     /// Told of each analysis stage as it starts (not owned; tests and tools only).
     AnalysisObserver* m_pAnalysisObserver = nullptr;
@@ -427,6 +442,33 @@ private:
     void Notify(AnalysisStage stage) {
         if (m_pAnalysisObserver) m_pAnalysisObserver->OnStage(stage);
     }
+
+    // ---- Reports due --------------------------------------------------------------------------
+    /// The deck and section values that AdjustDeckedBulbTee(1) puts in place of the user's.
+    struct AdjustedSection {
+        int compositeDeck = 0;
+        double deck[kSavedDeckValueCount] = {};        ///< [SavedDeckValue], in
+        double section[kSavedSectionValueCount] = {};  ///< [SavedSectionValue]
+        double outline[kMaxOutlinePoints][kPointValueCount] = {};  ///< [point][x, y], in
+    };
+    /// Calls `f(model value, held value)` for every value of AdjustedSection.
+    template <class F>
+    void ForEachAdjustedValue(AdjustedSection& held, F f);
+    /// Copies the adjusted values in force into m_reportSection.
+    void KeepAdjustedSection();
+    /// Exchanges the deck and section values in force with those of m_reportSection.
+    void SwapAdjustedSection();
+    /// Marks the text report to be built at its next read; a report form that the report does
+    /// not know is told at once (the report stays empty), as when the report was built with the
+    /// analysis.
+    void TextReportDue();
+
+    int m_bTextReportDue = 0;      ///< 1 while the text report of the last analysis is not built
+    int m_bGirderSummaryDue = 0;   ///< 1 while its girder summary is not built
+    /// 1 when the last analysis adjusted a decked bulb-tee: the reports are built with
+    /// m_reportSection in place of the user's deck and section values.
+    int m_bReportSectionAdjusted = 0;
+    AdjustedSection m_reportSection;  ///< the adjusted values the last analysis used
 };
 
 /// The page-break marker line of the report line arrays.

@@ -39,9 +39,9 @@ TEST_F(DocumentTest, ConstructorBookkeeping) {
     EXPECT_EQ(doc->m_saSpecEditions,
               (std::vector<std::string>{"Standard Specs", "LRFD 5th", "LRFD 6th",
                                         "LRFD 6th w/ 2013 Interims", "LRFD 7th"}));
-    EXPECT_TRUE(doc->m_saReport.empty());
+    EXPECT_TRUE(doc->Report().empty());
     EXPECT_TRUE(doc->m_saReportHeader.empty());
-    EXPECT_TRUE(doc->m_saGirderSummary.empty());
+    EXPECT_TRUE(doc->GirderSummary().empty());
     EXPECT_FALSE(doc->IsModified());
     // The constructor runs no analysis.
     EXPECT_TRUE(host.StatusHistory(kPaneProgress).empty());
