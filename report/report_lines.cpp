@@ -10,7 +10,7 @@ namespace {
 /// Restores the user's deck and section values when a report build ends, however it ends.
 template <class Swap>
 class ScopedSwap {
-public:
+  public:
     ScopedSwap(bool active, Swap swap) : m_active(active), m_swap(swap) {
         if (m_active) m_swap();
     }
@@ -20,7 +20,7 @@ public:
     ScopedSwap(const ScopedSwap&) = delete;
     ScopedSwap& operator=(const ScopedSwap&) = delete;
 
-private:
+  private:
     bool m_active;
     Swap m_swap;
 };

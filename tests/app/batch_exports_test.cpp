@@ -20,13 +20,14 @@ std::vector<std::string> ExportLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t from = 0;
     for (std::size_t end; (end = text.find("\r\n", from)) != std::string::npos; from = end + 2)
-        lines.push_back(std::regex_replace(text.substr(from, end - from), stamp, "D/D/YY @ HH:MM:SS"));
+        lines.push_back(
+            std::regex_replace(text.substr(from, end - from), stamp, "D/D/YY @ HH:MM:SS"));
     if (from != text.size()) lines.clear();
     return lines;
 }
 
 class BatchExportsTest : public ReportTest {
-protected:
+  protected:
     /// The export that the batch front writes to standard output for `args`.
     std::string Export(std::vector<std::string> args) {
         args.insert(args.end(), {"--export", "-"});

@@ -9,13 +9,13 @@ namespace kordel::test {
 namespace {
 
 class StageRecorder : public AnalysisObserver {
-public:
+  public:
     void OnStage(AnalysisStage stage) override { stages.push_back(stage); }
     std::vector<AnalysisStage> stages;
 };
 
 class ReportLinesTest : public ReportTest {
-protected:
+  protected:
     /// Example 1, analysed, followed by `recorder` from now on.
     std::unique_ptr<CKordelDoc> Example1() {
         auto doc = AnalysedExample(1);
