@@ -1,11 +1,20 @@
 #include "document/kordel_doc.h"
 
 #include "document/main_frame_state.h"
+#include "platform/zeroed_pages.h"
 
 namespace kordel {
 
 std::unique_ptr<CKordelDoc> CKordelDoc::CreateObject() {
     return std::unique_ptr<CKordelDoc>(new CKordelDoc());
+}
+
+void* CKordelDoc::operator new(std::size_t size) {
+    return platform::AllocateZeroedPages(size);
+}
+
+void CKordelDoc::operator delete(void* memory, std::size_t size) noexcept {
+    platform::FreeZeroedPages(memory, size);
 }
 
 CKordelDoc::CKordelDoc() {

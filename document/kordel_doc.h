@@ -4,6 +4,7 @@
 // create it with CreateObject.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -205,6 +206,11 @@ public:
     double SpanTableAtStation(const SpanEnvelope* table, int value, int station) const;
     /// The current span's slot when it is one of the spans of the chain (1 to m_nSpans), else 0.
     int CurrentSpanSlot() const;
+    /// The last span slot that the span tables and the moving-load envelopes may hold values in:
+    /// the design's last span, or a higher one that an earlier analysis wrote (m_nSpanSlotsUsed,
+    /// raised here). Whatever clears or copies whole tables stops there; the slots above were
+    /// never written and read 0 from the document's zeroed storage.
+    int UsedSpanSlots();
     /// The static solution of the continuous-beam model left in the frame result tables, into
     /// value `value` (SpanEnvelopeValue) of the moment, shear, rotation and deflection span
     /// tables at every tenth point and of m_aSpanSummary at every support; zeros when `solved`
@@ -433,6 +439,13 @@ public:
 
     /// Told of each analysis stage as it starts (not owned; tests and tools only).
     AnalysisObserver* m_pAnalysisObserver = nullptr;
+
+    /// The document's storage is zeroed pages that the system maps when first touched. The large
+    /// tables that a design may not use are left out of the constructor (their members carry no
+    /// initialiser, marked "zeroed storage") and read zero from the storage, so that they cost no
+    /// memory and no page fault until an analysis writes them.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* memory, std::size_t size) noexcept;
 
 protected:
     CKordelDoc();

@@ -185,7 +185,11 @@ void CKordelDoc::ComputeStrandDevelopment(double h, const StrandGroup* groups,
         }
     }
 
-    for (auto& rec : m_aTendonDevelopment) {
+    // Every tendon record starts cleared; only those that a call has written can hold values.
+    m_nTendonRecordsUsed =
+        std::clamp(std::max(m_nTendonRecordsUsed, nTendons), 0, kTendonDevelopmentRecords);
+    for (int t = 0; t < m_nTendonRecordsUsed; ++t) {
+        StrandDevelopment& rec = m_aTendonDevelopment[t];
         rec[kDevStrandCount] = 0.0;
         for (int i = 0; i < kStationCount; ++i) {
             rec[kDevElevation + i] = 0.0;

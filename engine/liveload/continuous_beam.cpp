@@ -857,7 +857,10 @@ void CKordelDoc::AnalyzeContinuousBeam(int kind, double w) {
         return;
     }
 
-    std::memset(m_aMovingLoadEnvelope, 0, sizeof m_aMovingLoadEnvelope);
+    // Only the span slots an analysis wrote can hold values; the rest read 0.
+    const std::size_t slots = static_cast<std::size_t>(UsedSpanSlots()) + 1;
+    for (MovingLoadEnvelope& table : m_aMovingLoadEnvelope)
+        std::memset(table, 0, sizeof table[0] * slots);
     std::memset(m_aFrameSupportEnvelope, 0, sizeof m_aFrameSupportEnvelope);
     m_nProgressStep = 2;
     ShowProgress();
