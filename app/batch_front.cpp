@@ -12,15 +12,16 @@
 #include "platform/file_io.h"
 #include "platform/folders.h"
 #include "platform/headless_host.h"
+#include "platform/text_encoding.h"
 #include "report/results_export.h"
 
 namespace kordel {
 
 namespace {
 
-/// Prints each message box as one line on the error stream and takes its first button. While a
-/// design file is read, a message that does not name the file ("Unexpected file format.") is
-/// preceded by its name.
+/// Prints each message box as one line of UTF-8 on the error stream and takes its first button.
+/// While a design file is read, a message that does not name the file ("Unexpected file
+/// format.") is preceded by its name.
 class BatchHost : public platform::HeadlessHost {
 public:
     explicit BatchHost(std::ostream& err) : m_err(err) {}
@@ -34,10 +35,12 @@ protected:
         for (char& c : line) {
             if (c == '\n' || c == '\r') c = ' ';
         }
+        // The message is program text, naming a file as PathText shows it.
         m_err << "kordel: ";
-        if (!m_fileInHand.empty() && line.find(m_fileInHand) == std::string::npos)
+        if (!m_fileInHand.empty() &&
+            line.find(platform::PathText(m_fileInHand)) == std::string::npos)
             m_err << m_fileInHand << ": ";
-        m_err << line << '\n';
+        m_err << platform::Cp1252ToUtf8(line) << '\n';
     }
 
 private:

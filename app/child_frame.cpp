@@ -28,6 +28,7 @@ bool CChildFrame::Create(const std::string& title) {
         return false;
     }
     m_peer->LayoutPanes(1, 1, {m_views[0]->Peer()});
+    SetTitle(title);
     return true;
 }
 
@@ -48,6 +49,17 @@ void CChildFrame::ActivateFrame() {
     // The child is always shown maximised, whatever show state is asked for.
     if (m_peer) m_peer->ActivateMaximized();
     m_app.SetActiveFrame(this);
+    FocusActiveView();
+}
+
+void CChildFrame::BringToFront() {
+    if (m_peer) m_peer->Activate();
+    m_app.SetActiveFrame(this);
+    FocusActiveView();
+}
+
+void CChildFrame::FocusActiveView() {
+    if (View* view = GetActiveView(); view && view->Peer()) view->Peer()->SetFocus();
 }
 
 View* CChildFrame::GetActiveView() const {
@@ -61,7 +73,15 @@ std::vector<View*> CChildFrame::Views() const {
 }
 
 void CChildFrame::SetTitle(const std::string& title) {
-    if (m_peer) m_peer->SetTitle(title);
+    if (!m_peer) return;
+    const View* view = GetActiveView();
+    const std::string caption = view ? view->Caption() : std::string();
+    m_peer->SetTitle(caption.empty() ? title : title + " - " + caption);
+    if (CMainFrame* main = m_app.GetMainWnd()) main->RefreshWindowMenu();
+}
+
+std::string CChildFrame::GetTitle() const {
+    return m_peer ? m_peer->GetTitle() : std::string();
 }
 
 void CChildFrame::ToggleSplit() {
@@ -116,6 +136,7 @@ void CChildFrame::OnClose() {
 
 void CChildFrame::OnActivate() {
     m_app.SetActiveFrame(this);
+    FocusActiveView();
 }
 
 }  // namespace kordel

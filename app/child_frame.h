@@ -1,4 +1,4 @@
-// The child window that holds the views of the open design: always shown maximised, with a
+// The child window that holds the views of the open design: shown maximised when it opens, with a
 // dynamic splitter of up to 2 x 2 panes. Closing the main view's window closes the design's
 // other windows first, then the design itself.
 #pragma once
@@ -32,7 +32,11 @@ class CChildFrame : public platform::ui::ChildHandler, public platform::ui::Comm
     bool Create(const std::string& title);
     /// Runs the views' initial update and shows the frame maximised (whatever was asked).
     void InitialUpdateFrame();
+    /// Shows the frame maximised and active, its view taking the keyboard focus.
     void ActivateFrame();
+    /// Brings the frame in front of the others as it stands (maximised or not) and makes it
+    /// active, its view taking the keyboard focus.
+    void BringToFront();
 
     CKordelDoc* GetActiveDocument() const { return &m_doc; }
     const CDocTemplate& Template() const { return m_template; }
@@ -40,7 +44,10 @@ class CChildFrame : public platform::ui::ChildHandler, public platform::ui::Comm
     platform::ui::View* GetActiveView() const;
     std::vector<platform::ui::View*> Views() const;
     platform::ui::ChildPeer* Peer() const { return m_peer.get(); }
+    /// Titles the window with the design's name `title`, followed by what its view shows
+    /// ("Untitled - Long Form").
     void SetTitle(const std::string& title);
+    std::string GetTitle() const;
 
     /// The splitter: 1 x 1 until split, then 2 x 2 panes, each a view of the first pane's kind.
     int SplitRows() const { return m_rows; }
@@ -59,6 +66,7 @@ class CChildFrame : public platform::ui::ChildHandler, public platform::ui::Comm
 
   private:
     void AddPane();
+    void FocusActiveView();
 
     CKordelApp& m_app;
     const CDocTemplate& m_template;

@@ -11,6 +11,7 @@
 #include "platform/archive.h"
 #include "platform/file_io.h"
 #include "platform/host.h"
+#include "platform/text_encoding.h"
 #include "platform/ui/toolkit.h"
 #include "resources/resources.h"
 #include "views/compliance_view.h"
@@ -131,11 +132,9 @@ bool CKordelApp::InitInstance(const std::vector<std::string>& args) {
 bool CKordelApp::ProcessShellCommand(const CommandLineInfo& info) {
     switch (info.shellCommand) {
         case CommandLineInfo::FileOpen:
-            // A shell open request obeys the close-first rule like every other open.
-            if (!CloseActiveDesign()) return true;
-            if (OpenDocumentFile(info.fileName)) return true;
-            m_nExitCode = 1;
-            return false;
+            // A file that cannot be opened has been reported; the program stays, with no design.
+            ReplaceDesignWithFile(info.fileName);
+            return true;
         case CommandLineInfo::FilePrint:
         case CommandLineInfo::FilePrintTo:
             if (!OpenDocumentFile(info.fileName)) {
@@ -197,26 +196,42 @@ CmdUI CKordelApp::RouteUpdate(int id) {
     return ui;
 }
 
-// ---- The close-first rule and the commands that open a design -------------------------------
+// ---- The commands that replace the open design ----------------------------------------------
+//
+// Each asks what to open first, then offers to save the open design, then reads the new design;
+// the open design closes only after all three. Cancelling any step, or a file that cannot be
+// read, leaves the open design, its views and the main frame as they were.
 
-bool CKordelApp::CloseActiveDesign() {
-    CChildFrame* active = m_pMainFrame ? m_pMainFrame->MDIGetActive() : nullptr;
-    if (!active) return true;
-    if (CKordelDoc* doc = active->GetActiveDocument()) doc->CloseJob();
-    return m_pMainFrame->MDIGetActive() == nullptr;
+bool CKordelApp::SaveModifiedDesign() {
+    if (!m_pDocument || !m_pDocument->IsModified()) return true;
+    if (!m_pDocument->SaveModified()) return false;
+    // Saved at the prompt, it may yet stay open (the new design cannot be read): it shows its
+    // name and joins the recent files as after File/Save.
+    if (!m_pDocument->IsModified()) OnDesignSaved();
+    return true;
+}
+
+CKordelDoc* CKordelApp::ReplaceDesignWithFile(const std::string& path) {
+    const std::string full = AbsolutePath(path);
+    if (!CKordelDoc::CanReadDesignFile(full)) return nullptr;
+    CloseAllDocuments();
+    return OpenDocumentFile(full);
 }
 
 void CKordelApp::OnFileNew() {
-    if (!CloseActiveDesign()) return;
     CSeedFile dlg;
     if (dlg.DoModal() != kIdOk) return;
+    if (!SaveModifiedDesign()) return;
+    if (dlg.m_nSeedChoice == SeedFromFile && !CKordelDoc::CanReadDesignFile(dlg.m_strSeedName)) {
+        return;
+    }
+    CloseAllDocuments();
     m_pMainFrame->m_strSeedName = dlg.m_strSeedName;
     m_pMainFrame->m_nSeedChoice = dlg.m_nSeedChoice;
     NewDocumentFile();
 }
 
 void CKordelApp::OnFileOpen() {
-    if (!CloseActiveDesign()) return;
     platform::FileDialogRequest request;
     request.title = "Open";
     request.defaultExtension = res::DocumentStringField(4).substr(1);
@@ -224,15 +239,16 @@ void CKordelApp::OnFileOpen() {
     request.promptOverwrite = false;
     auto path = platform::GetHost().GetOpenFileName(request);
     if (!path || path->empty()) return;
-    OpenDocumentFile(*path);
+    if (!SaveModifiedDesign()) return;
+    ReplaceDesignWithFile(*path);
 }
 
 void CKordelApp::OnFileMruFile(int id) {
     const int index = id - ID_FILE_MRU_FILE1;
     if (index < 0 || index >= m_recentFiles.Count()) return;
     const std::string path = m_recentFiles[index];
-    if (!CloseActiveDesign()) return;
-    if (!OpenDocumentFile(path)) {
+    if (!SaveModifiedDesign()) return;
+    if (!ReplaceDesignWithFile(path)) {
         // The file is gone or unreadable (its message has been shown): drop the entry.
         for (int i = 0; i < m_recentFiles.Count(); ++i) {
             if (m_recentFiles[i] == path) {
@@ -246,11 +262,11 @@ void CKordelApp::OnFileMruFile(int id) {
 }
 
 void CKordelApp::OnDropFiles(const std::vector<std::string>& paths) {
-    // One design at a time: the first file dropped replaces the open design, after the save
-    // prompt; the others are not opened.
+    // One design at a time: the first file dropped replaces the open design; the others are not
+    // opened.
     if (paths.empty()) return;
-    if (!CloseActiveDesign()) return;
-    OpenDocumentFile(paths.front());
+    if (!SaveModifiedDesign()) return;
+    ReplaceDesignWithFile(paths.front());
 }
 
 void CKordelApp::OnAppAbout() {
@@ -259,7 +275,7 @@ void CKordelApp::OnAppAbout() {
 }
 
 CKordelDoc* CKordelApp::AdoptNewDocument() {
-    // One design at a time: every road here closed the open design first.
+    // One design at a time: every road here has closed the open design.
     if (m_pDocument) return nullptr;
     m_pDocument = CKordelDoc::CreateObject();
     m_pDocument->SetOwner(this);
@@ -322,7 +338,10 @@ void CKordelApp::OnFileClose() {
 void CKordelApp::OnFileSave(bool saveAs) {
     if (!m_pDocument) return;
     const bool saved = saveAs ? m_pDocument->DoSave(std::string()) : m_pDocument->DoFileSave();
-    if (!saved) return;
+    if (saved) OnDesignSaved();
+}
+
+void CKordelApp::OnDesignSaved() {
     AddToRecentFileList(m_pDocument->GetPathName());
     UpdateTitles();
 }
@@ -352,8 +371,8 @@ void CKordelApp::OnFilePrint(bool direct) {
     info.outputPath = path;
     std::unique_ptr<PrintSurface> surface = GetToolkit().CreatePrintSurface(path);
     if (!surface || RunPrintLoop(*view, *surface, info) < 0) {
-        platform::ShowMessage("Failed to print to " + path + ".", platform::MsgButtons::Ok,
-                              platform::MsgIcon::Error);
+        platform::ShowMessage("Failed to print to " + platform::PathText(path) + ".",
+                              platform::MsgButtons::Ok, platform::MsgIcon::Error);
     }
 }
 
@@ -374,6 +393,7 @@ CChildFrame* CKordelApp::CreateNewFrame(const CDocTemplate& tmpl) {
     m_frames.push_back(std::move(frame));
     if (m_pMainFrame->CurrentMenu() != tmpl.ResourceId())
         m_pMainFrame->InstallMenu(tmpl.ResourceId());
+    m_pMainFrame->RefreshWindowMenu();
     return m_frames.back().get();
 }
 
@@ -386,6 +406,7 @@ void CKordelApp::DestroyFrame(CChildFrame* frame) {
             m_pActiveFrame = m_frames.empty() ? nullptr : m_frames.back().get();
         }
         gone->DestroyFrame();
+        if (m_pMainFrame) m_pMainFrame->RefreshWindowMenu();
         return;
     }
 }

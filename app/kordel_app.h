@@ -1,7 +1,8 @@
 // The application object of the desktop program: starts the program, holds the document
 // templates, the one open design and its child windows, the recent-file list, and handles the
 // commands that replace the open design (File/New Design, File/Open, the recent files, dropped
-// files and files named on the command line), each of which closes the open design first.
+// files and files named on the command line). Each closes the open design only once the user
+// has chosen the new one, let the old one go at the save prompt, and the new one can be read.
 #pragma once
 
 #include <memory>
@@ -49,14 +50,18 @@ class CKordelApp : public platform::ui::Application, public platform::DocumentOw
     void OnFileOpen();
     void OnFileMruFile(int id);
     void OnAppAbout();
-    /// Files dropped on the main window: the first is opened after the open design is closed.
+    /// Files dropped on the main window: the first replaces the open design, as File/Open would.
     void OnDropFiles(const std::vector<std::string>& paths);
 
-    /// The close-first rule: closes the open design (with the save prompt). False when a design
-    /// is still open afterwards (the user cancelled, or saving failed).
-    bool CloseActiveDesign();
+    /// The open design's save prompt before it is replaced: true when it may go (there is none,
+    /// it is unmodified, the user answered No, or it was saved). The design stays open.
+    bool SaveModifiedDesign();
+    /// Opens `path` in place of the open design once its save prompt has let it go: the open
+    /// design closes only when the file can be read; otherwise the reason is shown and it stays
+    /// as it was. nullptr when nothing new was opened.
+    CKordelDoc* ReplaceDesignWithFile(const std::string& path);
     /// The framework's open road: a new document and frame, the file read into it, the file
-    /// added to the recent files. No close-first step; nullptr when the file cannot be opened.
+    /// added to the recent files. No design may be open; nullptr when the file cannot be opened.
     CKordelDoc* OpenDocumentFile(const std::string& path);
     /// The framework's File New: a new document built from the main frame's seed choice.
     CKordelDoc* NewDocumentFile();
@@ -99,6 +104,8 @@ class CKordelApp : public platform::ui::Application, public platform::DocumentOw
     CKordelDoc* AdoptNewDocument();
     void OnFileClose();
     void OnFileSave(bool saveAs);
+    /// The open design was saved: its name in the titles and the recent files.
+    void OnDesignSaved();
     void OnFilePrint(bool direct);
 
     std::unique_ptr<CDocTemplate> m_pMainTemplate;  ///< the document manager's template
@@ -109,7 +116,7 @@ class CKordelApp : public platform::ui::Application, public platform::DocumentOw
     std::unique_ptr<platform::ui::SettingsStore> m_settings;
     platform::ui::RecentFileList m_recentFiles;
     bool m_bClosingDocument = false;
-    int m_nExitCode = 0;  ///< 1 when the start failed (no window, or the named file)
+    int m_nExitCode = 0;  ///< 1 when the start failed (no window, or a file to print)
 };
 
 /// The application object of the running program (nullptr when there is none).

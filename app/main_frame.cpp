@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include <algorithm>
 #include <array>
 
 #include "app/child_frame.h"
@@ -7,12 +8,14 @@
 #include "app/kordel_app.h"
 #include "app/splash_wnd.h"
 #include "document/kordel_doc.h"
+#include "engine/checks/design_status.h"
 #include "platform/file_io.h"
 #include "platform/folders.h"
 #include "platform/host.h"
 #include "platform/ini.h"
 #include "platform/ui/toolkit.h"
 #include "report/results_export.h"
+#include "views/text_view.h"
 #include "resources/resources.h"
 
 namespace kordel {
@@ -118,22 +121,18 @@ void CMainFrame::RegisterCommands() {
                   m_nUnits == 1);
     });
     m_commands.OnUpdate(ID_RESULTS_GRAPHS, [this](CmdUI& ui) { ui.Enable(m_bGraphViewOpen != 0); });
-    for (int id : {ID_LIBRARIES_LIVE_LOAD_VEHICLES, ID_FILE_SAVE, ID_FILE_SAVE_AS}) {
-        m_commands.OnUpdate(id, [](CmdUI& ui) { ui.Enable(true); });
+    m_commands.OnUpdate(ID_LIBRARIES_LIVE_LOAD_VEHICLES, [](CmdUI& ui) { ui.Enable(true); });
+    // Saving needs a design: the tool bar shows Save while none is open.
+    for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS}) {
+        m_commands.OnUpdate(id, [this](CmdUI& ui) { ui.Enable(m_bDocumentOpen != 0); });
     }
 
     // The extra results views, each kept single by its flag.
     m_commands.On(ID_RESULTS_GRAPHS, [this] {
         OnOpenResultsView(m_app.m_pGraphTemplate, m_bGraphViewOpen, m_bGraphViewOpen != 0);
     });
-    m_commands.On(ID_RESULTS_TEXT_SHORT, [this] {
-        OnOpenResultsView(m_app.m_pTextTemplate, m_bShortTextViewOpen,
-                          m_bShortTextViewOpen != 0 || m_bLongTextViewOpen != 0);
-    });
-    m_commands.On(ID_RESULTS_TEXT_LONG, [this] {
-        OnOpenResultsView(m_app.m_pTextTemplate, m_bLongTextViewOpen,
-                          m_bShortTextViewOpen != 0 || m_bLongTextViewOpen != 0);
-    });
+    m_commands.On(ID_RESULTS_TEXT_SHORT, [this] { OnResultsText(kReportShortForm); });
+    m_commands.On(ID_RESULTS_TEXT_LONG, [this] { OnResultsText(kReportLongForm); });
     m_commands.On(ID_RESULTS_CODE_COMPLIANCE, [this] {
         OnOpenResultsView(m_app.m_pComplianceTemplate, m_bComplianceViewOpen,
                           m_bComplianceViewOpen != 0);
@@ -144,11 +143,24 @@ void CMainFrame::RegisterCommands() {
     m_commands.On(ID_WINDOW_CASCADE, [this] { OnWindowArrange(ChildArrangement::Cascade); });
     m_commands.On(ID_WINDOW_TILE_HORZ,
                   [this] { OnWindowArrange(ChildArrangement::TileHorizontal); });
-    m_commands.On(ID_WINDOW_ARRANGE, [this] { OnWindowArrange(ChildArrangement::ArrangeIcons); });
     m_commands.On(ID_WINDOW_SPLIT, [this] { OnWindowSplit(); });
-    for (int id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, ID_WINDOW_SPLIT}) {
+    m_commands.OnRange(ID_WINDOW_CHILD1, ID_WINDOW_CHILD1 + kWindowListCount - 1,
+                       [this](int id) { OnWindowActivate(id - ID_WINDOW_CHILD1); });
+    m_commands.OnUpdateRange(
+        ID_WINDOW_CHILD1, ID_WINDOW_CHILD1 + kWindowListCount - 1, [this](CmdUI& ui) {
+            const auto& frames = m_app.Frames();
+            const size_t index = static_cast<size_t>(ui.id - ID_WINDOW_CHILD1);
+            ui.Enable(index < frames.size());
+            ui.SetCheck(index < frames.size() && frames[index].get() == MDIGetActive());
+        });
+    m_commands.On(ID_WINDOW_NEXT, [this] { OnWindowNext(); });
+    m_commands.OnUpdate(ID_WINDOW_NEXT,
+                        [this](CmdUI& ui) { ui.Enable(m_app.Frames().size() > 1); });
+    for (int id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_SPLIT}) {
         m_commands.OnUpdate(id, [this](CmdUI& ui) { ui.Enable(MDIGetActive() != nullptr); });
     }
+    // No child window is ever minimised to an icon, so there are never icons to arrange.
+    m_commands.OnUpdate(ID_WINDOW_ARRANGE, [](CmdUI& ui) { ui.Enable(false); });
 }
 
 bool CMainFrame::LoadFrame() {
@@ -173,13 +185,27 @@ bool CMainFrame::LoadFrame() {
         spec.promptIds.push_back(id);
         spec.menuPrompts.push_back(res::CommandPrompt(id));
     }
-    spec.statusWidths.assign(std::begin(kStatusPaneWidths), std::end(kStatusPaneWidths));
+    for (int k = 0; k < kWindowListCount; ++k) {
+        spec.promptIds.push_back(ID_WINDOW_CHILD1 + k);
+        spec.menuPrompts.push_back(res::CommandPrompt(ID_WINDOW_CHILD1));
+    }
+    spec.statusWidths.assign(kStatusPaneCount, 0);  // sized from their texts below
+    spec.statusWidths[0] = -1;
     spec.idleMessage = res::LoadString(IDS_IDLE_MESSAGE);
     spec.icon = toolkit.RenderBitmap(res::PictureSize(IDR_MAINFRAME),
                                      [](DC& dc) { res::DrawPicture(IDR_MAINFRAME, dc); });
 
     m_peer = toolkit.CreateFrame(*this, spec);
     if (!m_peer) return false;
+    // Each pane as wide as the widest text it shows, measured in the bar's own font.
+    const std::vector<std::vector<std::string>> paneTexts = StatusPaneTexts();
+    for (size_t pane = 1; pane < paneTexts.size(); ++pane) {
+        for (const std::string& text : paneTexts[pane]) {
+            spec.statusWidths[pane] =
+                std::max(spec.statusWidths[pane], m_peer->StatusPaneWidth(text));
+        }
+    }
+    m_peer->SetStatusWidths(spec.statusWidths);
     InstallMenu(IDR_MAINFRAME);
     CSplashWnd::ShowOnce(m_peer.get());
     return true;
@@ -209,6 +235,18 @@ void CMainFrame::InstallMenu(int resourceId) {
             break;
         }
     }
+    // The open windows at the foot of the Window menu.
+    m_windowList = WindowListTexts();
+    for (MenuItem& popup : menu.items) {
+        if (std::none_of(popup.items.begin(), popup.items.end(),
+                         [](const MenuItem& item) { return item.id == ID_WINDOW_CASCADE; }))
+            continue;
+        if (!m_windowList.empty()) popup.items.push_back(MenuItem::Separator());
+        for (size_t k = 0; k < m_windowList.size(); ++k) {
+            popup.items.push_back(
+                MenuItem::CheckCommand(ID_WINDOW_CHILD1 + static_cast<int>(k), m_windowList[k]));
+        }
+    }
     if (MenuItem* item = menu.Find(ID_VIEW_TOOLBAR)) item->checked = m_bToolBarShown != 0;
     if (MenuItem* item = menu.Find(ID_VIEW_STATUS_BAR)) item->checked = m_bStatusBarShown != 0;
     m_nMenu = resourceId;
@@ -217,6 +255,22 @@ void CMainFrame::InstallMenu(int resourceId) {
 
 void CMainFrame::RefreshRecentFileMenu() {
     if (m_nMenu) InstallMenu(m_nMenu);
+}
+
+void CMainFrame::RefreshWindowMenu() {
+    if (m_nMenu && WindowListTexts() != m_windowList) InstallMenu(m_nMenu);
+}
+
+std::vector<std::string> CMainFrame::WindowListTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& frame : m_app.Frames()) {
+        if (texts.size() == static_cast<size_t>(kWindowListCount)) break;
+        // A '&' of the title is doubled so it does not mark a mnemonic.
+        std::string title;
+        for (char c : frame->GetTitle()) title += c == '&' ? std::string("&&") : std::string(1, c);
+        texts.push_back("&" + std::to_string(texts.size() + 1) + " " + title);
+    }
+    return texts;
 }
 
 bool CMainFrame::OpensMissingView(int id) const {
@@ -229,6 +283,22 @@ bool CMainFrame::OpensMissingView(int id) const {
         return false;
     }
     return !tmpl || !tmpl->CanCreateView();
+}
+
+std::vector<std::vector<std::string>> CMainFrame::StatusPaneTexts() {
+    std::vector<std::vector<std::string>> texts(kStatusPaneCount);
+    texts[kPaneProgress] = {CKordelDoc::ProgressText(true, kMaxProgressStep),
+                            CKordelDoc::ProgressText(false, 0)};
+    for (int units : {kUnitsUS, kUnitsMetric}) {
+        for (int code : {kSpecLrfd, kSpecStandard}) {
+            const DesignStatusTexts widest = WidestDesignStatus(units, code);
+            texts[kPaneStress].push_back(widest.stress);
+            texts[kPaneStrands].push_back(widest.strands);
+            texts[kPaneConcrete].push_back(widest.concrete);
+            texts[kPaneDesignCode].push_back(widest.code);
+        }
+    }
+    return texts;
 }
 
 CChildFrame* CMainFrame::MDIGetActive() const {
@@ -259,17 +329,10 @@ void CMainFrame::OnFrameShowWindow(bool show, bool wasVisible) {
         m_peer->SetPlacement(DecodePlacement(bytes.data(), read, m_peer->GetPlacement()));
     }
 
-    const bool toolBar =
-        ini.GetBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar, 1) != 0;
-    m_peer->SetMenuItemCheck(ID_VIEW_TOOLBAR, toolBar);
-    m_peer->ShowControlBar(ControlBar::ToolBar, toolBar);
-    m_bToolBarShown = toolBar ? 1 : 0;
-
-    const bool statusBar =
-        ini.GetBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar, 1) != 0;
-    m_peer->SetMenuItemCheck(ID_VIEW_STATUS_BAR, statusBar);
-    m_peer->ShowControlBar(ControlBar::StatusBar, statusBar);
-    m_bStatusBarShown = statusBar ? 1 : 0;
+    ShowBar(ControlBar::ToolBar, ID_VIEW_TOOLBAR, m_bToolBarShown,
+            ini.GetBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar, 1) != 0);
+    ShowBar(ControlBar::StatusBar, ID_VIEW_STATUS_BAR, m_bStatusBarShown,
+            ini.GetBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar, 1) != 0);
 }
 
 void CMainFrame::DestroyWindow() {
@@ -284,13 +347,8 @@ void CMainFrame::DestroyWindow() {
     ini.WriteDataBlock(platform::kIniSectionWindowState, platform::kIniKeyWindowPlacement,
                        bytes.data(), bytes.size());
 
-    const Menu& menu = m_peer->GetMenu();
-    if (const MenuItem* view = menu.PopupAt(1); view && view->items.size() >= 2) {
-        ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar,
-                      view->items[0].checked ? 1 : 0);
-        ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar,
-                      view->items[1].checked ? 1 : 0);
-    }
+    ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyToolbar, m_bToolBarShown);
+    ini.WriteBool(platform::kIniSectionWindowState, platform::kIniKeyStatusBar, m_bStatusBarShown);
     m_peer->Destroy();
     m_peer.reset();
 }
@@ -320,22 +378,34 @@ void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) {
 
 // ---- Commands -------------------------------------------------------------------------------
 
+// The bar's own flag says whether it shows: a menu may already have flipped the item's check
+// mark by the time the command arrives, so the mark is only ever set from the flag.
 void CMainFrame::OnViewToolbar() {
-    const bool show = !m_peer->GetMenu().Find(ID_VIEW_TOOLBAR)->checked;
-    m_peer->SetMenuItemCheck(ID_VIEW_TOOLBAR, show);
-    m_peer->ShowControlBar(ControlBar::ToolBar, show);
-    m_bToolBarShown = show ? 1 : 0;
+    ShowBar(ControlBar::ToolBar, ID_VIEW_TOOLBAR, m_bToolBarShown, m_bToolBarShown == 0);
 }
 
 void CMainFrame::OnViewStatusBar() {
-    const bool show = !m_peer->GetMenu().Find(ID_VIEW_STATUS_BAR)->checked;
-    m_peer->SetMenuItemCheck(ID_VIEW_STATUS_BAR, show);
-    m_peer->ShowControlBar(ControlBar::StatusBar, show);
-    m_bStatusBarShown = show ? 1 : 0;
+    ShowBar(ControlBar::StatusBar, ID_VIEW_STATUS_BAR, m_bStatusBarShown, m_bStatusBarShown == 0);
+}
+
+void CMainFrame::ShowBar(ControlBar bar, int commandId, int& shownFlag, bool show) {
+    m_peer->SetMenuItemCheck(commandId, show);
+    m_peer->ShowControlBar(bar, show);
+    shownFlag = show ? 1 : 0;
+}
+
+CChildFrame* CMainFrame::FrameOf(const CDocTemplate* tmpl) const {
+    for (const auto& frame : m_app.Frames()) {
+        if (&frame->Template() == tmpl) return frame.get();
+    }
+    return nullptr;
 }
 
 void CMainFrame::OnOpenResultsView(CDocTemplate* tmpl, int& openFlag, bool refused) {
-    if (refused) return;
+    if (refused) {
+        if (CChildFrame* open = FrameOf(tmpl)) open->BringToFront();
+        return;
+    }
     CChildFrame* active = MDIGetActive();
     if (!active || !active->GetActiveDocument() || !tmpl) {
         platform::ShowMessage(res::LoadString(IDS_COMMAND_FAILED));
@@ -349,6 +419,33 @@ void CMainFrame::OnOpenResultsView(CDocTemplate* tmpl, int& openFlag, bool refus
     frame->InitialUpdateFrame();
     openFlag = 1;
     m_peer->ArrangeChildren(ChildArrangement::TileHorizontal);
+}
+
+void CMainFrame::OnResultsText(int form) {
+    const bool open = m_bShortTextViewOpen != 0 || m_bLongTextViewOpen != 0;
+    int& flag = form == kReportShortForm ? m_bShortTextViewOpen : m_bLongTextViewOpen;
+    if (!open) {
+        // The new view shows the form the user asked for, not whichever the design last held.
+        CChildFrame* active = MDIGetActive();
+        CKordelDoc* doc = active ? active->GetActiveDocument() : nullptr;
+        if (doc && doc->m_nReportForm != form) {
+            doc->m_nReportForm = form;
+            doc->RunAnalysis();
+            m_app.UpdateAllViews();
+        }
+        OnOpenResultsView(m_app.m_pTextTemplate, flag, false);
+        return;
+    }
+    // The open text view comes to the front and, if it shows the other form, switches to the
+    // one chosen as its own command would.
+    OnOpenResultsView(m_app.m_pTextTemplate, flag, true);
+    CChildFrame* frame = FrameOf(m_app.m_pTextTemplate);
+    if (!frame) return;
+    for (platform::ui::View* view : frame->Views()) {
+        auto* text = dynamic_cast<CTextView*>(view);
+        const CKordelDoc* doc = text ? text->GetDocument() : nullptr;
+        if (doc && doc->m_nReportForm != form) text->OnResultsTextForm(form);
+    }
 }
 
 void CMainFrame::OnFileExportResults() {
@@ -371,6 +468,22 @@ void CMainFrame::OnFileExportResults() {
 
 void CMainFrame::OnWindowArrange(ChildArrangement how) {
     if (m_peer) m_peer->ArrangeChildren(how);
+}
+
+void CMainFrame::OnWindowActivate(int index) {
+    const auto& frames = m_app.Frames();
+    if (index >= 0 && static_cast<size_t>(index) < frames.size())
+        frames[static_cast<size_t>(index)]->BringToFront();
+}
+
+void CMainFrame::OnWindowNext() {
+    const auto& frames = m_app.Frames();
+    if (frames.empty()) return;
+    size_t next = 0;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        if (frames[i].get() == MDIGetActive()) next = (i + 1) % frames.size();
+    }
+    frames[next]->BringToFront();
 }
 
 void CMainFrame::OnWindowSplit() {

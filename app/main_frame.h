@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "document/main_frame_state.h"
 #include "platform/ui/command.h"
@@ -18,8 +19,9 @@ class CChildFrame;
 class CDocTemplate;
 class CKordelApp;
 
-/// Status-bar pane widths in pixels (pane 0 stretches).
-inline constexpr int kStatusPaneWidths[6] = {-1, 90, 230, 80, 100, 40};
+/// The status bar's panes: pane 0 stretches, the others are sized to the widest text each
+/// shows (CMainFrame::StatusPaneTexts).
+inline constexpr int kStatusPaneCount = 6;
 
 class CMainFrame : public CMainFrameState,
                    public platform::ui::FrameHandler,
@@ -46,9 +48,16 @@ class CMainFrame : public CMainFrameState,
     bool OpensMissingView(int id) const;
     /// Rebuilds the recent-file entries of the menu shown.
     void RefreshRecentFileMenu();
+    /// Rebuilds the window list at the foot of the Window menu when the child windows or their
+    /// titles have changed.
+    void RefreshWindowMenu();
 
     /// Sets status-bar pane `pane` and redraws it at once.
     void SetStatusText(int pane, const std::string& text) override;
+    /// The texts that decide the width of each status-bar pane (none for pane 0): the analysis
+    /// progress, and the widest design status of a US and a metric design under each
+    /// specification.
+    static std::vector<std::vector<std::string>> StatusPaneTexts();
 
     // ---- FrameHandler -------------------------------------------------------------------
     void OnFrameCommand(int id) override;
@@ -63,7 +72,19 @@ class CMainFrame : public CMainFrameState,
   private:
     void OnViewToolbar();
     void OnViewStatusBar();
+    /// Shows or hides `bar` at once, with its View item's check mark and its flag.
+    void ShowBar(platform::ui::ControlBar bar, int commandId, int& shownFlag, bool show);
+    /// Opens a view of `tmpl` unless `refused`; a view of it already open comes to the front.
     void OnOpenResultsView(CDocTemplate* tmpl, int& openFlag, bool refused);
+    /// Results/Text Printout in `form`: opens the text view in that form, or brings the open
+    /// one to the front switched to it.
+    void OnResultsText(int form);
+    /// The child window showing a view of `tmpl`, or nullptr.
+    CChildFrame* FrameOf(const CDocTemplate* tmpl) const;
+    /// The entries of the window list: "&1 Untitled", "&2 Untitled - Long Form", ...
+    std::vector<std::string> WindowListTexts() const;
+    void OnWindowActivate(int index);
+    void OnWindowNext();
     void OnFileExportResults();
     void OnWindowArrange(platform::ui::ChildArrangement how);
     void OnWindowSplit();
@@ -72,6 +93,7 @@ class CMainFrame : public CMainFrameState,
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;
     int m_nMenu = 0;
+    std::vector<std::string> m_windowList;  ///< the window list of the menu shown
 };
 
 }  // namespace kordel

@@ -6,6 +6,7 @@
 
 #include "document/example_designs.h"
 #include "platform/host.h"
+#include "platform/text_encoding.h"
 #include "platform/ui/dc.h"
 #include "resources/resources.h"
 
@@ -37,7 +38,11 @@ CSeedFile::CSeedFile() : Dialog(res::LoadDialog(IDD_SEED_FILE)) {
 }
 
 void CSeedFile::DoDataExchange(DataExchange& dx) {
-    dx.Text(IDC_SEED_NAME, m_strSeedName);
+    // The static only shows the name: a seed file's path as program text, while the member
+    // keeps the path's own bytes to read the file by.
+    if (dx.Saving()) return;
+    std::string shown = platform::PathText(m_strSeedName);
+    dx.Text(IDC_SEED_NAME, shown);
 }
 
 void CSeedFile::LoadSketch(int choice) {

@@ -1,9 +1,23 @@
 #include "document/kordel_doc.h"
 
 #include "document/main_frame_state.h"
+#include "platform/text_encoding.h"
 #include "platform/zeroed_pages.h"
 
 namespace kordel {
+
+namespace {
+
+/// Stands in for the main frame while a design file is read only to check it: it starts as a
+/// copy of the frame, takes everything the scratch design writes into it (the open flags, the
+/// copies of its settings, the reset when it goes) and shows no status text.
+class ScratchMainFrame : public CMainFrameState {
+public:
+    explicit ScratchMainFrame(const CMainFrameState& frame) : CMainFrameState(frame) {}
+    void SetStatusText(int, const std::string&) override {}
+};
+
+}  // namespace
 
 std::unique_ptr<CKordelDoc> CKordelDoc::CreateObject() {
     return std::unique_ptr<CKordelDoc>(new CKordelDoc());
@@ -72,16 +86,25 @@ std::string CKordelDoc::ExtractFileName(const std::string& path) {
     return sep == std::string::npos ? path : path.substr(sep + 1);
 }
 
+bool CKordelDoc::CanReadDesignFile(const std::string& path) {
+    ScratchMainFrame scratch(GetMainFrame());
+    ScopedMainFrame scratchGuard(scratch);
+    // The document's own read and its messages, without the analysis an opened design gets; the
+    // scratch design goes while the scratch frame is still installed.
+    std::unique_ptr<CKordelDoc> doc = CreateObject();
+    return doc->Document::OnOpenDocument(path);
+}
+
 bool CKordelDoc::OnOpenDocument(const std::string& path) {
     if (!Document::OnOpenDocument(path)) return false;
-    m_strJobFileName = ExtractFileName(path);
+    m_strJobFileName = platform::PathText(ExtractFileName(path));
     BuildPageHeader();
     RunAnalysis();
     return true;
 }
 
 bool CKordelDoc::OnSaveDocument(const std::string& path) {
-    m_strJobFileName = ExtractFileName(path);
+    m_strJobFileName = platform::PathText(ExtractFileName(path));
     BuildPageHeader();
     return Document::OnSaveDocument(path);
 }

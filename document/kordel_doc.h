@@ -94,6 +94,11 @@ public:
 
     /// The part of `path` after its last folder separator ('\\' or '/').
     static std::string ExtractFileName(const std::string& path);
+    /// Reads the design file at `path` into a scratch design that is thrown away, with the main
+    /// frame left as it is (its state, the open design's views and the status bar). Shows why
+    /// and returns false when the file cannot be read as a design; a caller replacing the open
+    /// design asks this before it closes that design.
+    static bool CanReadDesignFile(const std::string& path);
 
     // ---- Design model routines ----------------------------------------------------------------
     /// Resets the specification-dependent factors by m_nSpecification (1 LRFD, otherwise the
@@ -392,6 +397,9 @@ public:
     static std::string FormatFileNameLine(const std::string& fileName);
     /// Writes the progress text to status-bar pane 1.
     void ShowProgress();
+    /// The progress text: "Analyzing: " and a bar per step while the analysis runs, else
+    /// "Done".
+    static std::string ProgressText(bool analyzing, int step);
     /// The minimum-flexural-reinforcement mark behind a resistance: '*' when Mr/Mu (`ratio`) is
     /// below 1 or Mr (`mr`) is below the smaller of 1.33 Mu (`mu`) and Mcr (`mcr`), else ' ';
     /// always ' ' when asterisks are switched off.
@@ -402,7 +410,7 @@ public:
     // ---- Bookkeeping ----------------------------------------------------------------------------
     std::string m_strFileSignature;         ///< "Kordel", first in every design file
     std::string m_strFileVersion;           ///< "4.62", written into files, printed in the header
-    std::string m_strJobFileName;           ///< file name of the design without its folder
+    std::string m_strJobFileName;           ///< the design's file name, no folder (program text)
     std::string m_strProgramFolder;         ///< folder of the program file, ending with a separator
     std::string m_strSectionLibraryFile;    ///< path of the older multi-section archive
     std::string m_strVehicleLibraryFile;    ///< path of the older multi-vehicle archive
@@ -412,7 +420,8 @@ public:
     int m_bGraphViewOpen = 0;               ///< the graph view is open
     int m_bReportViewOpen = 0;              ///< a text-type report view is open
     int m_bAnalyzing = 0;                   ///< 1 while RunAnalysis runs
-    int m_nProgressStep = 0;                ///< progress counter the load-effect stages set
+    int m_nProgressStep = 0;                ///< progress counter the load-effect stages set,
+                                            ///< 0 to kMaxProgressStep
     int m_bLoadEffectsDirty = 1;            ///< 1 asks the load-effect stage to recompute
     std::vector<std::string> m_saAgencies;      ///< State/Agency/Locality choices
     std::vector<std::string> m_saSpecEditions;  ///< specification editions
@@ -483,6 +492,9 @@ private:
     int m_bReportSectionAdjusted = 0;
     AdjustedSection m_reportSection;  ///< the adjusted values the last analysis used
 };
+
+/// The last step the load-effect stages count the analysis progress to.
+inline constexpr int kMaxProgressStep = 5;
 
 /// The page-break marker line of the report line arrays.
 inline constexpr const char* kPageBreak = "---page break---";

@@ -32,6 +32,22 @@ enum AnalysisStation : int {
 };
 inline constexpr int kHundredthStations = 101;  ///< stations 0 to 100
 
+/// Positions along the girder (ft) closer together than this are one point. The stations and the
+/// points they are matched to (drape and transfer points, loads, zone ends) are reached by
+/// different arithmetic, i / 100 of the span against the span less a distance, and the same point
+/// comes out a few last bits apart: 0.55 x 105 = 57.750000000000007 against 105 - 47.25 = 57.75.
+inline constexpr double kPositionTolerance = 1e-9;  // ft
+
+/// True when position `a` lies left of position `b` by more than kPositionTolerance.
+inline bool PositionBefore(double a, double b) {
+    return a < b - kPositionTolerance;
+}
+
+/// True when position `a` lies right of position `b` by more than kPositionTolerance.
+inline bool PositionBeyond(double a, double b) {
+    return a > b + kPositionTolerance;
+}
+
 /// Entries of m_adSavedDeckGeometry, in.
 enum SavedDeckValue : int {
     kSavedDeckThickness = 0,

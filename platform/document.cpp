@@ -2,6 +2,7 @@
 
 #include "platform/file_io.h"
 #include "platform/host.h"
+#include "platform/text_encoding.h"
 
 namespace platform {
 
@@ -59,9 +60,11 @@ void Document::OnCloseDocument() {
     if (m_pOwner) m_pOwner->DestroyDocument(this);
 }
 
-std::string Document::GetTitle() const {
+std::string Document::FileName() const {
     return m_strPathName.empty() ? std::string("Untitled") : FileNameOf(m_strPathName);
 }
+
+std::string Document::GetTitle() const { return PathText(FileName()); }
 
 bool Document::SaveModified() {
     if (!m_bModified) return true;
@@ -84,7 +87,7 @@ bool Document::DoSave(const std::string& path) {
         FileDialogRequest request;
         request.title = "Save As";
         request.defaultExtension = DefaultExtension();
-        request.initialName = GetTitle();
+        request.initialName = FileName();
         request.filter = FileFilter();
         auto chosen = GetHost().GetSaveFileName(request);
         if (!chosen || chosen->empty()) return false;

@@ -59,7 +59,8 @@ public:
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
     const std::string& GetPathName() const { return m_strPathName; }
     void SetPathName(const std::string& path) { m_strPathName = path; }
-    /// The title shown in the save prompt: the file name of the path, or "Untitled".
+    /// The title shown in the save prompt and the window titles: the file name of the path as
+    /// program text, or "Untitled".
     std::string GetTitle() const;
 
     void SetOwner(DocumentOwner* owner) { m_pOwner = owner; }
@@ -70,12 +71,18 @@ public:
     virtual std::string FileFilter() const { return ""; }
 
 private:
+    /// The file name of the path in its own bytes, or "Untitled".
+    std::string FileName() const;
+
     std::string m_strPathName;
     bool m_bModified = false;
     DocumentOwner* m_pOwner = nullptr;
 };
 
-/// Holds at most one open document, as the single-design program does.
+/// Holds at most one open document, as the single-design program does. NewDocument and
+/// OpenDocument close the open document before they make the new one, with no save prompt: a
+/// holder that must keep its document when the new one fails (the desktop program) checks the
+/// file first and replaces the document itself.
 class DocumentManager : public DocumentOwner {
 public:
     using Factory = std::function<std::unique_ptr<Document>()>;

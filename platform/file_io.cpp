@@ -13,6 +13,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/text_encoding.h"
+
 namespace platform {
 
 namespace {
@@ -29,30 +31,32 @@ std::string Reason(int err) {
 
 FileError MakeError(int err, const std::string& path, Direction direction) {
     using Cause = FileError::Cause;
+    // The message is program text; the error keeps the path's own bytes.
+    const std::string name = PathText(path);
     switch (err) {
         case ENOENT:
         case ENOTDIR:
             if (direction == Direction::Read)
-                return FileError(Cause::NotFound, path, path + " was not found.");
-            return FileError(Cause::NotFound, path, "The folder of " + path + " was not found.");
+                return FileError(Cause::NotFound, path, name + " was not found.");
+            return FileError(Cause::NotFound, path, "The folder of " + name + " was not found.");
         case EACCES:
         case EPERM:
-            return FileError(Cause::AccessDenied, path, "Access to " + path + " was denied.");
+            return FileError(Cause::AccessDenied, path, "Access to " + name + " was denied.");
         case EROFS:
             return FileError(Cause::AccessDenied, path,
-                             path + " could not be written: the disk is read-only.");
+                             name + " could not be written: the disk is read-only.");
         case ENOSPC:
             return FileError(Cause::DiskFull, path,
-                             path + " could not be written: the disk is full.");
+                             name + " could not be written: the disk is full.");
         case EDQUOT:
             return FileError(Cause::DiskFull, path,
-                             path + " could not be written: the disk quota is used up.");
+                             name + " could not be written: the disk quota is used up.");
         case EISDIR:
-            return FileError(Cause::Folder, path, path + " is a folder, not a file.");
+            return FileError(Cause::Folder, path, name + " is a folder, not a file.");
         default:
             return FileError(Cause::Other, path,
                              std::string("An error occurred while ") +
-                                 (direction == Direction::Read ? "reading " : "writing ") + path +
+                                 (direction == Direction::Read ? "reading " : "writing ") + name +
                                  ": " + Reason(err) + ".");
     }
 }
@@ -63,7 +67,7 @@ FileError NotAFileError(const std::string& path, mode_t mode) {
     const char* what = S_ISSOCK(mode)  ? " is a socket, not a file."
                        : S_ISBLK(mode) ? " is a disk device, not a file."
                                        : " is not a file.";
-    return FileError(FileError::Cause::Other, path, path + what);
+    return FileError(FileError::Cause::Other, path, PathText(path) + what);
 }
 
 /// Closes a descriptor on every path out of a scope unless released.
@@ -244,7 +248,7 @@ void WriteInPlace(const std::string& path, const std::uint8_t* data, std::size_t
     if (fd < 0) {
         if (errno == ENXIO) {
             throw FileError(FileError::Cause::Other, path,
-                            path + " is a pipe that nothing reads from.");
+                            PathText(path) + " is a pipe that nothing reads from.");
         }
         throw MakeError(errno, path, Direction::Write);
     }
@@ -265,7 +269,8 @@ void WriteInPlace(const std::string& path, const std::uint8_t* data, std::size_t
     if (err != 0) {
         if (err == EPIPE) {
             throw FileError(FileError::Cause::Other, path,
-                            path + " is a pipe that was closed before everything was written.");
+                            PathText(path) +
+                                " is a pipe that was closed before everything was written.");
         }
         throw MakeError(err, path, Direction::Write);
     }

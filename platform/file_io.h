@@ -8,8 +8,9 @@
 
 namespace platform {
 
-/// A file that cannot be opened, read or written. what() is the user text, with the file's path
-/// in it and the reason ("... the disk is full."); cause() sorts the failures for callers.
+/// A file that cannot be opened, read or written. what() is the user text (program text), with
+/// the file's path in it as PathText shows it and the reason ("... the disk is full."); path()
+/// keeps the path's own bytes; cause() sorts the failures for callers.
 class FileError : public std::runtime_error {
 public:
     enum class Cause {

@@ -25,7 +25,7 @@ MsgResult HeadlessHost::MessageBox(const std::string& text, const std::string& c
         answer = m_answers.front();
         m_answers.pop_front();
     }
-    m_messages.push_back({text, caption, buttons, icon, answer});
+    m_messages.push_back({text, caption, buttons, icon, answer, Owner()});
     OnMessage(m_messages.back());
     return answer;
 }
@@ -40,6 +40,7 @@ LocalTime HeadlessHost::Now() { return m_fixedTime ? *m_fixedTime : SystemNow();
 
 std::optional<std::string> HeadlessHost::GetOpenFileName(const FileDialogRequest&) {
     ++m_fileDialogs;
+    m_fileDialogOwners.push_back(Owner());
     if (m_fileNames.empty()) return std::nullopt;
     auto name = m_fileNames.front();
     m_fileNames.pop_front();

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ public:
         MsgButtons buttons;
         MsgIcon icon;
         MsgResult answer;
+        std::string owner;  ///< the window it belongs to (see SetOwnerSource)
     };
 
     MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
@@ -35,6 +37,10 @@ public:
     void QueueAnswer(MsgResult answer) { m_answers.push_back(answer); }
     void QueueFileName(std::optional<std::string> name) { m_fileNames.push_back(std::move(name)); }
     void FixTime(const LocalTime& t) { m_fixedTime = t; }
+    /// Tells which window a message box or a file dialog shown now belongs to: a headless
+    /// toolkit names its running modal dialog by caption, empty for the main window. Without
+    /// one every owner is empty.
+    void SetOwnerSource(std::function<std::string()> source) { m_ownerSource = std::move(source); }
 
     // Record.
     const std::vector<Message>& Messages() const { return m_messages; }
@@ -45,15 +51,21 @@ public:
         return m_statusHistory.at(static_cast<size_t>(pane));
     }
     int FileDialogsShown() const { return m_fileDialogs; }
+    /// The owner of each file dialog shown, in order.
+    const std::vector<std::string>& FileDialogOwners() const { return m_fileDialogOwners; }
 
 protected:
     /// Called for each message box after it is recorded; the batch front prints it.
     virtual void OnMessage(const Message&) {}
 
 private:
+    std::string Owner() const { return m_ownerSource ? m_ownerSource() : std::string(); }
+
     std::deque<MsgResult> m_answers;
     std::deque<std::optional<std::string>> m_fileNames;
     std::optional<LocalTime> m_fixedTime;
+    std::function<std::string()> m_ownerSource;
+    std::vector<std::string> m_fileDialogOwners;
     std::vector<Message> m_messages;
     std::array<std::string, 6> m_status;
     std::array<std::vector<std::string>, 6> m_statusHistory;

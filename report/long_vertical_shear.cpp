@@ -60,20 +60,10 @@ class ShearHalf {
     }
 
     /// Provided longitudinal force, each cell marked where the demand with the provided stirrups
-    /// exceeds it (strictly). `marked` false prints no mark at all.
-    void LongitudinalRow(const char* usLabel, bool marked = true) {
-        const bool metric = m_ctx.metric;
-        std::string line = metric ? "Fl-prov,kN   " : usLabel;
-        for (int i = 0; i < 10; ++i) {
-            const int s = m_stations[i];
-            AppendFormat(line, "%7.1f", Out(m_d.m_adLongReinfProvided[s], metric ? kKipToKn : 1.0));
-            if (marked && m_d.m_adLongReqVsProvided[s] > m_d.m_adLongReinfProvided[s]) {
-                line += m_ctx.strAsteriskMark + " ";
-            } else {
-                line += "  ";
-            }
-        }
-        m_ctx.Add(std::move(line));
+    /// exceeds it (strictly).
+    void LongitudinalRow(const char* usLabel) {
+        m_ctx.Add(LongitudinalReinforcementRow(m_ctx, m_ctx.metric ? "Fl-prov,kN   " : usLabel,
+                                               m_stations));
     }
 
     /// The location line; `lastToTenth` prints the last metric cell to 0.1 m.
@@ -211,8 +201,7 @@ void SimplifiedHalf(ReportContext& ctx, ShearHalf& h) {
     h.PhiRow("Vr_max,k", "Vr_max,kN");
     h.Row("Max_spc,in", "%7.2f", "Max_spc,m", "%7.3f", d.m_adShearMaxSpacing, kInToM);
     LongitudinalDemandRows(ctx, h, d);
-    // The metric right half prints its longitudinal cells without marks.
-    h.LongitudinalRow(h.Right() ? "Fl-prov,kip  " : "Fl-prov,k    ", !(ctx.metric && h.Right()));
+    h.LongitudinalRow(h.Right() ? "Fl-prov,kip  " : "Fl-prov,k    ");
 }
 
 void EmpiricalHalf(ReportContext& ctx, ShearHalf& h) {
@@ -280,6 +269,19 @@ const char* const kHeaderHalfRight =
     "                0.6L     0.7L    0.75L    0.80L    0.85L    0.90L    0.95L      h/2  Fc-brng  CL-brng";
 
 }  // namespace
+
+std::string LongitudinalReinforcementRow(const ReportContext& ctx, const char* label,
+                                         const int* stations) {
+    const CKordelDoc& d = ctx.doc;
+    std::string line = label;
+    for (int i = 0; i < 10; ++i) {
+        const int s = stations[i];
+        AppendFormat(line, "%7.1f", Out(d.m_adLongReinfProvided[s], ctx.metric ? kKipToKn : 1.0));
+        line += d.m_adLongReqVsProvided[s] > d.m_adLongReinfProvided[s] ? ctx.strAsteriskMark : " ";
+        line += ' ';
+    }
+    return line;
+}
 
 void WriteVerticalShearBlock(ReportContext& ctx) {
     const CKordelDoc& d = ctx.doc;

@@ -53,15 +53,15 @@ void CKordelDoc::BuildPageHeader() {
     m_saReportHeader.push_back(FormatFileNameLine(m_strJobFileName));
 }
 
+std::string CKordelDoc::ProgressText(bool analyzing, int step) {
+    if (!analyzing) return "Done";
+    std::string text = "Analyzing: ";
+    for (int i = 1; i <= step; ++i) text += '|';
+    return text;
+}
+
 void CKordelDoc::ShowProgress() {
-    std::string text;
-    if (m_bAnalyzing) {
-        text = "Analyzing: ";
-        for (int i = 1; i <= m_nProgressStep; ++i) text += '|';
-    } else {
-        text = "Done";
-    }
-    GetMainFrame().SetStatusText(kPaneProgress, text);
+    GetMainFrame().SetStatusText(kPaneProgress, ProgressText(m_bAnalyzing != 0, m_nProgressStep));
 }
 
 }  // namespace kordel

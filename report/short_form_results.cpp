@@ -505,7 +505,7 @@ void WriteShearHalf(ReportContext& ctx, const int (&stations)[10], bool right) {
             row("FlReqVsMin,k ", d.m_adLongReqVsMin, 1.0, 7, 1, "  ");
             row("FlReqVsPrv,k ", d.m_adLongReqVsProvided, 1.0, 7, 1, "  ");
         }
-        row(m ? "Fl-prov,kN   " : "Fl-prov,kip  ", d.m_adLongReinfProvided, kip, 7, 1, "  ", "  ");
+        ctx.Add(LongitudinalReinforcementRow(ctx, m ? "Fl-prov,kN   " : "Fl-prov,kip  ", stations));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "document/kordel_doc.h"
+#include "engine/core/round_off.h"
 #include "platform/host.h"
 #include "platform/ini.h"
 #include "report/format.h"
@@ -145,7 +146,9 @@ void CKordelDoc::AddLiveLoadDeflectionLines(std::vector<std::string>& lines) con
         truck = std::fabs(truck);
         const double lane25 = std::fabs(lane) + 0.25 * truck;
         const double controlling = truck > lane25 ? truck : lane25;
-        const double ratio = controlling == 0 ? 9999.0 : m_dDesignSpan * 12.0 / controlling;
+        // A deflection that is round-off of the span (a denormal, say) is no deflection.
+        const double span = m_dDesignSpan * 12.0;  // in
+        const double ratio = IsRoundOffZero(controlling, span) ? 9999.0 : span / controlling;
         const char* status = m_dDeflLimitRatio <= ratio ? "OK" : "NG";
         lines.push_back(" ");
         lines.push_back("Live Load Deflection Ratio (LRFD 2.5.2.6.2):");

@@ -67,6 +67,13 @@ std::string ConcreteDensityWord(int concreteType);
 /// lines of its own; existing page breaks restart the count.
 void PaginateReport(std::vector<std::string>& lines);
 
+/// The provided-longitudinal-force row of a shear half table: `label`, then at each of the ten
+/// `stations` the force "%7.1f" (kip, or kN in the metric form) and two characters, the
+/// asterisk mark and a blank where the demand with the provided stirrups exceeds the force,
+/// else two blanks. Both forms print it alike, so a failing value never reads as passing.
+std::string LongitudinalReinforcementRow(const ReportContext& ctx, const char* label,
+                                         const int* stations);
+
 // ---- Blocks ------------------------------------------------------------------------------
 // Each writes its lines in US or metric units as ctx.metric says.
 

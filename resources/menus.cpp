@@ -105,14 +105,15 @@ AcceleratorTable MakeAccelerators() {
     AcceleratorTable t;
     t.resourceId = IDR_MAINFRAME;
     t.entries = {
-        {'N', kModCtrl, ID_FILE_NEW},     {'O', kModCtrl, ID_FILE_OPEN},
-        {'S', kModCtrl, ID_FILE_SAVE},    {'P', kModCtrl, ID_FILE_PRINT},
-        {kKeyF1, kModNone, ID_HELP},      {kKeyF1, kModShift, ID_CONTEXT_HELP},
-        {kKeyF6, kModNone, ID_NEXT_PANE}, {kKeyF6, kModShift, ID_PREV_PANE},
-        {'Z', kModCtrl, ID_EDIT_UNDO},    {kKeyBack, kModAlt, ID_EDIT_UNDO},
-        {'X', kModCtrl, ID_EDIT_CUT},     {kKeyDelete, kModShift, ID_EDIT_CUT},
-        {'C', kModCtrl, ID_EDIT_COPY},    {kKeyInsert, kModCtrl, ID_EDIT_COPY},
-        {'V', kModCtrl, ID_EDIT_PASTE},   {kKeyInsert, kModShift, ID_EDIT_PASTE},
+        {'N', kModCtrl, ID_FILE_NEW},       {'O', kModCtrl, ID_FILE_OPEN},
+        {'S', kModCtrl, ID_FILE_SAVE},      {'P', kModCtrl, ID_FILE_PRINT},
+        {kKeyF1, kModNone, ID_HELP},        {kKeyF1, kModShift, ID_CONTEXT_HELP},
+        {kKeyF6, kModNone, ID_NEXT_PANE},   {kKeyF6, kModShift, ID_PREV_PANE},
+        {kKeyF6, kModCtrl, ID_WINDOW_NEXT}, {kKeyTab, kModCtrl, ID_WINDOW_NEXT},
+        {'Z', kModCtrl, ID_EDIT_UNDO},      {kKeyBack, kModAlt, ID_EDIT_UNDO},
+        {'X', kModCtrl, ID_EDIT_CUT},       {kKeyDelete, kModShift, ID_EDIT_CUT},
+        {'C', kModCtrl, ID_EDIT_COPY},      {kKeyInsert, kModCtrl, ID_EDIT_COPY},
+        {'V', kModCtrl, ID_EDIT_PASTE},     {kKeyInsert, kModShift, ID_EDIT_PASTE},
     };
     return t;
 }

@@ -38,6 +38,9 @@ inline constexpr int ID_WINDOW_ARRANGE = 57649;
 inline constexpr int ID_WINDOW_CASCADE = 57650;
 inline constexpr int ID_WINDOW_TILE_HORZ = 57651;
 inline constexpr int ID_WINDOW_SPLIT = 57653;
+/// The window list at the foot of the Window menu: one entry per child window, oldest first.
+inline constexpr int ID_WINDOW_CHILD1 = 65280;
+inline constexpr int kWindowListCount = 9;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_APP_EXIT = 57665;
 inline constexpr int ID_HELP_FINDER = 57667;
@@ -78,6 +81,8 @@ inline constexpr int ID_INPUT_REBAR_LONGITUDINAL = 32859;
 inline constexpr int ID_INPUT_REBAR_TRANSVERSE = 32860;
 inline constexpr int ID_INPUT_POST_TENSIONING = 32862;
 inline constexpr int ID_RESULTS_GRID = 32863;
+inline constexpr int ID_WINDOW_NEXT =
+    32900;  ///< the next child window (Ctrl+F6, Ctrl+Tab; no menu)
 inline constexpr int ID_INPUT_STRIPPING_HANDLING = 32864;
 inline constexpr int ID_FILE_OPTIONS = 32867;
 inline constexpr int ID_RESULTS_CODE_COMPLIANCE = 32870;

@@ -15,7 +15,7 @@ const std::map<int, std::string>& Table() {
          "\nKordel\nKordel\nKordel Files (*.kdx)\n.kdx\nKordel.Document\nKordel Document"},
         {IDP_SOCKETS_INIT_FAILED, "Windows sockets initialization failed."},
         {IDS_COMMAND_FAILED, "Command failed."},
-        {IDS_IDLE_MESSAGE, "For Help, press F1"},
+        {IDS_IDLE_MESSAGE, "Ready"},  // F1 runs nothing: there is no help to point to
         {IDS_PRINT_SAVE_AS, "Print to PDF File"},
 
         {ID_FILE_NEW, "Start a new design from an example or a previous design\nNew Design"},
@@ -40,6 +40,8 @@ const std::map<int, std::string>& Table() {
         {ID_WINDOW_TILE_HORZ, "Arrange the windows one above the other\nTile Windows"},
         {ID_WINDOW_ARRANGE, "Arrange the icons of minimised windows\nArrange Icons"},
         {ID_WINDOW_SPLIT, "Split the active window into panes\nSplit"},
+        {ID_WINDOW_CHILD1, "Bring this window to the front\nActivate Window"},
+        {ID_WINDOW_NEXT, "Bring the next window to the front\nNext Window"},
         {ID_NEXT_PANE, "Go to the next pane\nNext Pane"},
         {ID_PREV_PANE, "Go to the previous pane\nPrevious Pane"},
 

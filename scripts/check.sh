@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Everything CI checks: installs what is missing, builds, runs every test once plain and once
 # under AddressSanitizer and UndefinedBehaviorSanitizer, runs each fuzz target for a short
-# bounded time, runs the main job once with no display, and runs the desktop program on a
-# virtual display (screenshots in build/ci-artifacts/).
+# bounded time, runs the main job once with no display, and runs the desktop program and the
+# grid demonstration on a virtual display (screenshots in build/ci-artifacts/).
 source "$(dirname "$0")/common.sh"
 
 FUZZ_SECONDS=${KORDEL_FUZZ_SECONDS:-30}
@@ -38,4 +38,6 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$B/ci-plain/kordel" --batch --example 1 --exp
 
 echo "== desktop program on a virtual display"
 timeout 120 "$KORDEL_ROOT/scripts/desktop_smoke.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
+echo "== the grid control on a virtual display"
+timeout 60 "$KORDEL_ROOT/scripts/grid_demo_smoke.sh" "$B/ci-plain/kordel_grid_demo" "$B/ci-artifacts"
 echo "== all checks passed"

@@ -19,6 +19,7 @@ class CCodeComplianceView : public CLineArrayView {
     void BuildPageTable() override;
     /// Lets the main frame's Code Compliance command open the view again.
     void OnDestroy() override;
+    std::string Caption() const override { return "Code Compliance"; }
 
   protected:
     const std::vector<std::string>& ShownLines(const CKordelDoc& doc) const override;

@@ -148,8 +148,12 @@ void CLineArrayView::DrawLines(DC& dc, int y, int first, int last) {
     dc.SelectFont(previous);
 }
 
-void CLineArrayView::OnKeyDown(int key, int repeat, unsigned flags) {
-    ScrollByPageKey(key, repeat, flags);
+bool CLineArrayView::OnKeyDown(int key, int repeat, unsigned modifiers) {
+    if (key == kKeyPageUp || key == kKeyPageDown) {
+        ScrollByPageKey(key, repeat, modifiers);
+        return true;
+    }
+    return ScrollView::OnKeyDown(key, repeat, modifiers);
 }
 
 void CLineArrayView::ScrollByPageKey(int key, int, unsigned) {

@@ -62,7 +62,9 @@ class CLineArrayView : public platform::ui::ScrollView {
     void OnPrint(platform::ui::DC& dc, platform::ui::PrintInfo& info) override;
     /// The screen font goes back to the metrics.
     void OnEndPrinting(platform::ui::DC& dc, platform::ui::PrintInfo& info) override;
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
+    /// Page Up and Page Down through ScrollByPageKey, the other scroll keys as every scrolling
+    /// view takes them.
+    bool OnKeyDown(int key, int repeat, unsigned modifiers) override;
 
     /// The first and last line inside the clip box (-1, -1 with no lines).
     virtual void GetVisibleLineRange(platform::ui::DC& dc, int& first, int& last);

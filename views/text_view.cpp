@@ -35,6 +35,11 @@ void CTextView::OnDestroy() {
     frame.m_bLongTextViewOpen = 0;
 }
 
+std::string CTextView::Caption() const {
+    const CKordelDoc* doc = GetDocument();
+    return doc && doc->m_nReportForm == kReportShortForm ? "Short Form" : "Long Form";
+}
+
 void CTextView::OnResultsTextForm(int form) {
     CKordelDoc* doc = GetDocument();
     if (!doc) return;
@@ -43,9 +48,11 @@ void CTextView::OnResultsTextForm(int form) {
     Invalidate();
     if (CKordelApp* app = GetKordelApp()) {
         app->UpdateAllViews();
+        app->UpdateTitles();
     } else {
         OnUpdate(nullptr);
     }
+    ScrollToDevicePosition({0, 0});
 }
 
 // ---- Pages ------------------------------------------------------------------------------------

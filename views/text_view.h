@@ -24,8 +24,11 @@ class CTextView : public CLineArrayView {
 
     /// Lets the main frame's Text Printout commands open a text view again.
     void OnDestroy() override;
+    /// "Short Form" or "Long Form", after the report form the design holds.
+    std::string Caption() const override;
 
-    /// Text Printout (short form) and (long form): the report form, then a new analysis.
+    /// Text Printout (short form) and (long form): the report form, then a new analysis; the
+    /// new report is shown from its top, and the window's title names the form.
     void OnResultsTextForm(int form);
 
   protected:

@@ -7,9 +7,10 @@
 #include <cstring>
 #include <string>
 
-#include "document/main_frame_state.h"
 #include "document/kordel_doc.h"
+#include "document/main_frame_state.h"
 #include "document/model_limits.h"
+#include "document/results_flexure.h"
 #include "report/format.h"
 
 namespace kordel {
@@ -50,6 +51,23 @@ DesignStatusTexts FormatDesignStatus(const DesignStatusValues& v) {
         "f'c:" + Field(v.fc * stressFactor, 4, 1) + ", f'ci:" + Field(v.fci * stressFactor, 4, 1);
     t.code = IsLrfd(v.designCode) ? "LRFD" : "STND";
     return t;
+}
+
+DesignStatusTexts WidestDesignStatus(int units, int designCode) {
+    const bool us = units == kUnitsUS;
+    const double stressFactor = us ? 1.0 : kMpaPerKsi;
+    DesignStatusValues v;
+    v.fb = -88.888 / stressFactor;      // "-88.888" ksi or MPa
+    v.fbStation = 888;                  // "8.88L"
+    v.minRatio = kMinFlexureRatioNone;  // no station qualified: "999999.90 (at -0.01L)"
+    v.ratioStation = -1;
+    v.strands = 888;
+    v.debonded = us ? 88888.0 : 888.8 / kMetresPerFoot;  // "88888" ft, "888.8" m
+    v.fc = us ? 88.8 : 188.8 / kMpaPerKsi;               // "88.8" ksi, "188.8" MPa
+    v.fci = v.fc;
+    v.designCode = designCode;
+    v.units = units;
+    return FormatDesignStatus(v);
 }
 
 void CKordelDoc::ShowDesignStatus() {

@@ -35,4 +35,10 @@ std::string StationAsSpanFraction(int station);
 /// not a number shows as dashes of its field width.
 DesignStatusTexts FormatDesignStatus(const DesignStatusValues& v);
 
+/// The widest texts the four panes show for a design in `units` under `designCode`: every
+/// number with as many digits as its field holds (a metric f'c one more) written with the
+/// widest digit, and Mr/Mu as it shows when no station qualified, so that a status bar sized
+/// for them holds any design.
+DesignStatusTexts WidestDesignStatus(int units, int designCode);
+
 }  // namespace kordel

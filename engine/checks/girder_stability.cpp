@@ -1,6 +1,9 @@
 #include "engine/checks/girder_stability.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "engine/core/round_off.h"
 
 namespace kordel {
 
@@ -37,11 +40,7 @@ HangingStability ComputeHangingStability(const HangingGirder& g) {
     s.thetaI = s.yr > 0 ? s.ei / s.yr : 0.0;
     s.thetaMax = CrackingTiltAngle(g.fr, g.ft, g.Iyy, g.btf, g.Mg);
 
-    if (s.yr == 0 || !(s.thetaMax > 0)) return s;  // no margin: fs stays 0
-    if (s.yr < 0) {
-        s.fs = s.z0 > 0 ? s.yr / s.z0 : 0.0;  // theta_i is 0: FS = 1 / (z0 / yr)
-        return s;
-    }
+    if (!(s.yr > 0) || !(s.thetaMax > 0)) return s;  // no margin: fs stays 0
     const double demand = s.z0 / s.yr + s.thetaI / s.thetaMax;
     if (demand > 0) s.fs = 1.0 / demand;
     return s;
@@ -58,12 +57,56 @@ RollStability ComputeRollStability(const TruckGirder& g) {
     // Factor of safety of a girder tilted to theta with lateral deflection z at theta = 1.
     const auto factor = [&](double theta, double z) {
         const double denominator = z * theta + s.ei + s.y * theta;
-        return denominator > 0 ? (theta - g.alpha) * s.r / denominator : 0.0;
+        return denominator > 0 ? std::max(0.0, (theta - g.alpha) * s.r / denominator) : 0.0;
     };
     if (g.thetaMax > 0) s.fsCracking = factor(g.thetaMax, g.z0);
     s.thetaFailure = (g.zmax - g.hr * g.alpha) / s.r + g.alpha;
     s.z0Failure = (1 + 2.5 * s.thetaFailure) * g.z0;
     s.fsRollover = factor(s.thetaFailure, s.z0Failure);
+    return s;
+}
+
+TruckGirder UnderVerticalLoad(const TruckGirder& g, const TopFlangeAtMidspan& top, double k) {
+    TruckGirder loaded = g;
+    loaded.w = k * g.w;
+    loaded.z0 = k * g.z0;
+    const double M = k * top.M;  // k-ft
+    loaded.thetaMax = CrackingTiltAngle(top.fr, top.fps + 12 * M / top.St, top.Iyy, top.btf, M);
+    return loaded;
+}
+
+ShippingStability ComputeShippingStability(const TruckGirder& g, const TopFlangeAtMidspan& top,
+                                           double impact) {
+    ShippingStability s;
+    bool cracking = false;  // a direction has set the cracking results
+    bool rollover = false;
+    for (const double k : {1 + impact, 1 - impact}) {
+        if (IsRoundOffZero(k, std::max(1.0, std::fabs(impact))) || !(k > 0)) {
+            // No downward weight: nothing tilts the girder. Only a flange that the prestress
+            // alone cracks has no margin.
+            if (!(top.fr + top.fps > 0)) {
+                s.thetaMax = 0;
+                s.z0 = 0;
+                s.fsCracking = 0;
+                cracking = true;
+            }
+            continue;
+        }
+        const TruckGirder loaded = UnderVerticalLoad(g, top, k);
+        const RollStability r = ComputeRollStability(loaded);
+        if (!cracking || r.fsCracking < s.fsCracking) {
+            s.thetaMax = loaded.thetaMax;
+            s.z0 = loaded.z0;
+            s.fsCracking = r.fsCracking;
+            cracking = true;
+        }
+        if (!rollover || r.fsRollover < s.fsRollover) {
+            s.thetaFailure = r.thetaFailure;
+            s.z0Failure = r.z0Failure;
+            s.fsRollover = r.fsRollover;
+            rollover = true;
+        }
+    }
     return s;
 }
 

@@ -61,10 +61,10 @@ struct HangingStability {
 /// device placement); yr = yt - camber r; z0 = 12^3 w / (12 E Iyy L) (0.1 l^5 - a'^2 l^3 +
 /// 3 a'^4 l + 1.2 a'^5) with a' = (a + b) / 2; theta_i = ei / yr (0 when yr is not positive);
 /// theta_max = CrackingTiltAngle; FS = 1 / (z0 / yr + theta_i / theta_max).
-/// FS is 0 where the girder has no margin: yr = 0 (the roll axis through the centre of gravity),
-/// theta_max not positive (the flange edge is cracked before any tilt) or a denominator that is
-/// not positive. A roll axis below the centre of gravity gives the negative yr / z0. z0 and FS
-/// are 0 when E, Iyy or L is not positive.
+/// FS is 0 where the girder has no margin: yr not positive (the roll axis through or below the
+/// centre of gravity, a girder that tips over on its devices), theta_max not positive (the
+/// flange edge is cracked before any tilt) or a denominator that is not positive. z0 and FS are
+/// 0 when E, Iyy or L is not positive.
 /// Mast, Lateral Stability of Long Prestressed Concrete Beams, Part 1, PCI Journal Jan.-Feb.
 /// 1989
 HangingStability ComputeHangingStability(const HangingGirder& g);
@@ -102,11 +102,53 @@ struct RollStability {
 /// theta'_max = (zmax - hr alpha) / r + alpha; z'0 = (1 + 2.5 theta'_max) z0;
 /// FS rollover = (theta'_max - alpha) r / (z'0 theta'_max + ei + y theta'_max).
 /// FS cracking is 0 when theta_max is not positive (the flange edge is cracked before any tilt);
-/// a factor whose denominator is not positive is 0. Everything is 0 when L w or Ktheta is not
-/// positive.
+/// a factor whose denominator is not positive is 0, and so is one below 0 (the girder cracks or
+/// rolls over at the superelevation alone). Everything is 0 when L w or Ktheta is not positive.
 /// Mast, Lateral Stability of Long Prestressed Concrete Beams, Part 2, PCI Journal Jan.-Feb.
 /// 1993
 RollStability ComputeRollStability(const TruckGirder& g);
+
+/// The top flange at mid-span of the girder on the truck: what the tilt at cracking needs under
+/// any vertical load.
+struct TopFlangeAtMidspan {
+    double fr = 0;   ///< modulus of rupture, ksi, positive
+    double fps = 0;  ///< top-fibre stress of the prestress alone, ksi, compression positive
+    double St = 0;   ///< top section modulus, in3, positive
+    double Iyy = 0;  ///< weak-axis moment of inertia, in4
+    double btf = 0;  ///< top flange width, in
+    double M = 0;    ///< strong-axis moment of the girder weight alone, k-ft
+};
+
+/// `g`, the girder on the truck under its weight alone, under the vertical load k times its
+/// weight: the weight k w, the lateral deflection k z0 and the tilt at cracking of the flange
+/// whose edge stress starts from fps + 12 k M / St under the moment k M (CrackingTiltAngle).
+TruckGirder UnderVerticalLoad(const TruckGirder& g, const TopFlangeAtMidspan& top, double k);
+
+/// Roll stability on the truck with the shipping impact, the results of two directions.
+struct ShippingStability {
+    double thetaMax = 0;      ///< tilt angle at cracking, rad
+    double z0 = 0;            ///< lateral deflection at cracking, in
+    double fsCracking = 0;    ///< factor of safety against cracking
+    double thetaFailure = 0;  ///< tilt angle at rollover, rad
+    double z0Failure = 0;     ///< lateral deflection at rollover, in
+    double fsRollover = 0;    ///< factor of safety against rollover
+};
+
+/// The girder on the truck with the fraction `impact` of its weight acting downward (k = 1 +
+/// impact) and upward (k = 1 - impact): every term of each direction takes the same vertical
+/// load (UnderVerticalLoad: the top-flange stress, the lateral moment that tilts the flange, the
+/// lateral deflection and the weight that overturns the girder against the truck's stiffness),
+/// and each factor of safety is the lesser of the two directions, with the tilt and the lateral
+/// deflection of the direction that gives it. `g` holds the weight alone (its thetaMax is not
+/// read). A direction that leaves no downward weight (k not positive) cannot roll the girder
+/// over and is left out, for cracking too unless the prestress alone already cracks the flange
+/// (fr + fps not positive), which gives 0. With the centre of gravity above the roll centre
+/// each factor, as a function of k, rises to a single peak and falls after it, so the lesser of
+/// the two directions never rises as the impact grows: more load never makes the girder safer.
+/// Mast, Lateral Stability of Long Prestressed Concrete Beams, Part 2, PCI Journal Jan.-Feb.
+/// 1993; PCI Bridge Design Manual 3rd ed. Art. 8.10
+ShippingStability ComputeShippingStability(const TruckGirder& g, const TopFlangeAtMidspan& top,
+                                           double impact);
 
 /// Lateral deflection (in) of the girder on the truck from the lateral deflection `z0Lift` (in)
 /// of the hanging girder: brought from the release strength `fci` to the 28-day strength `fc`

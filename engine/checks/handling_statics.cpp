@@ -45,6 +45,10 @@ HandlingEffects ComputeHandlingStatics(const HandlingDistLoad* dist, int distCou
     distCount = std::clamp(distCount, 0, kMaxHandlingLoads);
     pointCount = std::clamp(pointCount, 0, kMaxHandlingLoads);
     const double xr = xl + d;
+    auto addMoment = [&e](double term) {
+        e.M += term;
+        e.Mscale = std::max(e.Mscale, std::fabs(term));
+    };
 
     // Left and right reactions of a load of resultant W and first moment Wx about the origin.
     auto addReactions = [&](double W, double Wx) {
@@ -52,11 +56,11 @@ HandlingEffects ComputeHandlingStatics(const HandlingDistLoad* dist, int distCou
         const double right = W - left;
         if (xl <= x) {
             e.V += left;
-            e.M += left * (x - xl);
+            addMoment(left * (x - xl));
         }
         if (xr <= x) {
             e.V += right;
-            e.M += right * (x - xr);
+            addMoment(right * (x - xr));
         }
     };
 
@@ -70,7 +74,7 @@ HandlingEffects ComputeHandlingStatics(const HandlingDistLoad* dist, int distCou
             if (load.a < x) {
                 const LinearLoad left = load.LeftOf(x);
                 e.V -= left.Resultant();
-                e.M -= left.MomentAbout(x);
+                addMoment(-left.MomentAbout(x));
             }
         }
         for (int i = 0; i < pointCount; ++i) {
@@ -79,7 +83,7 @@ HandlingEffects ComputeHandlingStatics(const HandlingDistLoad* dist, int distCou
             addReactions(p.m_dP, p.m_dP * p.m_dX);
             if (p.m_dX <= x) {
                 e.V -= p.m_dP;
-                e.M -= p.m_dP * (x - p.m_dX);
+                addMoment(-p.m_dP * (x - p.m_dX));
             }
         }
     }
@@ -92,6 +96,12 @@ HandlingEffects ComputeHandlingStatics(const HandlingDistLoad* dist, int distCou
         }
     }
     return e;
+}
+
+HandlingEffects HandlingEffectsOf(const CKordelDoc& doc, double x, int group, double xl, double d) {
+    return ComputeHandlingStatics(doc.m_aHandlingDistLoad, doc.m_nHandlingDistLoads,
+                                  doc.m_aHandlingPointLoad, doc.m_nHandlingPointLoads, x, group,
+                                  group, xl, d);
 }
 
 void CKordelDoc::ComputeHandlingEffects(double x, int firstGroup, int lastGroup, double xl,

@@ -6,6 +6,8 @@
 
 namespace kordel {
 
+class CKordelDoc;
+
 /// Moment and shears at one section of a girder on two supports.
 struct HandlingEffects {
     double M = 0;   ///< bending moment, kip-ft, sagging positive
@@ -13,6 +15,9 @@ struct HandlingEffects {
     double V2 = 0;  ///< shear just left of the section: V plus the point loads standing at it, kip
     double R4 = 0;  ///< not used; always 0
     double R5 = 0;  ///< not used; always 0
+    /// Largest magnitude among the reaction and load moments summed into M, kip-ft: an M that
+    /// is round-off of it (IsRoundOffZero) is no moment.
+    double Mscale = 0;
 };
 
 /// Moment and shears at `x` (ft from the girder's left end) of a girder on supports at `xl` and
@@ -24,5 +29,8 @@ struct HandlingEffects {
 HandlingEffects ComputeHandlingStatics(const HandlingDistLoad* dist, int distCount,
                                        const HandlingPointLoad* points, int pointCount, double x,
                                        int firstGroup, int lastGroup, double xl, double d);
+
+/// ComputeHandlingStatics of the handling load list of `doc` for the loads of `group` alone.
+HandlingEffects HandlingEffectsOf(const CKordelDoc& doc, double x, int group, double xl, double d);
 
 }  // namespace kordel

@@ -5,7 +5,9 @@
 
 #include "document/kordel_doc.h"
 #include "engine/checks/girder_stability.h"
+#include "engine/checks/handling_statics.h"
 #include "engine/checks/handling_strength.h"
+#include "engine/core/round_off.h"
 #include "platform/host.h"
 #include "report/format.h"
 
@@ -14,7 +16,7 @@ namespace kordel {
 namespace {
 
 // Reasons, joined with "; ", why the hanging girder's stability cannot be computed.
-std::string HangingStabilityProblems(const CKordelDoc& d, double Mg) {
+std::string HangingStabilityProblems(const CKordelDoc& d, const HandlingEffects& mid) {
     std::string problems;
     const auto add = [&](const std::string& text) {
         problems += (problems.empty() ? "" : "; ") + text;
@@ -23,7 +25,7 @@ std::string HangingStabilityProblems(const CKordelDoc& d, double Mg) {
     if (!(d.m_dBeamDensity > 0)) add("the unit weight of the girder concrete is not positive");
     if (!(d.m_dSectionIyy > 0)) add("the weak-axis moment of inertia Iyy is not positive");
     if (!(d.m_dTopFlangeWidth > 0)) add("the top flange width is not positive");
-    if (!(std::fabs(Mg) > 0)) {
+    if (IsRoundOffZero(mid.M, mid.Mscale)) {
         add("the moment of the girder weight at mid-span is 0, so no tilt cracks the top flange "
             "there");
     }
@@ -80,14 +82,15 @@ void CKordelDoc::CheckLifting() {
     ComputeHandlingStrength(m_LiftingArrays, a, l, kHandlingGroupLiftImpactDown,
                             kHandlingGroupLiftImpactUp, fci, fr, sec.A, sec.Sb, sec.St);
 
-    // The hanging girder: the weight alone, no impact, at mid-span.
+    // The hanging girder: the weight alone, no impact, in every term (the top-flange stress, the
+    // lateral moment that tilts the flange and the lateral deflection), at mid-span.
     const int mid = kStationMidspan;
-    double Mg = 0, V = 0, V2 = 0, R4 = 0, R5 = 0;
-    ComputeHandlingEffects(m_adStationX[mid] + m_LiftingArrays.m_dEndOffset,
-                           kHandlingGroupSelfWeight, kHandlingGroupSelfWeight, a, l, Mg, V, V2, R4,
-                           R5);
+    const HandlingEffects weight =
+        HandlingEffectsOf(*this, m_adStationX[mid] + m_LiftingArrays.m_dEndOffset,
+                          kHandlingGroupSelfWeight, a, l);
+    const double Mg = weight.M;                  // k-ft
     const double yt = sec.I[mid] / sec.St[mid];  // centroid to the top fibre, in
-    const std::string problems = HangingStabilityProblems(*this, Mg);
+    const std::string problems = HangingStabilityProblems(*this, weight);
     if (!problems.empty()) {
         platform::ShowMessage("Lifting check: " + problems +
                               ". The stability of the hanging girder is not computed; its factor "

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "document/kordel_doc.h"
+#include "engine/core/round_off.h"
 
 namespace kordel {
 
@@ -15,20 +16,31 @@ double RatingFactor(double capacity, double liveLoad) {
     return capacity / liveLoad;
 }
 
+namespace {
+
+/// A stress rating where the live load moves the stress away from its limit (compression at
+/// the bottom fibre, tension at the top, a strand relieved): the live load cannot bring the
+/// fibre to the limit, so there is nothing to rate. Dividing would give a negative factor that
+/// reads as a failing girder.
+double StressRatingFactor(double capacity, double liveTowardLimit) {
+    if (liveTowardLimit <= 0.0) return kRatingNoLiveLoad;
+    return RatingFactor(capacity, liveTowardLimit);
+}
+
+}  // namespace
+
 double TensionStressRating(double fPrestress, double fAllow, double fPermanent, double fLive,
                            double gammaLL) {
-    if (fLive == 0.0) return kRatingNoLiveLoad;
-    return RatingFactor(fPrestress - fAllow + fPermanent, -fLive * gammaLL);
+    return StressRatingFactor(fPrestress - fAllow + fPermanent, -fLive * gammaLL);
 }
 
 double CompressionStressRating(double fAllow, double fPrestress, double fPermanent, double fLive,
                                double share) {
-    return RatingFactor(fAllow - share * (fPrestress + fPermanent), fLive);
+    return StressRatingFactor(fAllow - share * (fPrestress + fPermanent), fLive);
 }
 
 double StrandStressRating(double limit, double fse, double dfsDL, double dfsLL, double gammaLL) {
-    if (dfsLL == 0.0) return kRatingNoLiveLoad;
-    return RatingFactor(limit - (fse - dfsDL), -gammaLL * dfsLL);
+    return StressRatingFactor(limit - (fse - dfsDL), -gammaLL * dfsLL);
 }
 
 namespace {
@@ -83,6 +95,32 @@ double ShearRating(double phiVn, const LoadEffectRecord& V, const LoadEffectReco
 
 namespace {
 
+/// The live-load cases a rating divides by.
+constexpr int kLiveLoadCases[] = {kCaseLiveLoad, kCaseLiveLoadNegative, kCasePedestrian};
+
+/// Largest magnitude of the live-load cases of `records` over every station: the scale of the
+/// terms of any live-load effect the rating divides by.
+double LiveLoadScale(const LoadEffectRecord* records) {
+    double scale = 0;
+    for (int i = 0; i < kStationCount; ++i) {
+        for (const int c : kLiveLoadCases) scale = std::max(scale, std::abs(records[i][c]));
+    }
+    return scale;
+}
+
+/// `value`, or 0 when it is round-off of live-load effects on the girder that reach `scale` (a
+/// live-load moment at the end bearing of a chain, say): a station with no live load of that
+/// kind rates as such, never as a quotient of round-off.
+double LiveLoadOrNone(double value, double scale) {
+    return IsRoundOffZero(value, scale) ? 0.0 : value;
+}
+
+/// `record` with every live-load case that is round-off of `scale` set to 0.
+LoadEffectRecord WithoutRoundOffLiveLoad(LoadEffectRecord record, double scale) {
+    for (const int c : kLiveLoadCases) record[c] = LiveLoadOrNone(record[c], scale);
+    return record;
+}
+
 /// Last station that enters a minimum (the right transfer point); the handling points beyond it
 /// never do.
 constexpr int kLastRatedStation = kStationRightTransfer;
@@ -94,7 +132,7 @@ void TakeMinimum(const double* const* rows, int rowCount, const double* x, doubl
                  double* pair) {
     pair[0] = kRatingMinimumStart;
     for (int i = 0; i <= kLastRatedStation; ++i) {
-        if (x[i] < xFrom || x[i] > xTo) continue;
+        if (PositionBefore(x[i], xFrom) || PositionBeyond(x[i], xTo)) continue;
         for (int r = 0; r < rowCount; ++r) {
             if (rows[r][i] < pair[0]) {
                 pair[0] = rows[r][i];
@@ -134,6 +172,17 @@ void CKordelDoc::ComputeLoadRating() {
         ybCase = detailedLosses ? kSectionCaseRelease : kSectionCaseFinal;
     }
 
+    double liveStressScale = 0;  // ksi
+    for (int i = 0; i < kStationCount; ++i) {
+        for (const int c : {kStressLiveLoad, kStressPedestrian}) {
+            for (const int f : {kFibreGirderBottom, kFibreGirderTop}) {
+                liveStressScale = std::max(liveStressScale, std::abs(m_aLoadCaseStress[i][c][f]));
+            }
+        }
+    }
+    const double liveMomentScale = LiveLoadScale(m_aMoment);  // k-ft
+    const double liveShearScale = LiveLoadScale(m_aShear);    // kip
+
     for (int i = 0; i < kStationCount; ++i) {
         const LoadCaseStress& L = m_aLoadCaseStress[i];
         // Permanent-load stresses at the girder bottom and top, with the loss forces of the
@@ -155,10 +204,14 @@ void CKordelDoc::ComputeLoadRating() {
         }
         const double fbPerm = perm[kFibreGirderBottom];
         const double ftPerm = perm[kFibreGirderTop];
-        const double fbLive =
-            L[kStressLiveLoad][kFibreGirderBottom] + L[kStressPedestrian][kFibreGirderBottom];
-        const double ftLive =
-            L[kStressLiveLoad][kFibreGirderTop] + L[kStressPedestrian][kFibreGirderTop];
+        const double fbLive = LiveLoadOrNone(
+            L[kStressLiveLoad][kFibreGirderBottom] + L[kStressPedestrian][kFibreGirderBottom],
+            liveStressScale);
+        const double ftLive = LiveLoadOrNone(
+            L[kStressLiveLoad][kFibreGirderTop] + L[kStressPedestrian][kFibreGirderTop],
+            liveStressScale);
+        const LoadEffectRecord M = WithoutRoundOffLiveLoad(m_aMoment[i], liveMomentScale);
+        const LoadEffectRecord V = WithoutRoundOffLiveLoad(m_aShear[i], liveShearScale);
         const double fpb =
             m_aPrestressStress[i][kPrestressFinalBottom] + m_aPtStress[i][kPtStressFinalBottom];
         const double fpt =
@@ -185,11 +238,11 @@ void CKordelDoc::ComputeLoadRating() {
             m_aRatingFactor[kRatingInvCompression][i] =
                 CompressionStressRating(m_dAllowFinalCompressionAllLoads, fpt, ftPerm, ftLive, 1.0);
             m_aRatingFactor[kRatingInvFlexurePos][i] =
-                PositiveFlexureRating(MrPos, m_aMoment[i], strengthI, effects);
+                PositiveFlexureRating(MrPos, M, strengthI, effects);
             m_aRatingFactor[kRatingInvFlexureNeg][i] =
-                NegativeFlexureRating(MrNeg, m_aMoment[i], strengthI, effects);
+                NegativeFlexureRating(MrNeg, M, strengthI, effects);
             m_aRatingFactor[kRatingInvShear][i] =
-                ShearRating(phiVn, m_aShear[i], m_aMoment[i], strengthI, effects);
+                ShearRating(phiVn, V, M, strengthI, effects);
             if (!lrfd) {
                 m_aRatingFactor2[kRatingInvAltCompression][i] = CompressionStressRating(
                     m_dAllowFinalCompressionHalfPermanentLL, fpt, ftPerm, ftLive, 0.5);
@@ -199,11 +252,11 @@ void CKordelDoc::ComputeLoadRating() {
         }
         if (operating) {
             m_aRatingFactor[kRatingOprFlexurePos][i] =
-                PositiveFlexureRating(MrPos, m_aMoment[i], strengthII, effects);
+                PositiveFlexureRating(MrPos, M, strengthII, effects);
             m_aRatingFactor[kRatingOprFlexureNeg][i] =
-                NegativeFlexureRating(MrNeg, m_aMoment[i], strengthII, effects);
+                NegativeFlexureRating(MrNeg, M, strengthII, effects);
             m_aRatingFactor[kRatingOprShear][i] =
-                ShearRating(phiVn, m_aShear[i], m_aMoment[i], strengthII, effects);
+                ShearRating(phiVn, V, M, strengthII, effects);
             if (!lrfd) {
                 m_aRatingFactor2[kRatingOprStrand][i] =
                     StrandStressRating(0.9 * m_dStrandFpy, fse, dfsDL, dfsLL, gammaLL);

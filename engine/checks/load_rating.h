@@ -26,6 +26,9 @@ struct RatingEffects {
 /// AASHTO Manual for Bridge Evaluation 2nd ed. Art. 6A.4.2.1, Eq. 6A.4.2.1-1
 double RatingFactor(double capacity, double liveLoad);
 
+/// The three stress ratings below return kRatingNoLiveLoad where the factored live-load stress
+/// does not act toward the limit (zero, or moving the fibre away from it).
+///
 /// Tension rating at the girder bottom: (fpe,b - ft,allow + fb,perm) / (-fb,LL gammaLL) with the
 /// final prestress stress `fPrestress`, the tension limit `fAllow` (negative), the permanent-load
 /// stress `fPermanent`, the live-load stress `fLive` and the service live-load factor `gammaLL`.

@@ -5,8 +5,10 @@
 
 #include "document/kordel_doc.h"
 #include "engine/checks/girder_stability.h"
+#include "engine/checks/handling_statics.h"
 #include "engine/checks/handling_strength.h"
 #include "engine/checks/stripping.h"
+#include "engine/core/round_off.h"
 #include "platform/host.h"
 #include "report/format.h"
 
@@ -15,7 +17,7 @@ namespace kordel {
 namespace {
 
 // Reasons, joined with "; ", why the roll stability on the truck cannot be computed.
-std::string RollStabilityProblems(const CKordelDoc& d, double M0) {
+std::string RollStabilityProblems(const CKordelDoc& d, const HandlingEffects& mid) {
     std::string problems;
     const auto add = [&](const std::string& text) {
         problems += (problems.empty() ? "" : "; ") + text;
@@ -32,10 +34,11 @@ std::string RollStabilityProblems(const CKordelDoc& d, double M0) {
         add("the lateral deflection of the hanging girder, from which the one on the truck is "
             "derived, is not known");
     }
-    if (!(std::fabs(M0) > 0)) {
+    if (IsRoundOffZero(mid.M, mid.Mscale)) {
         add("the moment of the girder weight at mid-span is 0, so no tilt cracks the top flange "
             "there");
     }
+    if (!std::isfinite(d.m_dImpactShipping)) add("the shipping impact is not a number");
     const double values[] = {d.m_dSuperElevation, d.m_dBeamCgAboveRoad, d.m_dRollCenterAboveRoad,
                              d.m_dDualTireDistance};
     for (double v : values) {
@@ -102,15 +105,12 @@ void CKordelDoc::CheckShipping() {
     ComputeHandlingStrength(m_ShippingArrays, a, l, kHandlingGroupShipImpactDown,
                             kHandlingGroupShipImpactUp, fc, fr, sec.A, sec.Sb, sec.St);
 
-    // The weight and the downward impact at mid-span.
+    // The weight alone at mid-span; the impact scales it in every term of the roll stability.
     const int mid = kStationMidspan;
-    const double x = m_adStationX[mid] + m_ShippingArrays.m_dEndOffset;
-    double M0 = 0, M9 = 0, V = 0, V2 = 0, R4 = 0, R5 = 0;
-    ComputeHandlingEffects(x, kHandlingGroupSelfWeight, kHandlingGroupSelfWeight, a, l, M0, V, V2,
-                           R4, R5);
-    ComputeHandlingEffects(x, kHandlingGroupShipImpactDown, kHandlingGroupShipImpactDown, a, l, M9,
-                           V, V2, R4, R5);
-    const std::string problems = RollStabilityProblems(*this, M0);
+    const HandlingEffects weight =
+        HandlingEffectsOf(*this, m_adStationX[mid] + m_ShippingArrays.m_dEndOffset,
+                          kHandlingGroupSelfWeight, a, l);
+    const std::string problems = RollStabilityProblems(*this, weight);
     if (!problems.empty()) {
         platform::ShowMessage("Shipping check: " + problems +
                               ". The roll stability on the truck is not computed; its factors of "
@@ -119,10 +119,14 @@ void CKordelDoc::CheckShipping() {
         return;
     }
 
-    // The impact raises the top-fibre stress; the tilt bends the flange under the weight alone.
-    const double ft = m_ShippingArrays.m_adStressTop[mid][kHandlingStressPretension] +
-                      m_ShippingArrays.m_adStressTop[mid][kHandlingStressPostTension] +
-                      12 * (M0 + M9) / sec.St[mid];
+    TopFlangeAtMidspan top;
+    top.fr = fr;
+    top.fps = m_ShippingArrays.m_adStressTop[mid][kHandlingStressPretension] +
+              m_ShippingArrays.m_adStressTop[mid][kHandlingStressPostTension];
+    top.St = sec.St[mid];
+    top.Iyy = m_dSectionIyy;
+    top.btf = m_dTopFlangeWidth;
+    top.M = weight.M;
     TruckGirder g;
     g.L = L;
     g.l = l;
@@ -136,11 +140,10 @@ void CKordelDoc::CheckShipping() {
     g.zmax = m_dDualTireDistance;
     g.z0 = ShippingLateralDeflection(m_dLiftLateralDeflection, m_dStripFci, m_dBeamFc,
                                      StabilityModulus(m_dBeamDensity, fc), m_dBeamEci);
-    g.thetaMax = CrackingTiltAngle(fr, ft, m_dSectionIyy, m_dTopFlangeWidth, M0);
-    const RollStability s = ComputeRollStability(g);
-    m_dShipCrackingTilt = g.thetaMax;
+    const ShippingStability s = ComputeShippingStability(g, top, m_dImpactShipping / 100);
+    m_dShipCrackingTilt = s.thetaMax;
     m_dShipFailureTilt = s.thetaFailure;
-    m_dShipLateralDeflection = g.z0;
+    m_dShipLateralDeflection = s.z0;
     m_dShipFailureDeflection = s.z0Failure;
     m_dShipCrackingSafetyFactor = s.fsCracking;
     m_dShipFailureSafetyFactor = s.fsRollover;

@@ -127,7 +127,8 @@ void PrepareShearStations(CKordelDoc& d) {
 
         double Vp = 0.0;
         if (d.m_nPrestressType == kPretensionOnly) {
-            if (x < xHoldDownLeft || x > xHoldDownRight)
+            // The hold-down points themselves, and stations on them, are level.
+            if (PositionBefore(x, xHoldDownLeft) || PositionBeyond(x, xHoldDownRight))
                 Vp = d.m_adEffectivePrestress[s] * sinSlope;
         } else if (d.m_nPtStrandCount >= 1) {
             const double P = TendonForce(d, s);
@@ -626,12 +627,13 @@ void ComputeStandardShear(CKordelDoc& d, double lambda) {
         if (quarterPoints) {
             const double x = d.m_adStationX[s];
             bool nearSupport = false;
+            const bool fromQ3 = !PositionBefore(x, q3), toQ1 = !PositionBeyond(x, q1);
             if (d.m_nCurrentSpan == 1)
-                nearSupport = x >= q3;
+                nearSupport = fromQ3;
             else if (d.m_nCurrentSpan == d.m_nSpans)
-                nearSupport = x <= q1;
+                nearSupport = toQ1;
             else
-                nearSupport = x <= q1 || x >= q3;
+                nearSupport = toQ1 || fromQ3;
             if (nearSupport) {
                 d.m_saShearGoverningCase.emplace_back(kShearCaseTwoSqrt);
                 d.m_adShearVc[s] = 2.0 * lambda * root * bv * depth;

@@ -46,6 +46,25 @@ constexpr auto kSearchedStations = [] {
     return stations;
 }();
 
+/// Positions at which the moving-load search looks for each station: the station itself, but
+/// for a searched station right of mid-span (a lifting or shipping support) its mirror image
+/// about mid-span. The search keeps the largest positive shear, the shear of the left half; right
+/// of mid-span the shear of the largest magnitude is negative and is that of the mirror image
+/// with its sign reversed (`mirrored`), the moment the same.
+struct SearchPositions {
+    double x[kStationCount];       ///< ft from the left support
+    bool mirrored[kStationCount];  ///< searched at L - x
+};
+SearchPositions SearchPositionsOf(const double* stationX, double L) {
+    SearchPositions s{};
+    for (int i = 0; i < kStationCount; ++i) {
+        s.x[i] = stationX[i];
+        s.mirrored[i] = i >= kStationLeftLift && PositionBeyond(stationX[i], L / 2.0);
+        if (s.mirrored[i]) s.x[i] = L - stationX[i];
+    }
+    return s;
+}
+
 /// True when every load and spacing of `v` that the moving-load search reads is a number.
 bool VehicleIsFinite(const LiveLoadVehicle& v, int axles) {
     bool finite = std::isfinite(v.m_dLaneLoad) && std::isfinite(v.m_dLaneMomentLoad) &&
@@ -157,6 +176,8 @@ void CKordelDoc::ComputeSimpleSpanLoadEffects() {
     }
 
     // 6. Each included vehicle on the span.
+    const SearchPositions search = SearchPositionsOf(m_adStationX, L);
+    const StationPositions xs(search.x, kStationCount);
     for (int v : {1, 2}) {
         const LiveLoadVehicle& vehicle = v == 1 ? m_recVehicle1 : m_recVehicle2;
         if (vehicle.m_bIncluded != 1) continue;
@@ -188,7 +209,7 @@ void CKordelDoc::ComputeSimpleSpanLoadEffects() {
         // 6.2 Lane load, per lane.
         double laneM[kStationCount];  // kip-ft
         double laneV[kStationCount];  // kip
-        SimpleSpanLaneLoad(x, L, vehicle.m_dLaneLoad, vehicle.m_dLaneMomentLoad,
+        SimpleSpanLaneLoad(xs, L, vehicle.m_dLaneLoad, vehicle.m_dLaneMomentLoad,
                            vehicle.m_dLaneShearLoad, laneM, laneV);
 
         // 6.3 to 6.5 Axle train and tandem, per lane, with their concurrent values.
@@ -199,12 +220,12 @@ void CKordelDoc::ComputeSimpleSpanLoadEffects() {
             gaps[a] = vehicle.m_aAxles[a].m_dMinSpacing;
         }
         StationExtremes truck;
-        EnvelopeAxleTrain(x, L, std::span<const double>(weights, static_cast<size_t>(axles)),
+        EnvelopeAxleTrain(xs, L, std::span<const double>(weights, static_cast<size_t>(axles)),
                           std::span<const double>(gaps, static_cast<size_t>(axles)), truck,
                           kSearchedStations);
         StationExtremes tandem;
         if (vehicle.m_bIncludeTandem != 0) {
-            EnvelopeTandem(x, L, vehicle.m_dTandemAxle1, vehicle.m_dTandemAxle2,
+            EnvelopeTandem(xs, L, vehicle.m_dTandemAxle1, vehicle.m_dTandemAxle2,
                            vehicle.m_dTandemSpacing, tandem, kSearchedStations);
         }
 
@@ -267,7 +288,7 @@ void CKordelDoc::ComputeSimpleSpanLoadEffects() {
         // 6.8 The fatigue truck per girder.
         if (fatigue) {
             StationExtremes fatigueTruck;
-            EnvelopeAxleTrain(x, L, kFatigueTruckAxles, kFatigueTruckGaps, fatigueTruck,
+            EnvelopeAxleTrain(xs, L, kFatigueTruckAxles, kFatigueTruckGaps, fatigueTruck,
                               kSearchedStations);
             const double f = (1.0 + m_dFatigueImpact) * m_dDfFatigue;
             for (int i : kSearchedStations) {
@@ -277,9 +298,15 @@ void CKordelDoc::ComputeSimpleSpanLoadEffects() {
         }
 
         // 6.9 The right half is the mirror image of the left half, whichever way the vehicle
-        // runs.
+        // runs; so are the right-half stations searched at their mirror images.
         for (int k : kMirroredCases) MirrorAboutMidspan(m_aMoment, m_aShear, k);
         if (fatigue) MirrorAboutMidspan(m_aMoment, m_aShear, kCaseFatigue);
+        for (int i : kSearchedStations) {
+            if (!search.mirrored[i]) continue;
+            for (int k = kCaseLaneWork; k <= kCaseTruckWork; ++k) m_aShear[i][k] = -m_aShear[i][k];
+            for (int k : kMirroredCases) m_aShear[i][k] = -m_aShear[i][k];
+            if (fatigue) m_aShear[i][kCaseFatigue] = -m_aShear[i][kCaseFatigue];
+        }
 
         // 6.10
         auto& moment = v == 1 ? m_aVehicle1Moment : m_aVehicle2Moment;

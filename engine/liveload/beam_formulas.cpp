@@ -156,8 +156,8 @@ double SymmetricPairMoment(double P, double a, double L, double x) {
 }
 
 double SymmetricPairShear(double P, double a, double L, double x) {
-    if (x <= a) return P;
-    if (x <= L - a) return 0.0;
+    if (!PositionBeyond(x, a)) return P;
+    if (PositionBefore(x, L - a)) return 0.0;
     return -P;
 }
 

@@ -33,8 +33,10 @@ double UniformLoadLeftRotation(double w, double L, double E, double I);
 /// pair W/2 at a = L/2.
 double SymmetricPairMoment(double P, double a, double L, double x);
 
-/// Shear at `x` of the same pair: P up to and at the first load, 0 between the loads, -P beyond
-/// the second.
+/// Shear at `x` of the same pair: P up to and at the first load, 0 between the loads, -P at and
+/// beyond the second; at each load the shear of its side toward the nearer support, so that the
+/// shears are the mirror image of each other. Positions within kPositionTolerance are the same.
+/// A single load at mid-span (a = L/2) gives P there.
 double SymmetricPairShear(double P, double a, double L, double x);
 
 /// Left end rotation of the same pair with modulus `E` (ksi) and inertia `I` (in4):

@@ -93,17 +93,26 @@ constexpr double kEndTolerance = 1e-9;  // ft
 /// left of the node as well as right of it, so a train on the nodes never shows the shear just
 /// right of an axle; every train that is enveloped for shear takes both offsets.
 constexpr double kBesideNode[] = {kNodeOffset, -kNodeOffset};
-/// The trains for negative moment only stand on the nodes themselves.
+/// The lowboy, for negative moment only, stands on the nodes themselves.
 constexpr double kOnNode[] = {0.0};
 
 // ---- Code trains --------------------------------------------------------------------------------
 
-/// Two design trucks for negative moment, before the factor: 8, 32 and 32 kip at 14 ft each, the
-/// second truck 50, 75 and 100 ft behind the first (three spacing steps).
-/// AASHTO LRFD 6th ed. Art. 3.6.1.3.1
-constexpr int kTwoTruckSpacingSteps = 3;
-constexpr double kTwoTruckFirstGap = 50.0;  // ft
-constexpr double kTwoTruckGapStep = 25.0;   // ft
+/// Two design trucks for negative moment, before the factor: each 8, 32 and 32 kip at 14 ft, both
+/// heading the same way, the lead axle of the one behind at least 50 ft behind the rear axle of
+/// the one ahead. AASHTO LRFD 6th ed. Art. 3.6.1.3.1
+AxleTrain DesignTruckForTwoTrucks(double factor) {
+    return FixedAxleTrain({8.0 * factor, 32.0 * factor, 32.0 * factor}, {14.0, 14.0});
+}
+constexpr double kTwoTruckLeastHeadway = 50.0;  // ft
+/// The headways run up to the longest span, and at least to this: the trucks load the negative
+/// moment near a pier from the spans next to it, and a headway longer than the spans only moves a
+/// truck on to where it lifts that moment or does next to nothing.
+constexpr double kTwoTruckMostHeadwayAtLeast = 100.0;  // ft
+/// Step of the lead-axle positions of each truck along the chain, besides the positions that put
+/// one of its axles on a node: the headways between two trucks on these positions then run in
+/// steps of this length.
+constexpr double kTwoTruckPositionStep = 1.0;  // ft
 
 /// Fatigue truck: one design truck with 30 ft between the 32-kip axles.
 /// AASHTO LRFD 6th ed. Art. 3.6.1.4.1
@@ -130,24 +139,27 @@ constexpr const char* kResultsZeroed = " The continuous-beam results are set to 
 /// 10: just left of it). Every moving load stands on a member, none on a node, so node
 /// equilibrium makes the shears on both sides of a node the same number; the placements pass each
 /// node on both sides. Two blocks, each padded to a multiple of kResultBlock values: the forces
-/// (moments, shears, reactions), then the displacements (deflections, rotations).
+/// (moments, reactions, shears), then the displacements (deflections, rotations). The moments and
+/// reactions come first, so that a load that is enveloped for those alone sums a shorter prefix.
 struct ResultLayout {
     explicit ResultLayout(int spanCount)
         : spans(spanCount),
           points(kSpanTenthPoints * spanCount),
           supports(spanCount + 1),
+          momentsAndReactions(RoundUp(points + supports)),
           forces(RoundUp(2 * points + supports)),
           size(forces + RoundUp(2 * points)) {}
 
-    int spans;     ///< spans of the chain
-    int points;    ///< tenth points, 11 per span
-    int supports;  ///< supports, spans + 1
-    int forces;    ///< values of the force block, padded
-    int size;      ///< values of both blocks, padded
+    int spans;                ///< spans of the chain
+    int points;               ///< tenth points, 11 per span
+    int supports;             ///< supports, spans + 1
+    int momentsAndReactions;  ///< values from the first moment to the last reaction, padded
+    int forces;               ///< values of the force block, padded
+    int size;                 ///< values of both blocks, padded
 
     int Moment(int q) const { return q; }                      ///< kip-ft
-    int Shear(int q) const { return points + q; }              ///< kip
-    int Reaction(int k) const { return 2 * points + k - 1; }   ///< kip, support k >= 1
+    int Reaction(int k) const { return points + k - 1; }       ///< kip, support k >= 1
+    int Shear(int q) const { return points + supports + q; }   ///< kip
     int Deflection(int q) const { return forces + q; }         ///< ft
     int Rotation(int q) const { return forces + points + q; }  ///< radian
 
@@ -656,6 +668,133 @@ void PlaceTrain(const UnitSolutions& units, const ResultLayout& lay, const AxleT
     }
 }
 
+/// The headways of two trucks: the least and the largest distance from the rear axle of the
+/// truck ahead to the lead axle of the truck behind, ft.
+struct Headways {
+    double least;
+    double most;
+};
+
+/// Extremes over a sliding window of positions: for each position i of `lead` (in increasing
+/// order), the value of the positions b with lead[i] - `far` <= lead[b] <= lead[i] - `near` that
+/// lies beyond all others by `beyond(a, b)` (a < b for the least, a > b for the largest), with
+/// its position (-1 and 0 when the window is empty). `value` of position b is value[b stride].
+/// A monotone queue of positions, so that every position enters and leaves it once.
+template <class Beyond>
+void WindowExtremes(const std::vector<double>& lead, double near, double far, const double* value,
+                    int stride, Beyond beyond, std::vector<double>& best, std::vector<int>& at,
+                    std::vector<int>& queue) {
+    const int positions = static_cast<int>(lead.size());
+    auto v = [&](int b) { return value[static_cast<size_t>(b) * stride]; };
+    int head = 0, tail = 0, b = 0;
+    for (int i = 0; i < positions; ++i) {
+        for (; b < i && lead[b] <= lead[i] - near + kEndTolerance; ++b) {
+            while (tail > head && !beyond(v(queue[tail - 1]), v(b))) --tail;
+            queue[tail++] = b;
+        }
+        while (tail > head && lead[queue[head]] < lead[i] - far - kEndTolerance) ++head;
+        at[i] = tail > head ? queue[head] : -1;
+        best[i] = tail > head ? v(queue[head]) : 0.0;
+    }
+}
+
+/// Two equal trucks `truck`, heading toward increasing x, with headways in `headways`, for the
+/// least moment at every tenth point (with the shear there) and the largest and least reactions
+/// of the interior supports. Each truck stands with its lead axle on every
+/// kTwoTruckPositionStep from the left end of the chain and wherever one of its axles is on a
+/// node; every pair of such positions within the headways is a placement, so the headway is
+/// searched in steps of kTwoTruckPositionStep and finer. One truck stands alone where the other
+/// could stand off the bridge. A placement's results are the sum of the two trucks' own, so each
+/// truck position is summed once, and the best truck behind each position ahead is the extreme of
+/// a window of positions behind it.
+void PlaceTwoTrucks(const UnitSolutions& units, const ResultLayout& lay, const AxleTrain& truck,
+                    Headways headways, CaseEnvelope& env, std::vector<double>& r) {
+    const double length = units.NodeX(units.Nodes());  // ft
+    double behind[kMaxVehicleAxles] = {};               // ft, distance of axle g behind axle 0
+    for (int g = 1; g < truck.count; ++g) behind[g] = behind[g - 1] + truck.gap[g - 1];
+    const double truckLength = truck.count > 0 ? behind[truck.count - 1] : 0.0;  // ft
+    const double near = truckLength + headways.least;  // ft, lead axle to lead axle
+    const double far = truckLength + headways.most;    // ft
+
+    // Lead-axle positions with at least one axle on the chain, in increasing order.
+    std::vector<double> lead;
+    for (int k = 0; k * kTwoTruckPositionStep <= length + truckLength; ++k)
+        lead.push_back(k * kTwoTruckPositionStep);
+    for (int n = 1; n <= units.Nodes(); ++n) {
+        for (int g = 0; g < truck.count; ++g) lead.push_back(units.NodeX(n) + behind[g]);
+    }
+    std::sort(lead.begin(), lead.end());
+    lead.erase(std::unique(lead.begin(), lead.end()), lead.end());
+    const int positions = static_cast<int>(lead.size());
+    // The other truck may stand off the bridge: behind it, off the left end, or ahead of it, with
+    // its rear axle past the right end.
+    auto alone = [&](double x) { return x - far < 0.0 || x + far > length + truckLength; };
+
+    // Moments and reactions of one truck with its lead axle at `x`, the first `count` values.
+    int hint[kMaxVehicleAxles];  // member each axle stood on last
+    std::fill(std::begin(hint), std::end(hint), 1);
+    auto addTruck = [&](double x, double* to, int count) {
+        for (int g = 0; g < truck.count; ++g) {
+            const double xg = x - behind[g];  // ft
+            if (truck.weight[g] == 0.0 || xg < -kEndTolerance || xg > length + kEndTolerance)
+                continue;
+            units.AddPointLoad(std::clamp(xg, 0.0, length), truck.weight[g], to, count, hint[g]);
+        }
+    };
+    const int stride = lay.momentsAndReactions;
+    std::vector<double> single(static_cast<size_t>(positions) * stride);
+    for (int i = 0; i < positions; ++i) {
+        std::fill(r.begin(), r.begin() + lay.forces, 0.0);
+        addTruck(lead[i], r.data(), stride);
+        std::copy(r.begin(), r.begin() + stride, single.begin() + static_cast<size_t>(i) * stride);
+    }
+
+    // Each value of each truck ahead with the best truck behind it.
+    std::vector<double> best(positions);
+    std::vector<int> at(positions), queue(positions);
+    const auto below = [](double a, double b) { return a < b; };
+    const auto above = [](double a, double b) { return a > b; };
+    auto pairExtreme = [&](int j, auto beyond, int& ahead, int& back) {
+        WindowExtremes(lead, near, far, single.data() + j, stride, beyond, best, at, queue);
+        double extreme = 0.0;  // no placement worse than no load
+        ahead = back = -1;
+        for (int i = 0; i < positions; ++i) {
+            const double own = single[static_cast<size_t>(i) * stride + j];
+            if (alone(lead[i]) && beyond(own, extreme)) {
+                extreme = own;
+                ahead = i;
+                back = -1;
+            }
+            if (at[i] >= 0 && beyond(own + best[i], extreme)) {
+                extreme = own + best[i];
+                ahead = i;
+                back = at[i];
+            }
+        }
+        return extreme;
+    };
+    auto& T = env.table;
+    int solvedAhead = -1, solvedBack = -1;  // placement whose forces `r` holds
+    for (int q = 0; q < lay.points; ++q) {
+        int ahead, back;
+        T[kEnvMinMoment][q] = pairExtreme(lay.Moment(q), below, ahead, back);
+        if (ahead < 0) continue;
+        if (ahead != solvedAhead || back != solvedBack) {  // the shear of the same placement
+            solvedAhead = ahead;
+            solvedBack = back;
+            std::fill(r.begin(), r.begin() + lay.forces, 0.0);
+            addTruck(lead[ahead], r.data(), lay.forces);
+            if (back >= 0) addTruck(lead[back], r.data(), lay.forces);
+        }
+        T[kEnvShearAtMinMoment][q] = r[lay.Shear(q)];
+    }
+    for (int k = 2; k < lay.supports; ++k) {  // interior supports
+        int ahead, back;
+        env.reactionMax[k] = pairExtreme(lay.Reaction(k), above, ahead, back);
+        env.reactionMin[k] = pairExtreme(lay.Reaction(k), below, ahead, back);
+    }
+}
+
 /// Lane load, first part: the uniform lane load `w` (klf) on each member alone, every result added
 /// to the table of its sign: the lane load covers the parts of each influence line of one sign.
 void AddUniformLaneLoad(const UnitSolutions& units, const ResultLayout& lay, double w,
@@ -918,12 +1057,10 @@ void CKordelDoc::AnalyzeContinuousBeam(int kind, double w) {
     // Two design trucks for negative moment, on a continuous chain under LRFD.
     if (lrfd && vehicle.m_strName == kTwoTruckVehicleName && m_bContinuous == 1) {
         const double f = TwoTruckFactor(m_bIncreasedDoubleTruck == 1, Lmax);
-        const AxleTrain trucks = FixedAxleTrain(
-            {8.0 * f, 32.0 * f, 32.0 * f, 8.0 * f, 32.0 * f, 32.0 * f},
-            {14.0, 14.0, kTwoTruckFirstGap, 14.0, 14.0}, {0.0, 0.0, kTwoTruckGapStep, 0.0, 0.0});
         CaseEnvelope two(lay);
-        PlaceTrain(units, lay, trucks, kTwoTruckSpacingSteps, kOnNode,
-                   {.negativeMomentOnly = true, .interiorSupportsOnly = true}, two, r);
+        PlaceTwoTrucks(units, lay, DesignTruckForTwoTrucks(f),
+                       {kTwoTruckLeastHeadway, std::max(Lmax, kTwoTruckMostHeadwayAtLeast)}, two,
+                       r);
         StoreCase(*this, lay, two, kMovingTwoTrucks);
     }
     m_nProgressStep = 4;

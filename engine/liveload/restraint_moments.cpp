@@ -332,9 +332,12 @@ void CKordelDoc::ComputeContinuityRestraint() {
         m_aMoment[i][kCaseRestraintPositive] = leftMax + u * (rightMax - leftMax);
         m_aMoment[i][kCaseRestraintNegative] = leftMin + u * (rightMin - leftMin);
     }
+    // The end values belong to the current span alone: another span's supports take other
+    // restraint moments, and its abutment none, so its entries stay 0.
     for (int span = 1; span <= std::min(nSpans, kMaxSpans); ++span) {
         for (int k = 0; k < kSpanTenthPoints; ++k) {
-            m_aSpanEnvelope1[span][k][kSpanValue17] = leftMin + k / 10.0 * (rightMin - leftMin);
+            m_aSpanEnvelope1[span][k][kSpanValue17] =
+                span == s ? leftMin + k / 10.0 * (rightMin - leftMin) : 0.0;
         }
     }
 }

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "platform/ui/text_encoding.h"
+#include "platform/text_encoding.h"
 
 namespace platform::draw {
 
@@ -168,7 +168,7 @@ void CairoDC::DevText(ui::PointD origin, const std::string& text, const DevFont&
     }
     SetFont(font);
     SetColour(colour);
-    const std::string utf8 = ui::Cp1252ToUtf8(text);
+    const std::string utf8 = platform::Cp1252ToUtf8(text);
     cairo_move_to(m_cr, origin.x, origin.y);
     cairo_show_text(m_cr, utf8.c_str());
     cairo_new_path(m_cr);
@@ -183,7 +183,7 @@ void CairoDC::DevText(ui::PointD origin, const std::string& text, const DevFont&
 
 double CairoDC::DevTextWidth(const std::string& text, const DevFont& font) const {
     SetFont(font);
-    const std::string utf8 = ui::Cp1252ToUtf8(text);
+    const std::string utf8 = platform::Cp1252ToUtf8(text);
     cairo_text_extents_t e;
     cairo_text_extents(m_cr, utf8.c_str(), &e);
     return e.x_advance;

@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "platform/draw/cairo_dc.h"
@@ -9,16 +10,22 @@
 
 namespace platform::draw {
 
-ui::Bitmap RenderBitmap(ui::Size size, const std::function<void(ui::DC&)>& paint, double dpi,
-                        bool transparent) {
+namespace {
+
+/// `paint` on a grid of `size` pixels, drawn `scale` times as large into a bitmap.
+ui::Bitmap Render(ui::Size size, double scale, const std::function<void(ui::DC&)>& paint,
+                  double dpi, bool transparent) {
     ui::Bitmap bitmap;
-    if (size.cx <= 0 || size.cy <= 0) return bitmap;
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size.cx, size.cy);
+    const int width = static_cast<int>(std::lround(size.cx * scale));
+    const int height = static_cast<int>(std::lround(size.cy * scale));
+    if (width <= 0 || height <= 0) return bitmap;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     cairo_t* cr = cairo_create(surface);
     if (!transparent) {
         cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
         cairo_paint(cr);
     }
+    cairo_scale(cr, scale, scale);
     {
         CairoDC dc(cr, dpi, false, size);
         if (paint) paint(dc);
@@ -26,17 +33,29 @@ ui::Bitmap RenderBitmap(ui::Size size, const std::function<void(ui::DC&)>& paint
     cairo_destroy(cr);
     cairo_surface_flush(surface);
 
-    bitmap.width = size.cx;
-    bitmap.height = size.cy;
-    bitmap.pixels.resize(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
+    bitmap.width = width;
+    bitmap.height = height;
+    bitmap.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
     const unsigned char* data = cairo_image_surface_get_data(surface);
     const int stride = cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < size.cy; ++y) {
-        std::memcpy(&bitmap.pixels[static_cast<size_t>(y) * static_cast<size_t>(size.cx)],
-                    data + static_cast<ptrdiff_t>(y) * stride, static_cast<size_t>(size.cx) * 4);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(&bitmap.pixels[static_cast<size_t>(y) * static_cast<size_t>(width)],
+                    data + static_cast<ptrdiff_t>(y) * stride, static_cast<size_t>(width) * 4);
     }
     cairo_surface_destroy(surface);
     return bitmap;
+}
+
+}  // namespace
+
+ui::Bitmap RenderBitmap(ui::Size size, const std::function<void(ui::DC&)>& paint, double dpi,
+                        bool transparent) {
+    return Render(size, 1.0, paint, dpi, transparent);
+}
+
+ui::Bitmap RenderScaledBitmap(ui::Size size, double scale,
+                              const std::function<void(ui::DC&)>& paint) {
+    return Render(size, scale, paint, kScreenDpi, false);
 }
 
 std::unique_ptr<ui::DC> CreateScreenMeasureDC(ui::Size screen) {

@@ -17,6 +17,11 @@ inline constexpr double kScreenDpi = 96.0;
 ui::Bitmap RenderBitmap(ui::Size size, const std::function<void(ui::DC&)>& paint,
                         double dpi = kScreenDpi, bool transparent = false);
 
+/// A picture that `paint` draws on a grid of `size` pixels, rendered `scale` times as large
+/// (a 32-pixel icon at 256 pixels: scale 8), on a white ground.
+ui::Bitmap RenderScaledBitmap(ui::Size size, double scale,
+                              const std::function<void(ui::DC&)>& paint);
+
 /// A device context that measures text as the screen does; it draws nowhere.
 std::unique_ptr<ui::DC> CreateScreenMeasureDC(ui::Size screen);
 

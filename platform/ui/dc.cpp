@@ -470,13 +470,36 @@ int DC::DrawText(const std::string& text, Rect& r, unsigned format) {
         } else if (format & kDtRight) {
             left = box.right - width;
         }
-        for (size_t k = 0; k < pieces[i].size(); ++k) {
-            DrawRun({left + xs[i][k], top}, pieces[i][k], font, m);
+        if ((format & kDtEndEllipsis) && pieces[i].size() == 1 && width > box.right - box.left) {
+            DrawRun({box.left, top}, WithEndEllipsis(pieces[i][0], box.right - box.left, font),
+                    font, m);
+        } else {
+            for (size_t k = 0; k < pieces[i].size(); ++k) {
+                DrawRun({left + xs[i][k], top}, pieces[i][k], font, m);
+            }
         }
         top += lineHeight;
     }
     if (clip) RestoreDC();
     return logicalHeight;
+}
+
+std::string DC::WithEndEllipsis(const std::string& text, double width, const DevFont& font) const {
+    static const std::string kEllipsis = "...";
+    // The longest start of the text that fits with the ellipsis after it.
+    size_t fits = 0;
+    size_t low = 1;
+    size_t high = text.size();
+    while (low <= high) {
+        const size_t mid = (low + high) / 2;
+        if (RunWidth(text.substr(0, mid) + kEllipsis, font) <= width) {
+            fits = mid;
+            low = mid + 1;
+        } else {
+            high = mid - 1;
+        }
+    }
+    return text.substr(0, fits) + kEllipsis;
 }
 
 // ---- Clipping -----------------------------------------------------------------------------

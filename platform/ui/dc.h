@@ -89,10 +89,13 @@ enum DrawTextFormat : unsigned {
     kDtRight = 2,
     kDtVCenter = 4,
     kDtBottom = 8,
+    kDtWordBreak = 0x10,  ///< lines break at line feeds only: no word wrapping is done
     kDtSingleLine = 0x20,
     kDtExpandTabs = 0x40,
     kDtNoClip = 0x100,
     kDtCalcRect = 0x400,
+    kDtNoPrefix = 0x800,      ///< '&' is drawn as it stands (it always is)
+    kDtEndEllipsis = 0x8000,  ///< a line wider than the rectangle ends in "..." where it is cut
 };
 
 /// A double in logical units made a coordinate: truncation toward zero.
@@ -277,6 +280,8 @@ class DC {
     void DrawRun(PointD topLeft, const std::string& text, const DevFont& font,
                  const DevFontMetrics& metrics);
     double RunWidth(const std::string& text, const DevFont& font) const;
+    /// `text` cut to end in "..." within `width` device pixels.
+    std::string WithEndEllipsis(const std::string& text, double width, const DevFont& font) const;
     /// Device x positions of the pieces between tabs.
     std::vector<double> TabbedPositions(const std::string& text, const std::vector<int>& tabStops,
                                         int tabOrigin, double startX,

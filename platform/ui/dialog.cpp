@@ -1,8 +1,40 @@
 #include "platform/ui/dialog.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/ui/toolkit.h"
 
 namespace platform::ui {
+
+namespace {
+
+/// The dialogs whose modal runs are under way, outermost first.
+std::vector<Dialog*>& RunningDialogs() {
+    static std::vector<Dialog*> running;
+    return running;
+}
+
+/// Keeps a dialog on the running list for the length of its modal run.
+class ModalRun {
+  public:
+    explicit ModalRun(Dialog* dialog) : m_dialog(dialog) { RunningDialogs().push_back(dialog); }
+    ~ModalRun() {
+        auto& running = RunningDialogs();
+        running.erase(std::remove(running.begin(), running.end(), m_dialog), running.end());
+    }
+    ModalRun(const ModalRun&) = delete;
+    ModalRun& operator=(const ModalRun&) = delete;
+
+  private:
+    Dialog* m_dialog;
+};
+
+}  // namespace
+
+Dialog* Dialog::ActiveModal() {
+    return RunningDialogs().empty() ? nullptr : RunningDialogs().back();
+}
 
 void DataExchange::Text(int id, std::string& value) {
     if (m_saving) {
@@ -26,7 +58,11 @@ int Dialog::DoModal() {
     m_peer = peer.get();
     m_ended = false;
     m_result = kIdCancel;
-    int result = peer->RunModal();
+    int result = kIdCancel;
+    {
+        ModalRun run(this);
+        result = peer->RunModal();
+    }
     m_peer = nullptr;
     return m_ended ? m_result : result;
 }

@@ -62,6 +62,11 @@ class Dialog : public CommandTarget {
 
     const DialogTemplate& Template() const { return m_template; }
     bool IsRunning() const { return m_peer != nullptr; }
+    /// The peer of a running dialog, or nullptr.
+    DialogPeer* Peer() const { return m_peer; }
+    /// The innermost dialog whose modal run is under way, or nullptr: a message box or a file
+    /// dialog raised now belongs to it (and to the main window when there is none).
+    static Dialog* ActiveModal();
 
     // ---- Overridables ------------------------------------------------------------------
     /// After the controls exist: moves the members into them. Returns true.

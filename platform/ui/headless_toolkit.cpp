@@ -24,39 +24,28 @@ class LentPrintSurface : public PrintSurface {
     RecordingPrintSurface& m_surface;
 };
 
-/// A view peer that tells its child when it goes.
-class OwnedHeadlessView : public HeadlessView {
-  public:
-    OwnedHeadlessView(ViewHandler& handler, HeadlessChild& child)
-        : HeadlessView(handler), m_child(&child) {}
-    ~OwnedHeadlessView() override {
-        if (m_child) m_child->ForgetView(this);
-    }
-
-  private:
-    HeadlessChild* m_child;
-};
-
-/// A child peer that tells its frame when it goes.
-class OwnedHeadlessChild : public HeadlessChild {
-  public:
-    OwnedHeadlessChild(ChildHandler& handler, std::string title, HeadlessFrame& frame)
-        : HeadlessChild(handler, std::move(title)), m_frame(&frame) {}
-    ~OwnedHeadlessChild() override {
-        if (m_frame) m_frame->ForgetChild(this);
-    }
-
-  private:
-    HeadlessFrame* m_frame;
-};
-
 }  // namespace
 
 // ---- Views ----------------------------------------------------------------------------------
 
+HeadlessView::~HeadlessView() {
+    if (!m_child) return;
+    if (HeadlessFrame* frame = m_child->Frame(); frame && frame->FocusedView() == this)
+        frame->SetFocusedView(nullptr);
+    m_child->ForgetView(this);
+}
+
 void HeadlessView::SetScrollBars(Size total, Point position, Size) {
     m_scrollTotal = total;
     m_scrollPosition = position;
+}
+
+void HeadlessView::SetFocus() {
+    if (m_child && m_child->Frame()) m_child->Frame()->SetFocusedView(this);
+}
+
+bool HeadlessView::HasFocus() const {
+    return m_child && m_child->Frame() && m_child->Frame()->FocusedView() == this;
 }
 
 void HeadlessView::Resize(Size client) {
@@ -72,8 +61,13 @@ std::unique_ptr<RecordingDC> HeadlessView::PaintNow() {
 
 // ---- Child frames ---------------------------------------------------------------------------
 
+HeadlessChild::~HeadlessChild() {
+    for (HeadlessView* view : m_views) view->ForgetChild();
+    if (m_frame) m_frame->ForgetChild(this);
+}
+
 std::unique_ptr<ViewPeer> HeadlessChild::CreateView(ViewHandler& handler) {
-    auto view = std::make_unique<OwnedHeadlessView>(handler, *this);
+    auto view = std::make_unique<HeadlessView>(handler, this);
     m_views.push_back(view.get());
     return view;
 }
@@ -81,6 +75,15 @@ std::unique_ptr<ViewPeer> HeadlessChild::CreateView(ViewHandler& handler) {
 void HeadlessChild::LayoutPanes(int rows, int columns, const std::vector<ViewPeer*>&) {
     m_rows = rows;
     m_columns = columns;
+}
+
+void HeadlessChild::ActivateMaximized() {
+    m_maximized = true;
+    Activate();
+}
+
+void HeadlessChild::Activate() {
+    if (m_frame) m_frame->SetActiveChild(this);
 }
 
 void HeadlessChild::ForgetView(HeadlessView* view) {
@@ -94,13 +97,15 @@ HeadlessFrame::HeadlessFrame(FrameHandler& handler, const FrameSpec& spec)
       m_spec(spec),
       m_title(spec.title),
       m_menu(spec.menu),
-      m_status(kStatusPanes) {
+      m_status(kStatusPanes),
+      m_statusWidths(spec.statusWidths) {
     m_status[0] = spec.idleMessage;
     // The toolkit's own first placement of a new window.
     m_placement.normal = {26, 26, 1050, 794};
 }
 
 HeadlessFrame::~HeadlessFrame() {
+    for (HeadlessChild* child : m_children) child->ForgetFrame();
     if (m_toolkit) m_toolkit->ForgetFrame(this);
 }
 
@@ -117,7 +122,23 @@ bool HeadlessFrame::IsControlBarVisible(ControlBar bar) const {
 }
 
 void HeadlessFrame::SetStatusText(int pane, const std::string& text) {
-    if (pane >= 0 && pane < kStatusPanes) m_status[static_cast<size_t>(pane)] = text;
+    if (pane < 0 || pane >= kStatusPanes) return;
+    m_status[static_cast<size_t>(pane)] = text;
+    m_statusShown.emplace_back(pane, text);
+}
+
+std::vector<std::string> HeadlessFrame::StatusTextsShown(int pane) const {
+    std::vector<std::string> texts;
+    for (const auto& [p, text] : m_statusShown) {
+        if (p == pane) texts.push_back(text);
+    }
+    return texts;
+}
+
+int HeadlessFrame::StatusPaneWidth(const std::string& text) const {
+    RecordingDC dc(kScreenDpi, false, {1280, 1024});
+    dc.SelectFont(kStatusFont);
+    return dc.GetTextExtent(text).cx + kStatusPaneMargins;
 }
 
 std::string HeadlessFrame::GetStatusText(int pane) const {
@@ -133,7 +154,7 @@ void HeadlessFrame::Show(int showCommand) {
 
 std::unique_ptr<ChildPeer> HeadlessFrame::CreateChild(ChildHandler& handler,
                                                       const std::string& title) {
-    auto child = std::make_unique<OwnedHeadlessChild>(handler, title, *this);
+    auto child = std::make_unique<HeadlessChild>(handler, title, this);
     m_children.push_back(child.get());
     return child;
 }
@@ -148,6 +169,19 @@ void HeadlessFrame::ArrangeChildren(ChildArrangement how) {
 
 void HeadlessFrame::ForgetChild(HeadlessChild* child) {
     m_children.erase(std::remove(m_children.begin(), m_children.end(), child), m_children.end());
+    // The newest child left comes to the front, as the window backend does.
+    if (m_active == child) m_active = m_children.empty() ? nullptr : m_children.back();
+}
+
+bool HeadlessFrame::PressKey(int key, unsigned modifiers) {
+    if (m_focus && m_focus->Handler().OnKeyDown(key, 1, modifiers)) return true;
+    for (const Accelerator& a : m_spec.accelerators.entries) {
+        if (a.key == key && a.modifiers == modifiers) {
+            Choose(a.command);
+            return true;
+        }
+    }
+    return false;
 }
 
 CmdUI HeadlessFrame::Query(int id) {
@@ -159,6 +193,8 @@ CmdUI HeadlessFrame::Query(int id) {
 
 bool HeadlessFrame::Choose(int id) {
     if (!Query(id).enabled) return false;
+    // A check item of a real menu flips its own mark before the command arrives.
+    if (MenuItem* item = m_menu.Find(id); item && item->checkable) item->checked = !item->checked;
     m_handler.OnFrameCommand(id);
     return true;
 }
@@ -327,7 +363,16 @@ int DialogDriver::Result() const {
 
 // ---- The toolkit ----------------------------------------------------------------------------
 
-HeadlessToolkit::~HeadlessToolkit() = default;
+HeadlessToolkit::HeadlessToolkit(HeadlessHost& host) : m_host(host) {
+    m_host.SetOwnerSource([] {
+        const Dialog* dialog = Dialog::ActiveModal();
+        return dialog ? dialog->Template().caption : std::string();
+    });
+}
+
+HeadlessToolkit::~HeadlessToolkit() {
+    m_host.SetOwnerSource(nullptr);
+}
 
 std::unique_ptr<FramePeer> HeadlessToolkit::CreateFrame(FrameHandler& handler,
                                                         const FrameSpec& spec) {

@@ -23,14 +23,21 @@ namespace platform::ui {
 
 class HeadlessToolkit;
 
+class HeadlessChild;
+class HeadlessFrame;
+
 class HeadlessView : public ViewPeer {
   public:
-    explicit HeadlessView(ViewHandler& handler) : m_handler(handler) {}
+    /// A view of `child` (none for a view standing alone).
+    explicit HeadlessView(ViewHandler& handler, HeadlessChild* child = nullptr)
+        : m_handler(handler), m_child(child) {}
+    ~HeadlessView() override;
     void Invalidate() override { ++m_invalidations; }
     void Update() override {}
     Size ClientSize() const override { return m_client; }
     void SetScrollBars(Size total, Point position, Size page) override;
-    void SetFocus() override {}
+    /// Gives this view the frame's keyboard focus.
+    void SetFocus() override;
 
     /// Resizes the client area and tells the view.
     void Resize(Size client);
@@ -40,9 +47,13 @@ class HeadlessView : public ViewPeer {
     Size ScrollTotal() const { return m_scrollTotal; }
     Point ScrollPosition() const { return m_scrollPosition; }
     ViewHandler& Handler() { return m_handler; }
+    bool HasFocus() const;
+    HeadlessChild* Child() const { return m_child; }
+    void ForgetChild() { m_child = nullptr; }
 
   private:
     ViewHandler& m_handler;
+    HeadlessChild* m_child;
     Size m_client{800, 600};
     Size m_scrollTotal;
     Point m_scrollPosition;
@@ -51,26 +62,32 @@ class HeadlessView : public ViewPeer {
 
 class HeadlessChild : public ChildPeer {
   public:
-    explicit HeadlessChild(ChildHandler& handler, std::string title)
-        : m_handler(handler), m_title(std::move(title)) {}
+    /// A child window of `frame` (none for a child standing alone).
+    HeadlessChild(ChildHandler& handler, std::string title, HeadlessFrame* frame = nullptr)
+        : m_handler(handler), m_title(std::move(title)), m_frame(frame) {}
+    ~HeadlessChild() override;
     void SetTitle(const std::string& title) override { m_title = title; }
     std::string GetTitle() const override { return m_title; }
     std::unique_ptr<ViewPeer> CreateView(ViewHandler& handler) override;
     void LayoutPanes(int rows, int columns, const std::vector<ViewPeer*>& panes) override;
-    void ActivateMaximized() override { m_maximized = true; }
+    void ActivateMaximized() override;
+    void Activate() override;
     bool IsMaximized() const override { return m_maximized; }
 
     ChildHandler& Handler() { return m_handler; }
+    HeadlessFrame* Frame() const { return m_frame; }
     int Rows() const { return m_rows; }
     int Columns() const { return m_columns; }
     /// The views made in this child that still exist.
     std::vector<HeadlessView*> Views() const { return m_views; }
     void ForgetView(HeadlessView* view);
+    void ForgetFrame() { m_frame = nullptr; }
     void SetNotMaximized() { m_maximized = false; }
 
   private:
     ChildHandler& m_handler;
     std::string m_title;
+    HeadlessFrame* m_frame;
     std::vector<HeadlessView*> m_views;
     int m_rows = 1;
     int m_columns = 1;
@@ -79,6 +96,11 @@ class HeadlessChild : public ChildPeer {
 
 class HeadlessFrame : public FramePeer {
   public:
+    /// The status bar's font (9 points at 96 pixels per inch) and the pixels a pane adds to
+    /// its text for its borders and margins.
+    static inline const Font kStatusFont{"Arial", -12};
+    static constexpr int kStatusPaneMargins = 8;
+
     HeadlessFrame(FrameHandler& handler, const FrameSpec& spec);
     ~HeadlessFrame() override;
 
@@ -91,6 +113,10 @@ class HeadlessFrame : public FramePeer {
     bool IsControlBarVisible(ControlBar bar) const override;
     void SetStatusText(int pane, const std::string& text) override;
     std::string GetStatusText(int pane) const override;
+    /// The text measured on a recording at 96 pixels per inch in kStatusFont, plus
+    /// kStatusPaneMargins.
+    int StatusPaneWidth(const std::string& text) const override;
+    void SetStatusWidths(const std::vector<int>& widths) override { m_statusWidths = widths; }
     WindowPlacement GetPlacement() const override { return m_placement; }
     void SetPlacement(const WindowPlacement& placement) override { m_placement = placement; }
     void Show(int showCommand) override;
@@ -104,8 +130,8 @@ class HeadlessFrame : public FramePeer {
     void Destroy() override { m_destroyed = true; }
 
     // ---- What a user does -------------------------------------------------------------
-    /// Runs the command as a menu item would: only when its update leaves it enabled. Returns
-    /// whether it ran.
+    /// Runs the command as a menu item would: only when its update leaves it enabled, and a
+    /// check item's mark flipped first, as the toolkit's menus do. Returns whether it ran.
     bool Choose(int id);
     /// The state of a command as a menu would show it, after its update handler.
     CmdUI Query(int id);
@@ -113,9 +139,17 @@ class HeadlessFrame : public FramePeer {
     void RefreshMenu();
     void Close() { m_handler.OnFrameClose(); }
     void DropFiles(const std::vector<std::string>& paths) { m_handler.OnDropFiles(paths); }
+    /// A key pressed with `modifiers` held, as the toolkit delivers it: first to the view that
+    /// has the focus, then, when the view leaves it, to the accelerators. Returns whether
+    /// either took the key (a key nobody takes, the toolkit may use to move the focus).
+    bool PressKey(int key, unsigned modifiers = kModNone);
 
     // ---- Record --------------------------------------------------------------------------
     const FrameSpec& Spec() const { return m_spec; }
+    /// The status-bar pane widths in pixels, as made or set last.
+    const std::vector<int>& StatusWidths() const { return m_statusWidths; }
+    /// Every text pane `pane` has shown, in order.
+    std::vector<std::string> StatusTextsShown(int pane) const;
     bool Destroyed() const { return m_destroyed; }
     bool AcceptsFiles() const { return m_acceptsFiles; }
     int Invalidations() const { return m_invalidations; }
@@ -123,6 +157,12 @@ class HeadlessFrame : public FramePeer {
     int ShowCommand() const { return m_showCommand; }
     /// The child windows that still exist, oldest first.
     std::vector<HeadlessChild*> Children() const { return m_children; }
+    /// The child window in front, which the user works in (nullptr when none).
+    HeadlessChild* ActiveChild() const { return m_active; }
+    void SetActiveChild(HeadlessChild* child) { m_active = child; }
+    /// The view with the keyboard focus (nullptr when the focus is elsewhere).
+    HeadlessView* FocusedView() const { return m_focus; }
+    void SetFocusedView(HeadlessView* view) { m_focus = view; }
     const std::vector<ChildArrangement>& Arrangements() const { return m_arrangements; }
     void ForgetChild(HeadlessChild* child);
     void SetToolkit(HeadlessToolkit* toolkit) { m_toolkit = toolkit; }
@@ -138,6 +178,8 @@ class HeadlessFrame : public FramePeer {
     bool m_toolBar = true;
     bool m_statusBar = true;
     std::vector<std::string> m_status;
+    std::vector<int> m_statusWidths;
+    std::vector<std::pair<int, std::string>> m_statusShown;  ///< (pane, text), in order
     WindowPlacement m_placement;
     bool m_visible = false;
     int m_showCommand = kShowHide;
@@ -146,6 +188,8 @@ class HeadlessFrame : public FramePeer {
     int m_invalidations = 0;
     int m_updates = 0;
     std::vector<HeadlessChild*> m_children;
+    HeadlessChild* m_active = nullptr;
+    HeadlessView* m_focus = nullptr;
     std::vector<ChildArrangement> m_arrangements;
 };
 
@@ -236,7 +280,10 @@ class HeadlessToolkit : public Toolkit {
   public:
     using DialogScript = std::function<void(DialogDriver&)>;
 
-    explicit HeadlessToolkit(HeadlessHost& host) : m_host(host) {}
+    /// Tells `host` that a box or a file dialog raised while a modal dialog runs belongs to
+    /// that dialog (its caption), otherwise to the main window (empty), as the windowed host
+    /// parents them.
+    explicit HeadlessToolkit(HeadlessHost& host);
     ~HeadlessToolkit() override;
 
     Host& GetHost() override { return m_host; }
@@ -244,6 +291,10 @@ class HeadlessToolkit : public Toolkit {
     std::unique_ptr<DialogPeer> CreateDialog(Dialog& dialog, const DialogTemplate& tmpl) override;
     std::unique_ptr<PopupPeer> CreatePopup(PopupHandler& handler, FramePeer* owner,
                                            Size size) override;
+    /// A HeadlessTopWindow (headless_controls.h).
+    std::unique_ptr<TopWindowPeer> CreateTopWindow(TopWindowHandler& handler,
+                                                   const std::string& title,
+                                                   Size clientSize) override;
     int SetTimer(int milliseconds, std::function<void()> onTimer) override;
     void KillTimer(int timerId) override;
     Bitmap RenderBitmap(Size size, const std::function<void(DC&)>& paint,

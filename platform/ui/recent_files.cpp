@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/text_encoding.h"
 #include "platform/ui/settings_store.h"
 
 namespace platform::ui {
@@ -42,6 +43,8 @@ std::string RecentFileList::MenuText(int index, const std::string& homeFolder,
         path.compare(0, homeFolder.size(), homeFolder) == 0 && path[homeFolder.size()] == '/') {
         path = "~" + path.substr(homeFolder.size());
     }
+    // Program text from here on, so that a cut never splits a character.
+    path = PathText(path);
     if (path.size() > maxLength) {
         // Keep the start up to the first folder and as much of the end as fits.
         auto firstSlash = path.find('/', 1);

@@ -33,8 +33,9 @@ class RecentFileList {
     /// Writes every slot, emptying those past the last entry.
     void Save(SettingsStore& store) const;
 
-    /// The menu text of entry `index`: "&1 " and the path, the home folder shown as "~" and a
-    /// long path cut in its middle to at most `maxLength` characters with "...".
+    /// The menu text of entry `index` (program text): "&1 " and the path, the home folder shown
+    /// as "~" and a long path cut in its middle to at most `maxLength` characters with "...".
+    /// The entry itself keeps the path's own bytes.
     std::string MenuText(int index, const std::string& homeFolder, size_t maxLength = 48) const;
 
   private:

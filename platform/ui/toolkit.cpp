@@ -13,6 +13,10 @@ Toolkit& GetToolkit() {
     return *g_toolkit;
 }
 
+Toolkit* FindToolkit() {
+    return g_toolkit;
+}
+
 Toolkit* SetToolkit(Toolkit* toolkit) {
     Toolkit* previous = g_toolkit;
     g_toolkit = toolkit;

@@ -9,7 +9,9 @@
 
 #include "platform/host.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/control_window.h"
 #include "platform/ui/dc.h"
+#include "platform/ui/system_look.h"
 #include "platform/ui/window.h"
 
 namespace platform::ui {
@@ -37,6 +39,16 @@ class Toolkit {
     virtual std::unique_ptr<PopupPeer> CreatePopup(PopupHandler& handler, FramePeer* owner,
                                                    Size size) = 0;
 
+    /// A plain top-level window for control windows (tools, demonstrations); nullptr when it
+    /// cannot be made.
+    virtual std::unique_ptr<TopWindowPeer> CreateTopWindow(TopWindowHandler& /*handler*/,
+                                                           const std::string& /*title*/,
+                                                           Size /*clientSize*/) {
+        return nullptr;
+    }
+    /// The desktop's colours, font and mouse settings.
+    virtual SystemLook Look() const { return SystemLook::Classic(); }
+
     /// Calls `onTimer` every `milliseconds` until KillTimer; returns the timer's id (> 0).
     virtual int SetTimer(int milliseconds, std::function<void()> onTimer) = 0;
     virtual void KillTimer(int timerId) = 0;
@@ -62,6 +74,8 @@ class Toolkit {
 
 /// The installed toolkit. Using it before one is installed is a programming error.
 Toolkit& GetToolkit();
+/// The installed toolkit, or nullptr when none is.
+Toolkit* FindToolkit();
 /// Installs `toolkit` (not owned) and returns the previous one.
 Toolkit* SetToolkit(Toolkit* toolkit);
 

@@ -92,6 +92,42 @@ void ScrollView::OnSize(Size) {
     ScrollToDevicePosition(m_position);
 }
 
+bool ScrollView::OnKeyDown(int key, int repeat, unsigned modifiers) {
+    auto scroll = [&](bool vertical, ScrollCode code) {
+        for (int i = 0; i < std::max(1, repeat); ++i) OnScroll(vertical, code, 0);
+    };
+    switch (key) {
+        case kKeyUp:
+            scroll(true, ScrollCode::LineUp);
+            return true;
+        case kKeyDown:
+            scroll(true, ScrollCode::LineDown);
+            return true;
+        case kKeyLeft:
+            scroll(false, ScrollCode::LineUp);
+            return true;
+        case kKeyRight:
+            scroll(false, ScrollCode::LineDown);
+            return true;
+        case kKeyPageUp:
+            scroll(true, ScrollCode::PageUp);
+            return true;
+        case kKeyPageDown:
+            scroll(true, ScrollCode::PageDown);
+            return true;
+        case kKeyHome:
+        case kKeyEnd: {
+            Point p = m_position;
+            p.y = key == kKeyHome ? 0 : m_total.cy;
+            if (modifiers & kModCtrl) p.x = 0;
+            ScrollToDevicePosition(p);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
 void ScrollView::OnMouseWheel(int lines) {
     ScrollToDevicePosition({m_position.x, m_position.y - lines * m_line.cy});
 }

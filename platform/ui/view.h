@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/ui/command.h"
 #include "platform/ui/dc.h"
@@ -37,6 +38,9 @@ class View : public CommandTarget, public ViewHandler, public Printable {
     virtual void OnDestroy() {}
     /// Whether the view prints (File Print and Print Preview are offered only then).
     virtual bool CanPrint() const { return false; }
+    /// What the view shows, for its window's title after the document's name ("Long Form");
+    /// empty for the document's own view, whose window carries the name alone.
+    virtual std::string Caption() const { return {}; }
 
     void Invalidate() {
         if (m_peer) m_peer->Invalidate();
@@ -75,6 +79,10 @@ class ScrollView : public View {
     void OnScroll(bool vertical, ScrollCode code, int position) override;
     void OnSize(Size size) override;
     void OnMouseWheel(int lines) override;
+    /// The keyboard scrolls: the arrow keys by a line (Left and Right sideways), Page Up and
+    /// Page Down by a page, Home and End to the top and the bottom, with Ctrl also to the left
+    /// edge. Other keys are left to the accelerators.
+    bool OnKeyDown(int key, int repeat, unsigned modifiers) override;
 
   private:
     Size ClientSize() const;

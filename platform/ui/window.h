@@ -51,7 +51,10 @@ class ViewHandler {
     /// top-left, with the clip set to the area to repaint.
     virtual void Paint(DC& dc) = 0;
     virtual void OnSize(Size) {}
-    virtual void OnKeyDown(int /*key*/, int /*repeat*/, unsigned /*flags*/) {}
+    /// A key (KeyCode) pressed `repeat` times while the view has the focus, with `modifiers`
+    /// (KeyModifier bits) held. Returns whether the view took it; a key it leaves goes on to
+    /// the accelerators.
+    virtual bool OnKeyDown(int /*key*/, int /*repeat*/, unsigned /*modifiers*/) { return false; }
     /// A scroll bar was used; `position` is the thumb's device position for ThumbTrack.
     virtual void OnScroll(bool /*vertical*/, ScrollCode /*code*/, int /*position*/) {}
     virtual void OnMouseWheel(int /*lines*/) {}
@@ -96,6 +99,8 @@ class ChildPeer {
     virtual void LayoutPanes(int rows, int columns, const std::vector<ViewPeer*>& panes) = 0;
     /// Shows the child maximised in the client area and makes it active.
     virtual void ActivateMaximized() = 0;
+    /// Brings the child in front of the others and makes it active, maximised or not as it is.
+    virtual void Activate() = 0;
     virtual bool IsMaximized() const = 0;
 };
 
@@ -114,7 +119,7 @@ struct FrameSpec {
     std::vector<std::string> toolTips;     ///< one per button of toolBar
     std::vector<std::string> menuPrompts;  ///< parallel to promptIds: status-bar help texts
     std::vector<int> promptIds;
-    std::vector<int> statusWidths;  ///< pane widths in pixels; -1 stretches
+    std::vector<int> statusWidths;  ///< pane widths in pixels (-1 stretches), one per pane
     std::string idleMessage;        ///< pane 0 when no prompt shows
     Bitmap icon;
 };
@@ -148,6 +153,11 @@ class FramePeer {
     /// Sets a status-bar pane and redraws it at once.
     virtual void SetStatusText(int pane, const std::string& text) = 0;
     virtual std::string GetStatusText(int pane) const = 0;
+    /// The width in pixels a status-bar pane needs to show `text` whole: the text measured in
+    /// the bar's own font, with the pane's borders and margins.
+    virtual int StatusPaneWidth(const std::string& text) const = 0;
+    /// Sets the widths of the status-bar panes in pixels (-1 stretches).
+    virtual void SetStatusWidths(const std::vector<int>& widths) = 0;
     virtual WindowPlacement GetPlacement() const = 0;
     virtual void SetPlacement(const WindowPlacement& placement) = 0;
     /// Shows the window with a show command (kShowNormal, kShowMaximized, ...).

@@ -119,7 +119,8 @@ class WxHost : public Host {
             case MsgIcon::None:
                 break;
         }
-        wxMessageDialog box(MainWindow(), ToWx(text), ToWx(caption), style);
+        OwnedModal owned;
+        wxMessageDialog box(owned.Owner(), ToWx(text), ToWx(caption), style);
         if (buttons == MsgButtons::RetryCancel) box.SetOKCancelLabels("&Retry", "Cancel");
         switch (box.ShowModal()) {
             case wxID_OK:
@@ -167,7 +168,8 @@ class WxHost : public Host {
             defaultDir = name.GetPath();
             defaultFile = name.GetFullName();
         }
-        wxFileDialog dialog(MainWindow(), ToWx(request.title), defaultDir, defaultFile,
+        OwnedModal owned;
+        wxFileDialog dialog(owned.Owner(), ToWx(request.title), defaultDir, defaultFile,
                             Wildcard(request), style);
         if (dialog.ShowModal() != wxID_OK) return std::nullopt;
         wxFileName chosen(dialog.GetPath());

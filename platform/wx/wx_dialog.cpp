@@ -70,7 +70,7 @@ class DialogPeerImpl : public DialogPeer {
   public:
     DialogPeerImpl(WxToolkit& toolkit, Dialog& dialog, const DialogTemplate& tmpl)
         : m_dialog(dialog), m_template(tmpl) {
-        m_window = new wxDialog(MainWindow(), wxID_ANY, ToWx(tmpl.caption), wxDefaultPosition,
+        m_window = new wxDialog(ModalOwner(), wxID_ANY, ToWx(tmpl.caption), wxDefaultPosition,
                                 wxDefaultSize, wxDEFAULT_DIALOG_STYLE);
         auto dlu = [this](int x, int y) { return m_window->ConvertDialogToPixels(wxPoint(x, y)); };
         const wxPoint client = dlu(tmpl.size.cx, tmpl.size.cy);
@@ -153,6 +153,7 @@ class DialogPeerImpl : public DialogPeer {
     int RunModal() override {
         m_dialog.NotifyInit();
         if (m_ended) return m_result;
+        OwnedModal owned(m_window->GetParent());
         m_window->ShowModal();
         return m_result;
     }
@@ -210,6 +211,7 @@ class DialogPeerImpl : public DialogPeer {
         const wxSize s = w->GetClientSize();
         return {s.x, s.y};
     }
+    wxDialog* Window() const { return m_window; }
 
   private:
     wxWindow* Control(int id) const {
@@ -231,6 +233,33 @@ class DialogPeerImpl : public DialogPeer {
 std::unique_ptr<DialogPeer> CreateDialogPeer(WxToolkit& toolkit, Dialog& dialog,
                                              const DialogTemplate& tmpl) {
     return std::make_unique<DialogPeerImpl>(toolkit, dialog, tmpl);
+}
+
+wxWindow* ModalOwner() {
+    if (Dialog* dialog = Dialog::ActiveModal()) {
+        if (auto* peer = dynamic_cast<DialogPeerImpl*>(dialog->Peer())) {
+            wxDialog* window = peer->Window();
+            if (window && window->IsShown()) return window;
+        }
+    }
+    return MainWindow();
+}
+
+OwnedModal::OwnedModal(wxWindow* owner) : m_owner(owner) {
+    wxWindow* focus = wxWindow::FindFocus();
+    if (m_owner && focus && wxGetTopLevelParent(focus) == m_owner) m_focus = focus;
+}
+
+OwnedModal::~OwnedModal() {
+    if (!m_owner || !m_owner->IsShown()) return;
+    // Raising a top-level window also gives it the keyboard focus when no window manager
+    // does.
+    m_owner->Raise();
+    if (m_focus) {
+        m_focus->SetFocus();
+    } else {
+        m_owner->SetFocus();
+    }
 }
 
 }  // namespace platform::wx

@@ -6,8 +6,8 @@
 
 #include "platform/draw/cairo_dc.h"
 #include "platform/draw/render.h"
+#include "platform/text_encoding.h"
 #include "platform/ui/menu.h"
-#include "platform/ui/text_encoding.h"
 
 namespace platform::wx {
 
@@ -17,11 +17,11 @@ ui::FramePeer* g_mainFramePeer = nullptr;
 }  // namespace
 
 wxString ToWx(const std::string& text) {
-    return wxString::FromUTF8(ui::Cp1252ToUtf8(text).c_str());
+    return wxString::FromUTF8(platform::Cp1252ToUtf8(text).c_str());
 }
 
 std::string FromWx(const wxString& text) {
-    return ui::Utf8ToCp1252(std::string(text.utf8_str()));
+    return platform::Utf8ToCp1252(std::string(text.utf8_str()));
 }
 
 wxBitmap ToWxBitmap(const ui::Bitmap& bitmap) {
@@ -95,6 +95,14 @@ int ToKeyCode(const wxKeyEvent& event) {
     if (k >= WXK_F1 && k <= WXK_F24) return ui::kKeyF1 + (k - WXK_F1);
     if (k >= 'a' && k <= 'z') return k - 'a' + 'A';
     return k;
+}
+
+unsigned ToModifiers(const wxKeyEvent& event) {
+    unsigned modifiers = ui::kModNone;
+    if (event.ControlDown()) modifiers |= ui::kModCtrl;
+    if (event.ShiftDown()) modifiers |= ui::kModShift;
+    if (event.AltDown()) modifiers |= ui::kModAlt;
+    return modifiers;
 }
 
 wxWindow* MainWindow() {

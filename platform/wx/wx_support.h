@@ -4,6 +4,8 @@
 #pragma once
 
 #include <wx/wx.h>
+// After wx.h, which it needs first.
+#include <wx/weakref.h>
 
 #include <functional>
 #include <memory>
@@ -29,6 +31,8 @@ void PaintWindow(wxWindow* window, const std::function<void(ui::DC&)>& paint);
 
 /// The key code of a key event as the program's KeyCode.
 int ToKeyCode(const wxKeyEvent& event);
+/// The modifier keys held in a key event as KeyModifier bits.
+unsigned ToModifiers(const wxKeyEvent& event);
 
 std::unique_ptr<ui::FramePeer> CreateFramePeer(WxToolkit& toolkit, ui::FrameHandler& handler,
                                                const ui::FrameSpec& spec);
@@ -40,6 +44,27 @@ std::unique_ptr<ui::PopupPeer> CreatePopupPeer(WxToolkit& toolkit, ui::PopupHand
 /// The main window of the toolkit's frame peer, for parenting dialogs (nullptr when none).
 wxWindow* MainWindow();
 void SetMainWindow(wxWindow* window);
+
+/// The window a dialog, message box or file dialog raised now belongs to: the innermost modal
+/// dialog of ours that shows, otherwise the main window.
+wxWindow* ModalOwner();
+
+/// For the length of a modal window (a message box, a file dialog, one of our dialogs): its
+/// owner, and when it closes the owner in front again with the keyboard focus back where it
+/// was. With no window manager nobody else does that: a dialog would stay hidden behind the
+/// main window, or no window would have the focus.
+class OwnedModal {
+  public:
+    explicit OwnedModal(wxWindow* owner = ModalOwner());
+    ~OwnedModal();
+    OwnedModal(const OwnedModal&) = delete;
+    OwnedModal& operator=(const OwnedModal&) = delete;
+    wxWindow* Owner() const { return m_owner; }
+
+  private:
+    wxWeakRef<wxWindow> m_owner;
+    wxWeakRef<wxWindow> m_focus;  ///< the owner's control that had the focus
+};
 
 /// The frame peer that shows status texts (the main window's).
 ui::FramePeer* MainFramePeer();

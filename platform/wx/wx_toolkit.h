@@ -23,6 +23,12 @@ class WxToolkit : public ui::Toolkit {
                                                  const ui::DialogTemplate& tmpl) override;
     std::unique_ptr<ui::PopupPeer> CreatePopup(ui::PopupHandler& handler, ui::FramePeer* owner,
                                                ui::Size size) override;
+    /// A frame of the tool windows (wx_controls.cpp).
+    std::unique_ptr<ui::TopWindowPeer> CreateTopWindow(ui::TopWindowHandler& handler,
+                                                       const std::string& title,
+                                                       ui::Size clientSize) override;
+    /// The GTK theme's colours, the desktop font and the double-click time.
+    ui::SystemLook Look() const override;
     int SetTimer(int milliseconds, std::function<void()> onTimer) override;
     void KillTimer(int timerId) override;
     ui::Bitmap RenderBitmap(ui::Size size, const std::function<void(ui::DC&)>& paint,

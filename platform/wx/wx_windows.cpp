@@ -1,5 +1,6 @@
 // The main frame, the child windows and their views, and the splash pop-up on wxWidgets.
 #include <wx/dnd.h>
+#include <wx/timer.h>
 #include <wx/weakref.h>
 
 #include <algorithm>
@@ -15,12 +16,14 @@ using namespace platform::ui;
 
 namespace {
 
+constexpr int kFrameWidth = 1;      ///< child window frame line, pixels
 constexpr int kCaptionHeight = 22;  ///< child window caption strip, pixels
 constexpr int kCloseBox = 16;       ///< its close box, pixels square
 constexpr int kSplitterBar = 6;     ///< splitter bar between panes, pixels
 const wxColour kWorkspace(171, 171, 171);
 const wxColour kActiveCaption(0, 84, 147);
 const wxColour kInactiveCaption(128, 128, 128);
+const wxColour kChildFrame(64, 64, 64);
 
 std::vector<wxWindow*> g_splashes;
 
@@ -48,12 +51,18 @@ class ViewWindow : public wxWindow {
             e.Skip();
         });
         Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& e) {
-            m_handler.OnKeyDown(ToKeyCode(e), 1, 0);
+            const int key = ToKeyCode(e);
+            const unsigned modifiers = ToModifiers(e);
+            if (m_handler.OnKeyDown(key, 1, modifiers)) return;
+            // The keys the toolkit would move the focus with stay in the view; the others go on
+            // to the accelerators (Ctrl+Tab among them).
+            if (!(modifiers & kModCtrl) && IsFocusKey(key)) return;
             e.Skip();
         });
         Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& e) {
-            SetFocus();
+            // Activating the child focuses its first pane: the pane clicked takes it after.
             if (m_onActivate) m_onActivate();
+            SetFocus();
             e.Skip();
         });
         Bind(wxEVT_MOUSEWHEEL, [this](wxMouseEvent& e) {
@@ -76,6 +85,23 @@ class ViewWindow : public wxWindow {
     }
 
   private:
+    static bool IsFocusKey(int key) {
+        switch (key) {
+            case kKeyTab:
+            case kKeyLeft:
+            case kKeyRight:
+            case kKeyUp:
+            case kKeyDown:
+            case kKeyHome:
+            case kKeyEnd:
+            case kKeyPageUp:
+            case kKeyPageDown:
+                return true;
+            default:
+                return false;
+        }
+    }
+
     ViewHandler& m_handler;
     std::function<void()> m_onActivate;
 };
@@ -123,7 +149,9 @@ class ViewPeerImpl : public ViewPeer {
 
 class MdiClient;
 
-/// A child window: a caption strip with the title and a close box, and the view panes.
+/// A child window: a frame line round its edge, a caption strip with the title and a close box,
+/// and the view panes. The window draws its frame itself, inside its own area, so a window in
+/// front covers the windows behind it whole and nothing of theirs shows over it.
 class ChildWindow : public wxWindow {
   public:
     ChildWindow(MdiClient* client, ChildHandler& handler, const std::string& title);
@@ -145,8 +173,8 @@ class ChildWindow : public wxWindow {
         PlacePanes();
     }
     void PlacePanes() {
-        const wxSize s = GetClientSize();
-        const Size area{s.x, std::max(0, s.y - kCaptionHeight)};
+        const Rect inside = PaneArea();
+        const Size area{inside.Width(), inside.Height()};
         const std::vector<Rect> rects = SplitterLayout(
             area, m_rows, m_columns, {(area.cx - kSplitterBar) / 2, (area.cy - kSplitterBar) / 2},
             kSplitterBar);
@@ -154,7 +182,8 @@ class ChildWindow : public wxWindow {
             if (!m_panes[i]) continue;
             if (i < rects.size()) {
                 const Rect& r = rects[i];
-                m_panes[i]->SetSize(r.left, r.top + kCaptionHeight, r.Width(), r.Height());
+                m_panes[i]->SetSize(inside.left + r.left, inside.top + r.top, r.Width(),
+                                    r.Height());
                 m_panes[i]->Show();
             } else {
                 m_panes[i]->Hide();
@@ -165,10 +194,21 @@ class ChildWindow : public wxWindow {
     bool IsActive() const;
 
   private:
+    Rect CaptionRect() const {
+        const wxSize s = GetClientSize();
+        return {kFrameWidth, kFrameWidth, std::max(kFrameWidth, s.x - kFrameWidth),
+                kFrameWidth + kCaptionHeight};
+    }
+    Rect PaneArea() const {
+        const wxSize s = GetClientSize();
+        const Rect caption = CaptionRect();
+        return {caption.left, caption.bottom, caption.right,
+                std::max(caption.bottom, s.y - kFrameWidth)};
+    }
     Rect CloseBoxRect() const {
-        const int w = GetClientSize().x;
-        const int top = (kCaptionHeight - kCloseBox) / 2;
-        return {w - kCloseBox - 4, top, w - 4, top + kCloseBox};
+        const Rect caption = CaptionRect();
+        const int top = caption.top + (kCaptionHeight - kCloseBox) / 2;
+        return {caption.right - kCloseBox - 4, top, caption.right - 4, top + kCloseBox};
     }
 
     MdiClient* m_client;
@@ -185,6 +225,9 @@ class MdiClient : public wxWindow {
     explicit MdiClient(wxWindow* parent)
         : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
         SetBackgroundColour(kWorkspace);
+        m_shelf = new wxWindow(this, wxID_ANY, wxDefaultPosition, wxSize(0, 0));
+        m_shelf->Hide();
+        m_restack.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { PutOnTopWhenReleased(); });
         Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
             Relayout();
             e.Skip();
@@ -198,16 +241,19 @@ class MdiClient : public wxWindow {
     void Remove(ChildWindow* child) {
         m_children.erase(std::remove(m_children.begin(), m_children.end(), child),
                          m_children.end());
-        if (m_active == child) m_active = m_children.empty() ? nullptr : m_children.back();
+        if (m_active == child) {
+            m_active = m_children.empty() ? nullptr : m_children.back();
+            if (m_active) PutOnTopLater(m_active);
+        }
         if (m_active) m_active->Handler().OnActivate();
         Relayout();
     }
     void Activate(ChildWindow* child) {
         if (m_active == child) return;
         m_active = child;
-        child->Raise();
         for (ChildWindow* c : m_children) c->Refresh();
         Relayout();
+        PutOnTopLater(child);
         child->Handler().OnActivate();
     }
     ChildWindow* Active() const { return m_active; }
@@ -215,21 +261,29 @@ class MdiClient : public wxWindow {
     void Arrange(ChildArrangement how) {
         const wxSize s = GetClientSize();
         const Size client{s.x, s.y};
+        const int count = static_cast<int>(m_children.size());
         std::vector<Rect> rects;
+        std::vector<ChildWindow*> order = m_children;
         if (how == ChildArrangement::Cascade) {
-            rects = CascadeLayout(client, static_cast<int>(m_children.size()));
+            // Back to front, the active window in front: each window's frame and caption lie
+            // over the windows behind it.
+            rects = CascadeLayout(client, count);
+            std::stable_partition(order.begin(), order.end(),
+                                  [this](ChildWindow* c) { return c != m_active; });
         } else if (how == ChildArrangement::TileHorizontal ||
                    how == ChildArrangement::TileVertical) {
-            rects = TileLayout(client, static_cast<int>(m_children.size()),
-                               how == ChildArrangement::TileHorizontal);
+            rects = TileLayout(client, count, how == ChildArrangement::TileHorizontal);
         } else {
             return;  // no child window is ever minimised to an icon here
         }
-        for (size_t i = 0; i < m_children.size(); ++i) {
-            m_children[i]->maximized = false;
-            m_children[i]->normalRect = rects[i];
+        for (size_t i = 0; i < order.size(); ++i) {
+            order[i]->maximized = false;
+            order[i]->normalRect = rects[i];
         }
         Relayout();
+        if (how == ChildArrangement::Cascade) {
+            for (ChildWindow* c : order) PutOnTop(c);
+        }
     }
 
     void Relayout() {
@@ -251,17 +305,56 @@ class MdiClient : public wxWindow {
             }
             c->PlacePanes();
         }
-        if (m_active) m_active->Raise();
     }
 
   private:
+    /// Puts `child` over its siblings. The toolkit paints sibling windows in the order they
+    /// were added, whatever they are raised to, so the child is taken out and put back last.
+    void PutOnTop(ChildWindow* child) {
+        const wxWindowList& siblings = GetChildren();
+        if (!siblings.empty() && siblings.GetLast()->GetData() == child) return;
+        // The focus waits in the client area while the child is out: keys must not reach a
+        // window the toolkit has not set up again yet.
+        wxWindow* focus = wxWindow::FindFocus();
+        const bool focusInside = focus && (focus == child || child->IsDescendant(focus));
+        if (focusInside) SetFocus();
+        child->Reparent(m_shelf);
+        child->Reparent(this);
+        if (focusInside) {
+            wxWeakRef<wxWindow> ref(focus);
+            CallAfter([ref] {
+                if (ref) ref->SetFocus();
+            });
+        }
+    }
+    /// PutOnTop once the event being handled is over and no mouse button is held: a click on
+    /// the child itself must find its window in place when the button is released.
+    void PutOnTopLater(ChildWindow* child) {
+        m_pendingTop = child;
+        m_restack.StartOnce(1);
+    }
+    void PutOnTopWhenReleased() {
+        if (!m_pendingTop) return;
+        if (wxGetMouseState().ButtonIsDown(wxMOUSE_BTN_ANY)) {
+            m_restack.StartOnce(kRestackPollMs);
+            return;
+        }
+        ChildWindow* child = m_pendingTop.get();
+        m_pendingTop = nullptr;
+        PutOnTop(child);
+    }
+
+    static constexpr int kRestackPollMs = 50;
     std::vector<ChildWindow*> m_children;
     ChildWindow* m_active = nullptr;
+    wxWindow* m_shelf = nullptr;  ///< hidden; children pass through it to be restacked
+    wxTimer m_restack;
+    wxWeakRef<ChildWindow> m_pendingTop;
 };
 
 ChildWindow::ChildWindow(MdiClient* client, ChildHandler& handler, const std::string& title)
     : wxWindow(client, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-               wxBORDER_SIMPLE | wxFULL_REPAINT_ON_RESIZE),
+               wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE),
       m_client(client),
       m_handler(handler),
       m_title(title) {
@@ -269,13 +362,15 @@ ChildWindow::ChildWindow(MdiClient* client, ChildHandler& handler, const std::st
     Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
         PaintWindow(this, [this](DC& dc) {
             const Size s = dc.DeviceSize();
-            const wxColour c = IsActive() ? kActiveCaption : kInactiveCaption;
-            dc.FillSolidRect({0, 0, s.cx, kCaptionHeight}, Rgb(c.Red(), c.Green(), c.Blue()));
-            dc.FillSolidRect({0, kCaptionHeight, s.cx, s.cy}, Rgb(171, 171, 171));
+            auto rgb = [](const wxColour& c) { return Rgb(c.Red(), c.Green(), c.Blue()); };
+            dc.FillSolidRect({0, 0, s.cx, s.cy}, rgb(kChildFrame));
+            const Rect caption = CaptionRect();
+            dc.FillSolidRect(caption, rgb(IsActive() ? kActiveCaption : kInactiveCaption));
+            dc.FillSolidRect(PaneArea(), rgb(kWorkspace));
             dc.SetBkMode(BkMode::Transparent);
             dc.SetTextColour(kWhite);
             dc.SelectFont({"Arial", -12, kFontWeightBold});
-            Rect text{6, 0, s.cx - kCloseBox - 10, kCaptionHeight};
+            Rect text{caption.left + 6, caption.top, CloseBoxRect().left - 6, caption.bottom};
             dc.DrawText(m_title, text, kDtLeft | kDtVCenter | kDtSingleLine);
             const Rect box = CloseBoxRect();
             dc.SelectPen({PenStyle::Solid, 2, kWhite});
@@ -297,7 +392,8 @@ ChildWindow::ChildWindow(MdiClient* client, ChildHandler& handler, const std::st
         }
     });
     Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& e) {
-        if (e.GetY() < kCaptionHeight && !CloseBoxRect().Contains({e.GetX(), e.GetY()})) {
+        if (CaptionRect().Contains({e.GetX(), e.GetY()}) &&
+            !CloseBoxRect().Contains({e.GetX(), e.GetY()})) {
             maximized = !maximized;
             m_client->Relayout();
         }
@@ -339,6 +435,9 @@ class ChildPeerImpl : public ChildPeer {
         m_window->maximized = true;
         m_client->Activate(m_window.get());
         m_client->Relayout();
+    }
+    void Activate() override {
+        if (m_window && m_client) m_client->Activate(m_window.get());
     }
     bool IsMaximized() const override { return m_window && m_window->maximized; }
 
@@ -440,8 +539,10 @@ class MainFrame : public wxFrame {
                 m_toolBar->SetToolLongHelp(WxId(id), ToWx(m_prompts[id]));
         }
 
+        // No size grip: the window manager's frame resizes the window, and a grip would take
+        // the last pane's room.
         const int panes = static_cast<int>(m_spec.statusWidths.size());
-        m_statusBar = CreateStatusBar(std::max(1, panes));
+        m_statusBar = CreateStatusBar(std::max(1, panes), wxSTB_DEFAULT_STYLE & ~wxSTB_SIZEGRIP);
         if (panes > 0) {
             m_statusBar->SetStatusWidths(panes, m_spec.statusWidths.data());
             std::vector<int> styles(static_cast<size_t>(panes), wxSB_SUNKEN);
@@ -631,6 +732,19 @@ class FramePeerImpl : public FramePeer {
         if (!m_frame || !m_frame->Status()) return "";
         if (pane < 0 || pane >= m_frame->Status()->GetFieldsCount()) return "";
         return FromWx(m_frame->Status()->GetStatusText(pane));
+    }
+    int StatusPaneWidth(const std::string& text) const override {
+        if (!m_frame || !m_frame->Status()) return 0;
+        // The bar draws a pane's text inside its borders, two pixels from each edge, and cuts
+        // what does not fit; two pixels more each side keep the text off the edges.
+        constexpr int kTextMargin = 2 + 2;
+        const wxStatusBar* bar = m_frame->Status();
+        return bar->GetTextExtent(ToWx(text)).x + 2 * bar->GetBorderX() + 2 * kTextMargin;
+    }
+    void SetStatusWidths(const std::vector<int>& widths) override {
+        if (!m_frame || !m_frame->Status()) return;
+        if (static_cast<int>(widths.size()) != m_frame->Status()->GetFieldsCount()) return;
+        m_frame->Status()->SetStatusWidths(static_cast<int>(widths.size()), widths.data());
     }
     WindowPlacement GetPlacement() const override {
         WindowPlacement p;

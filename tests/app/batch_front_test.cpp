@@ -209,5 +209,27 @@ TEST(BatchFront, ReadOnlyFolderIsNoPermission) {
     EXPECT_TRUE(std::filesystem::is_empty(locked));
 }
 
+// A UTF-8 file name: the export's page header names it in the report's own Windows-1252, and a
+// message prints it in UTF-8 again.
+TEST(BatchFront, AUtf8FileNameInTheReportAndInAMessage) {
+    TempFolder temp;
+    const std::string design = temp.Path("Br\xC3\xBC" "cke.kdx");
+    ASSERT_EQ(Batch({"--batch", "--example", "1", "--save", design}).status, kBatchOk);
+    BatchRun exported = Batch({"--batch", design});
+    EXPECT_EQ(exported.status, kBatchOk) << exported.err;
+    EXPECT_NE(exported.out.find("Filename: Br\xFC" "cke.kdx "), std::string::npos);
+
+    std::filesystem::remove(design);
+    BatchRun missing = Batch({"--batch", design});
+    EXPECT_EQ(missing.status, kBatchFailed);
+    EXPECT_EQ(missing.err, "kordel: " + design + " was not found.\n");
+
+    // A message that does not name the file is preceded by the name, once.
+    platform_test::WriteText(design, "not a design");
+    BatchRun junk = Batch({"--batch", design});
+    EXPECT_EQ(junk.status, kBatchFailed);
+    EXPECT_EQ(junk.err, "kordel: " + design + ": Unexpected file format.\n");
+}
+
 }  // namespace
 }  // namespace kordel::test

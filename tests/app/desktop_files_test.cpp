@@ -32,6 +32,22 @@ TEST(DesktopFiles, RegisterTheDesignFileTypeForTheProgram) {
         << "the document string's file type name";
     EXPECT_NE(entry.find("Exec=kordel %f\n"), std::string::npos);
     EXPECT_NE(entry.find("Exec=kordel --print %f\n"), std::string::npos);
+    EXPECT_NE(entry.find("\nIcon=kordel\n"), std::string::npos)
+        << "the icon the build renders and installs (checked by Desktop.InstallsTheEntryWithItsIcon)";
+}
+
+// Every xvfb-run the README shows picks a free display number itself (-a): two at once, or a
+// display :99 already in use, would fail otherwise.
+TEST(DesktopFiles, TheReadmesVirtualDisplayRunsPickAFreeDisplay) {
+    const std::string readme = ReadSource("README.md");
+    ASSERT_FALSE(readme.empty());
+    int runs = 0;
+    for (size_t at = readme.find("xvfb-run"); at != std::string::npos;
+         at = readme.find("xvfb-run", at + 1)) {
+        ++runs;
+        EXPECT_EQ(readme.compare(at, 12, "xvfb-run -a "), 0) << readme.substr(at, 40);
+    }
+    EXPECT_GT(runs, 0);
 }
 
 }  // namespace

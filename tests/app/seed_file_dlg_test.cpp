@@ -70,6 +70,21 @@ TEST_F(SeedFileTest, ASeedFileThenAnExampleAgainGivesTheExample) {
     EXPECT_EQ(dlg.m_strSeedName, "default3");
 }
 
+// The static shows the chosen file as program text ("Brücke" in Windows-1252); the choice keeps
+// the path's own UTF-8 bytes to read the file by.
+TEST_F(SeedFileTest, ASeedFileNameShowsAsItselfAndKeepsItsOwnBytes) {
+    const std::string path = temp / "Br\xC3\xBC" "cke.kdx";
+    host.QueueFileName(path);
+    Run([&](DialogDriver& d) {
+        d.Click(IDC_SEED_FROM_FILE);
+        d.Click(IDC_SEED_SELECT_FILE);
+        EXPECT_EQ(d.Text(IDC_SEED_NAME), temp / "Br\xFC" "cke.kdx");
+        d.Ok();
+    });
+    EXPECT_EQ(dlg.m_nSeedChoice, SeedFromFile);
+    EXPECT_EQ(dlg.m_strSeedName, path);
+}
+
 TEST_F(SeedFileTest, ARelativeSeedPathIsMadeAbsolute) {
     host.QueueFileName("designs/../seed.kdx");
     Run([](DialogDriver& d) {
@@ -94,6 +109,34 @@ TEST_F(SeedFileTest, OkWithoutAChosenFileWarnsAndStaysOpen) {
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0], "Specify a Kordel file (.KDX) or \nselect one of the default jobs.");
     EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::Error);
+}
+
+// A message box or a file dialog raised while the dialog runs belongs to the dialog, so that it
+// shows over it and gives it back the focus; once the dialog has closed, they belong to the main
+// window again.
+TEST_F(SeedFileTest, BoxesRaisedOverTheDialogBelongToIt) {
+    ASSERT_TRUE(Start());
+    const std::string caption = "Initialize New Design";
+    toolkit.QueueDialog([](DialogDriver& d) {
+        d.Click(IDC_SEED_FROM_FILE);
+        d.Click(IDC_SEED_SELECT_FILE);  // the file dialog, cancelled
+        d.Ok();                         // no file chosen: the message
+        d.Cancel();
+    });
+    Choose(ID_FILE_NEW);
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages()[0].owner, caption);
+    EXPECT_EQ(host.FileDialogOwners(), std::vector<std::string>{caption});
+
+    host.ClearMessages();
+    Choose(ID_FILE_OPEN);  // cancelled
+    EXPECT_EQ(host.FileDialogOwners().back(), "") << "the main window's";
+    NewDesign();
+    Doc()->SetModifiedFlag();
+    host.QueueAnswer(platform::MsgResult::Cancel);
+    Choose(ID_FILE_CLOSE);
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages()[0].owner, "") << "the save prompt is the main window's";
 }
 
 /// The sketch as drawn for a choice: its lines and its filled rectangles.

@@ -46,6 +46,14 @@ TEST(Layering, EngineIncludesNothingOfTheDesktopProgram) {
     }
 }
 
+TEST(Layering, ControlsIncludeOnlyTheUiLayerAndThePlatformCore) {
+    // controls/ draws through the UI layer's device context and knows nothing of the design.
+    const auto found = BannedIncludes(
+        "controls", {"document/", "engine/", "report/", "app/", "views/", "resources/",
+                     "libraries/", "dialogs/", "tools/", "platform/draw/", "platform/wx/"});
+    EXPECT_TRUE(found.empty()) << ::testing::PrintToString(found);
+}
+
 TEST(Layering, PlatformCoreIncludesNoHigherLayer) {
     // platform/*.cpp and *.h directly in platform/ (not ui/, draw/, wx/).
     std::vector<std::string> found;

@@ -70,6 +70,20 @@ TEST(FileIoRead, MissingFileIsNotFoundWithThePathInTheMessage) {
               FileError::Cause::NotFound);
 }
 
+// The message is program text (Windows-1252, as every message box takes it); the error keeps the
+// path's own UTF-8 bytes.
+TEST(FileIoRead, TheMessageShowsAUtf8NameAsProgramText) {
+    TempFolder dir;
+    const std::string path = dir / "Br\xC3\xBC" "cke.kdx";
+    try {
+        ReadWholeFile(path);
+        ADD_FAILURE() << "no FileError thrown";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), dir / "Br\xFC" "cke.kdx was not found.");
+        EXPECT_EQ(e.path(), path);
+    }
+}
+
 TEST(FileIoRead, FolderIsNotReadAsAFile) {
     TempFolder dir;
     std::string what;

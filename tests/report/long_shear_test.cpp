@@ -142,6 +142,24 @@ TEST_F(LongShearTest, ShortfallsAreMarkedOnlyWhenStrictAndShown) {
     }
 }
 
+// The metric right half of the simplified procedure marks a shortfall like every other half: a
+// failing force never reads as passing (90 kip x 4.4482 = 400.3 kN at station 60, its first
+// cell).
+TEST_F(LongShearTest, MetricSimplifiedRightHalfMarksTheLongitudinalShortfall) {
+    auto doc = NewDoc();
+    doc->m_nUnits = kUnitsMetric;
+    doc->m_nShearMethod = 2;
+    doc->m_bShowAsterisks = 1;
+    doc->m_adLongReqVsProvided[60] = 100.0;
+    doc->m_adLongReinfProvided[60] = 90.0;
+    const std::vector<std::string> lines = Lines(*doc);
+    const int left = FindPrefix(lines, "Fl-prov,kN   ");
+    ASSERT_GE(left, 0);
+    const int right = FindPrefix(lines, "Fl-prov,kN   ", left + 1);
+    ASSERT_GE(right, 0);
+    EXPECT_EQ(lines[right].substr(13, 9), "  400.3* ");
+}
+
 // With all steel used for dv, dp(all) is printed and the depth row is relabelled; the depth
 // printed is the same member.
 TEST_F(LongShearTest, AllSteelDepthRows) {

@@ -143,6 +143,16 @@ TEST_F(ReportFrameTest, LiveLoadDeflectionLines) {
     doc->AddLiveLoadDeflectionLines(lines);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_NE(lines[3].find("1/9999  (Limit 1/ 800) OK"), std::string::npos) << lines[3];
+    // A deflection that is round-off of the span (a denormal, or a billionth of the span) is no
+    // deflection either: never "1/ inf" or a ratio of twelve digits.
+    for (const double truck : {-4.9e-324, -1e-300, -1e-12}) {
+        doc->m_adDeflectionSummary[kDeflSummaryTruck1Mid] = truck;
+        lines.clear();
+        doc->AddLiveLoadDeflectionLines(lines);
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_NE(lines[3].find("1/9999  (Limit 1/ 800) OK"), std::string::npos) << lines[3];
+    }
+    doc->m_adDeflectionSummary[kDeflSummaryTruck1Mid] = 0;
 
     // The lowboy check leaves vehicle 2 out; the Standard Specifications write nothing.
     doc->m_recVehicle2.m_bIncluded = 1;

@@ -209,6 +209,41 @@ TEST_F(ShortFormTest, FlexureRowMarksResistanceShortOfTheFactoredMoment) {
     }
 }
 
+/// The provided longitudinal force is marked in the short form as in the long form, the mark in
+/// place of the first of the two blanks after a cell: example 1 falls short at the bearing
+/// centrelines and the faces of the bearings ("165.2*" and "329.6*" in the US form). Both rows (left and right half) print the cells of the
+/// long form's rows, and nothing is marked with asterisks off.
+TEST_F(ShortFormTest, LongitudinalForceIsMarkedAsInTheLongForm) {
+    for (int units : {kUnitsUS, kUnitsMetric}) {
+        for (int asterisks : {1, 0}) {
+            SCOPED_TRACE(testing::Message() << "units " << units << " asterisks " << asterisks);
+            auto doc = AnalysedExample(1, units, kReportShortForm);
+            doc->m_bShowAsterisks = asterisks;
+            doc->BuildTextReport();
+            std::vector<std::string> shortRows;
+            const char* label = units == kUnitsUS ? "Fl-prov,kip  " : "Fl-prov,kN   ";
+            for (const std::string& line : doc->m_saReport) {
+                if (line.rfind(label, 0) == 0) shortRows.push_back(line.substr(13));
+            }
+            doc->m_nReportForm = kReportLongForm;
+            doc->BuildTextReport();
+            std::vector<std::string> longRows;
+            for (const std::string& line : doc->m_saReport) {
+                if (line.rfind("Fl-prov,k", 0) == 0) longRows.push_back(line.substr(13));
+            }
+            ASSERT_EQ(shortRows.size(), 2u);
+            EXPECT_EQ(shortRows, longRows);
+            const bool marked = shortRows[0].find('*') != std::string::npos &&
+                                shortRows[1].find('*') != std::string::npos;
+            EXPECT_EQ(marked, asterisks == 1) << shortRows[0] << "\n" << shortRows[1];
+            if (units == kUnitsUS && asterisks == 1) {
+                EXPECT_EQ(shortRows[0].substr(0, 18), "  165.2*   329.6* ") << shortRows[0];
+                EXPECT_EQ(shortRows[1].substr(72), "  329.6*   165.2* ") << shortRows[1];
+            }
+        }
+    }
+}
+
 // ---- Entry lines ---------------------------------------------------------------------------
 
 /// Eight straight-strand rows fill one line, which is followed by a line of two blanks; three

@@ -16,6 +16,12 @@
 #include "tests/app/desktop_test_support.h"
 #include "views/compliance_view.h"
 
+namespace platform::ui {
+inline void PrintTo(const Point& p, std::ostream* os) {
+    *os << "(" << p.x << ", " << p.y << ")";
+}
+}  // namespace platform::ui
+
 namespace kordel {
 namespace {
 
@@ -81,6 +87,24 @@ TEST_F(TextViewTest, OpensOnceFromTheResultsMenuAndAgainAfterClosing) {
     EXPECT_EQ(Main().m_bShortTextViewOpen, 0);
     EXPECT_NE(Open<CTextView>(ID_RESULTS_TEXT_SHORT), nullptr);
     EXPECT_EQ(Main().m_bShortTextViewOpen, 1);
+}
+
+TEST_F(TextViewTest, TextPrintoutShowsTheFormItNames) {
+    // Opened from the main view of a long-form design, the short-form command shows the short form.
+    CTextView* view = Open<CTextView>(ID_RESULTS_TEXT_SHORT);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Doc()->m_nReportForm, kReportShortForm);
+    EXPECT_EQ(app->ActiveFrame()->GetTitle(), "Untitled - Short Form");
+    const std::vector<std::string> shortForm = Doc()->m_saReport;
+
+    // Chosen again from the main view in the other form, the open view comes forward switched.
+    app->SetActiveFrame(app->Frames().front().get());
+    Choose(ID_RESULTS_TEXT_LONG);
+    EXPECT_EQ(app->Frames().size(), 2u) << "still one text view";
+    EXPECT_EQ(app->ActiveFrame()->GetActiveView(), view);
+    EXPECT_EQ(Doc()->m_nReportForm, kReportLongForm);
+    EXPECT_EQ(app->ActiveFrame()->GetTitle(), "Untitled - Long Form");
+    EXPECT_NE(Doc()->m_saReport, shortForm) << "the report was rebuilt in the long form";
 }
 
 TEST_F(TextViewTest, PagesEndAtPageBreakLinesAndAFinalMarkerStaysText) {
@@ -246,18 +270,73 @@ TEST_F(TextViewTest, AnEmptyReportDrawsNothing) {
     EXPECT_TRUE(PeerOf(*view).PaintNow()->Texts().empty());
 }
 
-TEST_F(TextViewTest, PageKeysScrollByAPage) {
+TEST_F(TextViewTest, TheKeysScrollTheViewWhichKeepsTheFocus) {
     CTextView* view = Open<CTextView>(ID_RESULTS_TEXT_LONG);
     ASSERT_NE(view, nullptr);
     HeadlessView& peer = PeerOf(*view);
+    EXPECT_TRUE(peer.HasFocus()) << "a newly opened view takes the focus";
+    // A window narrower and lower than the report, so that it scrolls both ways.
+    const platform::ui::Size client{300, 200};
+    peer.Resize(client);
+    const int line = view->LineDeviceSize().cy;
+    const int column = view->LineDeviceSize().cx;
     const int page = view->PageDeviceSize().cy;
-    ASSERT_GT(page, 0);
-    peer.Handler().OnKeyDown(platform::ui::kKeyPageDown, 1, 0);
-    EXPECT_EQ(peer.ScrollPosition().y, page);
-    peer.Handler().OnKeyDown(platform::ui::kKeyDown, 1, 0);
-    EXPECT_EQ(peer.ScrollPosition().y, page) << "other keys do nothing";
-    peer.Handler().OnKeyDown(platform::ui::kKeyPageUp, 1, 0);
-    EXPECT_EQ(peer.ScrollPosition().y, 0);
+    const int bottom = peer.ScrollTotal().cy - client.cy;
+    ASSERT_GT(line, 0);
+    ASSERT_GT(column, 0);
+    ASSERT_GT(peer.ScrollTotal().cx, client.cx);
+    ASSERT_GT(bottom, line + page);
+
+    using platform::ui::kModCtrl;
+    using platform::ui::kModNone;
+    using platform::ui::Point;
+    struct Press {
+        const char* what;
+        int key;
+        unsigned modifiers;
+        Point after;
+    };
+    const Press presses[] = {
+        {"Down", platform::ui::kKeyDown, kModNone, {0, line}},
+        {"Down again", platform::ui::kKeyDown, kModNone, {0, 2 * line}},
+        {"Up", platform::ui::kKeyUp, kModNone, {0, line}},
+        {"Right", platform::ui::kKeyRight, kModNone, {column, line}},
+        {"Left", platform::ui::kKeyLeft, kModNone, {0, line}},
+        {"Right again", platform::ui::kKeyRight, kModNone, {column, line}},
+        {"Page Down", platform::ui::kKeyPageDown, kModNone, {column, line + page}},
+        {"Page Up", platform::ui::kKeyPageUp, kModNone, {column, line}},
+        {"End: the last lines", platform::ui::kKeyEnd, kModNone, {column, bottom}},
+        {"Home: the first lines", platform::ui::kKeyHome, kModNone, {column, 0}},
+        {"Ctrl+End: the last lines from the left edge",
+         platform::ui::kKeyEnd,
+         kModCtrl,
+         {0, bottom}},
+        {"Right at the bottom", platform::ui::kKeyRight, kModNone, {column, bottom}},
+        {"Ctrl+Home: the top-left corner", platform::ui::kKeyHome, kModCtrl, {0, 0}},
+    };
+    for (const Press& p : presses) {
+        EXPECT_TRUE(Frame().PressKey(p.key, p.modifiers)) << p.what << ": the view takes it";
+        EXPECT_EQ(peer.ScrollPosition(), p.after) << p.what;
+        EXPECT_TRUE(peer.HasFocus()) << p.what;
+    }
+    // Keys that do not scroll go on to the accelerators: Ctrl+Tab to the next window.
+    EXPECT_TRUE(Frame().PressKey(platform::ui::kKeyTab, kModCtrl));
+    EXPECT_NE(app->ActiveFrame()->GetActiveView(), view);
+    EXPECT_FALSE(peer.HasFocus());
+}
+
+TEST_F(TextViewTest, SwitchingTheFormShowsTheNewReportFromItsTop) {
+    CTextView* view = Open<CTextView>(ID_RESULTS_TEXT_LONG);
+    ASSERT_NE(view, nullptr);
+    HeadlessView& peer = PeerOf(*view);
+    for (int form : {ID_RESULTS_TEXT_SHORT, ID_RESULTS_TEXT_LONG}) {
+        Frame().PressKey(platform::ui::kKeyPageDown);
+        Frame().PressKey(platform::ui::kKeyDown);
+        ASSERT_GT(peer.ScrollPosition().y, 0);
+        ASSERT_TRUE(Choose(form));
+        EXPECT_EQ(peer.ScrollPosition(), (platform::ui::Point{0, 0})) << form;
+        EXPECT_TRUE(peer.HasFocus()) << form;
+    }
 }
 
 TEST_F(TextViewTest, SwitchingTheFormAnalysesAgainAndRedrawsEveryView) {

@@ -104,14 +104,15 @@ TEST(HangingStabilityTest, EdgeCasesOfTheMethod) {
     EXPECT_LT(s.thetaMax, 0.0);
     EXPECT_EQ(s.fs, 0.0);
 
-    // A roll axis below the centre of gravity: theta_i = 0 and FS = yr / z0 < 0; at yr = 0 the
-    // factor is 0 (the limit of 1 / (z0 / yr)).
+    // A roll axis below the centre of gravity tips the girder over on its devices: theta_i = 0
+    // and the factor is 0, a failing factor and never a negative one (1 / (z0 / yr) would be
+    // -30 / 7.2); at yr = 0 the factor is 0 too (the limit of 1 / (z0 / yr)).
     g.ft = 0.3;
     g.camber = 60 / 0.667;  // yr = 30 - camber x 0.667 = -30
     s = ComputeHangingStability(g);
     EXPECT_NEAR(s.yr, -30, 1e-9);
     EXPECT_EQ(s.thetaI, 0.0);
-    EXPECT_NEAR(s.fs, -30 / 7.2, 1e-9);
+    EXPECT_EQ(s.fs, 0.0);
     g.camber = 30 / 0.667;
     EXPECT_NEAR(ComputeHangingStability(g).fs, 0.0, 1e-9);
 }

@@ -51,6 +51,13 @@ TEST(RatingFormulaTest, PedestrianSignAndTheNoLiveLoadSentinel) {
         {"compression without live stress", CompressionStressRating(3.6, 0.0, 2.0, 0.0, 1.0)},
         {"strand stress without live change", StrandStressRating(194.4, 150, -10, 0.0, 1.0)},
         {"strand stress with service factor 0", StrandStressRating(194.4, 150, -10, -5, 0.0)},
+        // The live load moves the fibre away from its limit: it cannot bring the fibre there.
+        {"tension where the live load compresses the bottom",
+         TensionStressRating(3.0, -0.4, -2.0, 1.0, 0.8)},
+        {"compression where the live load lifts the top",
+         CompressionStressRating(3.6, 0.0, 2.0, -0.5, 1.0)},
+        {"strand stress where the live load relieves the strand",
+         StrandStressRating(194.4, 150, -10, 5, 1.0)},
     };
     for (const Case& c : sentinels) EXPECT_EQ(c.value, kRatingNoLiveLoad) << c.name;
 }
@@ -444,6 +451,38 @@ TEST_F(LoadRatingExampleTest, AgreesWithTheFactoredEffectsUnderBothSpecification
             << k.name;
         EXPECT_TRUE(host.Messages().empty()) << k.name;
     }
+}
+
+}  // namespace
+}  // namespace kordel::test
+
+namespace kordel::test {
+namespace {
+
+// Example 3 with a pedestrian load: near the piers the live and pedestrian stresses of the
+// bottom fibre are compressive, so the live load never brings that fibre toward its tension
+// limit. There the tension rating has nothing to rate; a quotient would be negative and read as
+// a failing girder (the least of them, -649, was once printed as the tension rating).
+TEST_F(LoadRatingExampleTest, LiveStressAwayFromTheLimitLeavesNothingToRate) {
+    auto doc = NewDoc();
+    doc->BuildExampleDesign(3);
+    doc->m_bIncludeLoadRating = 1;
+    doc->m_bRatingInventory = 1;
+    doc->m_dPedestrianLoad = 0.29;  // klf
+    doc->RunAnalysis();
+    const CKordelDoc& d = *doc;
+    int compressed = 0;
+    for (int i = 0; i < kStationCount; ++i) {
+        const double fbLive = d.m_aLoadCaseStress[i][kStressLiveLoad][kFibreGirderBottom] +
+                              d.m_aLoadCaseStress[i][kStressPedestrian][kFibreGirderBottom];
+        if (fbLive > 0.0) {
+            ++compressed;
+            EXPECT_EQ(d.m_aRatingFactor[kRatingInvTension][i], kRatingNoLiveLoad) << "station " << i;
+        }
+        EXPECT_GE(d.m_aRatingFactor[kRatingInvTension][i], 0.0) << "station " << i;
+    }
+    EXPECT_GT(compressed, 0) << "the case this test is about";
+    EXPECT_GE(d.m_adRatingMinimum[kRatingMinTension], 0.0);
 }
 
 }  // namespace

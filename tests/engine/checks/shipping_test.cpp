@@ -13,33 +13,37 @@ using ShippingTest = LongGirderHandlingTest;
 // Truck supports 12 ft from each end, 20 % shipping impact, f'ci = 5.5 ksi for shipping
 // ("Use f'c in Shipping Analysis" off), f'c = 8 ksi, Eci = 4000 ksi, K_theta = 40500 in-k/rad,
 // alpha = 0.06 rad, centre of gravity 72 in and roll centre 24 in above the road, dual tires 36
-// in from the centreline (Mast's method for a girder on flexible supports):
+// in from the centreline (Mast's method for a girder on flexible supports, every term under the
+// same vertical load k W, k = 1.2 with the impact downward and 0.8 upward):
 //   l = 130 - 24 = 106 ft
 //   z0 of the hanging girder 7.745662 in (lifting test); brought to f'c:
 //      z0s = sqrt(5.5) x 7.745662 / sqrt(8) = 6.422364 in
-//   E = 33000 x 0.150^1.5 x sqrt(5.5) = 4496.061 ksi; z0 = sqrt(4496.061 / 4000) z0s
-//      = 6.808964 in
-//   M0 = w l^2 / 8 - w a^2 / 2 = 0.799 (1404.5 - 72) = 1064.6675 k-ft; M9 = 0.2 M0 = 212.9335
-//   ft50 = -0.635235 + 12 (1064.6675 + 212.9335) / 15420.7345 = 0.358960 ksi
-//   theta_max = (0.562850 + 0.358960) 37634 / 21 / (12 x 1064.6675) = 0.129303 rad
-//   r = 40500 / (130 x 0.799) = 389.910465 in
+//   E = 33000 x 0.150^1.5 x sqrt(5.5) = 4496.061 ksi; z0 = sqrt(E / 4000) z0s = 6.808964 in
+//   M0 = w l^2 / 8 - w a^2 / 2 = 0.799 (1404.5 - 72) = 1064.6675 k-ft (weight alone)
+//   fr = 0.24 sqrt(5.5) = 0.562850 ksi; top prestress stress -0.635235 ksi
 //   q = (106 / 130)^2 - 0.333 = 0.331852; ei = 13 x 0.125 q + 1.0 = 1.539260 in
 //   y = 1.8 + 72 - 24 = 49.8 in
-//   FS cracking = (0.129303 - 0.06) 389.910465 / (6.808964 x 0.129303 + 1.539260 + 49.8 x
-//      0.129303) = 27.0217 / 8.858883 = 3.050226
-//   theta'_max = (36 - 24 x 0.06) / 389.910465 + 0.06 = 0.148636 rad
-//   z'0 = (1 + 2.5 x 0.148636) 6.808964 = 9.339102 in
-//   FS rollover = (0.148636 - 0.06) 389.910465 / (9.339102 x 0.148636 + 1.539260 + 49.8 x
-//      0.148636) = 3.345776
+//   Downward, k = 1.2: M = 1277.6010 k-ft; ft50 = -0.635235 + 12 M / 15420.7345 = 0.358960 ksi
+//      theta_max = (0.562850 + 0.358960) 37634 / 21 / (12 M) = 0.107752 rad
+//      r = 40500 / (1.2 x 130 x 0.799) = 324.925388 in; z0 = 1.2 x 6.808964 = 8.170756 in
+//      FS cracking = (0.107752 - 0.06) r / (8.170756 x 0.107752 + 1.539260 + 49.8 x 0.107752)
+//         = 1.992860
+//      theta'_max = (36 - 24 x 0.06) / r + 0.06 = 0.166363 rad
+//      z'0 = (1 + 2.5 x 0.166363) 8.170756 = 11.569033 in
+//      FS rollover = (0.166363 - 0.06) r / (11.569033 x 0.166363 + 1.539260 + 49.8 x 0.166363)
+//         = 2.941580
+//   Upward, k = 0.8: M = 851.7340 k-ft; ft50 = 0.027561 ksi; theta_max = 0.103521 rad;
+//      r = 487.388081 in; z0 = 5.447171 in; FS cracking = 2.922334; FS rollover = 3.837885
+//   Both factors govern downward (the weight alone would give 2.380849 and 3.345776).
 TEST_F(ShippingTest, RollStabilityMatchesHandCalculation) {
     RunHandlingChecks();
     const CKordelDoc& d = *doc;
-    EXPECT_NEAR(d.m_dShipLateralDeflection, 6.808964, 1e-5);
-    EXPECT_NEAR(d.m_dShipCrackingTilt, 0.129303, 1e-6);
-    EXPECT_NEAR(d.m_dShipCrackingSafetyFactor, 3.050226, 1e-5);
-    EXPECT_NEAR(d.m_dShipFailureTilt, 0.148636, 1e-6);
-    EXPECT_NEAR(d.m_dShipFailureDeflection, 9.339102, 1e-5);
-    EXPECT_NEAR(d.m_dShipFailureSafetyFactor, 3.345776, 1e-5);
+    EXPECT_NEAR(d.m_dShipLateralDeflection, 8.170756, 1e-5);
+    EXPECT_NEAR(d.m_dShipCrackingTilt, 0.107752, 1e-6);
+    EXPECT_NEAR(d.m_dShipCrackingSafetyFactor, 1.992860, 1e-5);
+    EXPECT_NEAR(d.m_dShipFailureTilt, 0.166363, 1e-6);
+    EXPECT_NEAR(d.m_dShipFailureDeflection, 11.569033, 1e-5);
+    EXPECT_NEAR(d.m_dShipFailureSafetyFactor, 2.941580, 1e-5);
     // Limits at f'ci: -0.0948 sqrt(5.5) held at -0.2; 0.6 x 5.5; -0.24 sqrt(5.5).
     EXPECT_EQ(d.m_dShipTensionAllowable, -0.2);
     EXPECT_NEAR(d.m_dShipCompressionAllowable, 3.3, 1e-12);
@@ -106,12 +110,75 @@ TEST(RollStabilityTest, ZeroSuperelevationAndNoMargin) {
     s = ComputeRollStability(g);
     EXPECT_EQ(s.fsCracking, 0.0);
     EXPECT_GT(s.fsRollover, 0.0);
+    // A flange that cracks at a tilt below the superelevation cracks on the road before the
+    // girder tilts any further: a failing factor of 0, never a negative one.
+    g.alpha = 0.05;
+    g.thetaMax = 0.03;
+    EXPECT_EQ(ComputeRollStability(g).fsCracking, 0.0);
+    g.alpha = 0;
     // No truck stiffness: nothing to compute, nothing that is not a number.
     g.Ktheta = 0;
     s = ComputeRollStability(g);
     EXPECT_EQ(s.fsCracking, 0.0);
     EXPECT_EQ(s.fsRollover, 0.0);
     EXPECT_EQ(s.thetaFailure, 0.0);
+}
+
+// A girder whose prestress alone would crack the top flange (fr + fps = 0.5 - 0.95 < 0) needs
+// its weight to close it, so the upward impact governs cracking; rollover still governs with the
+// impact downward. L = 100 ft, l = 80 ft, w = 1 klf, K_theta = 40000 in-k/rad, alpha = 0.02 rad,
+// camber 2 in, centre of gravity 70 in and roll centre 24 in above the road, zmax = 36 in,
+// z0 = 5 in under the weight alone; M = 1000 k-ft, St = 15000 in3, Iyy = 40000 in4, btf = 40 in:
+//   ei = 10 x 0.125 (0.8^2 - 0.333) + 1 = 1.38375 in; y = 2 + 70 - 24 = 48 in
+//   Upward, k = 0.7: ft = -0.95 + 12 x 700 / 15000 = -0.39 ksi;
+//      theta_max = (0.5 - 0.39) 40000 / (20 x 12 x 700) = 0.0261905 rad; r = 40000 / 70
+//      = 571.428571 in; z0 = 3.5 in
+//      FS cracking = (0.0261905 - 0.02) r / (3.5 x 0.0261905 + 1.38375 + 48 x 0.0261905)
+//         = 3.537415 / 2.732560 = 1.294543
+//   Downward, k = 1.3: r = 307.692308 in; z0 = 6.5 in; FS cracking 3.109288 (theta_max 0.075641)
+//      theta'_max = (36 - 24 x 0.02) / r + 0.02 = 0.135440 rad; z'0 = (1 + 2.5 x 0.135440) 6.5
+//      = 8.700900 in; FS rollover = 35.52 / (8.7009 x 0.13544 + 1.38375 + 48 x 0.13544)
+//      = 3.919094 (upward: 6.260073)
+TEST(ShippingStabilityTest, EachFactorTakesTheDirectionThatGovernsIt) {
+    TruckGirder g;
+    g.L = 100;
+    g.l = 80;
+    g.w = 1.0;
+    g.Ktheta = 40000;
+    g.alpha = 0.02;
+    g.camber = 2;
+    g.cgAboveRoad = 70;
+    g.hr = 24;
+    g.zmax = 36;
+    g.z0 = 5;
+    TopFlangeAtMidspan top;
+    top.fr = 0.5;
+    top.fps = -0.95;
+    top.St = 15000;
+    top.Iyy = 40000;
+    top.btf = 40;
+    top.M = 1000;
+    ShippingStability s = ComputeShippingStability(g, top, 0.3);
+    EXPECT_NEAR(s.thetaMax, 0.11 * 40000 / 168000, 1e-12);
+    EXPECT_NEAR(s.z0, 3.5, 1e-12);
+    EXPECT_NEAR(s.fsCracking, 1.294543, 1e-6);
+    EXPECT_NEAR(s.thetaFailure, 0.135440, 1e-6);
+    EXPECT_NEAR(s.z0Failure, 8.700900, 1e-6);
+    EXPECT_NEAR(s.fsRollover, 3.919094, 1e-6);
+
+    // 100 % impact leaves the girder weightless going up: it cannot roll over then, but a flange
+    // that the prestress alone cracks has no margin.
+    s = ComputeShippingStability(g, top, 1.0);
+    EXPECT_EQ(s.fsCracking, 0.0);
+    EXPECT_EQ(s.thetaMax, 0.0);
+    EXPECT_GT(s.fsRollover, 0.0);
+    // With the flange closed under the prestress alone (fps = -0.3) only the downward direction,
+    // k = 2, counts: theta_max = (0.5 - 0.3 + 1.6) 40000 / (240 x 2000) = 0.15 rad, r = 200 in,
+    // z0 = 10 in; FS = 0.13 x 200 / (10 x 0.15 + 1.38375 + 48 x 0.15) = 2.578406.
+    top.fps = -0.3;
+    s = ComputeShippingStability(g, top, 1.0);
+    EXPECT_NEAR(s.thetaMax, 0.15, 1e-12);
+    EXPECT_NEAR(s.fsCracking, 26 / 10.08375, 1e-12);
 }
 
 TEST_F(ShippingTest, InputsThatCannotBeCheckedGiveAMessageAndNoMargin) {
@@ -148,6 +215,38 @@ TEST_F(ShippingTest, StandardSpecificationsRuptureForEveryDensityClass) {
 }
 
 class HandlingExamplesTest : public EngineTest {};
+
+// More load never makes a girder safer: example 1 with "Check Stripping" and "Check
+// Handling/Stability" on, its own strands and 0.6 in strands, under 0, 20, 40 and 80 % shipping
+// impact. Neither factor of safety on the truck rises with the impact, and none is negative
+// (with the impact in the top-flange stress alone the factor against cracking rose from 0.11 to
+// 2.98, and the 0.6 in strands gave -0.83 at 40 %).
+TEST_F(HandlingExamplesTest, ShippingFactorsNeverRiseWithTheImpact) {
+    for (const double strand : {0.5, 0.6}) {
+        double lastCracking = HUGE_VAL;
+        double lastRollover = HUGE_VAL;
+        for (const double impact : {0.0, 20.0, 40.0, 80.0}) {
+            SCOPED_TRACE(testing::Message() << strand << " in strands, " << impact << " % impact");
+            auto doc = NewDoc();
+            doc->BuildExampleDesign(1);
+            doc->m_bCheckStripping = doc->m_bCheckHandling = 1;
+            if (strand == 0.6) {
+                doc->m_dStrandDiameter = 0.6;
+                doc->m_dStrandUnitArea = 0.217;  // in2
+            }
+            doc->m_dImpactShipping = impact;
+            doc->RunAnalysis();
+            const double cracking = doc->m_dShipCrackingSafetyFactor;
+            const double rollover = doc->m_dShipFailureSafetyFactor;
+            EXPECT_GE(cracking, 0.0);
+            EXPECT_LE(cracking, lastCracking);
+            EXPECT_GT(rollover, 0.0);
+            EXPECT_LE(rollover, lastRollover);
+            lastCracking = cracking;
+            lastRollover = rollover;
+        }
+    }
+}
 
 // Every example design with "Check Stripping" and "Check Handling/Stability" on: the three checks
 // run in the analysis and leave only finite numbers.

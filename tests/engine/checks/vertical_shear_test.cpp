@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "engine/checks/aashto_shear.h"
 #include "test_support.h"
@@ -116,6 +117,10 @@ TEST_F(VerticalShearExample1, CommonPreparation) {
     EXPECT_EQ(d.m_adShearVp[kStationLeftDrape], 0.0);
     EXPECT_EQ(d.m_adShearVp[kStationRightDrape], 0.0);
     EXPECT_EQ(d.m_adShearVp[kStationMidspan], 0.0);
+    // Stations 45 and 55 stand on the hold-down points too, station 55 at 0.55 x 105 =
+    // 57.750000000000007 ft against 105 - 47.25 = 57.75 ft.
+    EXPECT_EQ(d.m_adShearVp[45], 0.0);
+    EXPECT_EQ(d.m_adShearVp[55], 0.0);
     // Pretensioning only: bv = bw.
     EXPECT_EQ(d.m_adShearBv[kQuarter], d.m_adWebWidthAtStation[kQuarter]);
     // dv never below 0.72 hc = 57.6 in.
@@ -460,6 +465,117 @@ TEST_F(VerticalShearContinuous, NegativeMomentCrackingMomentOfTheSimplifiedProce
         EXPECT_GE(d.m_adShearVci[s], floor - 1e-9) << s;
     }
     EXPECT_GT(negative, 0);
+}
+
+// A girder symmetric about mid-span in its section, strands, stirrups, supports and loads has
+// symmetric shear results: every per-station result at station i equals the one at station
+// 100 - i, and each special station the one of its mirror image (bearing faces, transfer points,
+// critical sections, drape points, lifting and shipping supports), for every shear method.
+// Examples 1 (draped strands) and 2 (straight strands, diaphragms at the quarter points and at
+// mid-span) are symmetric; example 3 is the end span of a chain and example 4 is stressed from
+// one end. Stations at mid-span are their own mirror image: there the mid-span diaphragm makes
+// the shear two-valued, and both drape stations of a straight pattern stand there.
+class VerticalShearSymmetry : public EngineTest {};
+
+TEST_F(VerticalShearSymmetry, SymmetricExamplesGiveSymmetricResults) {
+    auto mirror = [](int s) {
+        constexpr std::pair<int, int> pairs[] = {
+            {kStationLeftBearingFace, kStationRightBearingFace},
+            {kStationLeftTransfer, kStationRightTransfer},
+            {kStationLeftCritical, kStationRightCritical},
+            {kStationLeftDrape, kStationRightDrape},
+            {kStationLeftLift, kStationRightLift},
+            {kStationLeftShip, kStationRightShip}};
+        if (s <= kStationRightBearing) return kStationRightBearing - s;
+        for (auto [left, right] : pairs) {
+            if (s == left) return right;
+            if (s == right) return left;
+        }
+        return -1;  // the fixed stations near the left bearing
+    };
+    for (int example : {1, 2}) {
+        for (int method = 1; method <= 3; ++method) {
+            for (int b5 = 0; b5 <= 1; ++b5) {
+                SCOPED_TRACE(testing::Message() << "example " << example << ", method " << method
+                                                << ", Appendix B5 " << b5);
+                auto doc = NewDoc();
+                ASSERT_TRUE(doc->BuildExampleDesign(example));
+                doc->m_nShearMethod = method;
+                doc->m_bShearAppendixB5 = b5;
+                doc->RunAnalysis();
+                const CKordelDoc& d = *doc;
+                const double L = d.m_dDesignSpan;  // ft
+                struct Array {
+                    const char* name;
+                    const double* values;
+                } const arrays[] = {
+                    {"Vu", d.m_adVu},
+                    {"Mu", d.m_adMu},
+                    {"bv", d.m_adShearBv},
+                    {"Vp", d.m_adShearVp},
+                    {"Av provided", d.m_adAvProvided},
+                    {"Ac", d.m_adShearAc},
+                    {"Aps anchored", d.m_adShearApsAnchored},
+                    {"strand cg", d.m_adShearStrandCg},
+                    {"Aps tension", d.m_adShearApsTension},
+                    {"Aps tension cg", d.m_adShearApsTensionCg},
+                    {"Aps all", d.m_adShearApsAll},
+                    {"strand cg all", d.m_adShearStrandCgAll},
+                    {"dp", d.m_adShearDp},
+                    {"dp all", d.m_adShearDpAll},
+                    {"As", d.m_adShearAs},
+                    {"ds", d.m_adShearDs},
+                    {"c", d.m_adShearC},
+                    {"a", d.m_adShearA},
+                    {"fps", d.m_adShearFps},
+                    {"Mr", d.m_adShearMr},
+                    {"de", d.m_adShearDe},
+                    {"dv", d.m_adShearDv},
+                    {"v", d.m_adShearStress},
+                    {"v/f'c", d.m_adShearStressRatio},
+                    {"es", d.m_adShearEs},
+                    {"ex", d.m_adShearEx},
+                    {"theta", d.m_adShearTheta},
+                    {"beta", d.m_adShearBeta},
+                    {"Vc", d.m_adShearVc},
+                    {"Vd", d.m_adShearVd},
+                    {"Vi", d.m_adShearVi},
+                    {"Md", d.m_adShearMd},
+                    {"Mmax", d.m_adShearMmax},
+                    {"Mcr", d.m_adShearMcr},
+                    {"d", d.m_adShearD},
+                    {"fpc", d.m_adShearFpc},
+                    {"Vci", d.m_adShearVci},
+                    {"Vcw", d.m_adShearVcw},
+                    {"Vs", d.m_adShearVs},
+                    {"Vs provided", d.m_adShearVsProvided},
+                    {"Vs max", d.m_adShearVsMax},
+                    {"Av required", d.m_adShearAvRequired},
+                    {"Av min", d.m_adShearAvMin},
+                    {"Av design", d.m_adShearAvDesign},
+                    {"Vr", d.m_adShearVr},
+                    {"Vr max", d.m_adShearVrMax},
+                    {"max spacing", d.m_adShearMaxSpacing},
+                    {"longitudinal demand, Vs required", d.m_adLongReqVsMin},
+                    {"longitudinal demand, Vs provided", d.m_adLongReqVsProvided},
+                    {"longitudinal reinforcement provided", d.m_adLongReinfProvided},
+                };
+                int compared = 0;
+                for (int s = 0; s < kStationCount; ++s) {
+                    const int m = mirror(s);
+                    if (m < 0 || std::abs(d.m_adStationX[s] - L / 2.0) < 1e-9) continue;
+                    ASSERT_NEAR(d.m_adStationX[s], L - d.m_adStationX[m], 1e-9)
+                        << "stations " << s << " and " << m << " are not mirror images";
+                    for (const Array& a : arrays) {
+                        EXPECT_NEAR(a.values[s], a.values[m], 1e-6)
+                            << a.name << " at stations " << s << " and " << m;
+                    }
+                    ++compared;
+                }
+                EXPECT_GE(compared, 110);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 // two vehicles combined, and a span of no length.
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "engine/liveload/load_effects_test_support.h"
 
@@ -163,6 +164,28 @@ TEST_F(SimpleSpanEffectsTest, RightHalfMirrorsTheLeftWhicheverWayTheAxlesRun) {
     expectMirrored("the axles in the other order");
     EXPECT_TRUE(NearRelative(d->m_aMoment[25][kCaseLiveLoad], atQuarter[kCaseLiveLoad], 1e-12));
     EXPECT_TRUE(NearRelative(d->m_aShear[0][kCaseLiveLoad], shearAt0, 1e-12));
+}
+
+TEST_F(SimpleSpanEffectsTest, HandlingStationsRightOfMidSpanTakeTheNegativeShear) {
+    // The right lifting support 11 ft and the right shipping support 16.25 ft from the girder end
+    // (e = 0.5 ft): at 106 - 11 - 0.5 = 94.5 ft = station 90 and 106 - 16.25 - 0.5 = 89.25 ft =
+    // station 85, whose live load is the mirror image of stations 10 and 15: the shear of the
+    // largest size is negative there, not the small positive shear of the loads right of them.
+    d->m_dLiftSupportRight = 11.0;
+    d->m_dShipSupportRight = 16.25;
+    d->m_bLoadEffectsDirty = 1;
+    d->RunAnalysis();
+    for (auto [station, hundredth] :
+         {std::pair{kStationRightLift, 90}, std::pair{kStationRightShip, 85}}) {
+        SCOPED_TRACE(testing::Message() << "station " << station);
+        ASSERT_NEAR(d->m_adStationX[station], d->m_adStationX[hundredth], 1e-9);
+        EXPECT_LT(d->m_aShear[station][kCaseLiveLoad], -50.0);
+        for (int k : {kCaseLiveLoad, kCaseLiveLoadGoverning, kCaseLiveLoadConcurrent}) {
+            EXPECT_NEAR(d->m_aShear[station][k], d->m_aShear[hundredth][k], 1e-9) << k;
+            EXPECT_NEAR(d->m_aMoment[station][k], d->m_aMoment[hundredth][k], 1e-9) << k;
+        }
+        EXPECT_NEAR(d->m_adVu[station], d->m_adVu[hundredth], 1e-9);
+    }
 }
 
 TEST_F(SimpleSpanEffectsTest, ConcentratedLaneLoadsAndTheTruckOrLaneCode) {

@@ -40,8 +40,10 @@ TEST(BeamFormulas, SymmetricPairsOfPointLoads) {
     const Case cases[] = {
         {"quarter points, outer zone", 10.0, 12.5, 5.0, 50.0, 10.0},  // P x
         {"quarter points, at the load", 10.0, 12.5, 12.5, 125.0, 10.0},
-        {"quarter points, between", 10.0, 12.5, 20.0, 125.0, 0.0},                 // P a
-        {"quarter points, right zone", 10.0, 12.5, 45.0, 50.0, -10.0},             // P (L - x)
+        {"quarter points, between", 10.0, 12.5, 20.0, 125.0, 0.0},      // P a
+        {"quarter points, right zone", 10.0, 12.5, 45.0, 50.0, -10.0},  // P (L - x)
+        // At either load the shear of its side toward the nearer support, as a mirror image.
+        {"quarter points, at the second load", 10.0, 12.5, 37.5, 125.0, -10.0},
         {"mid-span load W = 10 as two halves, left", 5.0, 25.0, 10.0, 50.0, 5.0},  // W x / 2
         {"mid-span load, at mid-span", 5.0, 25.0, 25.0, 125.0, 5.0},               // W L / 4
         {"mid-span load, right", 5.0, 25.0, 40.0, 50.0, -5.0},
@@ -51,6 +53,9 @@ TEST(BeamFormulas, SymmetricPairsOfPointLoads) {
         EXPECT_DOUBLE_EQ(SymmetricPairMoment(c.P, c.a, 50.0, c.x), c.M);
         EXPECT_DOUBLE_EQ(SymmetricPairShear(c.P, c.a, 50.0, c.x), c.V);
     }
+    // A station that reaches a load only to the last bits is on it.
+    EXPECT_EQ(SymmetricPairShear(10.0, 12.5, 50.0, 37.5 - 1e-12), -10.0);
+    EXPECT_EQ(SymmetricPairShear(10.0, 12.5, 50.0, 12.5 + 1e-12), 10.0);
 }
 
 TEST(BeamFormulas, EndRotationsOfPointLoadsAreTheBeamTheoryValues) {

@@ -5,6 +5,8 @@
 // on repeated runs, and the pedestrian load.
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/liveload/load_effects_test_support.h"
 
@@ -136,6 +138,100 @@ TEST_F(LiveLoadEffectsTest, PierMomentWithTwoDesignTrucksAndTheLaneLoad) {
     d->RunAnalysis();
     EXPECT_TRUE(NearRelative(d->m_aSpanEnvelope1[1][10][kSpanLaneMin], laneMB, 1e-6));
     EXPECT_EQ(d->m_aSpanEnvelope1[1][10][kSpanTruckMin], truck);
+}
+
+/// Moments (kip-ft) of three continuous spans of equal EI with pinned ends under loads P (kip) at
+/// x (ft from the left end): over the two piers by the three-moment equation
+///   2 (L1 + L2) M_B + L2 M_C = -r_B,   L2 M_B + 2 (L2 + L3) M_C = -r_C,
+/// with r = sum of P a (L^2 - a^2) / L over the loads of the two spans next to the pier, a measured
+/// from the span's far support; at mid-span of span 2 (M_B + M_C) / 2 plus the simple-span moment
+/// of the loads on span 2. Loads off the chain are left out.
+struct ThreeSpanMoments {
+    double B, C, mid2;
+};
+ThreeSpanMoments ThreeSpanMomentsUnder(const double (&L)[3],
+                                       const std::vector<std::pair<double, double>>& loads) {
+    auto term = [](double P, double a, double span) {
+        return P * a * (span * span - a * a) / span;
+    };
+    double rB = 0.0, rC = 0.0, simple = 0.0;
+    for (const auto& [P, x] : loads) {
+        if (x < 0.0 || x > L[0] + L[1] + L[2]) continue;
+        if (x <= L[0]) {
+            rB += term(P, x, L[0]);
+        } else if (x <= L[0] + L[1]) {
+            const double a = x - L[0];
+            rB += term(P, L[1] - a, L[1]);
+            rC += term(P, a, L[1]);
+            simple += P * std::min(a, L[1] - a) / 2.0;
+        } else {
+            rC += term(P, L[0] + L[1] + L[2] - x, L[2]);
+        }
+    }
+    const double a11 = 2.0 * (L[0] + L[1]), a12 = L[1], a22 = 2.0 * (L[1] + L[2]);
+    const double det = a11 * a22 - a12 * a12;
+    const double B = (-rB * a22 + a12 * rC) / det, C = (-a11 * rC + a12 * rB) / det;
+    return {B, C, (B + C) / 2.0 + simple};
+}
+
+TEST_F(LiveLoadEffectsTest, Example3WithTwoTrucksAtTheirWorstHeadway) {
+    // AASHTO LRFD 3.6.1.3.1: 90 percent of two design trucks (8, 32, 32 kip at 14 ft, both heading
+    // the same way, 50 ft and more from the rear axle of one to the lead axle of the other; here
+    // up to the longest span, 120 ft) with 90 percent of the lane load (0.64 klf on the two spans
+    // next to the pier), per lane, no impact. Influence lines by the three-moment equation, each
+    // truck's lead axle on every 0.25 ft, every pair of those within the headways. Over pier B the
+    // worst headway is 64.1 ft with the lead axle of the first truck 171.3 ft from the left
+    // abutment: trucks -1421.38 kip-ft, lane -936.92 kip-ft, 0.9 x (-2358.30) = -2122.47 kip-ft;
+    // 50, 75 or 100 ft alone give at best -2108.2 kip-ft (0.7 percent less).
+    const auto d = Example(3);
+    const double L[3] = {106.0, 120.0, 106.0};            // ft
+    const double step = 0.25;                             // ft
+    const double near = 28.0 + 50.0, far = 28.0 + 120.0;  // ft between the lead axles
+    std::vector<double> lead;                             // ft
+    std::vector<ThreeSpanMoments> truck;                  // one truck, 0.9 of its axles
+    for (double y = 0.0; y <= L[0] + L[1] + L[2] + 28.0; y += step) {
+        lead.push_back(y);
+        truck.push_back(ThreeSpanMomentsUnder(L, {{7.2, y}, {28.8, y - 14.0}, {28.8, y - 28.0}}));
+    }
+    auto twoTrucks = [&](double ThreeSpanMoments::*M) {
+        const int n = static_cast<int>(lead.size());
+        const int fewest = static_cast<int>(near / step), most = static_cast<int>(far / step);
+        double least = 0.0;
+        for (int a = 0; a < n; ++a) {
+            for (int b = std::max(a - most, 0); b <= a - fewest; ++b)
+                least = std::min(least, truck[a].*M + truck[b].*M);
+        }
+        return least;
+    };
+    // The lane on the two spans next to each pier, in pieces of 0.1 ft; the chain is symmetric.
+    std::vector<std::pair<double, double>> lane;
+    for (double y = 0.05; y < L[0] + L[1]; y += 0.1) lane.push_back({0.64 * 0.1, y});
+    const double laneB = 0.9 * ThreeSpanMomentsUnder(L, lane).B;
+    EXPECT_NEAR(laneB, 0.9 * -936.92, 0.1) << "lane load on spans 1 and 2, as in the test above";
+    const double trucksB = twoTrucks(&ThreeSpanMoments::B);
+    const double trucksC = twoTrucks(&ThreeSpanMoments::C);
+    EXPECT_NEAR(trucksB + laneB, -2122.47, 0.1);
+
+    struct Pier {
+        const char* name;
+        int span, tenth;
+        double expected;  // kip-ft
+    } const piers[] = {{"pier B from span 1", 1, 10, trucksB + laneB},
+                       {"pier B from span 2", 2, 0, trucksB + laneB},
+                       {"pier C from span 2", 2, 10, trucksC + laneB},
+                       {"pier C from span 3", 3, 0, trucksC + laneB}};
+    for (const Pier& p : piers) {
+        const double* M = d->m_aSpanEnvelope1[p.span][p.tenth];
+        EXPECT_NEAR(M[kSpanTruckMin] + M[kSpanLaneMin], p.expected, 0.0005 * std::abs(p.expected))
+            << p.name << ": 0.9 (two trucks + lane) per lane, no impact";
+    }
+
+    // Mid-span of span 2: two trucks 50 to 120 ft apart, -246.86 kip-ft. With no largest
+    // headway one truck in each end span would give -472.94 kip-ft, a loading that the code
+    // means only for the negative moment near the piers.
+    const double mid = twoTrucks(&ThreeSpanMoments::mid2);
+    EXPECT_NEAR(mid, -246.86, 0.05);
+    EXPECT_NEAR(Envelope(*d, kEnvMinMoment, 2, 5, kMovingTwoTrucks), mid, 0.0005 * std::abs(mid));
 }
 
 TEST_F(LiveLoadEffectsTest, TruckOrLaneTakesTheLargerWithItsImpact) {

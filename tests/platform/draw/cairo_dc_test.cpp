@@ -37,6 +37,24 @@ TEST(CairoDC, FillsAndOutlinesOnWholePixels) {
     EXPECT_EQ(b.At(20, 15), Rgb(255, 0, 0)) << "filled with the brush";
 }
 
+// A picture drawn on a pixel grid rendered four times as large: each grid pixel becomes a 4 x 4
+// block, outline and fill alike (the desktop icons render the 32-pixel program icon this way).
+TEST(CairoDC, AScaledPictureGrowsEveryPixelOfItsGrid) {
+    const Bitmap b = RenderScaledBitmap({40, 30}, 4.0, [](DC& dc) {
+        dc.SelectPen({PenStyle::Solid, 0, kBlack});
+        dc.SelectBrush({BrushStyle::Solid, Rgb(255, 0, 0)});
+        dc.Rectangle({10, 5, 30, 25});
+    });
+    ASSERT_EQ(b.width, 160);
+    ASSERT_EQ(b.height, 120);
+    EXPECT_EQ(b.At(39, 60), kWhite) << "left of grid pixel 10";
+    EXPECT_EQ(b.At(40, 60), kBlack) << "grid pixel 10, the outline";
+    EXPECT_EQ(b.At(43, 60), kBlack) << "the outline is one grid pixel wide";
+    EXPECT_EQ(b.At(44, 60), Rgb(255, 0, 0)) << "filled with the brush";
+    EXPECT_EQ(b.At(119, 60), kBlack) << "grid pixel 29, the right edge";
+    EXPECT_EQ(b.At(120, 60), kWhite) << "grid pixel 30 lies outside";
+}
+
 TEST(CairoDC, LoEnglishDrawsWithYUpFromTheOrigin) {
     // 100 pixels per inch: logical (20, -10) is pixel (20, 10).
     const Bitmap b = RenderBitmap(

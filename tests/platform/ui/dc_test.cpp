@@ -258,6 +258,38 @@ TEST(DeviceContext, DrawTextAlignsInItsRectangleAndMeasures) {
     EXPECT_TRUE(clips[1].clipRemoved);
 }
 
+TEST(DeviceContext, AnEndEllipsisCutsOnlyALineThatDoesNotFit) {
+    RecordingDC dc;
+    dc.SelectFont({"Arial", -10});  // 6 pixels a character
+    struct Case {
+        const char* what;
+        std::string text;
+        int width;
+        unsigned format;
+        std::string drawn;
+    };
+    const Case cases[] = {
+        {"fits exactly", "abcde", 30, kDtEndEllipsis | kDtSingleLine, "abcde"},
+        {"a pixel short: as much as fits with the dots", "abcde", 29,
+         kDtEndEllipsis | kDtSingleLine, "a..."},
+        {"room for the dots only", "abcde", 20, kDtEndEllipsis | kDtSingleLine, "..."},
+        {"no ellipsis asked for", "abcde", 20, kDtSingleLine, "abcde"},
+        {"right-aligned text starts at the left once cut", "abcdefgh", 40,
+         kDtRight | kDtEndEllipsis | kDtSingleLine, "abc..."},
+    };
+    for (const Case& c : cases) {
+        dc.Clear();
+        Rect box{10, 0, 10 + c.width, 20};
+        dc.DrawText(c.text, box, c.format);
+        const auto texts = dc.OpsOf(Kind::Text);
+        ASSERT_EQ(texts.size(), 1u) << c.what;
+        EXPECT_EQ(texts[0].text, c.drawn) << c.what;
+        if (c.drawn != c.text) {
+            EXPECT_DOUBLE_EQ(texts[0].points[0].x, 10) << c.what;
+        }
+    }
+}
+
 TEST(DeviceContext, ClipNarrowsReportsAndRestores) {
     RecordingDC dc(100.0, true, {750, 1000});
     dc.SetMapMode(MapMode::LoEnglish);

@@ -1,5 +1,5 @@
 // The UI layer's data: command maps, menus, the placement record, the recent-file list in its
-// settings store, the command line, child-window layouts and text encodings.
+// settings store, the command line and child-window layouts.
 #include <gtest/gtest.h>
 
 #include "platform/ini.h"
@@ -9,7 +9,6 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/recent_files.h"
 #include "platform/ui/settings_store.h"
-#include "platform/ui/text_encoding.h"
 #include "platform/ui/window_placement.h"
 #include "tests/platform/platform_test_support.h"
 
@@ -128,6 +127,16 @@ TEST_F(RecentFilesTest, MenuTextsNumberShortenAndEscape) {
     EXPECT_EQ(shortened.substr(0, 11), "&1 /srv/...");
     EXPECT_EQ(shortened.size(), 43u);
     EXPECT_EQ(shortened.substr(shortened.size() - 20), "/span-3-girder-b.kdx");
+
+    // The entries keep the system's UTF-8 bytes; the menu shows program text, where "\xFC" is
+    // the one character that UTF-8 writes as C3 BC, so a cut never splits a character.
+    list.Add("/home/eng/Br\xC3\xBC" "cken/Br\xC3\xBC" "cke.kdx");
+    EXPECT_EQ(list.MenuText(0, "/home/eng"), "&1 ~/Br\xFC" "cken/Br\xFC" "cke.kdx");
+    std::string umlauts;
+    for (int i = 0; i < 30; ++i) umlauts += "\xC3\xBC";
+    list.Add("/srv/" + umlauts + "/g.kdx");
+    // 41 characters cut to 20: the head "/srv/", "..." and the last 12 characters.
+    EXPECT_EQ(list.MenuText(0, "/home/eng", 20), "&1 /srv/..." + std::string(6, '\xFC') + "/g.kdx");
 }
 
 TEST(CommandLine, ReadsTheFileAndTheSwitches) {
@@ -176,21 +185,6 @@ TEST(ChildLayouts, TileCascadeAndSplit) {
     EXPECT_EQ(panes[0], (Rect{0, 0, 200, 150}));
     EXPECT_EQ(panes[3], (Rect{206, 156, 406, 306}));
     EXPECT_EQ(SplitterLayout({400, 300}, 1, 1, {0, 0}).front(), (Rect{0, 0, 400, 300}));
-}
-
-TEST(TextEncoding, ConvertsWindows1252AndUtf8) {
-    const std::string cp1252 =
-        "f\xB4"
-        "c \xB0"
-        "F \x80 \x96";  // f´c °F € –
-    const std::string utf8 = Cp1252ToUtf8(cp1252);
-    EXPECT_EQ(utf8,
-              "f\xC2\xB4"
-              "c \xC2\xB0"
-              "F \xE2\x82\xAC \xE2\x80\x93");
-    EXPECT_EQ(Utf8ToCp1252(utf8), cp1252);
-    EXPECT_EQ(Utf8ToCp1252("\xE2\x88\x9A"), "?") << "a character Windows-1252 lacks";
-    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?") << "a cut sequence";
 }
 
 }  // namespace

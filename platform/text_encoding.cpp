@@ -1,8 +1,8 @@
-#include "platform/ui/text_encoding.h"
+#include "platform/text_encoding.h"
 
 #include <cstdint>
 
-namespace platform::ui {
+namespace platform {
 
 namespace {
 
@@ -101,4 +101,4 @@ std::string Utf8ToCp1252(const std::string& text) {
     return out;
 }
 
-}  // namespace platform::ui
+}  // namespace platform
