@@ -56,9 +56,9 @@ struct PlacementTerms {
 /// The running extremes, times L, at `padded` stations `x` (a multiple of four), updated with the
 /// moments and shears of one placement `t` on a span `L`.
 KORDEL_WIDE_CLONES
-void UpdateExtremes(const PlacementTerms& t, double L, int padded, const double* x,
-                    double* moment, double* shearWithMoment, double* shear,
-                    double* momentWithShear, bool updateShear) {
+void UpdateExtremes(const PlacementTerms& t, double L, int padded, const double* x, double* moment,
+                    double* shearWithMoment, double* shear, double* momentWithShear,
+                    bool updateShear) {
     Double4 L4;
     Splat4(L4, L);
     for (int i = 0; i < padded; i += 4) {

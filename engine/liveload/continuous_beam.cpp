@@ -411,12 +411,12 @@ class FactoredStiffness {
 
   private:
     double (*Rows())[kStiffnessRowStride] {
-        return reinterpret_cast<double (*)[kStiffnessRowStride]>(m_K.data());
+        return reinterpret_cast<double(*)[kStiffnessRowStride]>(m_K.data());
     }
 
-    int m_n = 0;                  ///< equations
-    int m_w = 0;                  ///< half band width
-    std::vector<double> m_K;      ///< reduced stiffness, rows of kStiffnessRowStride as m_adStiffness
+    int m_n = 0;              ///< equations
+    int m_w = 0;              ///< half band width
+    std::vector<double> m_K;  ///< reduced stiffness, rows of kStiffnessRowStride as m_adStiffness
     std::vector<double> m_pivot;  ///< pivot of each equation [equation]
 };
 
@@ -526,7 +526,6 @@ class UnitSolutions {
     }
 
   private:
-
     double* Row(int row) { return m_rows.data() + static_cast<size_t>(row) * m_lay.size; }
     const double* Row(int row) const {
         return m_rows.data() + static_cast<size_t>(row) * m_lay.size;
@@ -535,12 +534,12 @@ class UnitSolutions {
     ResultLayout m_lay{1};
     int m_nodes = 0;
     int m_members = 0;
-    std::vector<double> m_x;       ///< node x, ft [node]
-    std::vector<double> m_length;  ///< member length, ft [member]
-    std::vector<int> m_supportAt;  ///< support number under the node, 0 for none [node]
-    std::vector<int> m_forceRow;   ///< row of the unit vertical force, 0 restrained [node]
-    std::vector<int> m_momentRow;  ///< row of the unit moment [node]
-    std::vector<double> m_rows;    ///< [row][ResultLayout index]
+    std::vector<double> m_x;        ///< node x, ft [node]
+    std::vector<double> m_length;   ///< member length, ft [member]
+    std::vector<int> m_supportAt;   ///< support number under the node, 0 for none [node]
+    std::vector<int> m_forceRow;    ///< row of the unit vertical force, 0 restrained [node]
+    std::vector<int> m_momentRow;   ///< row of the unit moment [node]
+    std::vector<double> m_rows;     ///< [row][ResultLayout index]
     FactoredStiffness m_stiffness;  ///< the reduced stiffness the unit loads are solved with
 };
 
@@ -606,8 +605,8 @@ struct TrainScope {
 
 /// Keeps the largest of `value` in `largest` and the smallest in `smallest` for the `count`
 /// tenth points, as std::max and std::min would.
-[[gnu::always_inline]] inline void KeepRange(const double* value, double* largest,
-                                             double* smallest, int count) {
+[[gnu::always_inline]] inline void KeepRange(const double* value, double* largest, double* smallest,
+                                             int count) {
     int q = 0;
     for (; q + 4 <= count; q += 4) {
         Double4 v, hi, lo;
@@ -638,8 +637,8 @@ void UpdateTrainEnvelope(const double* r, const ResultLayout& lay, const TrainSc
         KeepExtreme(M, V, T[kEnvMaxMoment].data(), T[kEnvShearAtMaxMoment].data(), points, true);
         KeepExtreme(V, M, T[kEnvMaxShear].data(), T[kEnvMomentAtMaxShear].data(), points, true);
         KeepExtreme(V, M, T[kEnvMinShear].data(), T[kEnvMomentAtMinShear].data(), points, false);
-        KeepRange(r + lay.Deflection(0), T[kEnvMaxDeflection].data(),
-                  T[kEnvMinDeflection].data(), points);
+        KeepRange(r + lay.Deflection(0), T[kEnvMaxDeflection].data(), T[kEnvMinDeflection].data(),
+                  points);
         KeepRange(r + lay.Rotation(0), T[kEnvMaxRotation].data(), T[kEnvMinRotation].data(),
                   points);
     }
@@ -748,7 +747,7 @@ void PlaceTwoTrucks(const UnitSolutions& units, const ResultLayout& lay, const A
                     Headways headways, CaseEnvelope& env, std::vector<double>& r,
                     TwoTruckTables& tables) {
     const double length = units.NodeX(units.Nodes());  // ft
-    double behind[kMaxVehicleAxles] = {};               // ft, distance of axle g behind axle 0
+    double behind[kMaxVehicleAxles] = {};              // ft, distance of axle g behind axle 0
     for (int g = 1; g < truck.count; ++g) behind[g] = behind[g - 1] + truck.gap[g - 1];
     const double truckLength = truck.count > 0 ? behind[truck.count - 1] : 0.0;  // ft
     const double near = truckLength + headways.least;  // ft, lead axle to lead axle
@@ -1116,8 +1115,8 @@ void CKordelDoc::AnalyzeContinuousBeam(int kind, double w) {
         const double f = TwoTruckFactor(m_bIncreasedDoubleTruck == 1, Lmax);
         CaseEnvelope two(lay);
         PlaceTwoTrucks(units, lay, DesignTruckForTwoTrucks(f),
-                       {kTwoTruckLeastHeadway, std::max(Lmax, kTwoTruckMostHeadwayAtLeast)}, two,
-                       r, storage.twoTrucks);
+                       {kTwoTruckLeastHeadway, std::max(Lmax, kTwoTruckMostHeadwayAtLeast)}, two, r,
+                       storage.twoTrucks);
         StoreCase(*this, lay, two, kMovingTwoTrucks);
     }
     m_nProgressStep = 4;

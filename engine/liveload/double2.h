@@ -52,8 +52,8 @@ template <class Mask>
     // The builtin, not std::bit_cast: a function returning a 32-byte vector would have an ABI of
     // its own in the baseline build.
     const Mask4 m = __builtin_bit_cast(Mask4, mask);
-    to = __builtin_bit_cast(Double4,
-                            (__builtin_bit_cast(Mask4, a) & m) | (__builtin_bit_cast(Mask4, b) & ~m));
+    to = __builtin_bit_cast(
+        Double4, (__builtin_bit_cast(Mask4, a) & m) | (__builtin_bit_cast(Mask4, b) & ~m));
 }
 
 }  // namespace kordel
