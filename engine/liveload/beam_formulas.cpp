@@ -53,6 +53,20 @@ struct PlacementTerms {
     int count = 0;
 };
 
+/// Keeps `value` in the four `kept` and `with` in the four `concurrent` where it is not less than
+/// the kept value: a placement that equals the kept one replaces it.
+[[gnu::always_inline]] inline void KeepLarger(double* kept, double* concurrent,
+                                              const Double4& value, const Double4& with) {
+    Double4 k, c;
+    Load4(k, kept);
+    Load4(c, concurrent);
+    const auto larger = value >= k;
+    Select4(k, larger, value, k);
+    Select4(c, larger, with, c);
+    Store4(kept, k);
+    Store4(concurrent, c);
+}
+
 /// The running extremes, times L, at `padded` stations `x` (a multiple of four), updated with the
 /// moments and shears of one placement `t` on a span `L`.
 KORDEL_WIDE_CLONES
@@ -79,24 +93,8 @@ void UpdateExtremes(const PlacementTerms& t, double L, int padded, const double*
             M += m;
             V += v;
         }
-        Double4 keptM, keptVM;
-        Load4(keptM, moment + i);
-        Load4(keptVM, shearWithMoment + i);
-        const auto largerM = M >= keptM;
-        Select4(keptM, largerM, M, keptM);
-        Select4(keptVM, largerM, V, keptVM);
-        Store4(moment + i, keptM);
-        Store4(shearWithMoment + i, keptVM);
-        if (updateShear) {
-            Double4 keptV, keptMV;
-            Load4(keptV, shear + i);
-            Load4(keptMV, momentWithShear + i);
-            const auto largerV = V >= keptV;
-            Select4(keptV, largerV, V, keptV);
-            Select4(keptMV, largerV, M, keptMV);
-            Store4(shear + i, keptV);
-            Store4(momentWithShear + i, keptMV);
-        }
+        KeepLarger(moment + i, shearWithMoment + i, M, V);
+        if (updateShear) KeepLarger(shear + i, momentWithShear + i, V, M);
     }
 }
 
