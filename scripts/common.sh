@@ -28,7 +28,7 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The desktop program (wxWidgets on GTK 3, cairo, the Liberation fonts) and its smoke test on a
 # virtual display (Xvfb, xdotool to type, ImageMagick to take the screenshot).
-GUI_PACKAGES=(pkg-config libwxgtk3.2-dev libcairo2-dev fonts-liberation xvfb xauth xdotool imagemagick)
+GUI_PACKAGES=(pkg-config libwxgtk3.2-dev libgtk-3-dev libcairo2-dev fonts-liberation xvfb xauth xdotool xclip imagemagick)
 
 jobs() { nproc 2>/dev/null || echo 2; }
 

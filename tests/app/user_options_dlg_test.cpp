@@ -39,7 +39,7 @@ class UserOptionsTest : public DesktopTest {
                "/";
     }
     bool ReportHas(const std::string& line) {
-        const auto& r = Doc()->m_saReport;
+        const auto& r = Doc()->Report();
         return std::find(r.begin(), r.end(), line) != r.end();
     }
 };
@@ -95,7 +95,7 @@ TEST_F(UserOptionsTest, AFontSettingOutOfRangeIsVeryLarge) {
 TEST_F(UserOptionsTest, CancelWritesNothingAndLeavesTheDesign) {
     const int asterisks = Doc()->m_bShowAsterisks;
     Doc()->SetModifiedFlag(false);
-    const auto report = Doc()->m_saReport;
+    const auto report = Doc()->Report();
     Options([](DialogDriver& d) {
         d.Click(IDC_OPTIONS_SHOW_ASTERISKS);
         d.Click(IDC_OPTIONS_FONT_LARGE);
@@ -104,7 +104,7 @@ TEST_F(UserOptionsTest, CancelWritesNothingAndLeavesTheDesign) {
     });
     EXPECT_EQ(Doc()->m_bShowAsterisks, asterisks);
     EXPECT_FALSE(Doc()->IsModified());
-    EXPECT_EQ(Doc()->m_saReport, report);
+    EXPECT_EQ(Doc()->Report(), report);
     EXPECT_EQ(Ini("Options", "Text Report Font"), "(missing)");
     EXPECT_EQ(Ini("Options", "Text Report Show Stresses"), "(missing)");
 }
