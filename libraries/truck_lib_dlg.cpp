@@ -92,12 +92,12 @@ void CTruckBrowserDlg::OnSelchangeDrive() {
     ListBrowsePath();
 }
 
-bool CTruckBrowserDlg::LoadRow(int row) {
+bool CTruckBrowserDlg::LoadRow(int row, bool again) {
     const std::vector<BrowserRow>& rows = m_browser.Rows();
     if (row < 0 || row >= static_cast<int>(rows.size())) return false;
     if (rows[row].kind != BrowserRow::Kind::File) return false;
     const std::string path = platform::JoinPath(m_browser.Folder(), rows[row].name);
-    if (path == m_strLoadedPath) return true;
+    if (path == m_strLoadedPath && !again) return true;
     // A file the record refuses is reported by the document; the record keeps what it held.
     if (!m_docVehicle.OnOpenDocument(path)) return false;
     m_strLoadedPath = path;
@@ -105,10 +105,8 @@ bool CTruckBrowserDlg::LoadRow(int row) {
 }
 
 void CTruckBrowserDlg::OnClickFileList() {
-    const int row = GetCurSel(IDC_TRUCK_FILES);
-    // The click loads the file afresh, even the one loaded before: it may have changed since.
-    m_strLoadedPath.clear();
-    if (LoadRow(row)) InvalidateItem();
+    // The click reads the file afresh, even the one loaded before: it may have changed since.
+    if (LoadRow(GetCurSel(IDC_TRUCK_FILES), true)) InvalidateItem();
 }
 
 void CTruckBrowserDlg::OnDblclkFileList() {
@@ -116,7 +114,7 @@ void CTruckBrowserDlg::OnDblclkFileList() {
     const std::vector<BrowserRow>& rows = m_browser.Rows();
     if (row < 0 || row >= static_cast<int>(rows.size())) return;
     if (rows[row].kind == BrowserRow::Kind::File) {
-        if (LoadRow(row)) OnFileDoubleClicked();
+        if (LoadRow(row, false)) OnFileDoubleClicked();
         return;
     }
     const bool entered = m_browser.Open(row);

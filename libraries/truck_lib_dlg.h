@@ -61,8 +61,9 @@ class CTruckBrowserDlg : public platform::ui::Dialog {
     void OnSelchangeDrive();
     void OnClickFileList();
     void OnDblclkFileList();
-    /// Loads file row `row` unless it is loaded already; true when it is loaded.
-    bool LoadRow(int row);
+    /// Loads file row `row` (`again`: even when it was the last one loaded); true when the
+    /// record holds it. A file that fails to load leaves the record as it was.
+    bool LoadRow(int row, bool again);
 
     CFolderBrowser m_browser;
     std::string m_strLoadedPath;  ///< the file m_docVehicle was read from ("" none)

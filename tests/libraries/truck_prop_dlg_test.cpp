@@ -24,6 +24,15 @@ class TruckPropDlgTest : public TruckDialogTest {
         toolkit.QueueDialog(std::move(script));
         return dlg.DoModal();
     }
+    /// Runs the dialog with `script`, whose Library... picks `file`.
+    void RunWithPick(std::function<void(DialogDriver&)> script, const std::string& file) {
+        toolkit.QueueDialog(std::move(script));
+        toolkit.QueueDialog([file](DialogDriver& d) {
+            d.Choose(IDC_TRUCK_FILES, file);
+            d.Ok();
+        });
+        dlg.DoModal();
+    }
     CTruckPropDlg dlg;
 };
 
@@ -154,16 +163,14 @@ TEST_F(TruckPropDlgTest, AxleCountsBeyondWhatAVehicleHoldsAreRefused) {
     // Read: a library vehicle of 40 axles (the file holds up to 100) is not taken.
     host.ClearMessages();
     Write(Vehicle("Long", 40), "Long.ktl");
-    toolkit.QueueDialog([](DialogDriver& d) {
-        d.Choose(IDC_TRUCK_FILES, "Long.ktl");
-        d.Ok();
-    });
-    Run([](DialogDriver& d) {
-        d.Click(IDC_TRUCK_LIBRARY);
-        EXPECT_EQ(d.Text(IDC_VEHICLE_NAME), "HL-93");
-        EXPECT_EQ(d.Items(IDC_AXLE_WEIGHT_LIST).size(), 3u);
-        d.Ok();
-    });
+    RunWithPick(
+        [](DialogDriver& d) {
+            d.Click(IDC_TRUCK_LIBRARY);
+            EXPECT_EQ(d.Text(IDC_VEHICLE_NAME), "HL-93");
+            EXPECT_EQ(d.Items(IDC_AXLE_WEIGHT_LIST).size(), 3u);
+            d.Ok();
+        },
+        "Long.ktl");
     EXPECT_EQ(Messages(), (Lines{"Vehicle Long has 40 axles; a vehicle may have at most 30."}));
     EXPECT_EQ(dlg.GetVehicle(), StandardVehicle());
     // Handed in: a count no row holds is shown without a line past the rows, and OK refuses it.
@@ -179,11 +186,7 @@ TEST_F(TruckPropDlgTest, AxleCountsBeyondWhatAVehicleHoldsAreRefused) {
 TEST_F(TruckPropDlgTest, LibraryTakesThePickedVehicleInTheDialogsUnits) {
     Write(Vehicle("Picked", 2), "Picked.ktl");
     dlg.SetVehicle(StandardVehicle(), kUnitsMetric);
-    toolkit.QueueDialog([](DialogDriver& d) {
-        d.Choose(IDC_TRUCK_FILES, "Picked.ktl");
-        d.Ok();
-    });
-    Run([](DialogDriver& d) {
+    RunWithPick([](DialogDriver& d) {
         d.Choose(IDC_AXLE_WEIGHT_LIST, 1);
         d.Click(IDC_TRUCK_LIBRARY);
         EXPECT_EQ(d.Text(IDC_VEHICLE_NAME), "Picked");
@@ -194,7 +197,7 @@ TEST_F(TruckPropDlgTest, LibraryTakesThePickedVehicleInTheDialogsUnits) {
         EXPECT_TRUE(d.IsChecked(IDC_TRUCK_OR_TANDEM_OR_LANE));
         EXPECT_EQ(d.SpinPos(IDC_AXLE_COUNT_SPIN), 2);
         d.Ok();
-    });
+    }, "Picked.ktl");
     EXPECT_EQ(dlg.GetVehicle(), Vehicle("Picked", 2));
 }
 
