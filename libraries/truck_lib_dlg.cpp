@@ -16,6 +16,18 @@ namespace {
 /// The browser's one "drive": this system has a single root.
 constexpr const char* kRootDrive = "/";
 constexpr const char* kPickFirst = "Click a vehicle file first.";
+/// The characters the current-directory line shows of a folder.
+constexpr std::size_t kFolderLabelChars = 56;
+
+}  // namespace
+
+std::string FolderLabel(const std::string& folder) {
+    if (folder.size() <= kFolderLabelChars) return folder;
+    // The end of a long path says where one is; its start is dropped.
+    return "..." + folder.substr(folder.size() - (kFolderLabelChars - 3));
+}
+
+namespace {
 
 }  // namespace
 
@@ -24,20 +36,20 @@ DialogTemplate MakeTruckBrowserTemplate(int id, const std::string& caption,
     DialogTemplate d;
     d.id = id;
     d.caption = caption;
-    d.size = {250, 196};
+    d.size = {318, 196};
     d.controls = {
         MakeControl(ControlKind::Label, kIdStatic, "Current &drive:", 7, 7, 80, 9),
-        MakeControl(ControlKind::ComboBox, IDC_TRUCK_DRIVES, "", 7, 17, 170, 60),
+        MakeControl(ControlKind::ComboBox, IDC_TRUCK_DRIVES, "", 7, 17, 238, 60),
         MakeControl(ControlKind::Label, kIdStatic, "Current directory:", 7, 35, 80, 9),
-        MakeControl(ControlKind::SunkenFrame, IDC_TRUCK_FOLDER, "", 7, 45, 170, 12),
-        MakeControl(ControlKind::ListBox, IDC_TRUCK_FILES, "", 7, 62, 170, 127),
-        MakeControl(ControlKind::ComboBox, IDC_TRUCK_FILE_TYPE, "", 7, 62, 170, 60, kStyleHidden),
-        MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 186, 7, 57, 14, kStyleGroup),
-        MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 186, 24, 57, 14),
+        MakeControl(ControlKind::SunkenFrame, IDC_TRUCK_FOLDER, "", 7, 45, 238, 12),
+        MakeControl(ControlKind::ListBox, IDC_TRUCK_FILES, "", 7, 62, 238, 127),
+        MakeControl(ControlKind::ComboBox, IDC_TRUCK_FILE_TYPE, "", 7, 62, 238, 60, kStyleHidden),
+        MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 254, 7, 57, 14, kStyleGroup),
+        MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 254, 24, 57, 14),
     };
     int y = 48;
     for (const auto& [buttonId, text] : buttons) {
-        d.controls.push_back(MakeControl(ControlKind::PushButton, buttonId, text, 186, y, 57, 14));
+        d.controls.push_back(MakeControl(ControlKind::PushButton, buttonId, text, 254, y, 57, 14));
         y += 17;
     }
     return d;
@@ -77,7 +89,7 @@ void CTruckBrowserDlg::ListBrowsePath() {
     m_browser.Fill();
     ResetContent(IDC_TRUCK_FILES);
     for (const BrowserRow& row : m_browser.Rows()) AddString(IDC_TRUCK_FILES, row.Text());
-    SetDlgItemText(IDC_TRUCK_FOLDER, platform::PathText(m_browser.Folder()));
+    SetDlgItemText(IDC_TRUCK_FOLDER, FolderLabel(platform::PathText(m_browser.Folder())));
 }
 
 bool CTruckBrowserDlg::RequireVehicle() {

@@ -32,6 +32,10 @@ platform::ui::DialogTemplate MakeTruckBrowserTemplate(
     int id, const std::string& caption,
     const std::vector<std::pair<int, std::string>>& buttons);
 
+/// The current folder as the browser's one-line label shows it: a long path keeps its end,
+/// after "...".
+std::string FolderLabel(const std::string& folder);
+
 /// A dialog with the vehicle browser. It opens on the vehicle library folder, lists its folders
 /// and .ktl files, loads a clicked file into m_docVehicle and walks the folders by double click.
 class CTruckBrowserDlg : public platform::ui::Dialog {

@@ -152,12 +152,12 @@ const DialogTemplate& CTruckPropDlg::Template() {
         DialogTemplate d;
         d.id = IDD_VEHICLE_PROPERTIES;
         d.caption = "Vehicle Properties";
-        d.size = {332, 250};
+        d.size = {332, 266};
         d.controls = {
-            MakeControl(ControlKind::Label, kIdStatic, "Vehicle &Name:", 7, 9, 52, 9),
-            MakeControl(ControlKind::Edit, IDC_VEHICLE_NAME, "", 60, 7, 112, 12),
-            MakeControl(ControlKind::Label, kIdStatic, "No. A&xles:", 180, 9, 38, 9),
-            MakeControl(ControlKind::Edit, IDC_AXLE_COUNT, "", 219, 7, 26, 12),
+            MakeControl(ControlKind::Label, kIdStatic, "Vehicle &Name:", 7, 9, 64, 9),
+            MakeControl(ControlKind::Edit, IDC_VEHICLE_NAME, "", 73, 7, 100, 12),
+            MakeControl(ControlKind::Label, kIdStatic, "No. A&xles:", 179, 9, 50, 9),
+            MakeControl(ControlKind::Edit, IDC_AXLE_COUNT, "", 229, 7, 16, 12),
             MakeControl(ControlKind::Spin, IDC_AXLE_COUNT_SPIN, "", 245, 7, 10, 12,
                         kStyleBuddyInt),
 
@@ -188,8 +188,8 @@ const DialogTemplate& CTruckPropDlg::Template() {
             MakeControl(ControlKind::Label, kIdStatic, "Axle &2:", 13, 192, 34, 9),
             MakeControl(ControlKind::Edit, IDC_TANDEM_AXLE2, "", 51, 190, 50, 12),
             MakeControl(ControlKind::Label, IDC_TANDEM_SPACING_LABEL, "Axle Spacing,FT:", 7, 217,
-                        62, 9),
-            MakeControl(ControlKind::Edit, IDC_TANDEM_SPACING, "", 70, 215, 37, 12),
+                        66, 9),
+            MakeControl(ControlKind::Edit, IDC_TANDEM_SPACING, "", 74, 215, 33, 12),
 
             MakeControl(ControlKind::GroupBox, kIdStatic, "Lane Load", 113, 147, 142, 63),
             MakeControl(ControlKind::Label, IDC_LANE_LOAD_LABEL, "&Uniform,KLF:", 119, 161, 70, 9),
@@ -200,12 +200,12 @@ const DialogTemplate& CTruckPropDlg::Template() {
             MakeControl(ControlKind::Label, IDC_LANE_SHEAR_LABEL, "P-&shear,K:", 119, 192, 70, 9),
             MakeControl(ControlKind::Edit, IDC_LANE_SHEAR_LOAD, "", 193, 190, 56, 12),
 
-            MakeControl(ControlKind::GroupBox, kIdStatic, "Combine (LRFD or Std Specs)", 113, 213,
-                        212, 30),
+            MakeControl(ControlKind::GroupBox, kIdStatic, "Combine (LRFD or Std Specs)", 7, 233,
+                        318, 27),
             MakeControl(ControlKind::RadioButton, IDC_TRUCK_OR_TANDEM_PLUS_LANE,
-                        "(Truck+Lane) OR (Tandem + Lane)", 119, 226, 124, 10, kStyleGroup),
+                        "(Truck+Lane) OR (Tandem + Lane)", 13, 245, 150, 10, kStyleGroup),
             MakeControl(ControlKind::RadioButton, IDC_TRUCK_OR_TANDEM_OR_LANE,
-                        "Truck OR Tandem OR Lane", 245, 226, 76, 10),
+                        "Truck OR Tandem OR Lane", 170, 245, 130, 10),
 
             MakeControl(ControlKind::Picture, IDC_AXLE_PICTURE, "", 266, 120, 44, 16),
             MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 266, 7, 59, 14, kStyleGroup),

@@ -28,7 +28,8 @@ TEST_F(TruckLibDlgTest, TheLastFileClickedIsTheVehicleOkReturnsWithNothingBeyond
     platform::CreateFolders(platform::JoinPath(library, "Older"));
     EXPECT_EQ(Run([&](DialogDriver& d) {
                   EXPECT_EQ(d.Caption(), "Truck Library");
-                  EXPECT_EQ(d.Text(IDC_TRUCK_FOLDER), library) << "it opens on the library";
+                  EXPECT_EQ(dlg.BrowsePath(), library) << "it opens on the library";
+                  EXPECT_EQ(d.Text(IDC_TRUCK_FOLDER), FolderLabel(library));
                   EXPECT_EQ(d.Items(IDC_TRUCK_FILES),
                             (std::vector<std::string>{"[Up one directory]", "Older", "Five.ktl",
                                                       "Three.ktl"}))
@@ -48,9 +49,9 @@ TEST_F(TruckLibDlgTest, ADoubleClickWalksTheFoldersAndPicksAFileInOneStep) {
     Write(Vehicle("Old", 2), "Old.ktl", other);
     EXPECT_EQ(Run([&](DialogDriver& d) {
                   d.DoubleClick(IDC_TRUCK_FILES, 1);  // "Older"
-                  EXPECT_EQ(d.Text(IDC_TRUCK_FOLDER), other);
+                  EXPECT_EQ(dlg.BrowsePath(), other);
                   d.DoubleClick(IDC_TRUCK_FILES, 0);  // "[Up one directory]"
-                  EXPECT_EQ(d.Text(IDC_TRUCK_FOLDER), library);
+                  EXPECT_EQ(dlg.BrowsePath(), library);
                   d.DoubleClick(IDC_TRUCK_FILES, 1);
                   d.DoubleClick(IDC_TRUCK_FILES, 1);  // "Old.ktl"
                   EXPECT_TRUE(d.Ended());
@@ -58,7 +59,7 @@ TEST_F(TruckLibDlgTest, ADoubleClickWalksTheFoldersAndPicksAFileInOneStep) {
               kIdOk);
     EXPECT_EQ(dlg.m_strName, "Old");
     // The next opening starts in the library folder again.
-    Run([&](DialogDriver& d) { EXPECT_EQ(d.Text(IDC_TRUCK_FOLDER), library); });
+    Run([&](DialogDriver&) { EXPECT_EQ(dlg.BrowsePath(), library); });
 }
 
 TEST_F(TruckLibDlgTest, ADamagedFileOrNoFileAtAllIsNoVehicle) {
@@ -75,6 +76,15 @@ TEST_F(TruckLibDlgTest, ADamagedFileOrNoFileAtAllIsNoVehicle) {
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{"Click a vehicle file first.", "Unexpected file format."}));
     EXPECT_EQ(dlg.m_strName, "Good") << "the vehicle read before the damaged file";
+}
+
+TEST(FolderLabel, ALongFolderKeepsItsEnd) {
+    EXPECT_EQ(FolderLabel("/data/trucks/"), "/data/trucks/");
+    const std::string longFolder = "/home/someone/Documents/Dravnick Technologies/Kordel V4/Vehicle Library/";
+    const std::string label = FolderLabel(longFolder);
+    EXPECT_EQ(label.size(), 56u);
+    EXPECT_EQ(label.substr(0, 3), "...");
+    EXPECT_TRUE(longFolder.ends_with(label.substr(3)));
 }
 
 }  // namespace

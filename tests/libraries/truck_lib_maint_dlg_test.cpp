@@ -115,7 +115,7 @@ TEST_F(TruckLibMaintDlgTest, AVehicleFromAnotherFolderIsWrittenIntoTheLibrary) {
             // Up from ".../Documents/Dravnick Technologies/Kordel V4/Vehicle Library/".
             for (int i = 0; i < 4; ++i) doubleClickRow(d, "[Up one directory]");
             doubleClickRow(d, "elsewhere");
-            EXPECT_EQ(d.Text(IDC_TRUCK_FOLDER), elsewhere);
+            EXPECT_EQ(dlg.BrowsePath(), elsewhere);
             doubleClickRow(d, "Far.ktl");
             d.Ok();
         },
