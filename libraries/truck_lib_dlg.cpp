@@ -98,6 +98,11 @@ bool CTruckBrowserDlg::RequireVehicle() {
     return false;
 }
 
+void CTruckBrowserDlg::TakeVehicle(const TruckLibRecord& vehicle, const std::string& path) {
+    static_cast<TruckLibRecord&>(m_docVehicle) = vehicle;
+    m_strLoadedPath = path;
+}
+
 void CTruckBrowserDlg::OnSelchangeDrive() {
     if (GetCurSel(IDC_TRUCK_DRIVES) < 0) return;
     m_browser.SetFolder(kRootDrive);

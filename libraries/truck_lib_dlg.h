@@ -60,6 +60,8 @@ class CTruckBrowserDlg : public platform::ui::Dialog {
     void ListBrowsePath();
     /// "Click a vehicle file first." when nothing is loaded; true when a vehicle is.
     bool RequireVehicle();
+    /// The record becomes `vehicle`, as if read from `path`.
+    void TakeVehicle(const TruckLibRecord& vehicle, const std::string& path);
 
   private:
     void OnSelchangeDrive();

@@ -53,14 +53,9 @@ void CTruckLibMaintDlg::EditAndWrite(const TruckLibRecord& vehicle, const std::s
         m_strLibraryFolder, MakeLibraryFileName(edited.m_strName, kVehicleFileExtension));
     // Writing a vehicle back over the file it was read from is what Edit is for; any other file
     // of that name is someone else's vehicle.
-    const char* question = SameFile(target, loadedFrom) ? nullptr : kVehicleExists;
-    if (question) {
-        WriteLibraryVehicle(*this, edited, m_strLibraryFolder, question);
-    } else {
-        CTruckLibDoc doc;
-        static_cast<TruckLibRecord&>(doc) = edited;
-        doc.OnSaveDocument(target);
-    }
+    if (WriteLibraryVehicle(*this, edited, m_strLibraryFolder,
+                            SameFile(target, loadedFrom) ? nullptr : kVehicleExists))
+        TakeVehicle(edited, target);
     ListBrowsePath();
 }
 

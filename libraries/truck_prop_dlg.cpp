@@ -138,7 +138,7 @@ bool WriteLibraryVehicle(Dialog& dialog, const TruckLibRecord& vehicle, const st
     // The file name drops characters and the file system may ignore case, so different names
     // can make one file: what decides is whether the file is there.
     std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::symlink_status(target, ec)) &&
+    if (question && std::filesystem::exists(std::filesystem::symlink_status(target, ec)) &&
         !dialog.AskYesNo(AskAbout(question, vehicle.m_strName), MsgIcon::Question))
         return false;
     platform::CreateFolders(folder);

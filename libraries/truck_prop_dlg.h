@@ -66,9 +66,10 @@ TruckLibRecord VehicleFromUnits(const TruckLibRecord& shown, const TruckLibRecor
 /// dialogs take.
 bool AxleCountFits(platform::ui::Dialog& dialog, const TruckLibRecord& vehicle);
 
-/// Writes `vehicle` to `path` in the vehicle library folder (made when missing). A file already
-/// there is replaced only when the user answers Yes to `question` (with %s for the name); a
-/// name that leaves no file name is refused. False when nothing was written.
+/// Writes `vehicle` into the vehicle library folder `folder` (made when missing), in the file
+/// named after it. A file already there is replaced only when the user answers Yes to
+/// `question` (with %s for the name; nullptr: replaced without a question); a name that leaves
+/// no file name is refused. False when nothing was written.
 bool WriteLibraryVehicle(platform::ui::Dialog& dialog, const TruckLibRecord& vehicle,
                          const std::string& folder, const char* question);
 

@@ -72,11 +72,12 @@ TEST_F(TruckLibMaintDlgTest, NewAsksBeforeReplacingAVehicleOfTheSameName) {
 TEST_F(TruckLibMaintDlgTest, EditRewritesItsOwnFileAndARenamedVehicleGoesToANewOne) {
     Write(Vehicle("Mine", 2), "Mine.ktl");
     Write(Vehicle("Other", 2), "Other.ktl");
+    host.QueueAnswer(MsgResult::Ok);  // "Click a vehicle file first."
+    host.QueueAnswer(MsgResult::No);  // replace Other.ktl?
     Run([](DialogDriver& d) {
             d.Click(IDC_TRUCK_EDIT);  // nothing clicked yet
             d.DoubleClick(IDC_TRUCK_FILES, 1);  // "Mine.ktl"
-            d.Choose(IDC_TRUCK_FILES, "Mine.ktl");
-            d.Click(IDC_TRUCK_EDIT);
+            d.Click(IDC_TRUCK_EDIT);  // the vehicle as written, with no click in between
             d.Click(IDC_TRUCK_EDIT);
             d.Ok();
         },
@@ -87,6 +88,7 @@ TEST_F(TruckLibMaintDlgTest, EditRewritesItsOwnFileAndARenamedVehicleGoesToANewO
              d.Ok();  // over its own file: no question
          },
          [](DialogDriver& d) {
+             EXPECT_EQ(d.Text(IDC_TANDEM_SPACING), "6");
              d.Type(IDC_VEHICLE_NAME, "Renamed");
              d.Ok();
          },
@@ -99,7 +101,7 @@ TEST_F(TruckLibMaintDlgTest, EditRewritesItsOwnFileAndARenamedVehicleGoesToANewO
     EXPECT_EQ(LibraryFiles(), (Lines{"Mine.ktl", "Other.ktl", "Renamed.ktl"}));
     EXPECT_EQ(Read("Mine.ktl").m_dTandemSpacing, 6.0);
     EXPECT_EQ(Read("Renamed.ktl").m_dTandemSpacing, 6.0);
-    EXPECT_EQ(Read("Other.ktl").m_strName, "Other");
+    EXPECT_EQ(Read("Other.ktl"), Vehicle("Other", 2)) << "No kept it";
 }
 
 TEST_F(TruckLibMaintDlgTest, AVehicleFromAnotherFolderIsWrittenIntoTheLibrary) {
