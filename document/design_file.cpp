@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,6 +15,7 @@
 #include "document/default_factors.h"
 #include "document/kordel_doc.h"
 #include "document/older_design_files.h"
+#include "document/quantity_bounds.h"
 #include "document/stored_design.h"
 #include "platform/archive.h"
 
@@ -52,43 +52,12 @@ constexpr int kEditionCount = 5;
 enum class Direction { Store, Load, Describe };
 
 // ---- Magnitudes ---------------------------------------------------------------------------------
-// A number the analysis uses must be finite and no larger (either sign) than a bound for what it
-// measures, in the file's US units. The bounds lie far beyond any bridge, so that no real design
-// meets them, and far below what would overflow or fill a report with 300-digit figures: a file
-// holding 1e300 as a span or a strand count is damaged.
-
-enum class Quantity {
-    Length,   ///< ft or in: spans, dimensions, elevations, positions, spacings
-    Section,  ///< in2, in3, in4: areas and moments of inertia
-    Force,    ///< kip, klf, ksf, and the transport stiffness in kip-in per radian
-    Stress,   ///< ksi: strengths, stresses, moduli
-    Count,    ///< strands, strand positions, bars, stirrup spaces and bar numbers held as numbers
-    Factor,   ///< factors, fractions, percents, coefficients, strains, unit weights, days, angles
-};
-
-struct QuantityBound {
-    const char* name;  ///< as a message names it
-    double largest;    ///< largest magnitude a design may hold
-};
-
-/// [Quantity]. A chain of twenty 300-ft spans is 6,000 ft (72,000 in) long; the deepest girders
-/// have an inertia of a few million in4; jacking forces reach a few thousand kip; the moduli of
-/// steel are 29,000 ksi; a row holds tens of strands; a 100-year life is 36,500 days.
-constexpr QuantityBound kQuantityBounds[] = {
-    {"length", 1e6}, {"section property", 1e12}, {"force", 1e7}, {"stress", 1e7}, {"count", 1e6},
-    {"factor", 1e6},
-};
+// Every number the analysis uses is checked against the bound of what it measures
+// (quantity_bounds.h).
 
 /// Quantities of the columns of the tables the file holds.
 constexpr std::array<Quantity, kSpanSectionPropCount> kSpanSectionPropColumns = {
     Quantity::Section, Quantity::Section, Quantity::Length};  // I in4, A in2, yb in
-constexpr std::array<Quantity, kMaxPatternColumns> kTemplateColumns = [] {
-    std::array<Quantity, kMaxPatternColumns> columns{};
-    columns.fill(Quantity::Length);  // the elevation and the horizontal locations, in
-    columns[kTemplatePositions] = Quantity::Count;
-    columns[kTemplateDrapedPositions] = Quantity::Count;
-    return columns;
-}();
 constexpr std::array<Quantity, kPatternRowValueCount> kPatternRowColumns = {
     Quantity::Length, Quantity::Count, Quantity::Length, Quantity::Count};
 constexpr std::array<Quantity, kStrandGroupValueCount> kStrandGroupColumns = {
@@ -102,13 +71,6 @@ constexpr std::array<Quantity, kStirrupZoneValueCount> kStirrupZoneColumns = {
     Quantity::Length, Quantity::Section, Quantity::Length};  // gap, size, spaces, s, end, area, L
 constexpr std::array<Quantity, kAxleValueCount> kAxleColumns = {
     Quantity::Force, Quantity::Length, Quantity::Length};  // weight, spacings
-
-/// A number as a message shows it: up to six significant digits, no trailing zeros.
-std::string FormatNumber(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
-    return text;
-}
 
 /// Walks the layout in one direction. Every field goes through one of the typed calls below,
 /// which write the member, read it, or list it. Counts, indices and numbers are checked in both
@@ -269,14 +231,9 @@ class LayoutWalker {
 
     void RequireMagnitude(double v, Quantity q) const {
         if (m_direction == Direction::Describe) return;
-        const std::string where =
-            " (value " + std::to_string(m_fieldNumber) + " of the design file).";
-        if (!std::isfinite(v))
-            throw ArchiveError("The design holds a number that is not finite" + where);
-        const QuantityBound& bound = kQuantityBounds[static_cast<int>(q)];
-        if (std::fabs(v) > bound.largest) {
-            throw ArchiveError("The design holds a " + std::string(bound.name) + " of " +
-                               FormatNumber(v) + ", beyond " + FormatNumber(bound.largest) + where);
+        if (const auto fault = MagnitudeFault(v, q)) {
+            throw ArchiveError("The design holds " + *fault + " (value " +
+                               std::to_string(m_fieldNumber) + " of the design file).");
         }
     }
 
@@ -432,7 +389,7 @@ void WalkDesign(LayoutWalker& w, Design& d) {
     w.Count(d.m_nTemplateRowCount, kMaxPatternRows, "Number of strand template rows");
     w.Int32(d.m_nTemplateLayout);
     w.Count(d.m_nTemplateColumnCount, kMaxTemplateLocations, "Number of strand template locations");
-    w.Float64(d.m_adStrandTemplate, kTemplateColumns);
+    w.Float64(d.m_adStrandTemplate, kTemplateColumnQuantities);
     w.Int32(d.m_nSectionType);
     w.Float64(d.m_dWebLocation, Quantity::Length);
     w.Count(d.m_nOutlinePointCount, kMaxOutlinePoints, "Number of outline points");

@@ -7,9 +7,6 @@
 namespace kordel {
 namespace {
 
-/// Value of pi for the circular voids of the net section.
-const double kPi = 4.0 * std::atan(1.0);
-
 /// Skew above which the Caltrans width is limited by the girder spacing, degrees.
 constexpr double kCaltransSkewLimit = 60.0;
 /// Spacing-to-span ratio up to which the Caltrans width is the full deck width.
@@ -18,18 +15,6 @@ constexpr double kCaltransFullWidthRatio = 0.32;
 std::optional<double> Finite(double v) {
     if (std::isfinite(v)) return v;
     return std::nullopt;
-}
-
-/// Absolute area, centroid and inertia about that centroid of a point list, signed by `sign`
-/// (+1 a solid, -1 a void); the centroid keeps its magnitude.
-SectionPart PolygonPart(int count, PointList points, double sign) {
-    double area = 0.0;
-    double centroid = 0.0;
-    GetPointListAreaAndCentroid(count, points, area, centroid);
-    const double c = std::abs(centroid);
-    double inertia = 0.0;
-    GetPointListInertia(count, points, c, inertia);
-    return {sign * std::abs(area), c, sign * std::abs(inertia)};
 }
 
 }  // namespace
@@ -108,9 +93,51 @@ std::optional<double> SectionModulus(double I, double c, double n) {
     return Finite(I / d);
 }
 
+SectionPart PolygonPart(int count, PointList points, double sign) {
+    double area = 0.0;
+    double centroid = 0.0;
+    GetPointListAreaAndCentroid(count, points, area, centroid);
+    const double c = std::abs(centroid);
+    double inertia = 0.0;
+    GetPointListInertia(count, points, c, inertia);
+    return {sign * std::abs(area), c, sign * std::abs(inertia)};
+}
+
+NetSectionParts NetSectionPartsOf(int outlineCount, PointList outline, int voidCount,
+                                  PointList voidOutline, int circleCount,
+                                  const double (*circles)[kCircularVoidValueCount], double pi) {
+    NetSectionParts r{};
+    const int nOutline = std::clamp(outlineCount, 0, kMaxOutlinePoints);
+    const int nVoid = std::clamp(voidCount, 0, kMaxOutlinePoints);
+    const int nCircles = std::clamp(circleCount, 0, kMaxCircularVoids);
+    r.outline = PolygonPart(nOutline, outline, 1.0);
+    if (nVoid > 0) r.polygonalVoid = PolygonPart(nVoid, voidOutline, -1.0);
+    if (nCircles > 0) {
+        double area = 0.0;    // in2
+        double moment = 0.0;  // in3
+        for (int k = 0; k < nCircles; ++k) {
+            const double radius = circles[k][kVoidRadius];
+            const double a = pi * radius * radius;
+            area += a;
+            moment += a * circles[k][kVoidCentreY];
+        }
+        // Circles of no size have no centroid; they add nothing wherever it is taken.
+        const double c = area != 0.0 ? std::abs(moment / area) : 0.0;
+        double inertia = 0.0;  // in4
+        for (int k = 0; k < nCircles; ++k) {
+            const double radius = circles[k][kVoidRadius];
+            const double a = pi * radius * radius;
+            const double d = c - circles[k][kVoidCentreY];
+            inertia += a * d * d + pi * radius * radius * radius * radius / 4.0;
+        }
+        r.circularVoids = {-std::abs(area), c, -std::abs(inertia)};
+    }
+    return r;
+}
+
 WeakAxisParts WeakAxisPartsOf(int outlineCount, PointList outline, int voidCount,
                               PointList voidOutline, int circleCount,
-                              const double (*circles)[kCircularVoidValueCount]) {
+                              const double (*circles)[kCircularVoidValueCount], double pi) {
     WeakAxisParts r{};
     const int nOutline = std::clamp(outlineCount, 0, kMaxOutlinePoints);
     const int nVoid = std::clamp(voidCount, 0, kMaxOutlinePoints);
@@ -127,43 +154,25 @@ WeakAxisParts WeakAxisPartsOf(int outlineCount, PointList outline, int voidCount
         negYMin = std::min(negYMin, -outline[k][kPointY]);
     }
     const double m = (negYMax + negYMin) / 2.0;  // in
-    double turned[kMaxOutlinePoints][kPointValueCount];
-    const auto turn = [&](int n, PointList p) {
+    const auto turn = [&](int n, PointList p, double(*turned)[kPointValueCount]) {
         for (int k = 0; k < n; ++k) {
             turned[k][kPointX] = -p[k][kPointY] - m;
             turned[k][kPointY] = p[k][kPointX] - xMin;
         }
     };
-
-    turn(nOutline, outline);
-    r.outline = PolygonPart(nOutline, turned, 1.0);
-    r.width = GetPointListHeight(nOutline, turned);
-
-    if (nVoid > 0) {
-        turn(nVoid, voidOutline);
-        r.polygonalVoid = PolygonPart(nVoid, turned, -1.0);
+    double turnedOutline[kMaxOutlinePoints][kPointValueCount];
+    double turnedVoid[kMaxOutlinePoints][kPointValueCount];
+    double turnedCircles[kMaxCircularVoids][kCircularVoidValueCount];
+    turn(nOutline, outline, turnedOutline);
+    turn(nVoid, voidOutline, turnedVoid);
+    for (int k = 0; k < nCircles; ++k) {
+        turnedCircles[k][kVoidCentreX] = -circles[k][kVoidCentreY] - m;
+        turnedCircles[k][kVoidCentreY] = circles[k][kVoidCentreX] - xMin;
+        turnedCircles[k][kVoidRadius] = circles[k][kVoidRadius];
     }
-
-    if (nCircles > 0) {
-        double area = 0.0;    // in2
-        double moment = 0.0;  // in3
-        for (int k = 0; k < nCircles; ++k) {
-            const double radius = circles[k][kVoidRadius];
-            const double a = kPi * radius * radius;
-            area += a;
-            moment += a * (circles[k][kVoidCentreX] - xMin);
-        }
-        // Circles of no size have no centroid; they add nothing wherever it is taken.
-        const double c = area != 0.0 ? std::abs(moment / area) : 0.0;
-        double inertia = 0.0;  // in4
-        for (int k = 0; k < nCircles; ++k) {
-            const double radius = circles[k][kVoidRadius];
-            const double a = kPi * radius * radius;
-            const double ck = circles[k][kVoidCentreX] - xMin;
-            inertia += a * (c - ck) * (c - ck) + kPi * radius * radius * radius * radius / 4.0;
-        }
-        r.circularVoids = {-std::abs(area), c, -std::abs(inertia)};
-    }
+    static_cast<NetSectionParts&>(r) =
+        NetSectionPartsOf(nOutline, turnedOutline, nVoid, turnedVoid, nCircles, turnedCircles, pi);
+    r.width = GetPointListHeight(nOutline, turnedOutline);
     return r;
 }
 

@@ -7,6 +7,7 @@
 // is not finite, returns std::nullopt; the caller reports it and goes on with a neutral value.
 #pragma once
 
+#include <numbers>
 #include <optional>
 #include <span>
 
@@ -120,28 +121,48 @@ std::optional<SectionPart> TransformStrands(const SectionPart& girder, double ph
 // AASHTO LRFD 6th ed. Art. 5.7.1 (elastic stresses of a transformed section)
 std::optional<double> SectionModulus(double I, double c, double n = 1.0);
 
+// ---- Net section of an outline with voids ------------------------------------------------------
+
+/// |area|, |centroid height| and |inertia about that centroid| of a point list (polygon.h),
+/// each multiplied by `sign`, except the centroid: +1 for solid concrete, -1 for a void.
+SectionPart PolygonPart(int count, PointList points, double sign = 1.0);
+
+/// The net section as three signed parts: the outline, the polygonal void and the circular
+/// voids (voids negative whichever way their points run).
+struct NetSectionParts {
+    SectionPart outline;        ///< |area|, |centroid|, |inertia| of the outline
+    SectionPart polygonalVoid;  ///< -|area|, |centroid|, -|inertia|; all 0 without points
+    SectionPart circularVoids;  ///< -|sum pi r^2|, their centroid, -|inertia|; 0 without circles
+};
+
+/// Parts of the net section about its horizontal axis, heights being y. The counts are clamped
+/// to the arrays (kMaxOutlinePoints, kMaxCircularVoids). Each circle (x, y of the centre,
+/// radius r) has area pi r^2 at its centre and inertia pi r^4 / 4 about it; the circles are
+/// taken about their common centroid, which is 0 when their areas sum to 0. `pi` is the value
+/// of pi the caller's convention uses.
+// Beer and Johnston, Vector Mechanics for Engineers: Statics, Ch. 5 (centroids of composite areas)
+// and Ch. 9 (parallel-axis theorem)
+NetSectionParts NetSectionPartsOf(int outlineCount, PointList outline, int voidCount,
+                                  PointList voidOutline, int circleCount,
+                                  const double (*circles)[kCircularVoidValueCount], double pi);
+
 // ---- Net section about its vertical axis --------------------------------------------------------
 
 /// The net section turned a quarter turn, its height measured from the leftmost outline point:
 /// the outline, the polygonal void and the circular voids as signed parts (voids negative), the
 /// parts' heights being horizontal distances from that point.
-struct WeakAxisParts {
-    SectionPart outline;        ///< |area|, |centroid|, |inertia| of the outline
-    SectionPart polygonalVoid;  ///< -|area|, |centroid|, -|inertia|; all 0 without points
-    SectionPart circularVoids;  ///< -|sum pi r^2|, their centroid, -|inertia|; 0 without circles
-    double width;               ///< largest x - smallest x of the outline, in
+struct WeakAxisParts : NetSectionParts {
+    double width;  ///< largest x - smallest x of the outline, in
 };
 
-/// Parts of the net section about the vertical axis. The outline (`outlineCount` points), the
-/// polygonal void and the circular voids (x, y of the centre, radius) are turned a quarter turn,
-/// (x, y) -> (-y - m, x - x_min), and the plane-property routines take x - x_min as the height.
-/// Each circle of radius r has area pi r^2 (pi = 4 arctan 1) at its own centre and inertia
-/// pi r^4 / 4 about it; their common centroid is 0 when their areas sum to 0.
-// Beer and Johnston, Vector Mechanics for Engineers: Statics, Ch. 5 (centroids of composite areas)
-// and Ch. 9 (parallel-axis theorem)
+/// Parts of the net section about the vertical axis: the outline (`outlineCount` points), the
+/// polygonal void and the circle centres are turned a quarter turn, (x, y) -> (-y - m, x - x_min),
+/// and NetSectionPartsOf takes x - x_min as the height. `pi` as there (full precision unless the
+/// caller's convention says otherwise).
 WeakAxisParts WeakAxisPartsOf(int outlineCount, PointList outline, int voidCount,
                               PointList voidOutline, int circleCount,
-                              const double (*circles)[kCircularVoidValueCount]);
+                              const double (*circles)[kCircularVoidValueCount],
+                              double pi = std::numbers::pi);
 
 /// Horizontal centroid of the net section from the leftmost outline point, in:
 /// sum A_j c_j / sum A_j over the three parts. nullopt when the net area is 0.

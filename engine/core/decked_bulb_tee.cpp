@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "document/kordel_doc.h"
+#include "engine/core/aashto_section.h"
 #include "engine/core/polygon.h"
 #include "platform/host.h"
 
@@ -109,14 +110,10 @@ void CKordelDoc::AdjustDeckedBulbTee(int apply) {
     }
     m_dDeckWidth = xMax - xMin;
 
-    double area = 0.0;
-    double yc = 0.0;
-    GetPointListAreaAndCentroid(n, m_adOutline, area, yc);
-    m_dSectionArea = std::abs(area);
-    m_dSectionYb = std::abs(yc);
-    double inertia = 0.0;
-    GetPointListInertia(n, m_adOutline, m_dSectionYb, inertia);
-    m_dSectionIxx = std::abs(inertia);
+    const SectionPart girder = PolygonPart(n, m_adOutline);
+    m_dSectionArea = girder.A;
+    m_dSectionYb = girder.y;
+    m_dSectionIxx = girder.I;
 
     m_dSectionHeight -= t;
     m_dDrawingSectionHeight = m_dSectionHeight;

@@ -69,6 +69,30 @@ double GetPointListHeight(int count, PointList points) {
     return std::abs(hi - lo);
 }
 
+double PolylineLength(int count, PointList points) {
+    double length = 0.0;  // in
+    for (int k = 0; k + 1 < count; ++k) {
+        const double dx = points[k + 1][kPointX] - points[k][kPointX];
+        const double dy = points[k + 1][kPointY] - points[k][kPointY];
+        length += std::sqrt(dx * dx + dy * dy);
+    }
+    return length;
+}
+
+int RemoveRepeatedPoints(double (*points)[kPointValueCount], int count) {
+    int n = 0;
+    for (int k = 0; k < count; ++k) {
+        if (n > 0 && points[k][kPointX] == points[n - 1][kPointX] &&
+            points[k][kPointY] == points[n - 1][kPointY]) {
+            continue;
+        }
+        points[n][kPointX] = points[k][kPointX];
+        points[n][kPointY] = points[k][kPointY];
+        ++n;
+    }
+    return n;
+}
+
 int ClipPointListBelow(int count, PointList points, double y, double (*out)[kPointValueCount],
                        int capacity) {
     int n = 0;

@@ -38,6 +38,16 @@ void GetPointListInertia(int count, PointList points, double axis, double& inert
 /// |largest y - smallest y| over the `count` points, in; 0 for an empty list.
 double GetPointListHeight(int count, PointList points);
 
+/// Length of the chain of edges from point 0 to point count - 1, in; no closing edge is added,
+/// so a closed outline (its first point repeated last) gives its perimeter. Fewer than two
+/// points give 0.
+double PolylineLength(int count, PointList points);
+
+/// Removes every point whose x and y both equal those of the point before it, closing up the
+/// list, so that a run of equal points keeps its first; returns the new count. A negative count
+/// counts as 0.
+int RemoveRepeatedPoints(double (*points)[kPointValueCount], int count);
+
 /// Copies the part of the polygon at or below height `y` into `out` (room for `capacity` points)
 /// and returns the number of points written. Points at or below the cut are kept, and every edge
 /// that crosses the cut gives its crossing point (Sutherland-Hodgman clipping against one

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "document/kordel_doc.h"
+#include "engine/core/aashto_section.h"
 #include "engine/core/polygon.h"
 
 namespace kordel {
@@ -39,18 +40,6 @@ double WebWidthFromOutline(int n, PointList p) {
         }
     }
     return bw;
-}
-
-/// Absolute area, centroid and inertia about that centroid of an outline (voids not deducted).
-void OutlineProperties(int n, PointList p, double& A, double& yb, double& I) {
-    double area = 0.0;
-    double yc = 0.0;
-    GetPointListAreaAndCentroid(n, p, area, yc);
-    A = std::abs(area);
-    yb = std::abs(yc);
-    double inertia = 0.0;
-    GetPointListInertia(n, p, yb, inertia);
-    I = std::abs(inertia);
 }
 
 /// The web-face edge k -> k + 1 nearest the centreline on one side (`left` x < 0, else x > 0):
@@ -121,7 +110,11 @@ int CKordelDoc::GetEndZoneSectionProps(double x, double& A, double& yb, double& 
     } else if (GetSectionOutlineAt(x, outline, n) == 0) {
         return 0;
     }
-    OutlineProperties(n, outline, A, yb, I);
+    // The outline alone, its voids not deducted.
+    const SectionPart solid = PolygonPart(n, outline);
+    A = solid.A;
+    yb = solid.y;
+    I = solid.I;
     bw = WebWidthFromOutline(n, outline);
     return 1;
 }

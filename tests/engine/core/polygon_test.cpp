@@ -110,6 +110,47 @@ TEST(PolygonTest, DegenerateListsGiveZero) {
     EXPECT_EQ(GetPointListHeight(0, nullptr), 0.0);
 }
 
+TEST(PolygonTest, ChainLengthCountsTheListedEdgesOnly) {
+    // The square of side 12 listed without its closing point has three sides, 36 in; closed, 48.
+    const Points open = {{-6, 0}, {-6, 12}, {6, 12}, {6, 0}};
+    const Points closed = {{-6, 0}, {-6, 12}, {6, 12}, {6, 0}, {-6, 0}};
+    EXPECT_DOUBLE_EQ(PolylineLength(open.n, open.p), 36.0);
+    EXPECT_DOUBLE_EQ(PolylineLength(closed.n, closed.p), 48.0);
+    // A 3-4-5 edge, and a repeated point that adds nothing.
+    const Points slanted = {{0, 0}, {3, 4}, {3, 4}};
+    EXPECT_DOUBLE_EQ(PolylineLength(slanted.n, slanted.p), 5.0);
+    EXPECT_EQ(PolylineLength(1, slanted.p), 0.0);
+    EXPECT_EQ(PolylineLength(0, nullptr), 0.0);
+}
+
+TEST(PolygonTest, RepeatedPointsCloseUp) {
+    struct Case {
+        const char* name;
+        Points points;
+        Points expected;
+    };
+    const Case cases[] = {
+        {"a run of four shrinks to one", {{1, 2}, {1, 2}, {1, 2}, {1, 2}, {3, 4}}, {{1, 2}, {3, 4}}},
+        {"runs between other points",
+         {{0, 0}, {0, 6}, {0, 6}, {5, 6}, {5, 6}, {5, 6}, {0, 0}},
+         {{0, 0}, {0, 6}, {5, 6}, {0, 0}}},
+        // Only neighbours count: the closing point stays, and so does a point equal in x alone.
+        {"closing point and equal x kept", {{0, 0}, {0, 1}, {0, 0}}, {{0, 0}, {0, 1}, {0, 0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Points p = c.points;
+        const int n = RemoveRepeatedPoints(p.p, p.n);
+        ASSERT_EQ(n, c.expected.n);
+        for (int i = 0; i < n; ++i) {
+            EXPECT_EQ(p.p[i][kPointX], c.expected.p[i][kPointX]) << "point " << i;
+            EXPECT_EQ(p.p[i][kPointY], c.expected.p[i][kPointY]) << "point " << i;
+        }
+    }
+    EXPECT_EQ(RemoveRepeatedPoints(nullptr, 0), 0);
+    EXPECT_EQ(RemoveRepeatedPoints(nullptr, -3), 0) << "a negative count counts as none";
+}
+
 TEST(PolygonTest, AreaBelowACut) {
     struct Case {
         const char* name;
