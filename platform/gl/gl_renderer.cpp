@@ -145,11 +145,12 @@ void GlModelRenderer::Render(const ui::GlCamera& camera) {
 }
 
 void GlModelRenderer::ReleaseGl() {
-    if (!MakeCurrent()) return;
+    // The quadrics are GLU's memory; the list belongs to the context and goes with it when the
+    // context cannot be made current any more.
     if (m_pCylinderQuadric) gluDeleteQuadric(m_pCylinderQuadric);
     if (m_pDiskQuadric) gluDeleteQuadric(m_pDiskQuadric);
     m_pCylinderQuadric = m_pDiskQuadric = nullptr;
-    if (m_nList != 0) glDeleteLists(m_nList, 1);
+    if (m_nList != 0 && MakeCurrent()) glDeleteLists(m_nList, 1);
     m_nList = 0;
 }
 

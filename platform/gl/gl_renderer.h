@@ -26,8 +26,8 @@ protected:
     virtual bool MakeCurrent() = 0;
     /// Shows the frame just drawn (swaps the buffers of a double-buffered surface).
     virtual void ShowFrame() = 0;
-    /// Deletes the quadrics and the display list while the context is still current: a
-    /// subclass calls this before it destroys its context.
+    /// Deletes the quadrics, and the display list while the context can still be made
+    /// current: a subclass calls this before it destroys its context.
     void ReleaseGl();
 
 private:

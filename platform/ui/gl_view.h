@@ -9,6 +9,8 @@
 
 #include "platform/model_3d.h"
 #include "platform/ui/arcball.h"
+#include "platform/ui/control_window.h"
+#include "platform/ui/geometry.h"
 
 namespace platform::ui {
 
@@ -49,6 +51,18 @@ public:
     /// Draws one frame and shows it.
     virtual void Render(const GlCamera& camera) = 0;
 };
+
+/// What an OpenGL canvas of a dialog reports to the program: that it must be drawn, and the
+/// mouse over it (in the canvas's pixels).
+class GlCanvasHandler {
+public:
+    virtual ~GlCanvasHandler() = default;
+    virtual void OnGlPaint(Size client) = 0;
+    virtual void OnGlMouse(const MouseEvent& event) = 0;
+};
+
+/// The window class text of a Custom dialog control that is an OpenGL canvas.
+inline constexpr const char* kGlCanvasClass = "OpenGLCanvas";
 
 class CGlView {
 public:
