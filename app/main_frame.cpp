@@ -96,9 +96,13 @@ CMainFrame::CMainFrame(CKordelApp& app) : m_app(app) {
         platform::CreateFolders(platform::JoinPath(program, "Vehicle Library"));
     }
     RegisterCommands();
+    // A dialog's button that carries a command of this window sends it here, as a menu would.
+    m_previousDialogRoute = SetDialogCommandRoute([this](int id) { OnFrameCommand(id); });
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    SetDialogCommandRoute(std::move(m_previousDialogRoute));
+}
 
 void CMainFrame::RegisterCommands() {
     m_commands.On(ID_VIEW_TOOLBAR, [this] { OnViewToolbar(); });
@@ -161,6 +165,7 @@ void CMainFrame::RegisterCommands() {
     }
     // No child window is ever minimised to an icon, so there are never icons to arrange.
     m_commands.OnUpdate(ID_WINDOW_ARRANGE, [](CmdUI& ui) { ui.Enable(false); });
+    RegisterInputCommands();
 }
 
 bool CMainFrame::LoadFrame() {

@@ -5,12 +5,14 @@
 // the extra results views.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "document/main_frame_state.h"
 #include "platform/ui/command.h"
+#include "platform/ui/dialog.h"
 #include "platform/ui/window.h"
 
 namespace kordel {
@@ -18,6 +20,7 @@ namespace kordel {
 class CChildFrame;
 class CDocTemplate;
 class CKordelApp;
+class CKordelDoc;
 
 /// The status bar's panes: pane 0 stretches, the others are sized to the widest text each
 /// shows (CMainFrame::StatusPaneTexts).
@@ -51,6 +54,18 @@ class CMainFrame : public CMainFrameState,
     /// Rebuilds the window list at the foot of the Window menu when the child windows or their
     /// titles have changed.
     void RefreshWindowMenu();
+
+    /// The design of the active child window, or nullptr.
+    CKordelDoc* ActiveDesign() const;
+    /// What every input command does around its dialog: `copyIn` fills the dialog from the
+    /// active design, the dialog runs, and only when it ends with OK `copyBack` writes its
+    /// values back (with the command's own follow-up); then the design's live-load results are
+    /// marked to be worked out again, the design is analysed, the window repainted, the design
+    /// marked modified and every view updated. Any other end leaves the design untouched.
+    /// Returns whether the dialog ended with OK (app/input_commands.cpp).
+    bool RunInputDialog(platform::ui::Dialog& dialog,
+                        const std::function<void(CKordelDoc&)>& copyIn,
+                        const std::function<void(CKordelDoc&)>& copyBack);
 
     /// Sets status-bar pane `pane` and redraws it at once.
     void SetStatusText(int pane, const std::string& text) override;
@@ -89,11 +104,17 @@ class CMainFrame : public CMainFrameState,
     void OnWindowArrange(platform::ui::ChildArrangement how);
     void OnWindowSplit();
     void RegisterCommands();
+    // The input commands (app/input_commands.cpp).
+    void RegisterInputCommands();
+    void OnInputWizard();
+    void OnInputJobInformation();
+    void OnInputProjectSettings();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;
     int m_nMenu = 0;
     std::vector<std::string> m_windowList;  ///< the window list of the menu shown
+    platform::ui::DialogCommandRoute m_previousDialogRoute;
 };
 
 }  // namespace kordel

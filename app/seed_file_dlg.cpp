@@ -1,13 +1,13 @@
 #include "app/seed_file_dlg.h"
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 
 #include "document/example_designs.h"
 #include "platform/host.h"
 #include "platform/text_encoding.h"
 #include "platform/ui/dc.h"
+#include "platform/ui/picture.h"
 #include "resources/resources.h"
 
 namespace kordel {
@@ -20,8 +20,8 @@ namespace {
 constexpr int kChoiceRadio[] = {IDC_SEED_SIMPLE_SPAN, IDC_SEED_ADJACENT_BOX, IDC_SEED_CONTINUOUS,
                                 IDC_SEED_SPLICED};
 
-/// The pale grey of the deck and haunch in the sketch.
-constexpr Colour kSketchGrey = Rgb(195, 195, 195);
+/// Pixels kept free inside the sketch's border.
+constexpr int kSketchMargin = 6;
 
 }  // namespace
 
@@ -149,57 +149,48 @@ void CSeedFile::Redraw() {
 
 void CSeedFile::OnDrawItem(int id, DC& dc, Size clientSize) {
     if (id != IDC_SEED_SKETCH) return;
-    const int w = clientSize.cx;
-    const int h = clientSize.cy;
-
     const Pen black{PenStyle::Solid, 0, kBlack};
     const Brush white{BrushStyle::Solid, kWhite};
-    const Brush grey{BrushStyle::Solid, kSketchGrey};
+    const Brush grey{BrushStyle::Solid, kPictureGrey};
     dc.SetBkMode(BkMode::Transparent);
+    PaintPictureGround(dc, clientSize);
 
     const double horizontal = std::max(m_dPreviewDeckWidth, m_dPreviewSpacing * 12.0);
     const double vertical = m_dPreviewHeight + m_dPreviewDeckThickness + m_dPreviewHaunchThickness;
     // Pixels per inch, with a margin of 6 pixels on every side. Sketches of nothing (a seed file)
-    // have no extent; their scale does not matter because nothing but the frame is drawn.
-    double scale = 0.0;
-    if (horizontal > 0.0 && vertical > 0.0) {
-        scale = std::min(std::abs((w - 12) / horizontal), std::abs((h - 12) / vertical));
-    }
-    const int x0 = w / 2;
-    const int y0 = h / 2 + static_cast<int>(vertical * scale / 2.0);
-    auto at = [&](double x, double y) {
-        return Point{x0 + static_cast<int>(scale * x), y0 - static_cast<int>(scale * y)};
-    };
+    // have no extent and scale by 0: nothing but the frame shows.
+    const PictureScale scale = FitPicture(clientSize, kSketchMargin, horizontal, vertical);
+    const int x0 = clientSize.cx / 2;
+    const int y0 = clientSize.cy / 2 + PicturePixels(vertical * scale.y / 2.0);
+    const PictureMapping at({x0, y0}, scale);
 
     Pen oldPen = dc.SelectPen(black);
     Brush oldBrush = dc.SelectBrush(white);
-    dc.Rectangle({0, 0, w, h});
-
     for (int i = 0; i + 1 < m_nPreviewOutlineCount; ++i) {
-        dc.MoveTo(at(m_adPreviewOutline[i][0], m_adPreviewOutline[i][1]));
-        dc.LineTo(at(m_adPreviewOutline[i + 1][0], m_adPreviewOutline[i + 1][1]));
+        dc.MoveTo(at.At(m_adPreviewOutline[i][0], m_adPreviewOutline[i][1]));
+        dc.LineTo(at.At(m_adPreviewOutline[i + 1][0], m_adPreviewOutline[i + 1][1]));
     }
     for (int i = 0; i + 1 < m_nPreviewVoidCount; ++i) {
-        dc.MoveTo(at(m_adPreviewVoid[i][0], m_adPreviewVoid[i][1]));
-        dc.LineTo(at(m_adPreviewVoid[i + 1][0], m_adPreviewVoid[i + 1][1]));
+        dc.MoveTo(at.At(m_adPreviewVoid[i][0], m_adPreviewVoid[i][1]));
+        dc.LineTo(at.At(m_adPreviewVoid[i + 1][0], m_adPreviewVoid[i + 1][1]));
     }
     for (int i = 0; i < m_nPreviewCircleCount; ++i) {
         const auto& c = m_adPreviewCircle[static_cast<size_t>(i)];
-        Point a = at(c[0] - c[2], c[1] + c[2]);
-        Point b = at(c[0] + c[2], c[1] - c[2]);
+        Point a = at.At(c[0] - c[2], c[1] + c[2]);
+        Point b = at.At(c[0] + c[2], c[1] - c[2]);
         dc.Ellipse({a.x, a.y, b.x, b.y});
     }
 
-    const int girderTop = y0 - static_cast<int>(scale * m_dPreviewHeight);
-    const int haunchTop = girderTop - static_cast<int>(scale * m_dPreviewHaunchThickness);
+    const int girderTop = y0 - at.Height(m_dPreviewHeight);
+    const int haunchTop = girderTop - at.Height(m_dPreviewHaunchThickness);
     dc.SelectBrush(grey);
     if (m_dPreviewHaunchThickness > 0.0) {
-        const int half = static_cast<int>(scale * m_dPreviewHaunchWidth / 2.0);
+        const int half = at.Width(m_dPreviewHaunchWidth / 2.0);
         dc.Rectangle({x0 - half, haunchTop, x0 + half, girderTop});
     }
     if (m_dPreviewDeckThickness > 0.0) {
-        const int half = static_cast<int>(scale * m_dPreviewDeckWidth / 2.0);
-        const int deckTop = haunchTop - static_cast<int>(scale * m_dPreviewDeckThickness);
+        const int half = at.Width(m_dPreviewDeckWidth / 2.0);
+        const int deckTop = haunchTop - at.Height(m_dPreviewDeckThickness);
         dc.Rectangle({x0 - half, deckTop, x0 + half, haunchTop});
     }
     dc.SelectPen(oldPen);

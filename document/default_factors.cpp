@@ -68,15 +68,14 @@ const SpecificationDefaults kStandardDefaults = {
     .strengthIILiveLoad = 1.3,
 };
 
-/// Stress of the bonded bars that take the tension at release, ksi.
+}  // namespace
+
 double TensionTieSteelStress(bool lrfd, double fy /* ksi */, int longitudinalGrade) {
     // AASHTO LRFD 6th ed. Table 5.9.4.1.2-1: bonded reinforcement at 0.5 fy, not above 30 ksi
     if (lrfd) return std::min(0.5 * fy, 30.0);
     // AASHTO Standard Specifications 17th ed. Art. 8.15.2.2: fs 24 ksi for Grade 60, else 20 ksi
     return longitudinalGrade == kBarGrade60 ? 24.0 : 20.0;
 }
-
-}  // namespace
 
 double DefaultRestraintFactor(int specification) {
     return IsLrfd(specification) ? kLrfdDefaults.strengthIRestraint

@@ -37,18 +37,6 @@ constexpr double kRestrainingMomentFactorDefault = 0.5;
 constexpr double kForceEntryMarker = 999.0;
 constexpr int kForceEntryRow = kMaxPatternRows - 1;
 
-/// Agencies with their own debonding limits (m_nAgency), and those limits, percent.
-constexpr int kAgencyNone = 0;
-constexpr int kAgencyCaltrans = 1;
-constexpr int kAgencyCount = 7;
-constexpr double kDebondLimitsNone[2] = {25.0, 40.0};
-constexpr double kDebondLimitsCaltrans[2] = {33.0, 50.0};
-
-/// Editions (m_nSpecEdition) that files before 4.3 imply, and the number of editions.
-constexpr int kEditionStandardSpecs = 0;
-constexpr int kEditionLrfd5th = 1;
-constexpr int kEditionCount = 5;
-
 enum class Direction { Store, Load, Describe };
 
 // ---- Magnitudes ---------------------------------------------------------------------------------
@@ -327,18 +315,6 @@ void WalkRatingVehicle(LayoutWalker& w, VehicleRecord& v) {
     w.Float32(v.m_fLaneShearLoad, Quantity::Force);
     w.Float32(v.m_fLaneLoad, Quantity::Force);
     w.String(v.m_strName);
-}
-
-// ---- Load steps ---------------------------------------------------------------------------------
-
-/// The debonding limits that follow the agency (files from 3.1 on).
-void ApplyAgencyDebondLimits(int agency, PrestressModel& p) {
-    const double* limits = agency == kAgencyNone       ? kDebondLimitsNone
-                           : agency == kAgencyCaltrans ? kDebondLimitsCaltrans
-                                                       : nullptr;
-    if (!limits) return;
-    p.m_adDebondSummary[kDebondLimitPattern] = limits[0];
-    p.m_adDebondSummary[kDebondLimitRow] = limits[1];
 }
 
 // ---- The layout ---------------------------------------------------------------------------------
@@ -697,6 +673,7 @@ void WalkDesign(LayoutWalker& w, Design& d) {
         w.StoredFloat64(d.m_dAllowFinalTensionPermanent);
         w.Int32(d.m_nVehicle2ImpactMode);
         w.Float64(d.m_dVehicle2ImpactSpecified, Quantity::Factor);
+        // The debonding limits follow the agency (files from 3.1 on).
         if (w.IsLoading()) ApplyAgencyDebondLimits(d.m_nAgency, d);
     }
 
@@ -927,6 +904,14 @@ void ReadDesign(CKordelDoc& doc, Archive& ar) {
     // from the strength check; it takes its specification's factor instead.
     if (doc.m_dStrengthIRestraintFactor == 0) {
         doc.m_dStrengthIRestraintFactor = DefaultRestraintFactor(doc.m_nSpecification);
+    }
+    // Nor the stress of the bars that take the tension at release, which follows the
+    // specification and the bars' yield stress and grade: a fresh document's is the LRFD
+    // value whatever the design's specification. (A design with no specification chosen yet,
+    // as the constructor makes it, keeps that value.)
+    if (doc.m_nSpecification == kSpecLrfd || doc.m_nSpecification == kSpecStandard) {
+        doc.m_dTensionTieSteelStress = TensionTieSteelStress(
+            IsLrfd(doc.m_nSpecification), doc.m_dLongitudinalFy, doc.m_nLongitudinalGrade);
     }
     CMainFrameState& frame = GetMainFrame();
     frame.m_nStructureType = doc.m_bContinuous;

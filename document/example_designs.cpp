@@ -19,8 +19,6 @@ namespace {
 
 /// Elevation step between strand template rows, and between the pattern rows' elevations, in.
 constexpr double kRowPitch = 2.0;
-/// Edition index of "LRFD 6th" in the edition list.
-constexpr int kEditionLrfd6th = 2;
 /// Debond length step of the debonding design, ft.
 constexpr double kDebondLengthStep = 5.0;
 

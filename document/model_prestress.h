@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/model_limits.h"
+#include "document/model_project.h"
 #include "document/model_records.h"
 
 namespace kordel {
@@ -130,5 +131,18 @@ struct PrestressModel {
 
     bool operator==(const PrestressModel&) const = default;
 };
+
+/// The debonding limits of an agency that has its own (m_nAgency "None" and "Caltrans"),
+/// percent of the pattern and of one row; other agencies keep the limits as they are.
+inline void ApplyAgencyDebondLimits(int agency, PrestressModel& p) {
+    static constexpr double kNone[2] = {25.0, 40.0};
+    static constexpr double kCaltrans[2] = {33.0, 50.0};
+    const double* limits = agency == kAgencyNone       ? kNone
+                           : agency == kAgencyCaltrans ? kCaltrans
+                                                       : nullptr;
+    if (!limits) return;
+    p.m_adDebondSummary[kDebondLimitPattern] = limits[0];
+    p.m_adDebondSummary[kDebondLimitRow] = limits[1];
+}
 
 }  // namespace kordel

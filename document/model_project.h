@@ -9,6 +9,24 @@
 
 namespace kordel {
 
+/// m_nSpecEdition: positions in the edition list ("Standard Specs", "LRFD 5th", ...).
+inline constexpr int kEditionStandardSpecs = 0;
+inline constexpr int kEditionLrfd5th = 1;
+inline constexpr int kEditionLrfd6th = 2;
+inline constexpr int kEditionLrfd6th2013 = 3;  ///< "LRFD 6th w/ 2013 Interims"
+inline constexpr int kEditionLrfd7th = 4;
+inline constexpr int kEditionCount = 5;
+
+/// m_nAgency: positions in the State/Agency/Locality list.
+inline constexpr int kAgencyNone = 0;
+inline constexpr int kAgencyCaltrans = 1;
+inline constexpr int kAgencyMN = 2;
+inline constexpr int kAgencyMT = 3;
+inline constexpr int kAgencyND = 4;
+inline constexpr int kAgencyODOT = 5;
+inline constexpr int kAgencyFDOT = 6;
+inline constexpr int kAgencyCount = 7;
+
 struct ProjectModel {
     // ---- Job information ---------------------------------------------------------------
     std::string m_strDesigner;   ///< designer's initials ("By :" in the page header)

@@ -7,11 +7,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "document/main_frame_state.h"
 #include "document/design_file.h"
 #include "document/kordel_doc.h"
+#include "fuzz/fuzz_host.h"
 #include "platform/archive.h"
-#include "platform/headless_host.h"
 
 namespace {
 
@@ -24,10 +23,7 @@ std::vector<std::uint8_t> Save(kordel::CKordelDoc& doc) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static platform::HeadlessHost host;
-    static platform::ScopedHost hostGuard(host);
-    static kordel::CMainFrameState frame;
-    static kordel::ScopedMainFrame frameGuard(frame);
+    platform::HeadlessHost& host = kordel::fuzz::FuzzHost();
 
     host.ClearMessages();  // a load may report (a strand pattern beyond the group table)
     auto doc = kordel::CKordelDoc::CreateObject();

@@ -12,9 +12,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "document/main_frame_state.h"
+#include "fuzz/fuzz_host.h"
 #include "fuzz/mutated_design.h"
-#include "platform/headless_host.h"
 
 namespace {
 
@@ -41,10 +40,7 @@ double NewValue(FuzzedDataProvider& in, const kordel::fuzz::MutableInput& input,
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static platform::HeadlessHost host;
-    static platform::ScopedHost hostGuard(host);
-    static kordel::CMainFrameState frame;
-    static kordel::ScopedMainFrame frameGuard(frame);
+    platform::HeadlessHost& host = kordel::fuzz::FuzzHost();
     using namespace kordel::fuzz;
 
     host.ClearMessages();

@@ -19,19 +19,7 @@ start_virtual_display
 "$PROGRAM" --nosplash >"$WORK/kordel.log" 2>&1 &
 KORDEL_PID=$!
 APP_PID=$KORDEL_PID
-
-# wait_for TITLE: prints the id of the visible window whose title matches TITLE.
-wait_for() {
-    for _ in $(seq 1 100); do
-        local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        kill -0 "$KORDEL_PID" 2>/dev/null || { echo "the program ended" >&2; cat "$WORK/kordel.log" >&2; return 1; }
-        sleep 0.1
-    done
-    echo "no window '$1'" >&2
-    return 1
-}
+APP_LOG=kordel.log
 
 # new_design KEYS...: File/New Design with the example that KEYS choose in its dialog (the open
 # design is unchanged, so it closes without a prompt).

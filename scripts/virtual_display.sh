@@ -5,6 +5,10 @@
 #                           number, exports DISPLAY and makes WORK/home the user's home. At exit
 #                           the process in APP_PID (the caller sets it when it starts its
 #                           program) and the server are stopped and WORK is removed.
+#   wait_for TITLE          prints the id of the visible window whose title matches TITLE;
+#                           fails when none shows within 10 seconds or the program ended
+#                           (its output, WORK/APP_LOG, is shown then).
+#   wait_gone TITLE         waits until no visible window has the title.
 start_virtual_display() {
     WORK=$(mktemp -d)
     APP_PID=""
@@ -25,4 +29,29 @@ stop_virtual_display() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$WORK"
+}
+
+wait_for() {
+    for _ in $(seq 1 100); do
+        local id
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        if [ -n "$APP_PID" ] && ! kill -0 "$APP_PID" 2>/dev/null; then
+            echo "the program ended" >&2
+            cat "$WORK/${APP_LOG:-app.log}" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    echo "no window '$1'" >&2
+    return 1
+}
+
+wait_gone() {
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    echo "the window '$1' did not close" >&2
+    return 1
 }

@@ -7,8 +7,6 @@
 
 namespace kordel {
 
-/// The LRFD edition from which the 7th-edition rules apply (index into the edition list).
-constexpr int kEditionLrfd7th = 4;
 /// Editions up to this one ("Standard Specs", "LRFD 5th") take the minimum-reinforcement
 /// coefficient for normal-weight concrete.
 constexpr int kLastEditionWithMinReinfFr = 1;

@@ -26,6 +26,12 @@ enum class ControlKind {
     SunkenFrame,  ///< a sunken static: shows text, or is painted by the dialog
     Icon,         ///< the program icon
     Edit,
+    ComboBox,  ///< a drop-down list; with kStyleComboEdit a drop-down with an edit field
+    ListBox,   ///< a list with one selection; the dialog sets its tab stops (dialog units)
+    Spin,      ///< up and down arrows; its buddy is the control before it in the template
+    Picture,   ///< a bitmap that the dialog sets, and may switch, at run time
+    Custom,    ///< a control window of the program (the grid) made in this place; the text
+               ///< names its window class
 };
 
 enum ControlStyle : unsigned {
@@ -35,6 +41,12 @@ enum ControlStyle : unsigned {
     kStyleCenter = 4,      ///< centred text
     kStyleRight = 8,       ///< right-aligned text
     kStyleOwnerDraw = 16,  ///< the dialog paints the control (OnDrawItem)
+    kStyleHidden = 32,     ///< made without the visible style: hidden until the dialog shows it
+    kStyleReadOnly = 64,   ///< an edit the user reads but cannot change
+    kStyleNumber = 128,    ///< an edit that takes digits only
+    kStyleSorted = 256,    ///< a list or combo that keeps its items in alphabetical order
+    kStyleComboEdit = 512, ///< a combo with an edit field (a drop-down list without it)
+    kStyleBuddyInt = 1024, ///< a spin that writes its position into its buddy as a number
 };
 
 struct ControlTemplate {
@@ -69,5 +81,15 @@ inline ControlTemplate MakeControl(ControlKind kind, int id, std::string text, i
 /// average character width (6 pixels) over 4 and the character height (13 pixels) over 8.
 inline constexpr double kDialogUnitX = 1.5;
 inline constexpr double kDialogUnitY = 1.625;
+
+/// The control a spin steps: the one before it in the template (kIdStatic when none).
+inline int SpinBuddy(const DialogTemplate& tmpl, int spinId) {
+    int previous = kIdStatic;
+    for (const ControlTemplate& c : tmpl.controls) {
+        if (c.id == spinId && c.kind == ControlKind::Spin) return previous;
+        previous = c.id;
+    }
+    return kIdStatic;
+}
 
 }  // namespace platform::ui

@@ -53,6 +53,7 @@ HeadlessControl::HeadlessControl(ControlHandler& handler, const Rect& rect, Poin
 
 HeadlessControl::~HeadlessControl() {
     for (HeadlessFloat* f : m_floats) f->ForgetControl();
+    if (m_onDestroyed) m_onDestroyed();
 }
 
 Size HeadlessControl::ClientSize() const {
@@ -88,6 +89,12 @@ void HeadlessControl::SetFocus() {
     if (m_focus) return;
     m_focus = true;
     m_handler.OnSetFocus();
+}
+
+void HeadlessControl::LoseFocus() {
+    if (!m_focus) return;
+    m_focus = false;
+    m_handler.OnKillFocus();
 }
 
 void HeadlessControl::SetCaptureHolder(const void* holder) {

@@ -5,6 +5,7 @@
 // the pop-up that holds the capture, else to the control.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -97,6 +98,8 @@ class HeadlessControl : public ControlPeer {
     void Wheel(int delta, Point point, unsigned keys = 0);
     void KeyDown(int key, unsigned modifiers = 0) { m_handler.OnKeyDown(key, modifiers); }
     void Char(int character, unsigned modifiers = 0) { m_handler.OnChar(character, modifiers); }
+    /// The keyboard focus goes to another window (the control is told when it had it).
+    void LoseFocus();
     /// Another application takes (false) or gives back (true) the keyboard.
     void SetApplicationActive(bool active) { m_applicationActive = active; }
 
@@ -121,6 +124,10 @@ class HeadlessControl : public ControlPeer {
     /// The pop-ups of this control that still exist.
     const std::vector<HeadlessFloat*>& Floats() const { return m_floats; }
     ControlHandler& Handler() { return m_handler; }
+    /// Run when the window is destroyed (the window that holds it forgets it).
+    void SetOnDestroyed(std::function<void()> onDestroyed) {
+        m_onDestroyed = std::move(onDestroyed);
+    }
 
     // ---- Between the control and its pop-ups -----------------------------------------------
     void SetCaptureHolder(const void* holder);
@@ -143,6 +150,7 @@ class HeadlessControl : public ControlPeer {
     std::vector<Rect> m_invalidRects;
     std::unique_ptr<RecordingDC> m_lastUpdate;
     std::vector<HeadlessFloat*> m_floats;
+    std::function<void()> m_onDestroyed;
 };
 
 class HeadlessTopWindow : public TopWindowPeer {

@@ -1,6 +1,7 @@
 #include "platform/ui/headless_toolkit.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace platform::ui {
@@ -241,14 +242,22 @@ HeadlessDialog::HeadlessDialog(HeadlessToolkit& toolkit, Dialog& dialog, const D
     for (const ControlTemplate& c : tmpl.controls) {
         if (c.id == kIdStatic) continue;
         ControlState state;
-        state.text = c.text;
+        if (c.kind != ControlKind::ComboBox && c.kind != ControlKind::ListBox) state.text = c.text;
         state.enabled = !(c.style & kStyleDisabled);
+        state.visible = !(c.style & kStyleHidden);
         m_controls[c.id] = state;
     }
 }
 
+HeadlessDialog::~HeadlessDialog() {
+    // The control windows outlive the dialog in their owners; they forget it.
+    for (auto& [id, window] : m_windows) window->SetOnDestroyed(nullptr);
+}
+
 int HeadlessDialog::RunModal() {
-    m_dialog.NotifyInit();
+    // The focus goes to the first control that takes it, unless the dialog placed it.
+    if (m_dialog.NotifyInit() && m_focus == kIdStatic && !m_ended)
+        m_focus = m_dialog.NextTabItem(kIdStatic);
     if (!m_ended) {
         if (auto script = m_toolkit.NextScript()) {
             DialogDriver driver(*this, m_dialog, m_template);
@@ -270,31 +279,76 @@ bool HeadlessDialog::HasControl(int id) const {
     return m_controls.count(id) != 0;
 }
 
+HeadlessDialog::ControlState* HeadlessDialog::State(int id) {
+    auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : &it->second;
+}
+
+const HeadlessDialog::ControlState* HeadlessDialog::State(int id) const {
+    auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : &it->second;
+}
+
 void HeadlessDialog::SetItemText(int id, const std::string& text) {
-    if (auto it = m_controls.find(id); it != m_controls.end()) it->second.text = text;
+    ControlState* c = State(id);
+    if (!c) return;
+    c->text = text;
+    // An editable combo's field showing an item's text selects nothing by itself.
 }
 
 std::string HeadlessDialog::GetItemText(int id) const {
-    auto it = m_controls.find(id);
-    return it == m_controls.end() ? std::string() : it->second.text;
+    const ControlState* c = State(id);
+    if (!c) return {};
+    const ControlTemplate* t = m_template.Control(id);
+    // A drop-down list shows its selected item.
+    if (t && t->kind == ControlKind::ComboBox && !(t->style & kStyleComboEdit))
+        return c->selection >= 0 ? c->items[static_cast<std::size_t>(c->selection)] : std::string();
+    return c->text;
 }
 
 void HeadlessDialog::SetCheck(int id, bool checked) {
-    if (auto it = m_controls.find(id); it != m_controls.end()) it->second.checked = checked;
+    if (ControlState* c = State(id)) c->checked = checked;
 }
 
 bool HeadlessDialog::GetCheck(int id) const {
-    auto it = m_controls.find(id);
-    return it != m_controls.end() && it->second.checked;
+    const ControlState* c = State(id);
+    return c && c->checked;
 }
 
 void HeadlessDialog::EnableItem(int id, bool enabled) {
-    if (auto it = m_controls.find(id); it != m_controls.end()) it->second.enabled = enabled;
+    if (ControlState* c = State(id)) c->enabled = enabled;
 }
 
 bool HeadlessDialog::IsItemEnabled(int id) const {
-    auto it = m_controls.find(id);
-    return it != m_controls.end() && it->second.enabled;
+    const ControlState* c = State(id);
+    return c && c->enabled;
+}
+
+void HeadlessDialog::ShowItem(int id, bool shown) {
+    if (ControlState* c = State(id)) c->visible = shown;
+}
+
+bool HeadlessDialog::IsItemVisible(int id) const {
+    const ControlState* c = State(id);
+    return c && c->visible;
+}
+
+void HeadlessDialog::SetFocusItem(int id) {
+    if (!HasControl(id) || id == m_focus) return;
+    const int previous = m_focus;
+    m_focus = id;
+    if (HeadlessControl* window = ControlWindow(previous)) window->LoseFocus();
+    if (previous != kIdStatic) m_dialog.Notify(Notification::KillFocus, previous);
+    if (HeadlessControl* window = ControlWindow(id)) window->SetFocus();
+}
+
+void HeadlessDialog::SetLimitText(int id, int maxChars) {
+    if (ControlState* c = State(id)) c->limit = std::max(0, maxChars);
+}
+
+int HeadlessDialog::LimitText(int id) const {
+    const ControlState* c = State(id);
+    return c ? c->limit : 0;
 }
 
 Size HeadlessDialog::ItemClientSize(int id) const {
@@ -304,34 +358,220 @@ Size HeadlessDialog::ItemClientSize(int id) const {
             static_cast<int>(std::lround(c->rect.Height() * kDialogUnitY))};
 }
 
-std::vector<int> HeadlessDialog::RadioGroupOf(int id) const {
-    // A group runs from a control with kStyleGroup to the control before the next one.
-    std::vector<std::vector<int>> groups(1);
-    for (const ControlTemplate& c : m_template.controls) {
-        if (c.style & kStyleGroup) groups.emplace_back();
-        if (c.kind == ControlKind::RadioButton && c.id != kIdStatic) groups.back().push_back(c.id);
+Rect HeadlessDialog::ItemRect(int id) const {
+    const ControlTemplate* c = m_template.Control(id);
+    if (!c) return {};
+    const int left = static_cast<int>(std::lround(c->rect.left * kDialogUnitX));
+    const int top = static_cast<int>(std::lround(c->rect.top * kDialogUnitY));
+    const Size size = ItemClientSize(id);
+    return {left, top, left + size.cx, top + size.cy};
+}
+
+void HeadlessDialog::ResetContent(int id) {
+    if (ControlState* c = State(id)) {
+        c->items.clear();
+        c->selection = -1;
     }
-    for (const auto& g : groups) {
-        if (std::find(g.begin(), g.end(), id) != g.end()) return g;
+}
+
+int HeadlessDialog::AddString(int id, const std::string& text) {
+    ControlState* c = State(id);
+    const ControlTemplate* t = m_template.Control(id);
+    if (!c || !t) return -1;
+    const int at = (t->style & kStyleSorted) ? SortedInsertIndex(c->items, text)
+                                             : static_cast<int>(c->items.size());
+    c->items.insert(c->items.begin() + at, text);
+    if (c->selection >= at) ++c->selection;
+    return at;
+}
+
+int HeadlessDialog::GetCount(int id) const {
+    const ControlState* c = State(id);
+    return c ? static_cast<int>(c->items.size()) : 0;
+}
+
+std::string HeadlessDialog::GetItemString(int id, int index) const {
+    const ControlState* c = State(id);
+    if (!c || index < 0 || index >= static_cast<int>(c->items.size())) return {};
+    return c->items[static_cast<std::size_t>(index)];
+}
+
+void HeadlessDialog::SetCurSel(int id, int index) {
+    ControlState* c = State(id);
+    if (!c) return;
+    c->selection = index >= 0 && index < static_cast<int>(c->items.size()) ? index : -1;
+    // An editable combo's field shows the item chosen.
+    const ControlTemplate* t = m_template.Control(id);
+    if (t && (t->style & kStyleComboEdit) && c->selection >= 0)
+        c->text = c->items[static_cast<std::size_t>(c->selection)];
+}
+
+int HeadlessDialog::GetCurSel(int id) const {
+    const ControlState* c = State(id);
+    return c ? c->selection : -1;
+}
+
+std::vector<std::string> HeadlessDialog::Items(int id) const {
+    const ControlState* c = State(id);
+    return c ? c->items : std::vector<std::string>{};
+}
+
+void HeadlessDialog::SetTabStops(int id, const std::vector<int>& stops) {
+    if (ControlState* c = State(id)) c->tabStops = stops;
+}
+
+std::vector<int> HeadlessDialog::TabStops(int id) const {
+    const ControlState* c = State(id);
+    return c ? c->tabStops : std::vector<int>{};
+}
+
+void HeadlessDialog::SetSpinRange(int id, int lower, int upper) {
+    if (ControlState* c = State(id)) {
+        c->lower = lower;
+        c->upper = upper;
     }
-    return {};
+}
+
+std::pair<int, int> HeadlessDialog::GetSpinRange(int id) const {
+    const ControlState* c = State(id);
+    return c ? std::pair{c->lower, c->upper} : std::pair{0, 0};
+}
+
+void HeadlessDialog::SetSpinPos(int id, int pos) {
+    if (ControlState* c = State(id)) c->pos = pos;
+}
+
+int HeadlessDialog::GetSpinPos(int id) const {
+    const ControlState* c = State(id);
+    return c ? c->pos : 0;
+}
+
+void HeadlessDialog::SetItemBitmap(int id, const Bitmap& bitmap) {
+    if (ControlState* c = State(id)) c->bitmap = bitmap;
+}
+
+std::unique_ptr<ControlPeer> HeadlessDialog::CreateControlWindow(int id, ControlHandler& handler) {
+    const ControlTemplate* c = m_template.Control(id);
+    if (!c || c->kind != ControlKind::Custom) return nullptr;
+    auto window = std::make_unique<HeadlessControl>(handler, ItemRect(id), kScreenOrigin);
+    HeadlessControl* made = window.get();
+    // A second window in the same place replaces the first, as the dialog's own window would.
+    if (HeadlessControl* old = ControlWindow(id)) old->SetOnDestroyed(nullptr);
+    m_windows[id] = made;
+    made->SetOnDestroyed([this, id, made] {
+        if (ControlWindow(id) == made) m_windows.erase(id);
+    });
+    if (m_focus == id) made->SetFocus();
+    return window;
+}
+
+HeadlessControl* HeadlessDialog::ControlWindow(int id) const {
+    auto it = m_windows.find(id);
+    return it == m_windows.end() ? nullptr : it->second;
+}
+
+Bitmap HeadlessDialog::Picture(int id) const {
+    const ControlState* c = State(id);
+    return c ? c->bitmap : Bitmap{};
+}
+
+int HeadlessDialog::Invalidations(int id) const {
+    auto it = m_invalidations.find(id);
+    return it == m_invalidations.end() ? 0 : it->second;
+}
+
+const ControlTemplate* DialogDriver::Usable(int id) const {
+    if (m_peer.Ended() || !m_peer.HasControl(id)) return nullptr;
+    if (!m_peer.IsItemEnabled(id) || !m_peer.IsItemVisible(id)) return nullptr;
+    return m_template.Control(id);
 }
 
 bool DialogDriver::Click(int id) {
-    if (m_peer.Ended() || !m_peer.HasControl(id) || !m_peer.IsItemEnabled(id)) return false;
-    if (const ControlTemplate* c = m_template.Control(id)) {
-        if (c->kind == ControlKind::RadioButton) {
-            for (int other : m_peer.RadioGroupOf(id)) m_peer.SetCheck(other, other == id);
-        } else if (c->kind == ControlKind::CheckBox) {
-            m_peer.SetCheck(id, !m_peer.GetCheck(id));
-        }
+    if (!Usable(id)) return false;
+    return m_dialog.ClickItem(id);
+}
+
+bool DialogDriver::Type(int id, const std::string& text) {
+    const ControlTemplate* c = Usable(id);
+    if (!c) return false;
+    const bool edit = c->kind == ControlKind::Edit && !(c->style & kStyleReadOnly);
+    const bool comboEdit = c->kind == ControlKind::ComboBox && (c->style & kStyleComboEdit);
+    if (!edit && !comboEdit) return false;
+    m_dialog.GotoDlgCtrl(id);
+    std::string typed;
+    for (char ch : text) {
+        if ((c->style & kStyleNumber) && !std::isdigit(static_cast<unsigned char>(ch))) continue;
+        typed += ch;
     }
-    m_dialog.NotifyCommand(id);
+    // The edit takes no more characters than its limit.
+    if (const int limit = m_peer.LimitText(id); limit > 0 && static_cast<int>(typed.size()) > limit)
+        typed.resize(static_cast<std::size_t>(limit));
+    m_peer.SetItemText(id, typed);
+    if (comboEdit) m_peer.SetCurSel(id, -1);
+    m_dialog.Notify(Notification::Change, id);
     return true;
 }
 
-void DialogDriver::Type(int id, const std::string& text) {
-    m_peer.SetItemText(id, text);
+bool DialogDriver::Choose(int id, int index) {
+    const ControlTemplate* c = Usable(id);
+    if (!c || (c->kind != ControlKind::ComboBox && c->kind != ControlKind::ListBox)) return false;
+    if (index < 0 || index >= m_peer.GetCount(id)) return false;
+    m_dialog.GotoDlgCtrl(id);
+    m_peer.SetCurSel(id, index);
+    m_dialog.Notify(Notification::SelChange, id);
+    return true;
+}
+
+bool DialogDriver::Choose(int id, const std::string& item) {
+    const std::vector<std::string> items = m_peer.Items(id);
+    auto it = std::find(items.begin(), items.end(), item);
+    return it != items.end() && Choose(id, static_cast<int>(it - items.begin()));
+}
+
+bool DialogDriver::DoubleClick(int id, int index) {
+    const ControlTemplate* c = Usable(id);
+    if (!c || c->kind != ControlKind::ListBox || !Choose(id, index)) return false;
+    m_dialog.Notify(Notification::DblClick, id);
+    return true;
+}
+
+bool DialogDriver::Spin(int id, bool up) {
+    const ControlTemplate* c = Usable(id);
+    if (!c || c->kind != ControlKind::Spin) return false;
+    m_dialog.NotifySpin(id, up);
+    return true;
+}
+
+bool DialogDriver::Focus(int id) {
+    const ControlTemplate* c = Usable(id);
+    if (!c || !TakesFocus(c->kind)) return false;
+    m_dialog.GotoDlgCtrl(id);
+    return true;
+}
+
+bool DialogDriver::PressKey(int key, unsigned modifiers) {
+    if (m_peer.Ended()) return false;
+    if (key == kKeyReturn && modifiers == kModNone) {
+        m_dialog.NotifyReturn();
+        return true;
+    }
+    if (key == kKeyEscape && modifiers == kModNone) {
+        m_dialog.NotifyCommand(kIdCancel);
+        return true;
+    }
+    if (key == kKeyTab && (modifiers & ~kModShift) == 0) {
+        const int next = m_dialog.NextTabItem(m_peer.FocusItem(), !(modifiers & kModShift));
+        if (next != kIdStatic) m_dialog.GotoDlgCtrl(next);
+        return next != kIdStatic;
+    }
+    if (modifiers == kModAlt && key > 0 && key < 128 && std::isalnum(key))
+        return m_dialog.NotifyMnemonic(static_cast<char>(key));
+    // Any other key goes to the control window with the focus.
+    if (HeadlessControl* window = m_peer.ControlWindow(m_peer.FocusItem())) {
+        window->KeyDown(key, modifiers);
+        return true;
+    }
+    return false;
 }
 
 std::string DialogDriver::Text(int id) const {
@@ -346,11 +586,51 @@ bool DialogDriver::IsEnabled(int id) const {
     return m_peer.IsItemEnabled(id);
 }
 
+bool DialogDriver::IsVisible(int id) const {
+    return m_peer.IsItemVisible(id);
+}
+
+int DialogDriver::FocusId() const {
+    return m_peer.FocusItem();
+}
+
+std::vector<std::string> DialogDriver::Items(int id) const {
+    return m_peer.Items(id);
+}
+
+int DialogDriver::Selection(int id) const {
+    return m_peer.GetCurSel(id);
+}
+
+std::vector<int> DialogDriver::TabStops(int id) const {
+    return m_peer.TabStops(id);
+}
+
+int DialogDriver::LimitText(int id) const {
+    return m_peer.LimitText(id);
+}
+
+int DialogDriver::SpinPos(int id) const {
+    return m_peer.GetSpinPos(id);
+}
+
+std::pair<int, int> DialogDriver::SpinRange(int id) const {
+    return m_peer.GetSpinRange(id);
+}
+
+Bitmap DialogDriver::Picture(int id) const {
+    return m_peer.Picture(id);
+}
+
 std::unique_ptr<RecordingDC> DialogDriver::Paint(int id) {
     Size size = m_peer.ItemClientSize(id);
     auto dc = std::make_unique<RecordingDC>(kScreenDpi, false, size);
     m_dialog.NotifyDrawItem(id, *dc, size);
     return dc;
+}
+
+HeadlessControl* DialogDriver::ControlWindow(int id) const {
+    return m_peer.ControlWindow(id);
 }
 
 bool DialogDriver::Ended() const {

@@ -15,6 +15,7 @@
 
 #include "platform/headless_host.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/headless_controls.h"
 #include "platform/ui/recording_dc.h"
 #include "platform/ui/recording_print.h"
 #include "platform/ui/toolkit.h"
@@ -212,30 +213,64 @@ class HeadlessPopup : public PopupPeer {
     bool m_destroyed = false;
 };
 
-/// Drives a modal dialog as a user would, from a test's script.
+/// Drives a modal dialog as a user would, from a test's script. Each action is refused (false)
+/// when its control is missing, hidden or disabled, or the dialog has ended; an action on a
+/// control moves the focus there first, so the control that had it hears that it lost it.
 class DialogDriver {
   public:
     int TemplateId() const { return m_template.id; }
     const std::string& Caption() const { return m_template.caption; }
-    /// Clicks a button, radio button or check box: refused (false) when the control is missing
-    /// or disabled. Radio buttons check themselves and clear their group; check boxes toggle.
+    /// Clicks a button, radio button or check box. Radio buttons check themselves and clear
+    /// their group; check boxes toggle.
     bool Click(int id);
-    /// Types `text` into an edit control.
-    void Type(int id, const std::string& text);
+    /// Types `text` over an edit's (or an editable combo's) text: refused for a read-only edit;
+    /// an edit keeps only what its limit takes, a number edit only the digits.
+    bool Type(int id, const std::string& text);
+    /// Chooses item `index` of a combo or list box.
+    bool Choose(int id, int index);
+    /// Chooses the item with text `item`; refused when there is none.
+    bool Choose(int id, const std::string& item);
+    /// Double-clicks item `index` of a list box.
+    bool DoubleClick(int id, int index);
+    /// Presses the upper (`up`) or lower arrow of a spin.
+    bool Spin(int id, bool up);
+    /// Puts the focus on a control, as a click into it would.
+    bool Focus(int id);
+    /// A key with `modifiers`: Return, Escape, Tab (Shift+Tab backwards), Alt and a letter
+    /// (a mnemonic). Returns whether the dialog took it.
+    bool PressKey(int key, unsigned modifiers = kModNone);
     bool Ok() { return Click(kIdOk); }
     bool Cancel() { return Click(kIdCancel); }
+
     std::string Text(int id) const;
     bool IsChecked(int id) const;
     bool IsEnabled(int id) const;
+    bool IsVisible(int id) const;
+    /// The control with the focus (kIdStatic when none).
+    int FocusId() const;
+    std::vector<std::string> Items(int id) const;
+    int Selection(int id) const;
+    std::vector<int> TabStops(int id) const;
+    int LimitText(int id) const;
+    int SpinPos(int id) const;
+    std::pair<int, int> SpinRange(int id) const;
+    /// The bitmap a picture shows (null when none).
+    Bitmap Picture(int id) const;
     /// Paints an owner-drawn control on a recording and returns it.
     std::unique_ptr<RecordingDC> Paint(int id);
+    /// The control window the dialog made in Custom control `id` (a grid), to click, type
+    /// into, scroll and paint; nullptr when it has none.
+    HeadlessControl* ControlWindow(int id) const;
     bool Ended() const;
     int Result() const;
+    Dialog& Target() { return m_dialog; }
 
   private:
     friend class HeadlessDialog;
     DialogDriver(class HeadlessDialog& peer, Dialog& dialog, const DialogTemplate& tmpl)
         : m_peer(peer), m_dialog(dialog), m_template(tmpl) {}
+    /// The control, when the user can reach it now.
+    const ControlTemplate* Usable(int id) const;
     class HeadlessDialog& m_peer;
     Dialog& m_dialog;
     const DialogTemplate& m_template;
@@ -244,6 +279,9 @@ class DialogDriver {
 class HeadlessDialog : public DialogPeer {
   public:
     HeadlessDialog(HeadlessToolkit& toolkit, Dialog& dialog, const DialogTemplate& tmpl);
+    ~HeadlessDialog() override;
+    HeadlessDialog(const HeadlessDialog&) = delete;
+    HeadlessDialog& operator=(const HeadlessDialog&) = delete;
     int RunModal() override;
     void EndModal(int result) override;
     void SetItemText(int id, const std::string& text) override;
@@ -252,26 +290,67 @@ class HeadlessDialog : public DialogPeer {
     bool GetCheck(int id) const override;
     void EnableItem(int id, bool enabled) override;
     bool IsItemEnabled(int id) const override;
+    void ShowItem(int id, bool shown) override;
+    bool IsItemVisible(int id) const override;
+    void SetFocusItem(int id) override;
+    int FocusItem() const override { return m_focus; }
+    void SetLimitText(int id, int maxChars) override;
     void InvalidateItem(int id) override { ++m_invalidations[id]; }
     Size ItemClientSize(int id) const override;
+    Rect ItemRect(int id) const override;
+    void ResetContent(int id) override;
+    int AddString(int id, const std::string& text) override;
+    int GetCount(int id) const override;
+    std::string GetItemString(int id, int index) const override;
+    void SetCurSel(int id, int index) override;
+    int GetCurSel(int id) const override;
+    void SetTabStops(int id, const std::vector<int>& stops) override;
+    void SetSpinRange(int id, int lower, int upper) override;
+    std::pair<int, int> GetSpinRange(int id) const override;
+    void SetSpinPos(int id, int pos) override;
+    int GetSpinPos(int id) const override;
+    void SetItemBitmap(int id, const Bitmap& bitmap) override;
+    /// A HeadlessControl at the control's place, the dialog's client area at kScreenOrigin.
+    std::unique_ptr<ControlPeer> CreateControlWindow(int id, ControlHandler& handler) override;
+
+    /// Where the dialog's client area lies on the screen.
+    static constexpr Point kScreenOrigin{200, 150};
 
     bool Ended() const { return m_ended; }
     int Result() const { return m_result; }
     bool HasControl(int id) const;
-    /// The other radio buttons of `id`'s group.
-    std::vector<int> RadioGroupOf(int id) const;
+    std::vector<std::string> Items(int id) const;
+    std::vector<int> TabStops(int id) const;
+    int LimitText(int id) const;
+    Bitmap Picture(int id) const;
+    int Invalidations(int id) const;
+    HeadlessControl* ControlWindow(int id) const;
 
   private:
     struct ControlState {
         std::string text;
         bool checked = false;
         bool enabled = true;
+        bool visible = true;
+        int limit = 0;
+        std::vector<std::string> items;
+        int selection = -1;
+        std::vector<int> tabStops;
+        int lower = 100;  ///< a spin's range as made: 100 at the lower arrow, 0 at the upper
+        int upper = 0;
+        int pos = 0;
+        Bitmap bitmap;
     };
+    ControlState* State(int id);
+    const ControlState* State(int id) const;
+
     HeadlessToolkit& m_toolkit;
     Dialog& m_dialog;
     const DialogTemplate& m_template;
     std::map<int, ControlState> m_controls;
     std::map<int, int> m_invalidations;
+    std::map<int, HeadlessControl*> m_windows;  ///< the control windows that still exist
+    int m_focus = kIdStatic;
     bool m_ended = false;
     int m_result = kIdCancel;
 };

@@ -203,6 +203,8 @@ class ControlWindow : public wxWindow {
                        [this](wxMouseCaptureLostEvent&) { m_handler.OnCaptureLost(); });
         BindScroll(m_vbar, true);
         BindScroll(m_hbar, false);
+        // The focus given to the control (by a dialog, say) goes to its drawing area.
+        Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent&) { m_canvas->SetFocus(); });
     }
     ~ControlWindow() override {
         for (FloatPeerImpl* f : m_floats) f->ForgetControl();
@@ -454,6 +456,15 @@ Colour FromWxColour(const wxColour& c) {
 }
 
 }  // namespace
+
+std::unique_ptr<ControlPeer> CreateControlWindowPeer(wxWindow* parent, ControlHandler& handler,
+                                                     const Rect& rect, wxWindow*& window,
+                                                     wxWindow*& canvas) {
+    auto* control = new ControlWindow(parent, handler, rect);
+    window = control;
+    canvas = control->Canvas();
+    return std::make_unique<ControlPeerImpl>(control);
+}
 
 std::unique_ptr<TopWindowPeer> WxToolkit::CreateTopWindow(TopWindowHandler& handler,
                                                           const std::string& title,

@@ -41,6 +41,13 @@ std::unique_ptr<ui::DialogPeer> CreateDialogPeer(WxToolkit& toolkit, ui::Dialog&
 std::unique_ptr<ui::PopupPeer> CreatePopupPeer(WxToolkit& toolkit, ui::PopupHandler& handler,
                                                ui::FramePeer* owner, ui::Size size);
 
+/// A control window (wx_controls.cpp) at `rect` of `parent`'s client area, with its peer;
+/// `window` is set to the window made and `canvas` to its part that takes the keyboard.
+std::unique_ptr<ui::ControlPeer> CreateControlWindowPeer(wxWindow* parent,
+                                                         ui::ControlHandler& handler,
+                                                         const ui::Rect& rect, wxWindow*& window,
+                                                         wxWindow*& canvas);
+
 /// The main window of the toolkit's frame peer, for parenting dialogs (nullptr when none).
 wxWindow* MainWindow();
 void SetMainWindow(wxWindow* window);

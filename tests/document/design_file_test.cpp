@@ -191,6 +191,36 @@ TEST_F(DesignFileTest, RestraintFactorComesFromTheSpecificationOnLoad) {
     }
 }
 
+TEST_F(DesignFileTest, TensionTieStressComesFromTheSpecificationAndBarsOnLoad) {
+    // The file does not hold the stress of the bars that take the tension at release either;
+    // a Standard Specifications design must not come back with the LRFD stress.
+    struct Case {
+        int specification;
+        double fy;  // ksi
+        int grade;
+        double fs;  // ksi
+    };
+    const Case cases[] = {
+        {kSpecStandard, 60, kBarGrade60, 24.0},  // Standard 8.15.2.2, Grade 60
+        {kSpecStandard, 40, kBarGradeSpecified, 20.0},  // other grades
+        {kSpecLrfd, 50, kBarGrade60, 25.0},      // 0.5 fy
+        {kSpecLrfd, 75, kBarGrade60, 30.0},      // not above 30 ksi
+    };
+    for (const Case& c : cases) {
+        frame.m_nSeedChoice = SeedSimpleSpan;
+        auto doc = NewDoc();
+        ASSERT_TRUE(doc->OnNewDocument());
+        doc->m_nSpecification = c.specification;
+        doc->m_dLongitudinalFy = c.fy;
+        doc->m_nLongitudinalGrade = c.grade;
+        doc->SetDefaultFactors();
+        ASSERT_EQ(doc->m_dTensionTieSteelStress, c.fs);
+        auto loaded = Load(Save(*doc));
+        EXPECT_EQ(loaded->m_dTensionTieSteelStress, c.fs)
+            << "specification " << c.specification << ", fy " << c.fy;
+    }
+}
+
 // ---- Load-time rewrites ------------------------------------------------------------------------
 
 TEST_F(DesignFileTest, LoadRewritesAFewStoredValues) {
