@@ -18,14 +18,14 @@ wxGLAttributes CanvasAttributes() {
 class GlCanvas : public wxGLCanvas {
 public:
     GlCanvas(wxWindow* parent, const wxGLAttributes& attributes, const wxRect& place,
-             ui::GlCanvasHandler& handler)
+             std::shared_ptr<ui::GlCanvasHandler> handler)
         : wxGLCanvas(parent, attributes, wxID_ANY, place.GetPosition(), place.GetSize(),
                      wxFULL_REPAINT_ON_RESIZE),
-          m_handler(handler) {
+          m_handler(std::move(handler)) {
         Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
             wxPaintDC dc(this);  // validates the area, whatever OpenGL draws
             const wxSize size = GetClientSize();
-            m_handler.OnGlPaint({size.x, size.y});
+            m_handler->OnGlPaint({size.x, size.y});
         });
         Bind(wxEVT_ERASE_BACKGROUND, [](wxEraseEvent&) {});
         Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& e) {
@@ -51,10 +51,10 @@ private:
         if (e.MiddleIsDown()) event.keys |= ui::kMouseMiddle;
         if (e.ShiftDown()) event.keys |= ui::kMouseShift;
         if (e.ControlDown()) event.keys |= ui::kMouseCtrl;
-        m_handler.OnGlMouse(event);
+        m_handler->OnGlMouse(event);
     }
 
-    ui::GlCanvasHandler& m_handler;
+    std::shared_ptr<ui::GlCanvasHandler> m_handler;
 };
 
 class WxGlRenderer : public gl::GlModelRenderer {
@@ -91,11 +91,11 @@ private:
 }  // namespace
 
 std::unique_ptr<ui::GlRenderer> CreateGlCanvas(wxWindow* parent, const wxRect& place,
-                                               ui::GlCanvasHandler& handler) {
+                                               std::shared_ptr<ui::GlCanvasHandler> handler) {
     const wxGLAttributes attributes = CanvasAttributes();
     const bool supported = wxGLCanvas::IsDisplaySupported(attributes);
     GlCanvas* canvas = nullptr;
-    if (supported) canvas = new GlCanvas(parent, attributes, place, handler);
+    if (supported) canvas = new GlCanvas(parent, attributes, place, std::move(handler));
     return std::make_unique<WxGlRenderer>(canvas, supported);
 }
 

@@ -10,9 +10,9 @@
 namespace platform::wx {
 
 /// An OpenGL canvas child of `parent` at `place` (its client pixels), reporting its painting
-/// and the mouse to `handler`, and the renderer that draws into it. The canvas belongs to its
-/// parent window; the renderer may outlive it, and then draws nothing.
+/// and the mouse to `handler` (which it keeps), and the renderer that draws into it. The canvas
+/// belongs to its parent window; the renderer may outlive it, and then draws nothing.
 std::unique_ptr<ui::GlRenderer> CreateGlCanvas(wxWindow* parent, const wxRect& place,
-                                               ui::GlCanvasHandler& handler);
+                                               std::shared_ptr<ui::GlCanvasHandler> handler);
 
 }  // namespace platform::wx
