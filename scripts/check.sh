@@ -39,6 +39,8 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$B/ci-plain/kordel" --batch --example 1 --exp
 echo "== desktop program on a virtual display"
 timeout 120 "$KORDEL_ROOT/scripts/desktop_smoke.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
 timeout 120 "$KORDEL_ROOT/scripts/dialog_screenshots.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
+echo "== the 3D view on a virtual display"
+timeout 120 "$KORDEL_ROOT/scripts/rendering_3d_smoke.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
 echo "== the grid control on a virtual display"
 timeout 60 "$KORDEL_ROOT/scripts/grid_demo_smoke.sh" "$B/ci-plain/kordel_grid_demo" "$B/ci-artifacts"
 echo "== all checks passed"
