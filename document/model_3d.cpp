@@ -3,6 +3,7 @@
 // strand along its profile.
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "document/kordel_doc.h"
@@ -52,6 +53,16 @@ void SetColour(float (&out)[3], const float (&colour)[kColourComponents]) {
     for (int k = 0; k < 3; ++k) out[k] = colour[k];
 }
 
+/// Appends the face through `corners`, each a position along the girder (ft) and a section
+/// point, in order.
+void AppendQuad(const ModelFrame& frame, const std::pair<double, Point2F> (&corners)[4],
+                const float (&colour)[kColourComponents], std::vector<ModelQuad>& quads) {
+    ModelQuad q;
+    for (int k = 0; k < 4; ++k) frame.Put(q.vertex[k], corners[k].first, corners[k].second);
+    SetColour(q.colour, colour);
+    quads.push_back(q);
+}
+
 /// The outline swept from x0 to x1 (ft) as a closed prism: a quad per outline edge, then the
 /// triangles of the face at x0 and those of the face at x1. Corners run so that every face's
 /// normal (Q - P) x (R - P) points out of the prism, whichever way the outline runs.
@@ -65,13 +76,7 @@ void AppendPrism(const std::vector<Point2F>& outline, double x0, double x1,
     for (std::size_t i = 0; i + 1 < outline.size(); ++i) {
         const Point2F& a = counterClockwise ? outline[i + 1] : outline[i];
         const Point2F& b = counterClockwise ? outline[i] : outline[i + 1];
-        ModelQuad q;
-        frame.Put(q.vertex[0], x0, a);
-        frame.Put(q.vertex[1], x0, b);
-        frame.Put(q.vertex[2], x1, b);
-        frame.Put(q.vertex[3], x1, a);
-        SetColour(q.colour, colour);
-        quads.push_back(q);
+        AppendQuad(frame, {{x0, a}, {x0, b}, {x1, b}, {x1, a}}, colour, quads);
     }
     // The triangulation's triangles run counter-clockwise in the section, which faces -x: as
     // they come at x0, reversed at x1.
@@ -82,13 +87,7 @@ void AppendPrism(const std::vector<Point2F>& outline, double x0, double x1,
             const Point2F& t0 = triangles[t];
             const Point2F& t1 = x == x0 ? triangles[t + 1] : triangles[t + 2];
             const Point2F& t2 = x == x0 ? triangles[t + 2] : triangles[t + 1];
-            ModelQuad q;
-            frame.Put(q.vertex[0], x, t0);
-            frame.Put(q.vertex[1], x, t1);
-            frame.Put(q.vertex[2], x, t2);
-            frame.Put(q.vertex[3], x, t2);
-            SetColour(q.colour, colour);
-            quads.push_back(q);
+            AppendQuad(frame, {{x, t0}, {x, t1}, {x, t2}, {x, t2}}, colour, quads);
         }
     }
 }

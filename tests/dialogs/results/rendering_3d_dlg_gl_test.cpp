@@ -6,43 +6,22 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "platform/draw/render.h"
 #include "platform/gl/osmesa_renderer.h"
 #include "tests/app/desktop_test_support.h"
+#include "tests/platform/gl/gl_test_support.h"
 
 namespace kordel::test {
 namespace {
 
 using platform::gl::OsMesaRenderer;
+using platform::gl::test::Drawn;
+using platform::gl::test::SavePicture;
 using platform::ui::Bitmap;
 using platform::ui::DialogDriver;
 using platform::ui::MouseAction;
 using platform::ui::kMouseCtrl;
 using platform::ui::kMouseLeft;
 using platform::ui::kMouseShift;
-
-/// The columns and count of the pixels that are not the black background.
-struct Extent {
-    int left = 1 << 30, right = -1, count = 0;
-};
-Extent Drawn(const Bitmap& b) {
-    Extent e;
-    for (int y = 0; y < b.height; ++y) {
-        for (int x = 0; x < b.width; ++x) {
-            const auto c = b.At(x, y);
-            if (c.r <= 8 && c.g <= 8 && c.b <= 8) continue;
-            e.left = std::min(e.left, x), e.right = std::max(e.right, x), ++e.count;
-        }
-    }
-    return e;
-}
-
-void WriteArtefact(const Bitmap& picture, const std::string& name) {
-    std::filesystem::create_directories(KORDEL_ARTEFACTS_DIR);
-    EXPECT_TRUE(platform::draw::WritePng(picture, std::string(KORDEL_ARTEFACTS_DIR) + "/" + name));
-}
 
 class Rendering3DTest : public DesktopTest {
 protected:
@@ -89,14 +68,14 @@ TEST_F(Rendering3DTest, TheBoxBeamSolidAndInWireframeWithItsVoid) {
         EXPECT_EQ(d.SpinPos(IDC_3D_ZOOM), 25);
 
         const Bitmap solid = Paint(d);
-        WriteArtefact(solid, "3d-example2-solid.png");
-        const Extent s = Drawn(solid);
+        SavePicture(solid, "3d-example2-solid.png");
+        const auto s = Drawn(solid);
         EXPECT_GT(s.count, solid.width * 10) << "the girder's side";
 
         d.Click(IDC_3D_WIREFRAME);
         EXPECT_TRUE(d.IsEnabled(IDC_3D_VOID));
         const Bitmap withVoid = Paint(d);
-        WriteArtefact(withVoid, "3d-example2-wireframe.png");
+        SavePicture(withVoid, "3d-example2-wireframe.png");
         d.Click(IDC_3D_VOID);
         EXPECT_FALSE(dlg.View()->m_bShowVoids);
         const Bitmap lines = Paint(d);
@@ -130,7 +109,7 @@ TEST_F(Rendering3DTest, DragsRotateCtrlDragsPanAndOtherDragsDoNothing) {
         EXPECT_EQ(d.Text(IDC_3D_PAN_X), "10");
         EXPECT_EQ(d.Text(IDC_3D_PAN_Y), "4");
         EXPECT_EQ(dlg.View()->m_afTransform[0], 1.0f) << "not turned";
-        const Extent panned = Drawn(Paint(d));
+        const auto panned = Drawn(Paint(d));
         EXPECT_GT(panned.left, Drawn(start).left);
         // A second pan goes on from the first.
         Drag(d, centre, {centre.x - 25, centre.y}, kMouseLeft | kMouseCtrl);
@@ -152,10 +131,10 @@ TEST_F(Rendering3DTest, TheSliderZooms) {
     NewDesign();
     Rendering3D([&](DialogDriver& d) {
         auto& dlg = static_cast<C3DViewDlg&>(d.Target());
-        const Extent start = Drawn(Paint(d));
+        const auto start = Drawn(Paint(d));
         EXPECT_TRUE(d.Slide(IDC_3D_ZOOM, 50));
         EXPECT_DOUBLE_EQ(dlg.m_dZoomDistance, -212.0) << "twice the first distance";
-        const Extent out = Drawn(Paint(d));
+        const auto out = Drawn(Paint(d));
         EXPECT_NEAR(out.right - out.left, (start.right - start.left) / 2.0, 3);
         EXPECT_TRUE(d.Slide(IDC_3D_ZOOM, 500));
         EXPECT_EQ(d.SpinPos(IDC_3D_ZOOM), 100) << "kept within the range";

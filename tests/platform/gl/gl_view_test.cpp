@@ -4,51 +4,28 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <numbers>
 
 #include "document/kordel_doc.h"
 #include "document/main_frame_state.h"
-#include "platform/draw/render.h"
 #include "platform/gl/osmesa_renderer.h"
 #include "platform/headless_host.h"
 #include "platform/ui/gl_view.h"
+#include "tests/platform/gl/gl_test_support.h"
 
 namespace platform::gl {
 namespace {
 
 using ui::Bitmap;
 using ui::CGlView;
+using test::Box;
+using test::Drawn;
+using test::Lit;
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 300;
 constexpr float kDistance = 106.0f;  // ft, the camera's starting distance
-
-/// The box of the pixels that are not the black background; empty when there are none.
-struct Box {
-    int left = kWidth, top = kHeight, right = -1, bottom = -1;
-    int count = 0;
-    bool Empty() const { return count == 0; }
-};
-
-bool Lit(const Bitmap& b, int x, int y) {
-    const ui::Colour c = b.At(x, y);
-    return c.r > 8 || c.g > 8 || c.b > 8;
-}
-
-Box Drawn(const Bitmap& b) {
-    Box box;
-    for (int y = 0; y < b.height; ++y) {
-        for (int x = 0; x < b.width; ++x) {
-            if (!Lit(b, x, y)) continue;
-            box.left = std::min(box.left, x), box.right = std::max(box.right, x);
-            box.top = std::min(box.top, y), box.bottom = std::max(box.bottom, y);
-            ++box.count;
-        }
-    }
-    return box;
-}
 
 /// The pixel column where the perspective (45 degrees of field upright) puts x ft across at a
 /// depth of `depth` ft in front of the camera.
@@ -60,11 +37,6 @@ double Column(double x, double depth) {
 double Row(double y, double depth) {
     const double t = std::tan(22.5 * std::numbers::pi / 180.0);
     return kHeight / 2.0 * (1.0 - y / (depth * t));
-}
-
-void Save(const Bitmap& picture, const char* name) {
-    std::filesystem::create_directories(KORDEL_ARTEFACTS_DIR);
-    EXPECT_TRUE(draw::WritePng(picture, std::string(KORDEL_ARTEFACTS_DIR) + "/" + name));
 }
 
 class GlViewTest : public ::testing::Test {
@@ -105,7 +77,7 @@ private:
 TEST_F(GlViewTest, TheSolidGirderLiesWhereThePerspectivePutsIt) {
     auto view = View(doc->m_model3D);
     const Bitmap picture = Picture();
-    Save(picture, "gl-example1-solid.png");
+    test::SavePicture(picture, "gl-example1-solid.png");
 
     // Seen from the side: the girder's near face is half the top flange width nearer than the
     // model's centre, its far face as much farther.
@@ -135,7 +107,7 @@ TEST_F(GlViewTest, TheSolidGirderLiesWhereThePerspectivePutsIt) {
 TEST_F(GlViewTest, TheWireframeShowsWhiteEdgesAndBlueStrands) {
     auto view = View(doc->m_model3D, ui::kRenderWireframe);
     const Bitmap picture = Picture();
-    Save(picture, "gl-example1-wireframe.png");
+    test::SavePicture(picture, "gl-example1-wireframe.png");
     int white = 0, blue = 0;
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
