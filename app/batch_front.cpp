@@ -185,10 +185,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     auto* doc = dynamic_cast<CKordelDoc*>(opened);
     if (!doc) return kBatchFailed;
 
-    if (o.form != 0 && o.form != doc->m_nReportForm) {
-        doc->m_nReportForm = o.form;
-        doc->RunAnalysis();
-    }
+    // The form is the report's alone: the analysis stands, the report is built in the form asked.
+    if (o.form != 0 && o.form != doc->m_nReportForm) doc->SetReportForm(o.form);
 
     int status = kBatchOk;
     if (!o.exportPath.empty()) {

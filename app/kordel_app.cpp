@@ -12,6 +12,7 @@
 #include "platform/file_io.h"
 #include "platform/host.h"
 #include "platform/text_encoding.h"
+#include "platform/ui/print_setup.h"
 #include "platform/ui/toolkit.h"
 #include "resources/resources.h"
 #include "views/compliance_view.h"
@@ -58,16 +59,15 @@ CKordelApp::CKordelApp() : m_recentFiles(kRecentFileCount) {
     m_commands.On(ID_FILE_CLOSE, [this] { OnFileClose(); });
     m_commands.On(ID_FILE_SAVE, [this] { OnFileSave(false); });
     m_commands.On(ID_FILE_SAVE_AS, [this] { OnFileSave(true); });
-    // Printing goes to the active view, when it prints.
+    // Printing goes to the active view, when it prints; Print Setup is always there.
     m_commands.On(ID_FILE_PRINT, [this] { OnFilePrint(false); });
     m_commands.On(ID_FILE_PRINT_DIRECT, [this] { OnFilePrint(true); });
-    auto printable = [this](CmdUI& ui) {
-        CChildFrame* frame = ActiveFrame();
-        View* view = frame ? frame->GetActiveView() : nullptr;
-        ui.Enable(view && view->CanPrint());
-    };
+    m_commands.On(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+    m_commands.On(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    auto printable = [this](CmdUI& ui) { ui.Enable(ActivePrintableView() != nullptr); };
     m_commands.OnUpdate(ID_FILE_PRINT, printable);
     m_commands.OnUpdate(ID_FILE_PRINT_DIRECT, printable);
+    m_commands.OnUpdate(ID_FILE_PRINT_PREVIEW, printable);
 }
 
 CKordelApp::~CKordelApp() {
@@ -92,6 +92,7 @@ bool CKordelApp::InitInstance(const std::vector<std::string>& args) {
     // 4. The settings store of the application, with its six recent files.
     m_settings = std::make_unique<SettingsStore>(kRegistryKey, kAppName);
     m_recentFiles.Load(*m_settings);
+    GetToolkit().SetPageSetup(LoadPageSetup(*m_settings));
 
     // 5. The templates: the main view's belongs to the document manager; the graph, text and
     // compliance views' open extra views only. Their views come with their own work.
@@ -137,11 +138,7 @@ bool CKordelApp::ProcessShellCommand(const CommandLineInfo& info) {
             return true;
         case CommandLineInfo::FilePrint:
         case CommandLineInfo::FilePrintTo:
-            if (!OpenDocumentFile(info.fileName)) {
-                m_nExitCode = 1;
-                return false;
-            }
-            OnFilePrint(true);
+            PrintFromShell(info);
             return false;  // printed from the shell: the program ends
         default:
             return true;
@@ -344,36 +341,6 @@ void CKordelApp::OnFileSave(bool saveAs) {
 void CKordelApp::OnDesignSaved() {
     AddToRecentFileList(m_pDocument->GetPathName());
     UpdateTitles();
-}
-
-void CKordelApp::OnFilePrint(bool direct) {
-    CChildFrame* frame = ActiveFrame();
-    View* view = frame ? frame->GetActiveView() : nullptr;
-    if (!view || !view->CanPrint()) return;
-    PrintInfo info;
-    info.direct = direct;
-    if (!view->OnPreparePrinting(info)) return;
-    std::string path;
-    if (m_pDocument && !m_pDocument->GetPathName().empty()) {
-        std::filesystem::path p(m_pDocument->GetPathName());
-        path = p.replace_extension(".pdf").string();
-    }
-    if (!direct || path.empty()) {
-        platform::FileDialogRequest request;
-        request.title = res::LoadString(IDS_PRINT_SAVE_AS);
-        request.defaultExtension = "pdf";
-        request.initialName = path.empty() ? std::string("*.pdf") : path;
-        request.filter = "PDF Files (*.pdf)|*.pdf||";
-        auto chosen = platform::GetHost().GetSaveFileName(request);
-        if (!chosen || chosen->empty()) return;
-        path = *chosen;
-    }
-    info.outputPath = path;
-    std::unique_ptr<PrintSurface> surface = GetToolkit().CreatePrintSurface(path);
-    if (!surface || RunPrintLoop(*view, *surface, info) < 0) {
-        platform::ShowMessage("Failed to print to " + platform::PathText(path) + ".",
-                              platform::MsgButtons::Ok, platform::MsgIcon::Error);
-    }
 }
 
 // ---- Frames and the design -------------------------------------------------------------------

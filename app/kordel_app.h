@@ -13,6 +13,7 @@
 #include "platform/document.h"
 #include "platform/ui/application.h"
 #include "platform/ui/command_line.h"
+#include "platform/ui/print.h"
 #include "platform/ui/recent_files.h"
 #include "platform/ui/settings_store.h"
 
@@ -106,7 +107,20 @@ class CKordelApp : public platform::ui::Application, public platform::DocumentOw
     void OnFileSave(bool saveAs);
     /// The open design was saved: its name in the titles and the recent files.
     void OnDesignSaved();
+    // Printing (print_commands.cpp).
+    /// File/Print Results (the system print dialog) and Print without asking (the default
+    /// printer), of the active view.
     void OnFilePrint(bool direct);
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    /// The active view when it prints, else nullptr.
+    platform::ui::View* ActivePrintableView() const;
+    /// Prints `view` as `job` asks (the system print dialog, or a printer at once), titled with
+    /// the design's name and offering a PDF beside it; a failure is shown as a message.
+    platform::ui::PrintOutcome PrintView(platform::ui::View& view, platform::ui::PrintJob job);
+    /// `kordel --print FILE`: opens the file and prints its main view on the default printer,
+    /// messages going to standard error; the exit status says whether it printed.
+    void PrintFromShell(const platform::ui::CommandLineInfo& info);
 
     std::unique_ptr<CDocTemplate> m_pMainTemplate;  ///< the document manager's template
     std::unique_ptr<CMainFrame> m_pMainFrame;

@@ -343,6 +343,7 @@ void CGridCell::Reset() {
     m_sText.clear();
     m_nImageIndex = -1;
     m_bInEdit = false;
+    m_pEditor = nullptr;
     m_nTextFormat = kGridUseDefault;
     m_crBack.reset();
     m_crText.reset();

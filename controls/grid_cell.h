@@ -19,6 +19,7 @@ namespace kordel {
 
 class CGridCtrl;
 class CGridDefaultCell;
+class CInPlaceEditorBase;
 
 class CGridCellBase {
   public:
@@ -108,6 +109,8 @@ class CGridCellBase {
     virtual void EndEdit() {}
     /// The grid took the edited text.
     virtual void OnEndEdit() {}
+    /// The running in-place editor; nullptr when there is none.
+    virtual CInPlaceEditorBase* GetEditWindow() const { return nullptr; }
 
     // ---- The mouse ----------------------------------------------------------------------------
     virtual void OnMouseMoveOver() {}
@@ -155,7 +158,18 @@ class CGridCell : public CGridCellBase {
 
     /// Back to a new cell's values; the user data and the owner grid stay.
     void Reset() override;
-    void OnEndEdit() override { m_bInEdit = false; }
+
+    /// Opens an edit field over `rect` holding the cell's text, aligned as the text is; on a
+    /// cell already editing, `character` goes to the running editor. False when no field can
+    /// be made (the cell is then not editing).
+    bool Edit(int row, int col, platform::ui::Rect rect, platform::ui::Point point,
+              int controlId, int character) override;
+    void EndEdit() override;
+    void OnEndEdit() override {
+        m_bInEdit = false;
+        m_pEditor = nullptr;
+    }
+    CInPlaceEditorBase* GetEditWindow() const override { return m_pEditor; }
 
   protected:
     std::string m_sText;
@@ -167,6 +181,7 @@ class CGridCell : public CGridCellBase {
     std::unique_ptr<platform::ui::Font> m_pLogFont;
     unsigned m_nTextMargin = kGridUseDefault;
     bool m_bInEdit = false;
+    CInPlaceEditorBase* m_pEditor = nullptr;  ///< owned by the grid
     CGridCtrl* m_pOwnerGrid = nullptr;
 };
 

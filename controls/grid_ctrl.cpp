@@ -43,6 +43,9 @@ CGridCtrl::~CGridCtrl() {
     m_pOwner = nullptr;
     m_pfnVirtualCallback = nullptr;
     m_bPaintEnabled = false;
+    StopAutoScroll();
+    // Open editors close without a word: there is nobody left to hear.
+    m_editors.clear();
     DeleteAllCells();
     m_wndTitleTip.DestroyWindow();
     m_peer.reset();
@@ -70,6 +73,7 @@ void CGridCtrl::Attach(std::unique_ptr<platform::ui::ControlPeer> peer, int cont
     m_peer = std::move(peer);
     m_nID = controlId;
     m_wndTitleTip.SetParent(m_peer.get(), this);
+    if (m_peer) m_peer->AcceptTextDrops(true);
     m_idFirstVisibleCache = {};
     UpdateScrollBars();
 }
@@ -685,30 +689,6 @@ void CGridCtrl::OnEditCell(int row, int col, Point point, int character) {
 
 void CGridCtrl::EndEditing() {
     if (CGridCellBase* cell = GetCell(m_idFocusCell.row, m_idFocusCell.col)) cell->EndEdit();
-}
-
-void CGridCtrl::OnEndEditCell(int row, int col, const std::string& text) {
-    CGridCellBase* cell = GetCell(row, col);
-    if (!cell) return;
-    const std::string old = cell->GetText();
-    if (text != old) {
-        // A rejected text leaves the cell, and the grid, as they were.
-        const unsigned oldState = cell->GetState();
-        const bool oldModified = m_bModified;
-        const int oldSortColumn = m_nSortColumn;
-        SetCellText(row, col, text);
-        if (ValidateEdit(row, col, text) &&
-            (!m_pOwner || m_pOwner->OnGridEndEdit(*this, {row, col}))) {
-            SetModified(true, row, col);
-            RepaintCell(row, col);
-        } else if (CGridCellBase* same = GetCell(row, col)) {
-            same->SetText(old);
-            same->SetState(oldState);
-            m_bModified = oldModified;
-            if (m_nSortColumn != oldSortColumn) SetSortColumn(oldSortColumn);
-        }
-    }
-    if (CGridCellBase* same = GetCell(row, col)) same->OnEndEdit();
 }
 
 bool CGridCtrl::ValidateEdit(int row, int col, const std::string& text) {

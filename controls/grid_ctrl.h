@@ -17,14 +17,18 @@
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "controls/grid_cell.h"
 #include "controls/grid_types.h"
+#include "controls/in_place_edit.h"
 #include "controls/title_tip.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/control_window.h"
+#include "platform/ui/print.h"
 #include "platform/ui/system_look.h"
 
 namespace kordel {
@@ -198,6 +202,30 @@ class CGridCtrl : public platform::ui::ControlHandler {
     /// owner accept it, else the old one stays.
     virtual void OnEndEditCell(int row, int col, const std::string& text);
     virtual bool ValidateEdit(int row, int col, const std::string& text);
+    /// The guarded text change of cut and paste: nothing unless the cell may be edited and the
+    /// owner agrees to the edit; a changed text stays only when the cell and the owner accept
+    /// it. True when the cell took the text.
+    bool SetCellTextChecked(int row, int col, const std::string& text);
+    /// An in-place editor ended with `text` and the key that ended it (0: none), pressed with
+    /// `modifiers`: the text is taken, and Tab, an arrow or a paging key moves the focus on
+    /// and opens the next cell's editor.
+    void OnEditorNotify(int row, int col, const std::string& text, int exitKey,
+                        unsigned modifiers);
+    /// Takes over an editor a cell opened; returns it.
+    CInPlaceEditorBase* AdoptEditor(std::unique_ptr<CInPlaceEditorBase> editor);
+    /// The editor open now, or nullptr.
+    CInPlaceEditorBase* GetOpenEditor() const;
+    /// Held by every call into an editor: closed editors are freed only when none runs.
+    class EditorCallScope {
+      public:
+        explicit EditorCallScope(CGridCtrl& grid) : m_grid(grid) { ++m_grid.m_nEditorCalls; }
+        ~EditorCallScope();
+        EditorCallScope(const EditorCallScope&) = delete;
+        EditorCallScope& operator=(const EditorCallScope&) = delete;
+
+      private:
+        CGridCtrl& m_grid;
+    };
 
     // ---- Selection ----------------------------------------------------------------------------
     /// Selects (or, with select false, deselects) the scrollable cells of a range; with select
@@ -213,6 +241,48 @@ class CGridCtrl : public platform::ui::ControlHandler {
     int GetSelectedCount() const { return static_cast<int>(m_mapSelectedCells.size()); }
     /// Edit/Select All: selects every scrollable cell and tells the owner.
     virtual void OnEditSelectAll();
+    /// Selects whole columns (rows; the rectangle of cells) from the anchor to `cell`.
+    void SelectColumnRange(CCellID cell, bool forceRepaint, bool select);
+    void SelectRowRange(CCellID cell, bool forceRepaint, bool select);
+    void SelectCellRange(CCellID cell, bool forceRepaint, bool select);
+    /// Extends the selection to `cell` as the mouse mode says.
+    void SelectToCell(CCellID cell);
+    CCellID GetSelectionAnchor() const { return m_idSelectionStart; }
+    /// A click on a heading row (column): sorts or selects as the settings say.
+    virtual void OnFixedRowClick(CCellID cell);
+    virtual void OnFixedColumnClick(CCellID cell);
+
+    // ---- Clipboard, drag and drop -------------------------------------------------------------
+    /// The selection as text: a row's cells separated by tabs, the rows by line feeds (the
+    /// rectangle around the selection; unselected cells in it add nothing but their
+    /// separators, hidden rows and columns nothing at all). None when nothing is selected.
+    std::optional<std::string> CopySelectedText();
+    /// Empties the selected cells of an editable grid through the guarded text change.
+    void CutSelectedText();
+    /// Pastes a text block (it may hold NUL bytes; it ends at the first) at `cell`: lines go
+    /// down, fields split at tabs and commas go right, hidden rows and columns are skipped and
+    /// what falls outside the grid is dropped. False when the cell is not valid or editable.
+    bool PasteText(CCellID cell, std::string_view block, bool selectPasted);
+    virtual void OnEditCopy();
+    virtual void OnEditCut();
+    virtual void OnEditPaste();
+    /// Whether the edit commands can run now.
+    bool CanCopy() const { return !m_mapSelectedCells.empty(); }
+    bool CanCut() const { return m_bEditable && !m_mapSelectedCells.empty(); }
+    bool CanPaste() const;
+    bool CanSelectAll() const { return m_bSelectable; }
+    /// Drags the selection out of the grid (nothing unless drag and drop is allowed).
+    virtual void OnBeginDrag();
+
+    // ---- Printing -----------------------------------------------------------------------------
+    /// Makes the printer font and the page layout and sets the job's page count.
+    virtual void OnBeginPrinting(platform::ui::DC& dc, platform::ui::PrintInfo& info);
+    /// Prints page info.curPage: header, headings, the rows and columns of the page, footer.
+    virtual void OnPrint(platform::ui::DC& dc, platform::ui::PrintInfo& info);
+    virtual void OnEndPrinting(platform::ui::DC& dc, platform::ui::PrintInfo& info);
+    /// The application title printed at the right of the header.
+    std::string m_sPrintTitle = "Kordel";
+    int GetPrintPageCount() const { return m_nPrintPages; }
 
     // ---- Virtual mode -------------------------------------------------------------------------
     /// Cells are not stored but asked for (the callback, else the owner); the grid is emptied.
@@ -281,6 +351,12 @@ class CGridCtrl : public platform::ui::ControlHandler {
     /// Sets the pointer for the point of the current mouse message.
     void OnSetCursor(platform::ui::Point p);
 
+    // ---- Keyboard -----------------------------------------------------------------------------
+    void OnKeyDown(int key, unsigned modifiers) override;
+    void OnChar(int character, unsigned modifiers) override;
+    /// Whether the grid wants Tab from the dialog (not with Ctrl held).
+    bool WantsTab(unsigned modifiers) const;
+
     // ---- Mouse --------------------------------------------------------------------------------
     virtual void OnMouseMove(unsigned keys, platform::ui::Point p);
     virtual void OnLButtonDown(unsigned keys, platform::ui::Point p);
@@ -298,6 +374,17 @@ class CGridCtrl : public platform::ui::ControlHandler {
     void OnMouse(const platform::ui::MouseEvent& e) override;
     /// Scrolls a line per wheel step (a page with a one-page-per-notch setting).
     void OnMouseWheel(int delta, unsigned keys, platform::ui::Point p) override;
+    void OnCaptureLost() override;
+    /// One tick of the auto-scroll timer: the selection follows the pointer out of the cells.
+    void OnAutoScrollTimer();
+    bool IsAutoScrolling() const { return m_nAutoScrollTimer != 0; }
+    platform::ui::DropEffect OnDragEnter(bool hasText, unsigned keys,
+                                         platform::ui::Point p) override;
+    platform::ui::DropEffect OnDragOver(bool hasText, unsigned keys,
+                                        platform::ui::Point p) override;
+    void OnDragLeave() override;
+    bool OnDrop(const std::string& block, platform::ui::DropEffect effect,
+                platform::ui::Point p) override;
 
     // ---- Settings a dialog may change ---------------------------------------------------------
     platform::ui::Colour m_crBackground;  ///< the client area not under cells
@@ -363,6 +450,35 @@ class CGridCtrl : public platform::ui::ControlHandler {
     int SumHeights(int first, int last) const;
     int SumWidths(int first, int last) const;
     void ShowTitleTipFor(CCellID cell);
+    void StartAutoScroll();
+    void StopAutoScroll();
+    /// Starts dragging a row or column divider from the press at `p`.
+    void StartResize(bool column, platform::ui::Point p);
+    /// Inverts the tracking line of a divider drag at `pos`.
+    void DrawTrackingLine(bool column, int pos);
+    /// Stores `text` in a cell when it differs and the cell and the owner accept it; else
+    /// the cell keeps its old text. True when the text changed.
+    bool StoreCheckedText(int row, int col, const std::string& text);
+    /// Whether `p` hits the text of `cell`.
+    bool HitsCellText(CCellID cell, platform::ui::Point p) const;
+    void SetDropHighlight(CCellID cell, bool on);
+    /// Frees the closed editors when no editor call runs.
+    void ReapEditors();
+    void PrintHeader(platform::ui::DC& dc, platform::ui::PrintInfo& info);
+    void PrintFooter(platform::ui::DC& dc, platform::ui::PrintInfo& info);
+    void PrintColumnHeadings(platform::ui::DC& dc, platform::ui::PrintInfo& info);
+    void PrintRowButtons(platform::ui::DC& dc, platform::ui::PrintInfo& info);
+    /// Prints rows [firstRow, endRow) x columns [firstCol, endCol) (hidden ones left out) from
+    /// `origin`, each cell by itself with its grid lines, while they fit `limit`; returns the
+    /// bottom-right corner reached.
+    platform::ui::Point PrintCells(platform::ui::DC& dc, int firstRow, int endRow, int firstCol,
+                                   int endCol, platform::ui::Point origin,
+                                   platform::ui::Size limit);
+    /// The first row of page band `band` (1 for the first); the row count past the last band.
+    int FirstRowOfBand(int band) const;
+    /// Where each band of the scrollable rows (columns) starts when a band holds `pageSize`
+    /// at most (a row larger than that has a band of its own).
+    std::vector<int> BandStarts(bool rows, int pageSize) const;
 
     platform::ui::SystemLook m_look;
     std::unique_ptr<platform::ui::ControlPeer> m_peer;
@@ -411,6 +527,35 @@ class CGridCtrl : public platform::ui::ControlHandler {
     bool m_bSortAscending = true;
     int m_nSortColumn = -1;
     GridCompareFunction m_pfnSortCompare;
+
+    std::vector<std::unique_ptr<CInPlaceEditorBase>> m_editors;
+    int m_nEditorCalls = 0;
+    int m_nAutoScrollTimer = 0;
+    CCellID m_idLastDragOver;
+    bool m_bDropTargetRegistered = false;
+    int m_nTrackingLine = -1;  ///< where the divider tracking line is drawn, -1: none
+    platform::ui::Rect m_rcResizeLimit;  ///< where a divider drag may go
+
+    // Printing: the page layout in logical units of the printer font's page.
+    platform::ui::Font m_fontPrint;
+    platform::ui::Size m_sizePrintChar;
+    int m_nPrintPageHeight = 0;
+    platform::ui::Size m_sizeLogicalPage;
+    platform::ui::Size m_sizePaper;
+    int m_nPrintPageWidth = 0;
+    int m_nPrintFirstColumn = 0;
+    int m_nPrintRow = 0;
+    int m_nPrintPages = 0;
+    int m_nPrintColumnPages = 1;
+    int m_nPrintHeaderLines = 2;
+    int m_nPrintFooterLines = 2;
+    int m_nPrintLeftMargin = 4;
+    int m_nPrintRightMargin = 4;
+    int m_nPrintGapLines = 1;
 };
+
+/// Prints the whole grid on `surface` (a PDF file or a printer) in the grid's own page layout:
+/// the number of pages printed, -1 when the surface failed.
+int PrintGrid(CGridCtrl& grid, platform::ui::PrintSurface& surface);
 
 }  // namespace kordel

@@ -275,6 +275,14 @@ void CGridCtrl::OnDraw(DC& dc) {
         }
     }
     dc.SelectPen(oldPen);
+    // The tracking line of a divider being dragged.
+    if (m_nTrackingLine >= 0) {
+        const Size client = ClientSize();
+        const int v = m_nTrackingLine;
+        dc.FillSolidRect(m_nPointerMode == kGridMouseSizingCol ? Rect{v, 0, v + 2, client.cy}
+                                                              : Rect{0, v, client.cx, v + 2},
+                         platform::ui::kBlack);
+    }
     SendCacheHint({});
 }
 
@@ -628,38 +636,6 @@ void CGridCtrl::ShowTitleTipFor(CCellID id) {
     m_wndTitleTip.Show(textRect, cell->GetTipText(), 0, &cellRect, cell->GetFont(),
                        m_crTitleTipText, m_crTitleTipBack);
 }
-
-void CGridCtrl::OnMouseMove(unsigned keys, Point p) {
-    const Size client = ClientSize();
-    const bool inside = p.x >= 0 && p.y >= 0 && p.x < client.cx && p.y < client.cy;
-    if (!inside && m_nPointerMode != kGridMouseDragging) return;
-    const bool held = m_bLeftButtonHeld && (keys & platform::ui::kMouseLeft);
-    if ((!held || m_nPointerMode == kGridMouseNone) && m_nPointerMode == kGridMouseNone) {
-        const CCellID id = CellFromPoint(p, true);
-        if (!m_bVirtualMode || m_bShowTitleTips) {
-            if (CGridCellBase* cell = GetCell(id.row, id.col)) cell->OnMouseMoveOver();
-        }
-        if (m_bShowTitleTips) ShowTitleTipFor(id);
-    }
-    m_posLastMouse = p;
-}
-
-void CGridCtrl::OnLButtonDown(unsigned, Point p) {
-    if (m_peer) m_peer->SetFocus();
-    m_bLeftButtonHeld = true;
-    m_posLeftClickDown = p;
-    m_idLeftClickDown = CellFromPoint(p, true);
-    m_posLastMouse = p;
-}
-
-void CGridCtrl::OnLButtonUp(unsigned, Point) {
-    m_bLeftButtonHeld = false;
-    m_nPointerMode = kGridMouseNone;
-}
-
-void CGridCtrl::OnLButtonDblClk(unsigned, Point) {}
-
-void CGridCtrl::OnRButtonUp(unsigned, Point) {}
 
 void CGridCtrl::OnMouseWheel(int delta, unsigned, Point) {
     if (m_nWheelScrollLines == -1) {

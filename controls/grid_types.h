@@ -71,6 +71,8 @@ inline constexpr unsigned kGridDefaultTextFormat =
 
 /// Control id the grid gives its in-place editor.
 inline constexpr int kGridInPlaceEditId = 8;
+/// The "character" that starts an edit by the mouse or F2: the text stays, caret at its end.
+inline constexpr int kGridEditByMouse = 1;
 /// Gap around the sort arrow of a heading, pixels.
 inline constexpr int kGridSortArrowGap = 2;
 /// Wheel notches are this many units.

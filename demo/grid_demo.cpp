@@ -1,9 +1,13 @@
 // The grid control on the desktop: example design 4 (a spliced girder of three segments) is
 // built and analysed through the engine, and a window shows its girder segment table, set up
 // and filled as the girder segment details dialog does it, above a table of its analysis
-// stations that scrolls both ways.
+// stations that scrolls both ways. The segment table may be edited in place, by typing, pasting
+// or dropping text; each change it takes is written to the standard output ("edited 1,2:
+// 33.50"), and so is the screen position of its cells ("cell 1,2 at 240,75"), for the smoke
+// test that drives it.
 //
 //   kordel_grid_demo        (xvfb-run kordel_grid_demo on a machine with no display)
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -103,6 +107,31 @@ void FillStationTable(CGridCtrl& grid, const kordel::CKordelDoc& doc) {
     for (int c = 0; c < grid.GetColumnCount(); ++c) grid.AutoSizeColumn(c);
 }
 
+/// Writes every change the segment table takes.
+class EditLog : public kordel::GridOwner {
+  public:
+    bool OnGridEndEdit(CGridCtrl& grid, kordel::CCellID cell) override {
+        std::printf("edited %d,%d: %s\n", cell.row, cell.col,
+                    grid.GetCellText(cell.row, cell.col).c_str());
+        std::fflush(stdout);
+        return true;
+    }
+};
+
+/// The screen position of the middle of every cell of `grid`.
+void PrintCellPositions(const CGridCtrl& grid) {
+    for (int r = 0; r < grid.GetRowCount(); ++r) {
+        for (int c = 0; c < grid.GetColumnCount(); ++c) {
+            Rect rect;
+            if (!grid.GetCellRect(r, c, rect)) continue;
+            const platform::ui::Point p = grid.GetPeer()->ClientToScreen(
+                {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+            std::printf("cell %d,%d at %d,%d\n", r, c, p.x, p.y);
+        }
+    }
+    std::fflush(stdout);
+}
+
 class GridDemo : public platform::ui::Application, public platform::ui::TopWindowHandler {
   public:
     bool InitInstance(const std::vector<std::string>&) override {
@@ -138,7 +167,13 @@ class GridDemo : public platform::ui::Application, public platform::ui::TopWindo
         const int frame = segmentRect.Height() - m_segments->GetPeer()->ClientSize().cy;
         m_segments->GetPeer()->SetRect({segmentRect.left, segmentRect.top, segmentRect.right,
                                         segmentRect.top + m_segments->GetTotalHeight() + frame});
+        m_segments->SetOwner(&m_editLog);
         m_window->Show(true);
+        // Once the window is on the screen, where its cells are.
+        m_positionTimer = platform::ui::GetToolkit().SetTimer(300, [this] {
+            platform::ui::GetToolkit().KillTimer(m_positionTimer);
+            PrintCellPositions(*m_segments);
+        });
         return true;
     }
 
@@ -160,6 +195,8 @@ class GridDemo : public platform::ui::Application, public platform::ui::TopWindo
     std::unique_ptr<platform::ui::TopWindowPeer> m_window;
     std::unique_ptr<CGridCtrl> m_segments;
     std::unique_ptr<CGridCtrl> m_stations;
+    EditLog m_editLog;
+    int m_positionTimer = 0;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "document/main_frame_state.h"
 #include "platform/text_encoding.h"
+#include "platform/zeroed_pages.h"
 
 namespace kordel {
 
@@ -20,6 +21,14 @@ public:
 
 std::unique_ptr<CKordelDoc> CKordelDoc::CreateObject() {
     return std::unique_ptr<CKordelDoc>(new CKordelDoc());
+}
+
+void* CKordelDoc::operator new(std::size_t size) {
+    return platform::AllocateZeroedPages(size);
+}
+
+void CKordelDoc::operator delete(void* memory, std::size_t size) noexcept {
+    platform::FreeZeroedPages(memory, size);
 }
 
 CKordelDoc::CKordelDoc() {

@@ -4,6 +4,7 @@
 // create it with CreateObject.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -218,6 +219,11 @@ public:
     double SpanTableAtStation(const SpanEnvelope* table, int value, int station) const;
     /// The current span's slot when it is one of the spans of the chain (1 to m_nSpans), else 0.
     int CurrentSpanSlot() const;
+    /// The last span slot that the span tables and the moving-load envelopes may hold values in:
+    /// the design's last span, or a higher one that an earlier analysis wrote (m_nSpanSlotsUsed,
+    /// raised here). Whatever clears or copies whole tables stops there; the slots above were
+    /// never written and read 0 from the document's zeroed storage.
+    int UsedSpanSlots();
     /// The static solution of the continuous-beam model left in the frame result tables, into
     /// value `value` (SpanEnvelopeValue) of the moment, shear, rotation and deflection span
     /// tables at every tenth point and of m_aSpanSummary at every support; zeros when `solved`
@@ -429,12 +435,34 @@ public:
     std::vector<std::string> m_saSpecEditions;  ///< specification editions
 
     // ---- Report lines ---------------------------------------------------------------------------
+    // The analysis builds the page header. The text report and the girder summary of an analysis
+    // are built when first read after it, through Report() and GirderSummary(), with the deck and
+    // section the analysis used: the design loops, which analyse many times and read no report,
+    // never pay for them. Read the two arrays through the accessors, never directly.
     std::vector<std::string> m_saReport;         ///< text report; "---page break---" ends a page
     std::vector<std::string> m_saReportHeader;   ///< page-header lines
     std::vector<std::string> m_saGirderSummary;  ///< girder-summary (code compliance) lines
 
+    /// The text report of the last analysis (m_saReport), built now if it is not built yet.
+    const std::vector<std::string>& Report() const;
+    /// The girder summary of the last analysis (m_saGirderSummary), built now if it is not yet.
+    const std::vector<std::string>& GirderSummary() const;
+    /// Builds the text report and the girder summary that the last analysis left to build, so
+    /// that a pointer to either array reads them.
+    void BuildDueReports() const;
+    /// Sets the text report form (kReportShortForm or kReportLongForm); the report is built in
+    /// that form at its next read, without a new analysis.
+    void SetReportForm(int form);
+
     /// Told of each analysis stage as it starts (not owned; tests and tools only).
     AnalysisObserver* m_pAnalysisObserver = nullptr;
+
+    /// The document's storage is zeroed pages that the system maps when first touched. The large
+    /// tables that a design may not use are left out of the constructor (their members carry no
+    /// initialiser, marked "zeroed storage") and read zero from the storage, so that they cost no
+    /// memory and no page fault until an analysis writes them.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* memory, std::size_t size) noexcept;
 
 protected:
     CKordelDoc();
@@ -444,6 +472,33 @@ private:
     void Notify(AnalysisStage stage) {
         if (m_pAnalysisObserver) m_pAnalysisObserver->OnStage(stage);
     }
+
+    // ---- Reports due --------------------------------------------------------------------------
+    /// The deck and section values that AdjustDeckedBulbTee(1) puts in place of the user's.
+    struct AdjustedSection {
+        int compositeDeck = 0;
+        double deck[kSavedDeckValueCount] = {};        ///< [SavedDeckValue], in
+        double section[kSavedSectionValueCount] = {};  ///< [SavedSectionValue]
+        double outline[kMaxOutlinePoints][kPointValueCount] = {};  ///< [point][x, y], in
+    };
+    /// Calls `f(model value, held value)` for every value of AdjustedSection.
+    template <class F>
+    void ForEachAdjustedValue(AdjustedSection& held, F f);
+    /// Copies the adjusted values in force into m_reportSection.
+    void KeepAdjustedSection();
+    /// Exchanges the deck and section values in force with those of m_reportSection.
+    void SwapAdjustedSection();
+    /// Marks the text report to be built at its next read; a report form that the report does
+    /// not know is told at once (the report stays empty), as when the report was built with the
+    /// analysis.
+    void TextReportDue();
+
+    int m_bTextReportDue = 0;      ///< 1 while the text report of the last analysis is not built
+    int m_bGirderSummaryDue = 0;   ///< 1 while its girder summary is not built
+    /// 1 when the last analysis adjusted a decked bulb-tee: the reports are built with
+    /// m_reportSection in place of the user's deck and section values.
+    int m_bReportSectionAdjusted = 0;
+    AdjustedSection m_reportSection;  ///< the adjusted values the last analysis used
 };
 
 /// The last step the load-effect stages count the analysis progress to.

@@ -120,32 +120,37 @@ inline constexpr int kTdRows = 18;
 
 struct ContinuityResults {
     // ---- Span tables of the load-effect stage: [span slot 1 to 20][tenth point][value] -------
-    SpanEnvelope m_aSpanEnvelope1[kMaxSpanSlots] = {};   ///< moment, kip-ft
-    SpanEnvelope m_aSpanEnvelope2[kMaxSpanSlots] = {};   ///< shear, kip
-    SpanEnvelope m_aSpanEnvelope3[kMaxSpanSlots] = {};   ///< moment with the shear extreme, kip-ft
-    SpanEnvelope m_aSpanEnvelope4[kMaxSpanSlots] = {};   ///< shear with the moment extreme, kip
-    SpanEnvelope m_aSpanEnvelope5[kMaxSpanSlots] = {};   ///< vehicle 1: copy of table 1
-    SpanEnvelope m_aSpanEnvelope6[kMaxSpanSlots] = {};   ///< vehicle 1: copy of table 2
-    SpanEnvelope m_aSpanEnvelope7[kMaxSpanSlots] = {};   ///< vehicle 1: copy of table 3
-    SpanEnvelope m_aSpanEnvelope8[kMaxSpanSlots] = {};   ///< vehicle 1: copy of table 4
-    SpanEnvelope m_aSpanEnvelope9[kMaxSpanSlots] = {};   ///< vehicle 2: copy of table 1
-    SpanEnvelope m_aSpanEnvelope10[kMaxSpanSlots] = {};  ///< vehicle 2: copy of table 2
-    SpanEnvelope m_aSpanEnvelope11[kMaxSpanSlots] = {};  ///< vehicle 2: copy of table 3
-    SpanEnvelope m_aSpanEnvelope12[kMaxSpanSlots] = {};  ///< vehicle 2: copy of table 4
-    SpanEnvelope m_aSpanEnvelope13[kMaxSpanSlots] = {};  ///< rotation, radian
-    SpanEnvelope m_aSpanEnvelope14[kMaxSpanSlots] = {};  ///< deflection, in
-    SpanEnvelope m_aSpanEnvelope15[kMaxSpanSlots] = {};  ///< vehicle 1: copy of table 14
-    SpanEnvelope m_aSpanEnvelope16[kMaxSpanSlots] = {};  ///< vehicle 1: copy of table 13
-    SpanEnvelope m_aSpanEnvelope17[kMaxSpanSlots] = {};  ///< vehicle 2: copy of table 14
-    SpanEnvelope m_aSpanEnvelope18[kMaxSpanSlots] = {};  ///< vehicle 2: copy of table 13
+    // No initialisers (zeroed storage, see CKordelDoc::operator new): the slots of the spans a
+    // design does not have read 0 and are never written.
+    SpanEnvelope m_aSpanEnvelope1[kMaxSpanSlots];   ///< moment, kip-ft
+    SpanEnvelope m_aSpanEnvelope2[kMaxSpanSlots];   ///< shear, kip
+    SpanEnvelope m_aSpanEnvelope3[kMaxSpanSlots];   ///< moment with the shear extreme, kip-ft
+    SpanEnvelope m_aSpanEnvelope4[kMaxSpanSlots];   ///< shear with the moment extreme, kip
+    SpanEnvelope m_aSpanEnvelope5[kMaxSpanSlots];   ///< vehicle 1: copy of table 1
+    SpanEnvelope m_aSpanEnvelope6[kMaxSpanSlots];   ///< vehicle 1: copy of table 2
+    SpanEnvelope m_aSpanEnvelope7[kMaxSpanSlots];   ///< vehicle 1: copy of table 3
+    SpanEnvelope m_aSpanEnvelope8[kMaxSpanSlots];   ///< vehicle 1: copy of table 4
+    SpanEnvelope m_aSpanEnvelope9[kMaxSpanSlots];   ///< vehicle 2: copy of table 1
+    SpanEnvelope m_aSpanEnvelope10[kMaxSpanSlots];  ///< vehicle 2: copy of table 2
+    SpanEnvelope m_aSpanEnvelope11[kMaxSpanSlots];  ///< vehicle 2: copy of table 3
+    SpanEnvelope m_aSpanEnvelope12[kMaxSpanSlots];  ///< vehicle 2: copy of table 4
+    SpanEnvelope m_aSpanEnvelope13[kMaxSpanSlots];  ///< rotation, radian
+    SpanEnvelope m_aSpanEnvelope14[kMaxSpanSlots];  ///< deflection, in
+    SpanEnvelope m_aSpanEnvelope15[kMaxSpanSlots];  ///< vehicle 1: copy of table 14
+    SpanEnvelope m_aSpanEnvelope16[kMaxSpanSlots];  ///< vehicle 1: copy of table 13
+    SpanEnvelope m_aSpanEnvelope17[kMaxSpanSlots];  ///< vehicle 2: copy of table 14
+    SpanEnvelope m_aSpanEnvelope18[kMaxSpanSlots];  ///< vehicle 2: copy of table 13
     /// Vertical reaction per support 1 to m_nSpans + 1, kip, upward positive [support][value].
     double m_aSpanSummary[kMaxSupportSlots][kSpanEnvelopeValues] = {};
     double m_aSpanMaxReaction1[kMaxSupportSlots][kSpanEnvelopeValues] = {};  ///< vehicle 1 copy
     double m_aSpanMaxReaction2[kMaxSupportSlots][kSpanEnvelopeValues] = {};  ///< vehicle 2 copy
+    /// The span slots 0 to this one are those the analyses of this document have written (to
+    /// the most spans a design of it had); the slots above read 0 (CKordelDoc::UsedSpanSlots).
+    int m_nSpanSlotsUsed = 0;
 
     // ---- Moving-load envelopes of the current vehicle (AnalyzeContinuousBeam) ----------------
     /// [MovingLoadTable][span slot][tenth point][MovingLoadCase][pair element]
-    MovingLoadEnvelope m_aMovingLoadEnvelope[kMovingLoadTables] = {};
+    MovingLoadEnvelope m_aMovingLoadEnvelope[kMovingLoadTables];  // zeroed storage
     /// Vertical reaction extremes, kip, upward positive: [support 1 to m_nSpans + 1]
     /// [ReactionBound][MovingLoadCase].
     double m_aFrameSupportEnvelope[kMaxSupportSlots][kReactionBounds][kMovingLoadCases] = {};

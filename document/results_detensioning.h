@@ -22,8 +22,9 @@ struct DetensioningResults {
     /// Positions of the critical sections, ft from the left girder end, ascending [section].
     double m_adDetensionSection[kMaxDetensionSections] = {};
     /// [DetensionTable][stage][section]; entries beyond the current stage or section count keep
-    /// the values of an earlier run.
-    double m_aDetensionStress[kDetensionTableCount][kMaxStrandGroups][kMaxDetensionSections] = {};
+    /// the values of an earlier run. No initialiser: zeroed storage (CKordelDoc::operator new),
+    /// written only by the detensioning analysis.
+    double m_aDetensionStress[kDetensionTableCount][kMaxStrandGroups][kMaxDetensionSections];
     double m_adDetensionStrandCount[kMaxStrandGroups] = {};   ///< n of the group cut [stage]
     double m_adDetensionPullFraction[kMaxStrandGroups] = {};  ///< its pull fraction x fpu [stage]
 };

@@ -143,7 +143,9 @@ struct FrameResults {
     int m_nFrameEquations = 0;  ///< number of equations (unrestrained directions)
     int m_nFrameBandWidth = 0;  ///< half band width, diagonal included
     /// Banded stiffness: row i = equation i, column j = 1 + (column equation - i); column 0 unused.
-    double m_adStiffness[kMaxFrameEquations + 1][kStiffnessRowStride] = {};
+    /// No initialiser: zeroed storage (CKordelDoc::operator new); a solution clears and writes
+    /// the rows of its equations only.
+    double m_adStiffness[kMaxFrameEquations + 1][kStiffnessRowStride];
     /// [equation]: the loads, replaced by the displacements during the elimination
     double m_adFrameLoadVector[kMaxFrameEquations + 1] = {};
     double m_adMemberStiffness[8] = {};  ///< bending terms k0 to k7 of the member being processed

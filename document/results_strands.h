@@ -20,9 +20,11 @@ enum StrandDevelopmentSlot : int {
 inline constexpr int kStrandDevelopmentRecords = 300;  ///< records for the strand groups
 inline constexpr int kTendonDevelopmentRecords = 21;   ///< records for the tendons
 
-/// Development of one strand group or tendon at every station [StrandDevelopmentSlot + i].
+/// Development of one strand group or tendon at every station [StrandDevelopmentSlot + i]. No
+/// initialiser (zeroed storage, see CKordelDoc::operator new): a record reads 0 until the
+/// development routine writes it, and only the records of the groups in use are ever written.
 struct StrandDevelopment {
-    double m_adValue[kStrandDevelopmentValues] = {};
+    double m_adValue[kStrandDevelopmentValues];
 
     double& operator[](int i) { return m_adValue[i]; }
     const double& operator[](int i) const { return m_adValue[i]; }
@@ -31,15 +33,18 @@ struct StrandDevelopment {
 struct StrandResults {
     // ---- Strand development: the last call of ComputeStrandDevelopment --------------------------
     /// Group g (g < m_nStrandGroupCount) of the strand groups passed in.
-    StrandDevelopment m_aStrandRowDevelopment[kStrandDevelopmentRecords] = {};
+    StrandDevelopment m_aStrandRowDevelopment[kStrandDevelopmentRecords];  // zeroed storage
     /// Tendon t (t < m_nTendonCount).
-    StrandDevelopment m_aTendonDevelopment[kTendonDevelopmentRecords] = {};
+    StrandDevelopment m_aTendonDevelopment[kTendonDevelopmentRecords];  // zeroed storage
 
     // ---- Strand-group rebuild -------------------------------------------------------------------
     /// 1 when the last RebuildStrandGroups met a pattern that needs more than kMaxStrandGroups
     /// groups: the groups hold its first kMaxStrandGroups groups only.
     int m_bStrandGroupsTruncated = 0;
     int m_nStrandsLeftOut = 0;  ///< strands of that pattern that no group holds
+    /// Tendon records 0 to this one less that the development routine has written (to the most
+    /// tendons a design of this document had); the records above read 0.
+    int m_nTendonRecordsUsed = 0;
 };
 
 }  // namespace kordel

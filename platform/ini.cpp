@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -216,9 +217,12 @@ LoadResult LoadFile(const std::string& path, std::string& content) {
     content.clear();
     if (path.empty()) return LoadResult::Unreadable;
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-        static_cast<std::uint64_t>(st.st_size) > kIniMaxFileBytes)
+    if (::stat(path.c_str(), &st) != 0) {
+        // No settings file yet is the usual case, told without the cost of an exception.
+        if (errno == ENOENT) return LoadResult::Missing;
+    } else if (S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > kIniMaxFileBytes) {
         return LoadResult::Unreadable;
+    }
     try {
         const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
         if (bytes.size() > kIniMaxFileBytes) return LoadResult::Unreadable;

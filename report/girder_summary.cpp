@@ -55,6 +55,7 @@ std::string Allow1(double comp) { return Format("%7.3f        ", comp); }
 }  // namespace
 
 void CKordelDoc::BuildGirderSummary() {
+    m_bGirderSummaryDue = 0;
     std::vector<std::string>& s = m_saGirderSummary;
     s.clear();
     const bool pt = m_nPrestressType == 2 && m_nTendonCount > 0;

@@ -11,7 +11,7 @@ std::string FormatResultsExport(const CKordelDoc& doc) {
     std::string out = header;
     // Every report line is written, the last one included: a closing page break gives its form
     // feed and header like any other.
-    for (const std::string& line : doc.m_saReport) {
+    for (const std::string& line : doc.Report()) {
         if (line == kPageBreak) {
             out += '\f';
             out += header;

@@ -109,6 +109,7 @@ void WriteLongForm(ReportContext& ctx) {
 }  // namespace
 
 void CKordelDoc::BuildTextReport() {
+    m_bTextReportDue = 0;
     ReportContext ctx{*this, m_saReport, false, {}, {}, {}, {}, {}};
     ctx.switches = ReadReportSwitches();
     ctx.strAsteriskMark = m_bShowAsterisks ? "*" : " ";

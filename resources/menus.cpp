@@ -54,6 +54,7 @@ Menu MakeDesignMenu() {
              Cmd(ID_FILE_CLOSE, "&Close"), Sep(), Cmd(ID_FILE_SAVE, "&Save Data\tCtrl+S"),
              Cmd(ID_FILE_SAVE_AS, "Save &As..."), Sep(),
              Cmd(ID_FILE_PRINT, "&Print Results...\tCtrl+P"),
+             Cmd(ID_FILE_PRINT_PREVIEW, "Print Pre&view"),
              Cmd(ID_FILE_PRINT_SETUP, "P&rint Setup..."), Sep(), Cmd(ID_FILE_OPTIONS, "Options..."),
              Cmd(ID_FILE_EXPORT_RESULTS, "Export Results..."), Sep(),
              Cmd(ID_FILE_MRU_FILE1, "Recent File"), Sep(), Cmd(ID_APP_EXIT, "E&xit")}),

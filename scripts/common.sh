@@ -30,8 +30,8 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # view, Mesa's software renderer on a display without a GPU, OSMesa for the off-screen 3D tests)
 # and its smoke test on a virtual display (Xvfb, xdotool to type, ImageMagick to take the
 # screenshot).
-GUI_PACKAGES=(pkg-config libwxgtk3.2-dev libcairo2-dev fonts-liberation libgl-dev libglu1-mesa-dev
-    libgl1-mesa-dri libosmesa6-dev xvfb xauth xdotool imagemagick)
+GUI_PACKAGES=(pkg-config libwxgtk3.2-dev libgtk-3-dev libcairo2-dev fonts-liberation libgl-dev
+    libglu1-mesa-dev libgl1-mesa-dri libosmesa6-dev xvfb xauth xdotool xclip imagemagick)
 
 jobs() { nproc 2>/dev/null || echo 2; }
 

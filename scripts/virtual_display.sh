@@ -12,6 +12,7 @@
 start_virtual_display() {
     WORK=$(mktemp -d)
     APP_PID=""
+    APP_LOG=""
     XVFB_PID=""
     trap stop_virtual_display EXIT
     # A free display number, chosen by the server itself.

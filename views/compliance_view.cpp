@@ -22,7 +22,7 @@ CCodeComplianceView::CCodeComplianceView() {
 }
 
 const std::vector<std::string>& CCodeComplianceView::ShownLines(const CKordelDoc& doc) const {
-    return doc.m_saGirderSummary;
+    return doc.GirderSummary();
 }
 
 void CCodeComplianceView::OnDestroy() {

@@ -7,6 +7,7 @@
 #include "platform/ini.h"
 #include "platform/ui/menu.h"
 #include "report/format.h"
+#include "views/view_paging.h"
 
 namespace kordel {
 
@@ -157,22 +158,20 @@ bool CLineArrayView::OnKeyDown(int key, int repeat, unsigned modifiers) {
 }
 
 void CLineArrayView::ScrollByPageKey(int key, int, unsigned) {
-    if (key == kKeyPageUp) OnScroll(true, ScrollCode::PageUp, 0);
-    if (key == kKeyPageDown) OnScroll(true, ScrollCode::PageDown, 0);
+    kordel::ScrollByPageKey(*this, key);
 }
 
 // ---- Printing -------------------------------------------------------------------------------
 
 void CLineArrayView::OnPrepareDC(DC& dc, PrintInfo* info) {
     ScrollView::OnPrepareDC(dc, info);
-    if (dc.IsPrinting() && info) {
-        // The label counts to the last page of the chosen range.
-        info->SetMaxPage(info->LastPage());
-        m_nPrintPageCount = info->LastPage();
-    }
+    // The label counts every page of the printout, whichever of them are printed.
+    if (dc.IsPrinting() && info) m_nPrintPageCount = info->maxPage;
 }
 
 bool CLineArrayView::OnPreparePrinting(PrintInfo& info) {
+    // A job measures the printer afresh: its paper may have changed since the last one.
+    if (m_pMargins) m_pMargins->Invalidate();
     BuildPageTable();
     info.SetMaxPage(static_cast<int>(m_aPages.size()));
     info.previewPages = 1;

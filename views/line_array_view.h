@@ -24,8 +24,8 @@ class CLineArrayView : public platform::ui::ScrollView {
     /// The printed page's font size, points.
     static constexpr int kHeaderPoints = 8;
     static constexpr const char* kFontFace = "Lucida Console";
-    /// Appended to the last header line of each printed page: this page and the last page
-    /// printed.
+    /// Appended to the last header line of each printed page: this page and the printout's
+    /// page count.
     static constexpr const char* kPageLabel = " Kordel p. %d of %d";
 
     /// The first and last line of one printed page; last < first for an empty page, which
@@ -55,8 +55,7 @@ class CLineArrayView : public platform::ui::ScrollView {
     bool CanPrint() const override { return true; }
     /// Cuts the lines into pages (BuildPageTable); one page shown at a time in a preview.
     bool OnPreparePrinting(platform::ui::PrintInfo& info) override;
-    /// Also, when printing, takes the last page of the chosen range as the page count of the
-    /// label.
+    /// Also, when printing, takes the printout's page count for the label.
     void OnPrepareDC(platform::ui::DC& dc, platform::ui::PrintInfo* info) override;
     /// One page: the lines of the page at the printable rectangle's corner, clipped to it.
     void OnPrint(platform::ui::DC& dc, platform::ui::PrintInfo& info) override;

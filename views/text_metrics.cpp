@@ -41,7 +41,7 @@ bool CMetrics::BeginCalculate() {
 // ---- CViewMetrics ---------------------------------------------------------------------------
 
 CViewMetrics::CViewMetrics(CKordelDoc& doc, const std::vector<std::string>* lines)
-    : m_pLines(lines ? lines : &doc.m_saReport) {}
+    : m_pDocument(&doc), m_pLines(lines ? lines : &doc.m_saReport) {}
 
 void CViewMetrics::SetFont(const Font* font) {
     const bool same = font == m_pFont || (font && m_pFont && *font == *m_pFont);
@@ -67,6 +67,7 @@ void CViewMetrics::Calculate() {
         m_sizeScreenChar = MeasureCharSize(*screen);
         m_nExternalLeading = screen->GetTextMetrics().externalLeading;
         int widest = 0;
+        m_pDocument->BuildDueReports();  // the document's arrays are built when first read
         for (const std::string& line : *m_pLines) {
             widest = std::max(widest, screen->GetTextExtent(line).cx);
         }
@@ -178,7 +179,7 @@ void CPageMetrics::Calculate() {
         // own: at least one line per page, and never a division by zero.
         if (lineHeight > 0 && usable >= lineHeight) m_nLinesPerPage = usable / lineHeight;
     }
-    const int lines = static_cast<int>(m_pDocument->m_saReport.size());
+    const int lines = static_cast<int>(m_pDocument->Report().size());
     m_nPageCount = lines / m_nLinesPerPage + (lines % m_nLinesPerPage ? 1 : 0);
 }
 

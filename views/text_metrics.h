@@ -79,6 +79,7 @@ class CViewMetrics : public CMetrics {
     platform::ui::Size m_sizeExtent;              ///< (widest line, screen line height)
     int m_nLogPixelsX = 0;                        ///< screen pixels per inch across
     int m_nLogPixelsY = 0;                        ///< screen pixels per inch down
+    const CKordelDoc* m_pDocument;                ///< not owned
     const std::vector<std::string>* m_pLines;     ///< the measured array, not owned
     int m_nExternalLeading = 0;                   ///< the screen font's tmExternalLeading
     const platform::ui::Font* m_pFont = nullptr;  ///< the font measured, not owned

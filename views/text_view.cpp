@@ -26,7 +26,7 @@ CTextView::CTextView() {
 }
 
 const std::vector<std::string>& CTextView::ShownLines(const CKordelDoc& doc) const {
-    return doc.m_saReport;
+    return doc.Report();
 }
 
 void CTextView::OnDestroy() {
@@ -62,7 +62,7 @@ void CTextView::BuildPageTable() {
     m_nReportPages = 0;
     const CKordelDoc* doc = GetDocument();
     if (!doc) return;
-    const std::vector<std::string>& lines = doc->m_saReport;
+    const std::vector<std::string>& lines = doc->Report();
     const int n = static_cast<int>(lines.size());
     int start = 0;
     for (int i = 0; i < n - 1; ++i) {

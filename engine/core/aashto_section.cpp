@@ -97,10 +97,11 @@ SectionPart PolygonPart(int count, PointList points, double sign) {
     double area = 0.0;
     double centroid = 0.0;
     GetPointListAreaAndCentroid(count, points, area, centroid);
-    const double c = std::abs(centroid);
+    // The centroid height is the same whichever way the points run; area and inertia change
+    // sign with the direction. A centroid below the reference line stays below it.
     double inertia = 0.0;
-    GetPointListInertia(count, points, c, inertia);
-    return {sign * std::abs(area), c, sign * std::abs(inertia)};
+    GetPointListInertia(count, points, centroid, inertia);
+    return {sign * std::abs(area), centroid, sign * std::abs(inertia)};
 }
 
 NetSectionParts NetSectionPartsOf(int outlineCount, PointList outline, int voidCount,
@@ -122,7 +123,7 @@ NetSectionParts NetSectionPartsOf(int outlineCount, PointList outline, int voidC
             moment += a * circles[k][kVoidCentreY];
         }
         // Circles of no size have no centroid; they add nothing wherever it is taken.
-        const double c = area != 0.0 ? std::abs(moment / area) : 0.0;
+        const double c = area != 0.0 ? moment / area : 0.0;
         double inertia = 0.0;  // in4
         for (int k = 0; k < nCircles; ++k) {
             const double radius = circles[k][kVoidRadius];

@@ -123,15 +123,16 @@ std::optional<double> SectionModulus(double I, double c, double n = 1.0);
 
 // ---- Net section of an outline with voids ------------------------------------------------------
 
-/// |area|, |centroid height| and |inertia about that centroid| of a point list (polygon.h),
-/// each multiplied by `sign`, except the centroid: +1 for solid concrete, -1 for a void.
+/// |area|, centroid height and |inertia about that centroid| of a point list (polygon.h), area
+/// and inertia multiplied by `sign`: +1 for solid concrete, -1 for a void. The centroid is the
+/// same whichever way the points run, and lies below y = 0 for a figure below it.
 SectionPart PolygonPart(int count, PointList points, double sign = 1.0);
 
 /// The net section as three signed parts: the outline, the polygonal void and the circular
 /// voids (voids negative whichever way their points run).
 struct NetSectionParts {
-    SectionPart outline;        ///< |area|, |centroid|, |inertia| of the outline
-    SectionPart polygonalVoid;  ///< -|area|, |centroid|, -|inertia|; all 0 without points
+    SectionPart outline;        ///< |area|, centroid, |inertia| of the outline
+    SectionPart polygonalVoid;  ///< -|area|, centroid, -|inertia|; all 0 without points
     SectionPart circularVoids;  ///< -|sum pi r^2|, their centroid, -|inertia|; 0 without circles
 };
 

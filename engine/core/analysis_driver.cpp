@@ -79,12 +79,15 @@ void CKordelDoc::RunAnalysis() {
         RunStage(AnalysisStage::CheckDetensioning, &CKordelDoc::CheckDetensioning);
     }
 
-    // The reports are built while the decked bulb-tee adjustment is still in force, so they
-    // show the deck and section values the analysis used.
+    // The page header carries the time of this analysis. The text report and the girder summary
+    // are built when first read (BuildDueReports), with the deck and section values this analysis
+    // used: a decked bulb-tee's adjusted values are kept for them before the user's come back.
     RunStage(AnalysisStage::BuildPageHeader, &CKordelDoc::BuildPageHeader);
-    RunStage(AnalysisStage::BuildTextReport, &CKordelDoc::BuildTextReport);
-    RunStage(AnalysisStage::BuildGirderSummary, &CKordelDoc::BuildGirderSummary);
+    m_bGirderSummaryDue = 1;
+    TextReportDue();
+    m_bReportSectionAdjusted = deckedBulbTee ? 1 : 0;
     if (deckedBulbTee) {
+        KeepAdjustedSection();
         Notify(AnalysisStage::RestoreDeckedBulbTee);
         AdjustDeckedBulbTee(0);
     }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "document/kordel_doc.h"
 #include "engine/core/aashto_section.h"
@@ -117,6 +118,33 @@ void CKordelDoc::AdjustDeckedBulbTee(int apply) {
 
     m_dSectionHeight -= t;
     m_dDrawingSectionHeight = m_dSectionHeight;
+}
+
+// The values below are those that the adjustment saves and restores.
+template <class F>
+void CKordelDoc::ForEachAdjustedValue(AdjustedSection& held, F f) {
+    f(m_bCompositeDeck, held.compositeDeck);
+    f(m_dDeckThickness, held.deck[kSavedDeckThickness]);
+    f(m_dHaunchThickness, held.deck[kSavedHaunchThickness]);
+    f(m_dDeckWidth, held.deck[kSavedDeckWidth]);
+    f(m_dHaunchWidth, held.deck[kSavedHaunchWidth]);
+    f(m_dSectionArea, held.section[kSavedSectionArea]);
+    f(m_dSectionYb, held.section[kSavedSectionYb]);
+    f(m_dSectionIxx, held.section[kSavedSectionIxx]);
+    f(m_dSectionHeight, held.section[kSavedSectionHeight]);
+    const int n = std::clamp(m_nOutlinePointCount, 0, kMaxOutlinePoints);
+    for (int k = 0; k < n; ++k) {
+        f(m_adOutline[k][kPointX], held.outline[k][kPointX]);
+        f(m_adOutline[k][kPointY], held.outline[k][kPointY]);
+    }
+}
+
+void CKordelDoc::KeepAdjustedSection() {
+    ForEachAdjustedValue(m_reportSection, [](auto& model, auto& held) { held = model; });
+}
+
+void CKordelDoc::SwapAdjustedSection() {
+    ForEachAdjustedValue(m_reportSection, [](auto& model, auto& held) { std::swap(model, held); });
 }
 
 }  // namespace kordel

@@ -185,7 +185,11 @@ void CKordelDoc::ComputeStrandDevelopment(double h, const StrandGroup* groups,
         }
     }
 
-    for (auto& rec : m_aTendonDevelopment) {
+    // Every tendon record starts cleared; only those that a call has written can hold values.
+    m_nTendonRecordsUsed =
+        std::clamp(std::max(m_nTendonRecordsUsed, nTendons), 0, kTendonDevelopmentRecords);
+    for (int t = 0; t < m_nTendonRecordsUsed; ++t) {
+        StrandDevelopment& rec = m_aTendonDevelopment[t];
         rec[kDevStrandCount] = 0.0;
         for (int i = 0; i < kStationCount; ++i) {
             rec[kDevElevation + i] = 0.0;
@@ -196,8 +200,9 @@ void CKordelDoc::ComputeStrandDevelopment(double h, const StrandGroup* groups,
 
     // Groups that debond alike develop alike: each class's stress is computed once a station.
     const DebondClasses classes = DebondClassesOf(groups, nGroups);
-    double classStress[kMaxStrandGroups];  // ksi
-    bool classOnGirder[kMaxStrandGroups];  // the station lies on the girder
+    double classStress[kMaxStrandGroups];    // ksi
+    bool classOnGirder[kMaxStrandGroups];    // the station lies on the girder
+    double classFraction[kMaxStrandGroups];  // developed fraction, when fps is not 0
 
     double F = 0.0;  // developed fraction; carried over where a position has none
     bool fpsZeroShown = false;
@@ -247,6 +252,7 @@ void CKordelDoc::ComputeStrandDevelopment(double h, const StrandGroup* groups,
                 classStress[c] = 0.0;
                 classOnGirder[c] = DevelopedStrandStress(
                     x, G, first[kGroupDebondEnd], first[kGroupDebondMid], bond, classStress[c]);
+                if (fps != 0.0) classFraction[c] = classStress[c] / fps;
             }
         }
 
@@ -267,7 +273,7 @@ void CKordelDoc::ComputeStrandDevelopment(double h, const StrandGroup* groups,
                         std::string("Error in Aps routine. Case: ") +
                         DebondCaseText(DebondCaseOf(grp[kGroupDebondEnd], grp[kGroupDebondMid])));
                 } else if (fps != 0.0) {
-                    F = classStress[c] / fps;
+                    F = classFraction[c];
                 } else {
                     if (!fpsZeroShown) {
                         ShowDevelopmentMessage(

@@ -37,11 +37,66 @@ struct Placement {
     }
 };
 
-// The placement search runs two stations at a time (double2.h); each lane computes exactly what
-// the scalar expressions would.
+// The placement search runs four stations at a time (Double4, double2.h); each lane computes
+// exactly what the scalar expressions would.
 
-/// Room for every station, padded to an even count.
-constexpr int kPaddedStations = (kStationCount + 1) / 2 * 2;
+/// Room for every station, padded to a multiple of four.
+constexpr int kPaddedStations = (kStationCount + 3) / 4 * 4;
+
+/// The loads of one placement as the search takes them: per load its position and its
+/// reactions times L as a load right or left of a station.
+struct PlacementTerms {
+    double p[kMaxVehicleAxles];          ///< ft
+    double PR[kMaxVehicleAxles];         ///< left reaction times L, kip-ft
+    double PL[kMaxVehicleAxles];         ///< right reaction times L, kip-ft
+    double leftShear[kMaxVehicleAxles];  ///< kip-ft
+    int count = 0;
+};
+
+/// Keeps `value` in the four `kept` and `with` in the four `concurrent` where it is not less than
+/// the kept value: a placement that equals the kept one replaces it.
+[[gnu::always_inline]] inline void KeepLarger(double* kept, double* concurrent,
+                                              const Double4& value, const Double4& with) {
+    Double4 k, c;
+    Load4(k, kept);
+    Load4(c, concurrent);
+    const auto larger = value >= k;
+    Select4(k, larger, value, k);
+    Select4(c, larger, with, c);
+    Store4(kept, k);
+    Store4(concurrent, c);
+}
+
+/// The running extremes, times L, at `padded` stations `x` (a multiple of four), updated with the
+/// moments and shears of one placement `t` on a span `L`.
+KORDEL_WIDE_CLONES
+void UpdateExtremes(const PlacementTerms& t, double L, int padded, const double* x, double* moment,
+                    double* shearWithMoment, double* shear, double* momentWithShear,
+                    bool updateShear) {
+    Double4 L4;
+    Splat4(L4, L);
+    for (int i = 0; i < padded; i += 4) {
+        Double4 xi;
+        Load4(xi, x + i);
+        Double4 M{};  // moment times L, kip-ft2
+        Double4 V{};  // shear times L, kip-ft
+        for (int k = 0; k < t.count; ++k) {
+            Double4 p, PR, PL, leftShear;
+            Splat4(p, t.p[k]);
+            Splat4(PR, t.PR[k]);
+            Splat4(PL, t.PL[k]);
+            Splat4(leftShear, t.leftShear[k]);
+            const auto loadRight = p >= xi;
+            Double4 m, v;
+            Select4(m, loadRight, xi * PR, (L4 - xi) * PL);
+            Select4(v, loadRight, PR, leftShear);
+            M += m;
+            V += v;
+        }
+        KeepLarger(moment + i, shearWithMoment + i, M, V);
+        if (updateShear) KeepLarger(shear + i, momentWithShear + i, V, M);
+    }
+}
 
 /// The running extremes of a moving-load search at the stations it keeps, every value times the
 /// span length L (moments kip-ft2, shears kip-ft) so that a placement is compared without a
@@ -64,7 +119,7 @@ class StationSearch {
             ++m_count;
         }
         // The padding repeats the last station; its values are never stored.
-        m_padded = (m_count + 1) / 2 * 2;
+        m_padded = (m_count + 3) / 4 * 4;
         for (int k = m_count; k < m_padded; ++k) m_x[k] = m_count > 0 ? m_x[m_count - 1] : 0.0;
     }
 
@@ -72,38 +127,16 @@ class StationSearch {
     /// tandem (`positiveShearOnly`) counts only the loads at or right of the station, and the
     /// shear extremes take the placement only when `updateShear`.
     void Update(const Placement& load, bool positiveShearOnly, bool updateShear) {
-        // Per load: its position, and its reactions times L as a load right or left of a station.
-        Double2 p[kMaxVehicleAxles];          // ft
-        Double2 PR[kMaxVehicleAxles];         // left reaction times L, kip-ft
-        Double2 PL[kMaxVehicleAxles];         // right reaction times L, kip-ft
-        Double2 leftShear[kMaxVehicleAxles];  // kip-ft
+        PlacementTerms t;
+        t.count = load.count;
         for (int k = 0; k < load.count; ++k) {
-            p[k] = Splat(load.p[k]);
-            PR[k] = Splat(load.P[k] * (m_L - load.p[k]));
-            PL[k] = Splat(load.P[k] * load.p[k]);
-            leftShear[k] = positiveShearOnly ? Splat(0.0) : -PL[k];
+            t.p[k] = load.p[k];
+            t.PR[k] = load.P[k] * (m_L - load.p[k]);
+            t.PL[k] = load.P[k] * load.p[k];
+            t.leftShear[k] = positiveShearOnly ? 0.0 : -t.PL[k];
         }
-        const Double2 L2 = Splat(m_L);
-        for (int i = 0; i < m_padded; i += 2) {
-            const Double2 xi = Load2(m_x + i);
-            Double2 M = Splat(0.0);  // moment times L, kip-ft2
-            Double2 V = Splat(0.0);  // shear times L, kip-ft
-            for (int k = 0; k < load.count; ++k) {
-                const auto loadRight = p[k] >= xi;
-                M += Select(loadRight, xi * PR[k], (L2 - xi) * PL[k]);
-                V += Select(loadRight, PR[k], leftShear[k]);
-            }
-            const Double2 keptM = Load2(m_moment + i);
-            const auto largerM = M >= keptM;
-            Store2(m_moment + i, Select(largerM, M, keptM));
-            Store2(m_shearWithMoment + i, Select(largerM, V, Load2(m_shearWithMoment + i)));
-            if (updateShear) {
-                const Double2 keptV = Load2(m_shear + i);
-                const auto largerV = V >= keptV;
-                Store2(m_shear + i, Select(largerV, V, keptV));
-                Store2(m_momentWithShear + i, Select(largerV, M, Load2(m_momentWithShear + i)));
-            }
-        }
+        UpdateExtremes(t, m_L, m_padded, m_x, m_moment, m_shearWithMoment, m_shear,
+                       m_momentWithShear, updateShear);
     }
 
     /// The extremes of the kept stations into `e`.
@@ -120,7 +153,7 @@ class StationSearch {
   private:
     double m_L;                             ///< ft
     int m_count = 0;                        ///< stations kept
-    int m_padded = 0;                       ///< m_count rounded up to even
+    int m_padded = 0;                       ///< m_count rounded up to a multiple of four
     int m_index[kPaddedStations] = {};      ///< station of each entry
     double m_x[kPaddedStations] = {};       ///< ft
     double m_moment[kPaddedStations] = {};  ///< kip-ft2

@@ -167,36 +167,55 @@ struct ResultLayout {
     static int RoundUp(int n) { return (n + kResultBlock - 1) / kResultBlock * kResultBlock; }
 };
 
+// The row sums run four values at a time (Double4, double2.h); each lane computes exactly what
+// the scalar expression would, in the same order.
+
 /// r[i] += c0 u0[i] + c1 u1[i] + c2 u2[i] + c3 u3[i] for i < count, a multiple of
-/// ResultLayout::kResultBlock; four at a time, so that the compiler pairs them.
+/// ResultLayout::kResultBlock.
+KORDEL_WIDE_CLONES
 void AddRows(double* __restrict r, const double* __restrict u0, double c0,
              const double* __restrict u1, double c1, const double* __restrict u2, double c2,
              const double* __restrict u3, double c3, int count) {
+    Double4 C0, C1, C2, C3;
+    Splat4(C0, c0);
+    Splat4(C1, c1);
+    Splat4(C2, c2);
+    Splat4(C3, c3);
     for (int i = 0; i < count; i += ResultLayout::kResultBlock) {
-        r[i] += c0 * u0[i] + c1 * u1[i] + c2 * u2[i] + c3 * u3[i];
-        r[i + 1] += c0 * u0[i + 1] + c1 * u1[i + 1] + c2 * u2[i + 1] + c3 * u3[i + 1];
-        r[i + 2] += c0 * u0[i + 2] + c1 * u1[i + 2] + c2 * u2[i + 2] + c3 * u3[i + 2];
-        r[i + 3] += c0 * u0[i + 3] + c1 * u1[i + 3] + c2 * u2[i + 3] + c3 * u3[i + 3];
+        Double4 R, U0, U1, U2, U3;
+        Load4(R, r + i);
+        Load4(U0, u0 + i);
+        Load4(U1, u1 + i);
+        Load4(U2, u2 + i);
+        Load4(U3, u3 + i);
+        R += C0 * U0 + C1 * U1 + C2 * U2 + C3 * U3;
+        Store4(r + i, R);
     }
 }
 
 /// r[i] = c u[i] for i < count, a multiple of ResultLayout::kResultBlock.
+KORDEL_WIDE_CLONES
 void ScaleRow(double* __restrict r, const double* __restrict u, double c, int count) {
+    Double4 C;
+    Splat4(C, c);
     for (int i = 0; i < count; i += ResultLayout::kResultBlock) {
-        r[i] = c * u[i];
-        r[i + 1] = c * u[i + 1];
-        r[i + 2] = c * u[i + 2];
-        r[i + 3] = c * u[i + 3];
+        Double4 U;
+        Load4(U, u + i);
+        Store4(r + i, C * U);
     }
 }
 
 /// r[i] += c u[i] for i < count, a multiple of ResultLayout::kResultBlock.
+KORDEL_WIDE_CLONES
 void AddRow(double* __restrict r, const double* __restrict u, double c, int count) {
+    Double4 C;
+    Splat4(C, c);
     for (int i = 0; i < count; i += ResultLayout::kResultBlock) {
-        r[i] += c * u[i];
-        r[i + 1] += c * u[i + 1];
-        r[i + 2] += c * u[i + 2];
-        r[i + 3] += c * u[i + 3];
+        Double4 R, U;
+        Load4(R, r + i);
+        Load4(U, u + i);
+        R += C * U;
+        Store4(r + i, R);
     }
 }
 
@@ -392,12 +411,12 @@ class FactoredStiffness {
 
   private:
     double (*Rows())[kStiffnessRowStride] {
-        return reinterpret_cast<double (*)[kStiffnessRowStride]>(m_K.data());
+        return reinterpret_cast<double(*)[kStiffnessRowStride]>(m_K.data());
     }
 
-    int m_n = 0;                  ///< equations
-    int m_w = 0;                  ///< half band width
-    std::vector<double> m_K;      ///< reduced stiffness, rows of kStiffnessRowStride as m_adStiffness
+    int m_n = 0;              ///< equations
+    int m_w = 0;              ///< half band width
+    std::vector<double> m_K;  ///< reduced stiffness, rows of kStiffnessRowStride as m_adStiffness
     std::vector<double> m_pivot;  ///< pivot of each equation [equation]
 };
 
@@ -433,7 +452,7 @@ class UnitSolutions {
         double* load = d.m_aFramePointLoad[1];
         // Every unit load but the last is solved with the stiffness reduced once; the last one
         // with SolveFrame itself, which leaves the frame tables as a solution of it alone.
-        FactoredStiffness stiffness;
+        FactoredStiffness& stiffness = m_stiffness;
         const bool factored = stiffness.Factor(d);
         for (int n = 1; n <= m_nodes; ++n) {
             for (int direction : {kFrameDirY, kFrameDirRotation}) {
@@ -507,7 +526,6 @@ class UnitSolutions {
     }
 
   private:
-
     double* Row(int row) { return m_rows.data() + static_cast<size_t>(row) * m_lay.size; }
     const double* Row(int row) const {
         return m_rows.data() + static_cast<size_t>(row) * m_lay.size;
@@ -516,15 +534,26 @@ class UnitSolutions {
     ResultLayout m_lay{1};
     int m_nodes = 0;
     int m_members = 0;
-    std::vector<double> m_x;       ///< node x, ft [node]
-    std::vector<double> m_length;  ///< member length, ft [member]
-    std::vector<int> m_supportAt;  ///< support number under the node, 0 for none [node]
-    std::vector<int> m_forceRow;   ///< row of the unit vertical force, 0 restrained [node]
-    std::vector<int> m_momentRow;  ///< row of the unit moment [node]
-    std::vector<double> m_rows;    ///< [row][ResultLayout index]
+    std::vector<double> m_x;        ///< node x, ft [node]
+    std::vector<double> m_length;   ///< member length, ft [member]
+    std::vector<int> m_supportAt;   ///< support number under the node, 0 for none [node]
+    std::vector<int> m_forceRow;    ///< row of the unit vertical force, 0 restrained [node]
+    std::vector<int> m_momentRow;   ///< row of the unit moment [node]
+    std::vector<double> m_rows;     ///< [row][ResultLayout index]
+    FactoredStiffness m_stiffness;  ///< the reduced stiffness the unit loads are solved with
 };
 
 // ---- Envelopes ----------------------------------------------------------------------------------
+
+/// The two-truck search's tables: the lead-axle positions and each position's moments and
+/// reactions, and the window extremes behind each position.
+struct TwoTruckTables {
+    std::vector<double> lead;    ///< ft [position]
+    std::vector<double> single;  ///< [position][ResultLayout index, moments and reactions]
+    std::vector<double> best;    ///< [position]
+    std::vector<int> at;         ///< [position]
+    std::vector<int> queue;      ///< [position]
+};
 
 /// One load case of the moving-load envelopes over all tenth points, with its reaction extremes.
 struct CaseEnvelope {
@@ -545,25 +574,29 @@ struct TrainScope {
     bool interiorSupportsOnly = false;
 };
 
-// The envelope updates run two tenth points at a time (double2.h), choosing lane by lane without
-// a branch; each lane keeps exactly the value the scalar comparison would.
+// The envelope updates run four tenth points at a time (Double4, double2.h), choosing lane by
+// lane without a branch; each lane keeps exactly the value the scalar comparison would.
 
 /// Keeps the extreme of `value` in `extreme` and, whenever it changes, `concurrent` in
-/// `atExtreme`, for the `count` tenth points; `Beyond(a, b)` is true when a lies beyond b (of
-/// doubles or, lane by lane, of Double2).
-template <class Beyond>
-void KeepExtreme(const double* value, const double* concurrent, double* extreme, double* atExtreme,
-                 int count, Beyond beyond) {
+/// `atExtreme`, for the `count` tenth points: the largest value when `largest`, else the least.
+[[gnu::always_inline]] inline void KeepExtreme(const double* value, const double* concurrent,
+                                               double* extreme, double* atExtreme, int count,
+                                               bool largest) {
     int q = 0;
-    for (; q + 2 <= count; q += 2) {
-        const Double2 v = Load2(value + q);
-        const Double2 e = Load2(extreme + q);
-        const auto beyondIt = beyond(v, e);
-        Store2(extreme + q, Select(beyondIt, v, e));
-        Store2(atExtreme + q, Select(beyondIt, Load2(concurrent + q), Load2(atExtreme + q)));
+    for (; q + 4 <= count; q += 4) {
+        Double4 v, e, c, a;
+        Load4(v, value + q);
+        Load4(e, extreme + q);
+        Load4(c, concurrent + q);
+        Load4(a, atExtreme + q);
+        const Mask4 beyond = largest ? Mask4(v > e) : Mask4(v < e);
+        Select4(e, beyond, v, e);
+        Select4(a, beyond, c, a);
+        Store4(extreme + q, e);
+        Store4(atExtreme + q, a);
     }
     for (; q < count; ++q) {
-        if (beyond(value[q], extreme[q])) {
+        if (largest ? value[q] > extreme[q] : value[q] < extreme[q]) {
             extreme[q] = value[q];
             atExtreme[q] = concurrent[q];
         }
@@ -572,14 +605,18 @@ void KeepExtreme(const double* value, const double* concurrent, double* extreme,
 
 /// Keeps the largest of `value` in `largest` and the smallest in `smallest` for the `count`
 /// tenth points, as std::max and std::min would.
-void KeepRange(const double* value, double* largest, double* smallest, int count) {
+[[gnu::always_inline]] inline void KeepRange(const double* value, double* largest, double* smallest,
+                                             int count) {
     int q = 0;
-    for (; q + 2 <= count; q += 2) {
-        const Double2 v = Load2(value + q);
-        const Double2 hi = Load2(largest + q);
-        const Double2 lo = Load2(smallest + q);
-        Store2(largest + q, Select(hi < v, v, hi));
-        Store2(smallest + q, Select(v < lo, v, lo));
+    for (; q + 4 <= count; q += 4) {
+        Double4 v, hi, lo;
+        Load4(v, value + q);
+        Load4(hi, largest + q);
+        Load4(lo, smallest + q);
+        Select4(hi, hi < v, v, hi);
+        Select4(lo, v < lo, v, lo);
+        Store4(largest + q, hi);
+        Store4(smallest + q, lo);
     }
     for (; q < count; ++q) {
         largest[q] = std::max(largest[q], value[q]);
@@ -588,21 +625,20 @@ void KeepRange(const double* value, double* largest, double* smallest, int count
 }
 
 /// Updates `env` with the results `r` of one placement of a train.
+KORDEL_WIDE_CLONES
 void UpdateTrainEnvelope(const double* r, const ResultLayout& lay, const TrainScope& scope,
                          CaseEnvelope& env) {
     auto& T = env.table;
     const int points = lay.points;
     const double* M = r + lay.Moment(0);  // kip-ft
     const double* V = r + lay.Shear(0);   // kip
-    const auto below = [](auto a, auto b) { return a < b; };
-    const auto above = [](auto a, auto b) { return a > b; };
-    KeepExtreme(M, V, T[kEnvMinMoment].data(), T[kEnvShearAtMinMoment].data(), points, below);
+    KeepExtreme(M, V, T[kEnvMinMoment].data(), T[kEnvShearAtMinMoment].data(), points, false);
     if (!scope.negativeMomentOnly) {
-        KeepExtreme(M, V, T[kEnvMaxMoment].data(), T[kEnvShearAtMaxMoment].data(), points, above);
-        KeepExtreme(V, M, T[kEnvMaxShear].data(), T[kEnvMomentAtMaxShear].data(), points, above);
-        KeepExtreme(V, M, T[kEnvMinShear].data(), T[kEnvMomentAtMinShear].data(), points, below);
-        KeepRange(r + lay.Deflection(0), T[kEnvMaxDeflection].data(),
-                  T[kEnvMinDeflection].data(), points);
+        KeepExtreme(M, V, T[kEnvMaxMoment].data(), T[kEnvShearAtMaxMoment].data(), points, true);
+        KeepExtreme(V, M, T[kEnvMaxShear].data(), T[kEnvMomentAtMaxShear].data(), points, true);
+        KeepExtreme(V, M, T[kEnvMinShear].data(), T[kEnvMomentAtMinShear].data(), points, false);
+        KeepRange(r + lay.Deflection(0), T[kEnvMaxDeflection].data(), T[kEnvMinDeflection].data(),
+                  points);
         KeepRange(r + lay.Rotation(0), T[kEnvMaxRotation].data(), T[kEnvMinRotation].data(),
                   points);
     }
@@ -708,16 +744,18 @@ void WindowExtremes(const std::vector<double>& lead, double near, double far, co
 /// truck position is summed once, and the best truck behind each position ahead is the extreme of
 /// a window of positions behind it.
 void PlaceTwoTrucks(const UnitSolutions& units, const ResultLayout& lay, const AxleTrain& truck,
-                    Headways headways, CaseEnvelope& env, std::vector<double>& r) {
+                    Headways headways, CaseEnvelope& env, std::vector<double>& r,
+                    TwoTruckTables& tables) {
     const double length = units.NodeX(units.Nodes());  // ft
-    double behind[kMaxVehicleAxles] = {};               // ft, distance of axle g behind axle 0
+    double behind[kMaxVehicleAxles] = {};              // ft, distance of axle g behind axle 0
     for (int g = 1; g < truck.count; ++g) behind[g] = behind[g - 1] + truck.gap[g - 1];
     const double truckLength = truck.count > 0 ? behind[truck.count - 1] : 0.0;  // ft
     const double near = truckLength + headways.least;  // ft, lead axle to lead axle
     const double far = truckLength + headways.most;    // ft
 
     // Lead-axle positions with at least one axle on the chain, in increasing order.
-    std::vector<double> lead;
+    std::vector<double>& lead = tables.lead;
+    lead.clear();
     for (int k = 0; k * kTwoTruckPositionStep <= length + truckLength; ++k)
         lead.push_back(k * kTwoTruckPositionStep);
     for (int n = 1; n <= units.Nodes(); ++n) {
@@ -742,7 +780,8 @@ void PlaceTwoTrucks(const UnitSolutions& units, const ResultLayout& lay, const A
         }
     };
     const int stride = lay.momentsAndReactions;
-    std::vector<double> single(static_cast<size_t>(positions) * stride);
+    std::vector<double>& single = tables.single;  // every value written below
+    single.resize(static_cast<size_t>(positions) * stride);
     for (int i = 0; i < positions; ++i) {
         std::fill(r.begin(), r.begin() + lay.forces, 0.0);
         addTruck(lead[i], r.data(), stride);
@@ -750,8 +789,12 @@ void PlaceTwoTrucks(const UnitSolutions& units, const ResultLayout& lay, const A
     }
 
     // Each value of each truck ahead with the best truck behind it.
-    std::vector<double> best(positions);
-    std::vector<int> at(positions), queue(positions);
+    std::vector<double>& best = tables.best;  // WindowExtremes writes every position of these
+    std::vector<int>& at = tables.at;
+    std::vector<int>& queue = tables.queue;
+    best.resize(static_cast<size_t>(positions));
+    at.resize(static_cast<size_t>(positions));
+    queue.resize(static_cast<size_t>(positions));
     const auto below = [](double a, double b) { return a < b; };
     const auto above = [](double a, double b) { return a > b; };
     auto pairExtreme = [&](int j, auto beyond, int& ahead, int& back) {
@@ -962,6 +1005,17 @@ void StoreCase(CKordelDoc& d, const ResultLayout& lay, const CaseEnvelope& env,
     }
 }
 
+/// What the moving-load analysis keeps from one analysis to the next. The unit solutions, their
+/// reduced stiffness and the two-truck tables run to tens of kilobytes each: allocated and freed
+/// on every analysis, the allocator hands such blocks back to the system and the next analysis
+/// faults them in afresh, which on a design loop's thousands of analyses costs more than the
+/// arithmetic. Each analysis sizes and fills what it reads, so nothing of the last one shows.
+struct MovingLoadStorage {
+    UnitSolutions units;
+    std::vector<double> r;  ///< one placement's results [ResultLayout index]
+    TwoTruckTables twoTrucks;
+};
+
 }  // namespace
 
 // ---- The analysis -------------------------------------------------------------------------------
@@ -996,7 +1050,10 @@ void CKordelDoc::AnalyzeContinuousBeam(int kind, double w) {
         return;
     }
 
-    std::memset(m_aMovingLoadEnvelope, 0, sizeof m_aMovingLoadEnvelope);
+    // Only the span slots an analysis wrote can hold values; the rest read 0.
+    const std::size_t slots = static_cast<std::size_t>(UsedSpanSlots()) + 1;
+    for (MovingLoadEnvelope& table : m_aMovingLoadEnvelope)
+        std::memset(table, 0, sizeof table[0] * slots);
     std::memset(m_aFrameSupportEnvelope, 0, sizeof m_aFrameSupportEnvelope);
     m_nProgressStep = 2;
     ShowProgress();
@@ -1011,14 +1068,16 @@ void CKordelDoc::AnalyzeContinuousBeam(int kind, double w) {
     }
     BuildFrameModel(*this);
     const ResultLayout lay(m_nSpans);
-    UnitSolutions units;
+    thread_local MovingLoadStorage storage;
+    UnitSolutions& units = storage.units;
     if (!units.Build(*this, lay)) {
         platform::ShowMessage(std::string("The continuous-beam model could not be solved.") +
                               kResultsZeroed);
         ClearFrameModel(*this);
         return;
     }
-    std::vector<double> r(lay.size);
+    std::vector<double>& r = storage.r;
+    r.assign(static_cast<size_t>(lay.size), 0.0);
     double Lmax = 0.0;  // ft
     for (int p = 1; p <= m_nSpans; ++p) Lmax = std::max(Lmax, m_adSpanLength[p]);
     const bool lrfd = IsLrfd(m_nSpecification);
@@ -1056,8 +1115,8 @@ void CKordelDoc::AnalyzeContinuousBeam(int kind, double w) {
         const double f = TwoTruckFactor(m_bIncreasedDoubleTruck == 1, Lmax);
         CaseEnvelope two(lay);
         PlaceTwoTrucks(units, lay, DesignTruckForTwoTrucks(f),
-                       {kTwoTruckLeastHeadway, std::max(Lmax, kTwoTruckMostHeadwayAtLeast)}, two,
-                       r);
+                       {kTwoTruckLeastHeadway, std::max(Lmax, kTwoTruckMostHeadwayAtLeast)}, two, r,
+                       storage.twoTrucks);
         StoreCase(*this, lay, two, kMovingTwoTrucks);
     }
     m_nProgressStep = 4;

@@ -66,10 +66,10 @@ void AssignRun(double* to, Value value, std::index_sequence<I...>) {
     ((to[first + static_cast<int>(I)] = value(first + static_cast<int>(I))), ...);
 }
 
-/// Sets values `first` to `last` of every span and tenth point of `table` to 0.
+/// Sets values `first` to `last` of every tenth point of span slots 0 to `slots` of `table` to 0.
 template <int first, int last>
-void ClearValues(SpanEnvelope* table) {
-    for (int p = 0; p < kMaxSpanSlots; ++p) {
+void ClearValues(SpanEnvelope* table, int slots) {
+    for (int p = 0; p <= slots; ++p) {
         for (auto& point : table[p]) {
             AssignRun<first>(point, [](int) { return 0.0; },
                              std::make_index_sequence<last - first + 1>());
@@ -77,10 +77,11 @@ void ClearValues(SpanEnvelope* table) {
     }
 }
 
-/// Copies values `first` to `last` of every span and tenth point from `from` to `to`.
+/// Copies values `first` to `last` of every tenth point of span slots 0 to `slots` from `from`
+/// to `to`.
 template <int first, int last>
-void CopyValues(const SpanEnvelope* from, SpanEnvelope* to) {
-    for (int p = 0; p < kMaxSpanSlots; ++p) {
+void CopyValues(const SpanEnvelope* from, SpanEnvelope* to, int slots) {
+    for (int p = 0; p <= slots; ++p) {
         for (int t = 0; t < kSpanTenthPoints; ++t) {
             const double* source = from[p][t];
             AssignRun<first>(to[p][t], [source](int v) { return source[v]; },
@@ -102,6 +103,7 @@ class VehicleLiveLoad {
         : d(doc),
           T(WorkingTables(doc)),
           spans(std::clamp(doc.m_nSpans, 0, kMaxSpans)),
+          slots(doc.UsedSpanSlots()),
           ia(regionStart),
           ib(regionEnd) {}
 
@@ -193,7 +195,7 @@ class VehicleLiveLoad {
         const std::pair<const SpanEnvelope*, SpanEnvelope*> copies[] = {
             {T.M, V.M}, {T.S, V.S}, {T.Mc, V.Mc}, {T.Vc, V.Vc}, {T.D, V.D}, {T.R, V.R}};
         for (const auto& [from, to] : copies) {
-            CopyValues<kSpanFatigueMax, kSpanFatigueMin>(from, to);
+            CopyValues<kSpanFatigueMax, kSpanFatigueMin>(from, to, slots);
         }
         for (int k = 0; k < kMaxSupportSlots; ++k) {
             d.m_aSpanMaxReaction1[k][kSpanFatigueMax] = d.m_aSpanSummary[k][kSpanFatigueMax];
@@ -295,7 +297,8 @@ class VehicleLiveLoad {
         const SpanTableSet V = VehicleTables(d, vehicle);
         const std::pair<const SpanEnvelope*, SpanEnvelope*> copies[] = {
             {T.M, V.M}, {T.S, V.S}, {T.Mc, V.Mc}, {T.Vc, V.Vc}, {T.D, V.D}, {T.R, V.R}};
-        for (const auto& [from, to] : copies) CopyValues<kSpanLaneMax, kSpanValue17>(from, to);
+        for (const auto& [from, to] : copies)
+            CopyValues<kSpanLaneMax, kSpanValue17>(from, to, slots);
         auto& reactions = vehicle == 1 ? d.m_aSpanMaxReaction1 : d.m_aSpanMaxReaction2;
         for (int k = 0; k < kMaxSupportSlots; ++k) {
             std::copy(d.m_aSpanSummary[k] + kSpanLaneMax, d.m_aSpanSummary[k] + kSpanValue17 + 1,
@@ -467,6 +470,7 @@ class VehicleLiveLoad {
     CKordelDoc& d;
     SpanTableSet T;
     int spans;
+    int slots;  ///< the span slots the tables may hold values in: 0 to this one
     int ia;
     int ib;
 };
@@ -475,6 +479,7 @@ class VehicleLiveLoad {
 
 void CKordelDoc::ComputeLiveLoadEffects(int ia, int ib, bool modelUsable) {
     const int spans = std::clamp(m_nSpans, 0, kMaxSpans);
+    const int slots = UsedSpanSlots();
     const int s = CurrentSpanSlot();
     const bool lrfd = IsLrfd(m_nSpecification);
     const bool frameUsable = modelUsable;
@@ -491,7 +496,7 @@ void CKordelDoc::ComputeLiveLoadEffects(int ia, int ib, bool modelUsable) {
               m_aSpanEnvelope6, m_aSpanEnvelope7, m_aSpanEnvelope8, m_aSpanEnvelope9,
               m_aSpanEnvelope10, m_aSpanEnvelope11, m_aSpanEnvelope12, m_aSpanEnvelope14,
               m_aSpanEnvelope15, m_aSpanEnvelope16, m_aSpanEnvelope17, m_aSpanEnvelope18}) {
-            ClearValues<kSpanLaneMax, kSpanFatigueMin>(table);
+            ClearValues<kSpanLaneMax, kSpanFatigueMin>(table, slots);
         }
         for (auto* reactions : {m_aSpanSummary, m_aSpanMaxReaction1, m_aSpanMaxReaction2}) {
             for (int k = 0; k < kMaxSupportSlots; ++k) {

@@ -46,6 +46,11 @@ int CKordelDoc::CurrentSpanSlot() const {
     return s >= 1 && s <= std::min(m_nSpans, kMaxSpans) ? s : 0;
 }
 
+int CKordelDoc::UsedSpanSlots() {
+    m_nSpanSlotsUsed = std::clamp(std::max(m_nSpanSlotsUsed, m_nSpans), 0, kMaxSpans);
+    return m_nSpanSlotsUsed;
+}
+
 double CKordelDoc::SpanTableAtStation(const SpanEnvelope* table, int value, int station) const {
     const int s = CurrentSpanSlot();
     if (s == 0) return 0.0;
@@ -168,7 +173,8 @@ bool CKordelDoc::ClearNonFiniteLoadEffects() {
 // point 10 the end of the span's last member, whose stored end moment and shear are minus the
 // beam moment and shear there.
 void CKordelDoc::StoreStaticBeamSolution(int value, bool solved) {
-    for (int p = 0; p < kMaxSpanSlots; ++p) {
+    const int slots = UsedSpanSlots();
+    for (int p = 0; p <= slots; ++p) {
         for (int t = 0; t < kSpanTenthPoints; ++t) {
             m_aSpanEnvelope1[p][t][value] = 0.0;
             m_aSpanEnvelope2[p][t][value] = 0.0;
@@ -201,6 +207,10 @@ void CKordelDoc::StoreStaticBeamSolution(int value, bool solved) {
 }
 
 void CKordelDoc::ComputeLoadEffects() {
+    // The span slots of this design count as written from here on: the load-effect and the
+    // restraint stages write the span tables of its spans.
+    UsedSpanSlots();
+
     // 1. The dead-load entries are cleared on every run; the live-load and restraint entries
     // only when the moving-load analysis is redone, so that they keep its results meanwhile.
     const int cleared = m_bLoadEffectsDirty != 0 ? kLoadEffectFields : kCaseOtherComposite + 1;

@@ -3,8 +3,6 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 
-#include <cmath>
-
 #include "platform/draw/cairo_dc.h"
 #include "platform/file_io.h"
 
@@ -21,19 +19,20 @@ cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned
 
 }  // namespace
 
-PdfPrintSurface::PdfPrintSurface(std::string path) : m_path(std::move(path)) {
+PdfPrintSurface::PdfPrintSurface(std::string path, const ui::PageSetup& setup)
+    : m_path(std::move(path)), m_geometry(Geometry(setup)) {
     m_surface = cairo_pdf_surface_create_for_stream(AppendToString, &m_bytes,
-                                                    ui::kPaperWidthInches * kPointsPerInch,
-                                                    ui::kPaperHeightInches * kPointsPerInch);
+                                                    setup.WidthInches() * kPointsPerInch,
+                                                    setup.HeightInches() * kPointsPerInch);
     cairo_pdf_surface_set_metadata(m_surface, CAIRO_PDF_METADATA_CREATOR, "Kordel");
     m_cr = cairo_create(m_surface);
-    m_attribute = CreateMeasureDC();
+    m_attribute = CreateMeasureDC(setup);
 }
 
-std::unique_ptr<ui::DC> PdfPrintSurface::CreateMeasureDC() {
+std::unique_ptr<ui::DC> PdfPrintSurface::CreateMeasureDC(const ui::PageSetup& setup) {
     // A small picture for measuring text outside the pages, with the pages' scale and font
     // options.
-    const ui::PageGeometry page = Geometry();
+    const ui::PageGeometry page = Geometry(setup);
     auto dc = std::make_unique<MeasureCairoDC>(kPrinterDpi, true, page.printableSize,
                                                kPointsPerInch / kPrinterDpi);
     page.ApplyTo(*dc);
@@ -47,16 +46,8 @@ PdfPrintSurface::~PdfPrintSurface() {
     if (m_surface) cairo_surface_destroy(m_surface);
 }
 
-ui::Size PdfPrintSurface::DeviceSize() const {
-    return {static_cast<int>(
-                std::lround((ui::kPaperWidthInches - 2 * ui::kPaperMarginInches) * kPrinterDpi)),
-            static_cast<int>(
-                std::lround((ui::kPaperHeightInches - 2 * ui::kPaperMarginInches) * kPrinterDpi))};
-}
-
 ui::Rect PdfPrintSurface::PrintableArea() const {
-    ui::Size s = DeviceSize();
-    return {0, 0, s.cx, s.cy};
+    return {0, 0, m_geometry.printableSize.cx, m_geometry.printableSize.cy};
 }
 
 ui::DC& PdfPrintSurface::AttributeDC() {
@@ -69,8 +60,8 @@ ui::DC* PdfPrintSurface::StartPage() {
     const double margin = ui::kPaperMarginInches * kPointsPerInch;
     cairo_translate(m_cr, margin, margin);
     cairo_scale(m_cr, kPointsPerInch / kPrinterDpi, kPointsPerInch / kPrinterDpi);
-    m_page = std::make_unique<CairoDC>(m_cr, kPrinterDpi, true, DeviceSize());
-    Geometry().ApplyTo(*m_page);
+    m_page = std::make_unique<CairoDC>(m_cr, kPrinterDpi, true, m_geometry.printableSize);
+    m_geometry.ApplyTo(*m_page);
     return m_page.get();
 }
 

@@ -1,6 +1,7 @@
-// A print surface that writes the pages of a print job into a PDF file: Letter paper, the device
-// pixels of a 600 dots-per-inch printer starting at the printable area's top-left corner. The
-// file is written whole when the job finishes, so a failed job leaves no half file.
+// A print surface that writes the pages of a print job into a PDF file: the paper of the page
+// setup (Letter unless chosen otherwise), the device pixels of a 600 dots-per-inch printer
+// starting at the printable area's top-left corner. The file is written whole when the job
+// finishes, so a failed job leaves no half file.
 #pragma once
 
 #include <memory>
@@ -19,7 +20,7 @@ class PdfPrintSurface : public ui::PrintSurface {
   public:
     static constexpr double kPrinterDpi = 600.0;
 
-    explicit PdfPrintSurface(std::string path);
+    explicit PdfPrintSurface(std::string path, const ui::PageSetup& setup = {});
     ~PdfPrintSurface() override;
     PdfPrintSurface(const PdfPrintSurface&) = delete;
     PdfPrintSurface& operator=(const PdfPrintSurface&) = delete;
@@ -32,16 +33,17 @@ class PdfPrintSurface : public ui::PrintSurface {
 
     int PagesWritten() const { return m_pages; }
 
-    /// The page of every job: Letter paper at kPrinterDpi.
-    static ui::PageGeometry Geometry() { return ui::PageGeometry::Letter(kPrinterDpi); }
-    /// A device context that measures as the pages do (the default printer's), with the page
+    /// The page of a job on the paper of `setup`, at kPrinterDpi.
+    static ui::PageGeometry Geometry(const ui::PageSetup& setup = {}) {
+        return ui::PageGeometry::ForPaper(setup, kPrinterDpi);
+    }
+    /// A device context that measures as the pages on the paper of `setup` do, with their page
     /// geometry; it draws nowhere.
-    static std::unique_ptr<ui::DC> CreateMeasureDC();
+    static std::unique_ptr<ui::DC> CreateMeasureDC(const ui::PageSetup& setup = {});
 
   private:
-    ui::Size DeviceSize() const;
-
     std::string m_path;
+    ui::PageGeometry m_geometry;
     std::string m_bytes;
     cairo_surface_t* m_surface = nullptr;
     cairo_t* m_cr = nullptr;

@@ -1,12 +1,15 @@
 // Control windows: a child window that a control of the program (the grid) draws itself through
-// a device context, with its own scroll bars, the mouse, the keyboard and the focus; the small
-// floating pop-ups such a control shows over itself (a tip over a cut-off text); and a plain
-// top-level window to hold controls in a tool or a demonstration. As everywhere in the UI
-// layer, the program's object implements the handler and the backend the peer.
+// a device context, with its own scroll bars, the mouse, the keyboard, the focus and text dragged
+// in and out; the small floating pop-ups such a control shows over itself (a tip over a cut-off
+// text); the edit fields it opens over itself (a cell edited in place); and a plain top-level
+// window to hold controls in a tool or a demonstration. As everywhere in the UI layer, the
+// program's object implements the handler and the backend the peer.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/ui/dc.h"
 #include "platform/ui/geometry.h"
@@ -43,6 +46,9 @@ struct MouseEvent {
 };
 
 enum class CursorShape { Arrow, SizeNS, SizeWE, Wait };
+
+/// What a drop of dragged text does: nothing, a copy, or a move (the source then removes it).
+enum class DropEffect { None, Copy, Move };
 
 // ---- Floating pop-ups -----------------------------------------------------------------------
 
@@ -81,6 +87,65 @@ class FloatPeer {
     virtual void Invalidate() = 0;
 };
 
+// ---- Edit fields over a control ----------------------------------------------------------------
+
+/// How an edit field opened over a control looks. With `dropDown` it is a combo box: the field
+/// over the top of its rectangle (`fieldHeight` high) and a list of `choices` below it, open.
+struct EditSpec {
+    unsigned align = kDtLeft;  ///< kDtLeft, kDtCenter or kDtRight
+    std::optional<Font> font;  ///< none: the desktop font
+    bool dropDown = false;
+    bool chooseOnly = false;  ///< a drop-down whose text can only be one of the choices
+    int fieldHeight = 0;      ///< of a drop-down's field, pixels
+    int listWidth = 0;        ///< of a drop-down's list, pixels (never narrower than the field)
+    std::vector<std::string> choices;
+};
+
+/// What an edit field reports to its program object. A handler may destroy the field's peer
+/// from within any of these calls.
+class EditHandler {
+  public:
+    virtual ~EditHandler() = default;
+    /// A key went down in the field; true when the handler took it and the field does nothing
+    /// more with it.
+    virtual bool OnKeyDown(int /*key*/, unsigned /*modifiers*/) { return false; }
+    virtual bool OnKeyUp(int /*key*/, unsigned /*modifiers*/) { return false; }
+    /// A typed character in the program's 8-bit encoding (Tab, Return, Escape and Backspace
+    /// among them); true when the handler took it.
+    virtual bool OnChar(int /*character*/, unsigned /*modifiers*/) { return false; }
+    /// The user changed the text: typed, deleted or pasted.
+    virtual void OnChange() {}
+    /// The field lost the keyboard focus.
+    virtual void OnKillFocus() {}
+};
+
+/// The backend's edit field: one line of text in a child window of a control. Destroying the
+/// peer destroys the field.
+class EditPeer {
+  public:
+    virtual ~EditPeer() = default;
+    /// Replaces the text (no OnChange); the caret goes to its end.
+    virtual void SetText(const std::string& text) = 0;
+    virtual std::string GetText() const = 0;
+    /// Selects the characters from `start` up to `end` (excluded); the caret goes to `end`. -1
+    /// stands for the end of the text.
+    virtual void SetSelection(int start, int end) = 0;
+    virtual void GetSelection(int& start, int& end) const = 0;
+    /// Moves the field to `rect` of the control's client area (right and bottom outside).
+    virtual void SetRect(const Rect& rect) = 0;
+    virtual Rect GetRect() const = 0;
+    virtual void SetFocus() = 0;
+    virtual bool HasFocus() const = 0;
+    /// Does with `character` what typing it does (it replaces the selection; Backspace deletes),
+    /// then reports the change.
+    virtual void TypeChar(int character) = 0;
+    /// Pastes the clipboard's text over the selection.
+    virtual void Paste() = 0;
+    /// A drop-down's chosen line (-1: none); choosing a line puts its text in the field.
+    virtual int GetListIndex() const { return -1; }
+    virtual void SetListIndex(int /*index*/) {}
+};
+
 // ---- Control windows ------------------------------------------------------------------------
 
 /// What a control window reports to its program object.
@@ -104,6 +169,21 @@ class ControlHandler {
     virtual void OnKillFocus() {}
     /// The mouse capture this control held went to another window.
     virtual void OnCaptureLost() {}
+
+    // Text dragged over the control, once it accepts drops (ControlPeer::AcceptTextDrops).
+    // `hasText` says whether the dragged data offers text; `keys` are MouseKeys.
+    /// The drag comes over the control: what a drop at `point` would do.
+    virtual DropEffect OnDragEnter(bool /*hasText*/, unsigned /*keys*/, Point /*point*/) {
+        return DropEffect::None;
+    }
+    virtual DropEffect OnDragOver(bool /*hasText*/, unsigned /*keys*/, Point /*point*/) {
+        return DropEffect::None;
+    }
+    virtual void OnDragLeave() {}
+    /// The text block was dropped at `point` (it may hold NUL bytes); true when it was taken.
+    virtual bool OnDrop(const std::string& /*block*/, DropEffect /*effect*/, Point /*point*/) {
+        return false;
+    }
 };
 
 /// The backend's control window. Its client area is the window less the scroll bars shown.
@@ -139,6 +219,23 @@ class ControlPeer {
     virtual std::unique_ptr<FloatPeer> CreateFloat(FloatHandler& handler) = 0;
     /// Moves the window within its parent.
     virtual void SetRect(const Rect& rect) = 0;
+
+    /// An edit field at `rect` of the client area (right and bottom outside), shown; nullptr
+    /// when it cannot be made.
+    virtual std::unique_ptr<EditPeer> CreateEdit(EditHandler& /*handler*/, const Rect& /*rect*/,
+                                                 const EditSpec& /*spec*/) {
+        return nullptr;
+    }
+    /// Drags `text` out of the control, as a copy or a move, until the user drops or cancels;
+    /// returns what the drop did (None: cancelled or refused).
+    virtual DropEffect DragText(const std::string& /*text*/) { return DropEffect::None; }
+    /// Makes the control take part (or not) in dragging text: its handler hears OnDrag*.
+    virtual void AcceptTextDrops(bool /*accept*/) {}
+    /// Where the pointer is, in client pixels (also outside the window); false when it cannot
+    /// be had.
+    virtual bool PointerPosition(Point& /*client*/) const { return false; }
+    /// The text of the nearest window around the control that has one (a dialog's caption).
+    virtual std::string AncestorText() const { return {}; }
 };
 
 /// A window that holds control windows.

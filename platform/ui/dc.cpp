@@ -66,11 +66,45 @@ DC::DC(double dpiX, double dpiY, bool printing, Size deviceSize)
 // ---- Mapping ------------------------------------------------------------------------------
 
 double DC::ScaleX() const {
-    return m_state.mapMode == MapMode::LoEnglish ? m_dpiX / kLoEnglishUnitsPerInch : 1.0;
+    switch (m_state.mapMode) {
+        case MapMode::LoEnglish:
+            return m_dpiX / kLoEnglishUnitsPerInch * m_state.zoom;
+        case MapMode::Anisotropic:
+            return static_cast<double>(m_state.viewportExt.cx) / m_state.windowExt.cx;
+        case MapMode::Text:
+            break;
+    }
+    return 1.0;
 }
 
 double DC::ScaleY() const {
-    return m_state.mapMode == MapMode::LoEnglish ? -m_dpiY / kLoEnglishUnitsPerInch : 1.0;
+    switch (m_state.mapMode) {
+        case MapMode::LoEnglish:
+            return -m_dpiY / kLoEnglishUnitsPerInch * m_state.zoom;
+        case MapMode::Anisotropic:
+            return static_cast<double>(m_state.viewportExt.cy) / m_state.windowExt.cy;
+        case MapMode::Text:
+            break;
+    }
+    return 1.0;
+}
+
+double DC::SetZoom(double zoom) {
+    const double old = m_state.zoom;
+    if (zoom > 0.0) m_state.zoom = zoom;
+    return old;
+}
+
+Size DC::SetWindowExt(Size extent) {
+    const Size old = m_state.windowExt;
+    if (extent.cx != 0 && extent.cy != 0) m_state.windowExt = extent;
+    return old;
+}
+
+Size DC::SetViewportExt(Size extent) {
+    const Size old = m_state.viewportExt;
+    if (extent.cx != 0 && extent.cy != 0) m_state.viewportExt = extent;
+    return old;
 }
 
 MapMode DC::SetMapMode(MapMode mode) {

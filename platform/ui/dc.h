@@ -25,6 +25,9 @@ namespace platform::ui {
 enum class MapMode {
     Text,       ///< one unit per device pixel, y down
     LoEnglish,  ///< 0.01 inch per unit, y up
+    /// The window extent (logical units) maps onto the viewport extent (device pixels), each
+    /// axis on its own; y down unless an extent is negative.
+    Anisotropic,
 };
 
 enum class PenStyle { Solid, Dash, Dot, DashDot, Null };
@@ -98,8 +101,14 @@ enum DrawTextFormat : unsigned {
     kDtEndEllipsis = 0x8000,  ///< a line wider than the rectangle ends in "..." where it is cut
 };
 
-/// A double in logical units made a coordinate: truncation toward zero.
+/// A double in logical units made a coordinate: truncation toward zero. A value past the
+/// coordinates any device has (or not a number, from a drawing of no size) is held at
+/// +-kMaxLogical (0 for not a number), so no conversion overflows.
+inline constexpr int kMaxLogical = 1000000000;
 inline int ToLogical(double v) {
+    if (!(v == v)) return 0;
+    if (v >= kMaxLogical) return kMaxLogical;
+    if (v <= -kMaxLogical) return -kMaxLogical;
     return static_cast<int>(v);
 }
 
@@ -136,7 +145,14 @@ class DC {
     Point SetWindowOrg(Point org);
     Point GetWindowOrg() const { return m_state.windowOrg; }
     Point SetViewportOrg(Point org);
+    /// The extents of MapMode::Anisotropic (a 0 extent is refused and keeps the old one).
+    Size SetWindowExt(Size extent);
+    Size SetViewportExt(Size extent);
     Point GetViewportOrg() const { return m_state.viewportOrg; }
+    /// Draws MapMode::LoEnglish at `zoom` times its true size (1, the default, is true size):
+    /// printing shrinks a drawing that is larger than the paper. Returns the previous zoom.
+    double SetZoom(double zoom);
+    double GetZoom() const { return m_state.zoom; }
     Point LPtoDP(Point p) const;
     Point DPtoLP(Point p) const;
     Rect LPtoDP(const Rect& r) const;
@@ -261,6 +277,9 @@ class DC {
         MapMode mapMode = MapMode::Text;
         Point windowOrg;
         Point viewportOrg;
+        double zoom = 1.0;
+        Size windowExt{1, 1};
+        Size viewportExt{1, 1};
         Pen pen;
         Brush brush;
         Font font;

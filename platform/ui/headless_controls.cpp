@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/clipboard.h"
 #include "platform/ui/headless_toolkit.h"
 
 namespace platform::ui {
@@ -46,6 +47,135 @@ std::unique_ptr<RecordingDC> HeadlessFloat::PaintNow() {
     return dc;
 }
 
+// ---- Edit fields ----------------------------------------------------------------------------
+
+HeadlessEdit::HeadlessEdit(HeadlessControl& control, EditHandler& handler, const Rect& rect,
+                           const EditSpec& spec)
+    : m_control(&control), m_handler(handler), m_rect(rect), m_spec(spec) {}
+
+HeadlessEdit::~HeadlessEdit() {
+    *m_alive = false;
+    if (m_control) m_control->ForgetEdit(this);
+}
+
+void HeadlessEdit::SetText(const std::string& text) {
+    m_text = text;
+    m_selStart = m_selEnd = static_cast<int>(m_text.size());
+}
+
+void HeadlessEdit::SetSelection(int start, int end) {
+    const int size = static_cast<int>(m_text.size());
+    auto place = [size](int v) { return v < 0 || v > size ? size : v; };
+    m_selStart = place(start);
+    m_selEnd = place(end);
+}
+
+void HeadlessEdit::GetSelection(int& start, int& end) const {
+    start = m_selStart;
+    end = m_selEnd;
+}
+
+void HeadlessEdit::SetFocus() {
+    if (m_focus) return;
+    if (m_control) m_control->FocusToEdit(this);
+    m_focus = true;
+}
+
+void HeadlessEdit::LoseFocus() {
+    if (!m_focus) return;
+    m_focus = false;
+    m_handler.OnKillFocus();  // the handler may destroy the field
+}
+
+void HeadlessEdit::Replace(const std::string& text) {
+    const int from = std::min(m_selStart, m_selEnd);
+    const int to = std::max(m_selStart, m_selEnd);
+    m_text.replace(static_cast<size_t>(from), static_cast<size_t>(to - from), text);
+    m_selStart = m_selEnd = from + static_cast<int>(text.size());
+    m_handler.OnChange();
+}
+
+void HeadlessEdit::TypeChar(int character) {
+    if (character == '\b') {
+        if (m_selStart == m_selEnd && m_selStart > 0) --m_selStart;
+        Replace("");
+    } else if (character >= ' ' && character <= 0xFF) {
+        Replace(std::string(1, static_cast<char>(character)));
+    }
+}
+
+void HeadlessEdit::Paste() {
+    Toolkit* toolkit = FindToolkit();
+    if (!toolkit) return;
+    const std::optional<std::string> block = toolkit->GetClipboard().GetText();
+    if (block) Replace(std::string(TextOfBlock(*block)));
+}
+
+void HeadlessEdit::SetListIndex(int index) {
+    if (index < 0 || index >= static_cast<int>(m_spec.choices.size())) {
+        m_listIndex = -1;
+        return;
+    }
+    m_listIndex = index;
+    SetText(m_spec.choices[static_cast<size_t>(index)]);
+}
+
+void HeadlessEdit::KeyDown(int key, unsigned modifiers) {
+    const std::shared_ptr<bool> alive = m_alive;
+    if (m_handler.OnKeyDown(key, modifiers) || !*alive) return;
+    const int size = static_cast<int>(m_text.size());
+    const int left = std::min(m_selStart, m_selEnd);
+    const int right = std::max(m_selStart, m_selEnd);
+    switch (key) {
+        case kKeyLeft:
+            m_selStart = m_selEnd = left == right ? std::max(0, left - 1) : left;
+            break;
+        case kKeyRight:
+            m_selStart = m_selEnd = left == right ? std::min(size, right + 1) : right;
+            break;
+        case kKeyHome:
+            m_selStart = m_selEnd = 0;
+            break;
+        case kKeyEnd:
+            m_selStart = m_selEnd = size;
+            break;
+        case kKeyDelete:
+            if (left == right && right < size) m_selEnd = right + 1;
+            Replace("");
+            break;
+        case kKeyUp:
+        case kKeyDown:
+            if (m_spec.dropDown) {
+                const int last = static_cast<int>(m_spec.choices.size()) - 1;
+                const int step = key == kKeyUp ? -1 : 1;
+                SetListIndex(std::clamp(m_listIndex + step, 0, last));
+                if (*alive) m_handler.OnChange();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void HeadlessEdit::KeyUp(int key, unsigned modifiers) {
+    m_handler.OnKeyUp(key, modifiers);
+}
+
+void HeadlessEdit::Char(int character, unsigned modifiers) {
+    const std::shared_ptr<bool> alive = m_alive;
+    if (m_handler.OnChar(character, modifiers) || !*alive) return;
+    if (m_spec.dropDown && m_spec.chooseOnly) return;
+    TypeChar(character);
+}
+
+void HeadlessEdit::Type(const std::string& text) {
+    const std::shared_ptr<bool> alive = m_alive;
+    for (char c : text) {
+        if (!*alive) return;
+        Char(static_cast<unsigned char>(c));
+    }
+}
+
 // ---- Control windows ------------------------------------------------------------------------
 
 HeadlessControl::HeadlessControl(ControlHandler& handler, const Rect& rect, Point parentOrigin)
@@ -53,6 +183,7 @@ HeadlessControl::HeadlessControl(ControlHandler& handler, const Rect& rect, Poin
 
 HeadlessControl::~HeadlessControl() {
     for (HeadlessFloat* f : m_floats) f->ForgetControl();
+    for (HeadlessEdit* e : m_edits) e->ForgetControl();
     if (m_onDestroyed) m_onDestroyed();
 }
 
@@ -86,6 +217,15 @@ void HeadlessControl::Update() {
 }
 
 void HeadlessControl::SetFocus() {
+    // The field that had the focus hears of it first; it may close and go.
+    for (HeadlessEdit* e : std::vector<HeadlessEdit*>(m_edits)) {
+        if (std::find(m_edits.begin(), m_edits.end(), e) != m_edits.end() && e->HasFocus())
+            e->LoseFocus();
+    }
+    // A field that opened meanwhile (the next cell's editor) keeps the focus it took.
+    for (HeadlessEdit* e : m_edits) {
+        if (e->HasFocus()) return;
+    }
     if (m_focus) return;
     m_focus = true;
     m_handler.OnSetFocus();
@@ -95,6 +235,55 @@ void HeadlessControl::LoseFocus() {
     if (!m_focus) return;
     m_focus = false;
     m_handler.OnKillFocus();
+}
+
+void HeadlessControl::FocusToEdit(HeadlessEdit* edit) {
+    for (HeadlessEdit* e : std::vector<HeadlessEdit*>(m_edits)) {
+        if (e != edit && std::find(m_edits.begin(), m_edits.end(), e) != m_edits.end() &&
+            e->HasFocus())
+            e->LoseFocus();
+    }
+    if (m_focus) {
+        m_focus = false;
+        m_handler.OnKillFocus();
+    }
+}
+
+std::unique_ptr<EditPeer> HeadlessControl::CreateEdit(EditHandler& handler, const Rect& rect,
+                                                      const EditSpec& spec) {
+    if (m_failEdit) {
+        m_failEdit = false;
+        return nullptr;
+    }
+    auto e = std::make_unique<HeadlessEdit>(*this, handler, rect, spec);
+    m_edits.push_back(e.get());
+    return e;
+}
+
+void HeadlessControl::ForgetEdit(HeadlessEdit* e) {
+    m_edits.erase(std::remove(m_edits.begin(), m_edits.end(), e), m_edits.end());
+}
+
+DropEffect HeadlessControl::DragText(const std::string& text) {
+    m_dragged.push_back(text);
+    return m_dragScript ? m_dragScript(text) : DropEffect::None;
+}
+
+bool HeadlessControl::PointerPosition(Point& client) const {
+    if (!m_pointer) return false;
+    client = *m_pointer;
+    return true;
+}
+
+DropEffect HeadlessControl::DropText(const std::string& block, Point point, unsigned keys) {
+    if (!m_acceptsDrops) return DropEffect::None;
+    DropEffect effect = m_handler.OnDragEnter(true, keys, point);
+    if (effect != DropEffect::None) effect = m_handler.OnDragOver(true, keys, point);
+    if (effect == DropEffect::None) {
+        m_handler.OnDragLeave();
+        return DropEffect::None;
+    }
+    return m_handler.OnDrop(block, effect, point) ? effect : DropEffect::None;
 }
 
 void HeadlessControl::SetCaptureHolder(const void* holder) {

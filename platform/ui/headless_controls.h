@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,59 @@
 namespace platform::ui {
 
 class HeadlessControl;
+
+/// An edit field (or drop-down) over a headless control. The keys a test gives it go first to
+/// its handler, then do what an edit field does with them: characters replace the selection,
+/// Backspace and Delete delete, Left, Right, Home and End move the caret, and in a drop-down
+/// Up and Down choose the line above or below.
+class HeadlessEdit : public EditPeer {
+  public:
+    HeadlessEdit(HeadlessControl& control, EditHandler& handler, const Rect& rect,
+                 const EditSpec& spec);
+    ~HeadlessEdit() override;
+
+    void SetText(const std::string& text) override;
+    std::string GetText() const override { return m_text; }
+    void SetSelection(int start, int end) override;
+    void GetSelection(int& start, int& end) const override;
+    void SetRect(const Rect& rect) override { m_rect = rect; }
+    Rect GetRect() const override { return m_rect; }
+    void SetFocus() override;
+    bool HasFocus() const override { return m_focus; }
+    void TypeChar(int character) override;
+    void Paste() override;
+    int GetListIndex() const override { return m_listIndex; }
+    void SetListIndex(int index) override;
+
+    // ---- What a user does (the field may be gone after each) --------------------------------
+    void KeyDown(int key, unsigned modifiers = 0);
+    void KeyUp(int key, unsigned modifiers = 0);
+    void Char(int character, unsigned modifiers = 0);
+    /// Types each character of `text`.
+    void Type(const std::string& text);
+
+    // ---- Record ------------------------------------------------------------------------------
+    const EditSpec& Spec() const { return m_spec; }
+    int Caret() const { return m_selEnd; }
+    /// Called by the control when another window takes the focus.
+    void LoseFocus();
+    void ForgetControl() { m_control = nullptr; }
+
+  private:
+    /// Replaces the selection by `text` and reports the change.
+    void Replace(const std::string& text);
+
+    HeadlessControl* m_control;
+    EditHandler& m_handler;
+    Rect m_rect;
+    EditSpec m_spec;
+    std::string m_text;
+    int m_selStart = 0;
+    int m_selEnd = 0;
+    int m_listIndex = -1;
+    bool m_focus = false;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+};
 
 class HeadlessFloat : public FloatPeer {
   public:
@@ -87,6 +141,13 @@ class HeadlessControl : public ControlPeer {
     std::unique_ptr<DC> CreateMeasureDC() const override;
     std::unique_ptr<FloatPeer> CreateFloat(FloatHandler& handler) override;
     void SetRect(const Rect& rect) override;
+    std::unique_ptr<EditPeer> CreateEdit(EditHandler& handler, const Rect& rect,
+                                         const EditSpec& spec) override;
+    /// Asks the test's drag script; records the dragged text.
+    DropEffect DragText(const std::string& text) override;
+    void AcceptTextDrops(bool accept) override { m_acceptsDrops = accept; }
+    bool PointerPosition(Point& client) const override;
+    std::string AncestorText() const override { return m_ancestorText; }
 
     // ---- What a user does -------------------------------------------------------------
     /// Resizes the window (its top-left corner stays) and tells the control.
@@ -102,6 +163,19 @@ class HeadlessControl : public ControlPeer {
     void LoseFocus();
     /// Another application takes (false) or gives back (true) the keyboard.
     void SetApplicationActive(bool active) { m_applicationActive = active; }
+    /// Where the pointer is, client pixels; none: it cannot be had.
+    void SetPointer(std::optional<Point> client) { m_pointer = client; }
+    /// The next edit field cannot be made.
+    void FailNextEdit() { m_failEdit = true; }
+    /// What a drag out of the control does: the script gets the text and answers the drop's
+    /// effect (none when there is no script).
+    void SetDragScript(std::function<DropEffect(const std::string&)> script) {
+        m_dragScript = std::move(script);
+    }
+    void SetAncestorText(std::string text) { m_ancestorText = std::move(text); }
+    /// Text dragged over the control from elsewhere and dropped at `point`: OnDragEnter, then
+    /// OnDrop when the control would take it (else OnDragLeave); the drop's effect.
+    DropEffect DropText(const std::string& block, Point point, unsigned keys = 0);
 
     // ---- Record --------------------------------------------------------------------------
     struct BarState {
@@ -128,11 +202,19 @@ class HeadlessControl : public ControlPeer {
     void SetOnDestroyed(std::function<void()> onDestroyed) {
         m_onDestroyed = std::move(onDestroyed);
     }
+    /// The edit field open now (the last made), or nullptr.
+    HeadlessEdit* Edit() const { return m_edits.empty() ? nullptr : m_edits.back(); }
+    /// The texts dragged out of the control, in order.
+    const std::vector<std::string>& Dragged() const { return m_dragged; }
+    bool AcceptsDrops() const { return m_acceptsDrops; }
 
     // ---- Between the control and its pop-ups -----------------------------------------------
     void SetCaptureHolder(const void* holder);
     bool IsCaptureHolder(const void* holder) const { return m_capture == holder; }
     void ForgetFloat(HeadlessFloat* f);
+    void ForgetEdit(HeadlessEdit* e);
+    /// An edit field takes the focus from the control (or from another field).
+    void FocusToEdit(HeadlessEdit* e);
 
   private:
     BarState& MutableBar(bool vertical) { return vertical ? m_vertical : m_horizontal; }
@@ -151,6 +233,13 @@ class HeadlessControl : public ControlPeer {
     std::unique_ptr<RecordingDC> m_lastUpdate;
     std::vector<HeadlessFloat*> m_floats;
     std::function<void()> m_onDestroyed;
+    std::vector<HeadlessEdit*> m_edits;
+    std::optional<Point> m_pointer;
+    bool m_failEdit = false;
+    bool m_acceptsDrops = false;
+    std::function<DropEffect(const std::string&)> m_dragScript;
+    std::vector<std::string> m_dragged;
+    std::string m_ancestorText;
 };
 
 class HeadlessTopWindow : public TopWindowPeer {

@@ -775,11 +775,74 @@ Bitmap HeadlessToolkit::RenderBitmap(Size size, const std::function<void(DC&)>& 
     return b;
 }
 
+PageGeometry HeadlessToolkit::PrinterPage() const {
+    return m_printer.value_or(PageGeometry::ForPaper(GetPageSetup(), 100.0));
+}
+
 std::unique_ptr<PrintSurface> HeadlessToolkit::CreatePrintSurface(const std::string& path) {
-    m_keptJobs.push_back(std::make_unique<RecordingPrintSurface>(
-        path, m_printer.value_or(PageGeometry::Letter(100.0))));
+    m_keptJobs.push_back(std::make_unique<RecordingPrintSurface>(path, PrinterPage()));
     m_printJobs.push_back(m_keptJobs.back().get());
     return std::make_unique<LentPrintSurface>(*m_keptJobs.back());
+}
+
+void HeadlessToolkit::SetPageSetup(const PageSetup& setup) {
+    Toolkit::SetPageSetup(setup);
+    if (m_printer) m_printer = PageGeometry::ForPaper(setup, m_printer->dpi);
+}
+
+PrintOutcome HeadlessToolkit::Print(Printable& printable, PrintInfo& info, const PrintJob& job) {
+    HeadlessPrintRequest request;
+    request.job = job;
+    PrintDialogChoice& choice = request.choice;
+    choice.minPage = info.minPage;
+    choice.maxPage = info.maxPage;
+    choice.fromPage = info.fromPage;
+    choice.toPage = info.LastPage();
+    choice.printToFile = !m_printer;
+    choice.fileName = job.fileName;
+    if (job.prompt) {
+        if (!m_printScripts.empty()) {
+            PrintDialogScript script = std::move(m_printScripts.front());
+            m_printScripts.pop_front();
+            script(choice);
+        }
+        if (choice.cancel) request.outcome.status = PrintOutcome::Status::Cancelled;
+    } else if (!m_printer) {
+        request.outcome = PrintOutcome::Failed(kNoDefaultPrinter);
+    }
+    if (request.outcome.status == PrintOutcome::Status::Printed) {
+        info.fromPage = choice.fromPage;
+        info.toPage = choice.toPage;
+        const std::string path = choice.printToFile ? choice.fileName : std::string();
+        std::unique_ptr<PrintSurface> surface = CreatePrintSurface(path);
+        request.outcome = PrintToSurface(printable, info, surface.get(), path);
+    }
+    m_printRequests.push_back(request);
+    return request.outcome;
+}
+
+std::vector<std::unique_ptr<RecordingDC>> PreviewDriver::Paint() {
+    std::vector<std::unique_ptr<RecordingDC>> pages;
+    const PageGeometry& page = m_preview.Page();
+    for (int i = 0; i < m_preview.PagesShown(); ++i) {
+        auto dc = std::make_unique<RecordingDC>(page.dpi, true, page.printableSize);
+        page.ApplyTo(*dc);
+        m_preview.DrawPage(m_preview.FirstPage() + i, *dc);
+        pages.push_back(std::move(dc));
+    }
+    return pages;
+}
+
+PrintPreview::Result HeadlessToolkit::RunPrintPreview(Printable& printable, const PrintInfo& info) {
+    ++m_previewsShown;
+    PrintPreview preview(printable, info, PrinterPage());
+    PreviewDriver driver(preview);
+    if (!m_previewScripts.empty()) {
+        PreviewScript script = std::move(m_previewScripts.front());
+        m_previewScripts.pop_front();
+        script(driver);
+    }
+    return driver.Result();
 }
 
 std::unique_ptr<DC> HeadlessToolkit::CreateScreenMeasureDC() {

@@ -369,9 +369,49 @@ class HeadlessDialog : public DialogPeer {
     int m_result = kIdCancel;
 };
 
+/// The system print dialog as a test sees it: what it offers and what the user chooses. A
+/// script changes the choice; a dialog with no script prints every page once.
+struct PrintDialogChoice {
+    int minPage = 1;
+    int maxPage = 1;
+    int fromPage = 1;  ///< the page range chosen
+    int toPage = 1;
+    int copies = 1;
+    bool printToFile = false;  ///< the Print to File printer (the only one when none is installed)
+    std::string fileName;      ///< its PDF file
+    bool cancel = false;
+};
+
+/// A print job of the headless toolkit: how it was asked for and what the dialog chose.
+struct HeadlessPrintRequest {
+    PrintJob job;
+    PrintDialogChoice choice;
+    PrintOutcome outcome;
+};
+
+/// Drives the print preview window as a user would, from a test's script.
+class PreviewDriver {
+  public:
+    explicit PreviewDriver(PrintPreview& preview) : m_preview(preview) {}
+    PrintPreview& Preview() { return m_preview; }
+    /// The pages shown now, as the window paints them: each on a recording of the printer's
+    /// page, in order.
+    std::vector<std::unique_ptr<RecordingDC>> Paint();
+    /// The Print button: the preview closes and the program prints.
+    void Print() { m_result = PrintPreview::Result::Print; }
+    void Close() { m_result = PrintPreview::Result::Closed; }
+    PrintPreview::Result Result() const { return m_result; }
+
+  private:
+    PrintPreview& m_preview;
+    PrintPreview::Result m_result = PrintPreview::Result::Closed;
+};
+
 class HeadlessToolkit : public Toolkit {
   public:
     using DialogScript = std::function<void(DialogDriver&)>;
+    using PrintDialogScript = std::function<void(PrintDialogChoice&)>;
+    using PreviewScript = std::function<void(PreviewDriver&)>;
 
     /// Tells `host` that a box or a file dialog raised while a modal dialog runs belongs to
     /// that dialog (its caption), otherwise to the main window (empty), as the windowed host
@@ -397,6 +437,13 @@ class HeadlessToolkit : public Toolkit {
     std::unique_ptr<DC> CreateScreenMeasureDC() override;
     /// A recording of the default printer's page (see SetDefaultPrinter).
     std::unique_ptr<DC> CreatePrinterMeasureDC() override;
+    /// Also gives the default printer the new paper, at its resolution.
+    void SetPageSetup(const PageSetup& setup) override;
+    /// Records the job's pages (PrintJobs) after the print dialog's script (QueuePrintDialog);
+    /// with no printer installed the default printer fails and the dialog offers Print to File.
+    PrintOutcome Print(Printable& printable, PrintInfo& info, const PrintJob& job) override;
+    /// Runs the next preview script (QueuePreview); with none the preview is closed at once.
+    PrintPreview::Result RunPrintPreview(Printable& printable, const PrintInfo& info) override;
     void Quit(int exitCode) override {
         m_quitRequested = true;
         m_exitCode = exitCode;
@@ -406,6 +453,10 @@ class HeadlessToolkit : public Toolkit {
     /// The next modal dialog runs `script`; a dialog with no script left (or whose script does
     /// not end it) is closed with its close box, as Cancel.
     void QueueDialog(DialogScript script) { m_scripts.push_back(std::move(script)); }
+    /// The next system print dialog runs `script`.
+    void QueuePrintDialog(PrintDialogScript script) { m_printScripts.push_back(std::move(script)); }
+    /// The next print preview runs `script`.
+    void QueuePreview(PreviewScript script) { m_previewScripts.push_back(std::move(script)); }
     /// Makes the renderer of a dialog's OpenGL canvas of the given size (an off-screen one in
     /// tests). Without a factory a canvas has no OpenGL.
     using GlRendererFactory = std::function<std::unique_ptr<GlRenderer>(Size)>;
@@ -414,8 +465,8 @@ class HeadlessToolkit : public Toolkit {
     /// The next CreateFrame fails, as a window that cannot be made.
     void FailNextFrame() { m_failFrame = true; }
     /// The default printer's page, which print jobs and printer measuring take: Letter paper at
-    /// 100 pixels per inch unless set; no value means no printer is installed (print jobs
-    /// still get Letter pages, as the PDF printer needs none).
+    /// 100 pixels per inch unless set; no value means no printer is installed (print jobs to a
+    /// file still get pages of the Print Setup paper at 100 pixels per inch).
     void SetDefaultPrinter(std::optional<PageGeometry> page) { m_printer = page; }
     /// Moves the clock on by `milliseconds`, running every timer that falls due, in order.
     void AdvanceTime(int milliseconds);
@@ -432,6 +483,13 @@ class HeadlessToolkit : public Toolkit {
     bool QuitRequested() const { return m_quitRequested; }
     /// The print surfaces made, in order (kept after their jobs end).
     const std::vector<RecordingPrintSurface*>& PrintJobs() const { return m_printJobs; }
+    /// Every Print asked for, in order.
+    const std::vector<HeadlessPrintRequest>& PrintRequests() const { return m_printRequests; }
+    /// Print previews shown.
+    int PreviewsShown() const { return m_previewsShown; }
+    /// The page every print job, preview and printer measuring takes: the default printer's,
+    /// or Letter at 100 pixels per inch with no printer.
+    PageGeometry PrinterPage() const;
     std::unique_ptr<DialogScript> NextScript();
     void ForgetFrame(HeadlessFrame* frame);
     void ForgetPopup(HeadlessPopup* popup);
@@ -458,6 +516,10 @@ class HeadlessToolkit : public Toolkit {
     std::optional<PageGeometry> m_printer = PageGeometry::Letter(100.0);
     std::vector<RecordingPrintSurface*> m_printJobs;
     std::vector<std::unique_ptr<RecordingPrintSurface>> m_keptJobs;
+    std::deque<PrintDialogScript> m_printScripts;
+    std::deque<PreviewScript> m_previewScripts;
+    std::vector<HeadlessPrintRequest> m_printRequests;
+    int m_previewsShown = 0;
 };
 
 }  // namespace platform::ui

@@ -1,10 +1,12 @@
 // The print loop. A printable (a view) says how many pages it has, then draws each page of the
-// chosen range through the device context of a print surface: a PDF file, or a recording in
-// tests. Print preview draws the same pages through a screen device context.
+// chosen range through the device context of a print surface: a PDF file, a printer, or a
+// recording in tests. Print preview (print_preview.h) draws the same pages with the same calls.
+// The paper comes from Print Setup (PageSetup); every page has quarter-inch unprintable strips.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/geometry.h"
@@ -62,16 +64,38 @@ class PrintSurface {
     virtual Rect PrintableArea() const = 0;
 };
 
+/// One page of a job on `dc`: OnPrepareDC, then OnPrint unless the printable cleared
+/// continuePrinting. Returns whether the page was drawn.
+bool PrintPage(Printable& printable, DC& dc, PrintInfo& info, int page);
+
 /// Runs the loop over the chosen pages: prepares the job (OnPreparePrinting must have run),
 /// then for each page OnPrepareDC and OnPrint between StartPage and EndPage, and finishes the
 /// document. Returns the number of pages printed, or -1 when the surface failed.
 int RunPrintLoop(Printable& printable, PrintSurface& surface, PrintInfo& info);
 
-/// Letter paper, the page the program prints on: 8.5 x 11 inches, with a quarter-inch
-/// unprintable strip on every side.
+/// Letter paper, the page the program prints on unless Print Setup chooses another: 8.5 x 11
+/// inches. Every page has a quarter-inch unprintable strip on every side.
 inline constexpr double kPaperWidthInches = 8.5;
 inline constexpr double kPaperHeightInches = 11.0;
 inline constexpr double kPaperMarginInches = 0.25;
+
+enum class PaperSize { Letter, A4, Legal };
+enum class PageOrientation { Portrait, Landscape };
+
+/// The paper of every printout and print preview, as File/Print Setup chooses it.
+struct PageSetup {
+    PaperSize paper = PaperSize::Letter;
+    PageOrientation orientation = PageOrientation::Portrait;
+
+    /// The sheet as it lies on the page, inches: turned for landscape.
+    double WidthInches() const;
+    double HeightInches() const;
+    /// The paper's name as the settings keep it ("Letter", "A4", "Legal"), and back; an unknown
+    /// name is Letter.
+    static const char* PaperName(PaperSize paper);
+    static PaperSize PaperFromName(const std::string& name);
+    friend bool operator==(const PageSetup&, const PageSetup&) = default;
+};
 
 /// Where a printer can print on its sheet, in its device pixels: the whole sheet, the
 /// unprintable strip at the left and at the top, and the printable area that follows them (the
@@ -82,10 +106,45 @@ struct PageGeometry {
     Point printingOffset;  ///< left and top unprintable strips
     Size printableSize;    ///< the printable area, from the offset
 
+    /// The paper of `setup` with the quarter-inch strips, at `dpi`.
+    static PageGeometry ForPaper(const PageSetup& setup, double dpi);
     /// Letter paper with the quarter-inch strips, at `dpi`.
-    static PageGeometry Letter(double dpi);
+    static PageGeometry Letter(double dpi) { return ForPaper(PageSetup{}, dpi); }
     /// Gives `dc` this page's offset and sheet.
     void ApplyTo(DC& dc) const;
 };
+
+/// How a print job starts.
+struct PrintJob {
+    std::string title;     ///< the job's name (the design's)
+    std::string fileName;  ///< the file Print to File offers (a PDF beside the design)
+    bool prompt = true;    ///< through the system print dialog; false: at once on a printer
+    std::string printer;   ///< the printer of a job that does not prompt; empty: the default
+};
+
+/// How a print job ended.
+struct PrintOutcome {
+    enum class Status { Printed, Cancelled, Failed };
+    Status status = Status::Printed;
+    std::string message;  ///< why it failed, for the user
+    int pages = 0;        ///< pages printed
+
+    static PrintOutcome Failed(std::string why) { return {Status::Failed, std::move(why), 0}; }
+};
+
+/// The message of a job that could not print because no printer is installed.
+inline constexpr const char* kNoDefaultPrinter =
+    "No printer is installed, or none is chosen as the default.";
+
+/// The environment variable that makes the default printer a PDF printer writing that file,
+/// for machines with no printer and for tests.
+inline constexpr const char* kPdfPrinterVariable = "KORDEL_PRINTER_PDF";
+/// The file of the PDF printer that kPdfPrinterVariable names; empty when it is not set.
+std::string PdfPrinterPath();
+
+/// Prints all pages of the job into `surface` (a PDF file or a recording) and says how it went:
+/// a surface that fails gives "Failed to print to PATH.".
+PrintOutcome PrintToSurface(Printable& printable, PrintInfo& info, PrintSurface* surface,
+                            const std::string& path);
 
 }  // namespace platform::ui

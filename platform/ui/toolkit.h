@@ -9,8 +9,10 @@
 
 #include "platform/host.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/clipboard.h"
 #include "platform/ui/control_window.h"
 #include "platform/ui/dc.h"
+#include "platform/ui/print_preview.h"
 #include "platform/ui/system_look.h"
 #include "platform/ui/window.h"
 
@@ -68,8 +70,25 @@ class Toolkit {
     /// is printed); nullptr when there is no default printer.
     virtual std::unique_ptr<DC> CreatePrinterMeasureDC() { return nullptr; }
 
+    /// The paper of every print job, printer measuring and preview (File/Print Setup).
+    const PageSetup& GetPageSetup() const { return m_pageSetup; }
+    virtual void SetPageSetup(const PageSetup& setup) { m_pageSetup = setup; }
+    /// Prints `printable`, whose OnPreparePrinting has filled `info`: through the system print
+    /// dialog (printers, page range, copies, print to file) when the job prompts, otherwise at
+    /// once on the default printer.
+    virtual PrintOutcome Print(Printable& printable, PrintInfo& info, const PrintJob& job) = 0;
+    /// Shows the pages of `printable` (OnPreparePrinting has filled `info`) in the print preview
+    /// window, on the paper of Print Setup, until the user closes it or asks to print.
+    virtual PrintPreview::Result RunPrintPreview(Printable& printable, const PrintInfo& info) = 0;
+    /// The desktop's clipboard (a toolkit without one has a clipboard of its own, in memory).
+    virtual Clipboard& GetClipboard() { return m_ownClipboard; }
+
     /// Ends the message loop after the current message.
     virtual void Quit(int exitCode) = 0;
+
+  private:
+    PageSetup m_pageSetup;
+    MemoryClipboard m_ownClipboard;
 };
 
 /// The installed toolkit. Using it before one is installed is a programming error.

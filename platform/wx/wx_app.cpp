@@ -60,7 +60,7 @@ Bitmap WxToolkit::RenderBitmap(Size size, const std::function<void(DC&)>& paint,
 }
 
 std::unique_ptr<PrintSurface> WxToolkit::CreatePrintSurface(const std::string& path) {
-    return std::make_unique<draw::PdfPrintSurface>(path);
+    return std::make_unique<draw::PdfPrintSurface>(path, GetPageSetup());
 }
 
 std::unique_ptr<DC> WxToolkit::CreateScreenMeasureDC() {
@@ -69,7 +69,7 @@ std::unique_ptr<DC> WxToolkit::CreateScreenMeasureDC() {
 }
 
 std::unique_ptr<DC> WxToolkit::CreatePrinterMeasureDC() {
-    return draw::PdfPrintSurface::CreateMeasureDC();
+    return draw::PdfPrintSurface::CreateMeasureDC(GetPageSetup());
 }
 
 void WxToolkit::Quit(int exitCode) {

@@ -6,8 +6,12 @@
 // asked for. A pop-up never takes the pointer from the control: while it "holds the capture"
 // the control's own mouse messages are handed to it, and its own moves, presses and the pointer
 // leaving it are reported as well.
+#include <wx/clipbrd.h>
+#include <wx/combobox.h>
+#include <wx/dnd.h>
 #include <wx/popupwin.h>
 #include <wx/scrolbar.h>
+#include <wx/textctrl.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/weakref.h>
@@ -17,7 +21,9 @@
 #include <vector>
 
 #include "platform/draw/render.h"
+#include "platform/ui/clipboard.h"
 #include "platform/ui/control_window.h"
+#include "platform/ui/menu.h"
 #include "platform/wx/wx_support.h"
 #include "platform/wx/wx_toolkit.h"
 
@@ -73,6 +79,232 @@ bool ActionOf(const wxMouseEvent& e, MouseAction& action) {
 const wxEventTypeTag<wxMouseEvent> kMouseEvents[] = {
     wxEVT_MOTION,     wxEVT_LEFT_DOWN, wxEVT_LEFT_UP,     wxEVT_LEFT_DCLICK,
     wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP,  wxEVT_MIDDLE_DOWN, wxEVT_LEAVE_WINDOW};
+
+// ---- Edit fields over a control ---------------------------------------------------------------
+
+/// The handler an edit field reports to, until the field's peer goes (the window may outlive
+/// it by a moment: it is destroyed when the events of the moment are done).
+struct EditLink {
+    EditHandler* handler = nullptr;
+};
+
+/// A character of a key event in the program's 8-bit encoding; -1 when it has none.
+int CharOf(const wxKeyEvent& e) {
+    switch (e.GetKeyCode()) {
+        case WXK_TAB:
+            return kKeyTab;
+        case WXK_RETURN:
+        case WXK_NUMPAD_ENTER:
+            return kKeyReturn;
+        case WXK_ESCAPE:
+            return kKeyEscape;
+        case WXK_BACK:
+            return kKeyBack;
+        default:
+            break;
+    }
+    const wxChar c = e.GetUnicodeKey();
+    if (c == WXK_NONE || c < ' ') return -1;
+    const std::string text = FromWx(wxString(c));
+    return text.size() == 1 ? static_cast<unsigned char>(text[0]) : -1;
+}
+
+/// The font of `font` on the 96-dpi screen: a negative height is the em in pixels, a positive
+/// one the cell height (taken as 1.15 em).
+wxFont ToWxFont(const Font& font) {
+    constexpr double kPointsPerPixel = 72.0 / 96.0;
+    constexpr double kCellPerEm = 1.15;
+    const double em = font.height < 0 ? -font.height
+                      : font.height > 0 ? font.height / kCellPerEm
+                                        : 12.0;
+    wxFontInfo info(em * kPointsPerPixel);
+    info.FaceName(ToWx(MapFontFace(font.face)));
+    if (font.weight >= kFontWeightBold) info.Bold();
+    if (font.italic) info.Italic();
+    return wxFont(info);
+}
+
+class EditPeerImpl : public EditPeer {
+  public:
+    EditPeerImpl(wxWindow* parent, EditHandler& handler, const Rect& r, const EditSpec& spec)
+        : m_link(std::make_shared<EditLink>(EditLink{&handler})), m_dropDown(spec.dropDown) {
+        const wxPoint pos(r.left, r.top);
+        if (spec.dropDown) {
+            wxArrayString choices;
+            for (const std::string& c : spec.choices) choices.Add(ToWx(c));
+            auto* combo = new wxComboBox(
+                parent, wxID_ANY, wxString(), pos, wxSize(r.Width(), -1), choices,
+                (spec.chooseOnly ? wxCB_READONLY : wxCB_DROPDOWN) | wxTE_PROCESS_ENTER);
+            m_window = combo;
+        } else {
+            long style = wxBORDER_SIMPLE | wxTE_PROCESS_ENTER | wxTE_PROCESS_TAB;
+            if (spec.align & kDtRight) style |= wxTE_RIGHT;
+            if (spec.align & kDtCenter) style |= wxTE_CENTRE;
+            m_window = new wxTextCtrl(parent, wxID_ANY, wxString(), pos,
+                                      wxSize(r.Width(), r.Height()), style);
+        }
+        if (spec.font) m_window->SetFont(ToWxFont(*spec.font));
+        std::shared_ptr<EditLink> link = m_link;
+        m_window->Bind(wxEVT_KEY_DOWN, [link](wxKeyEvent& e) {
+            if (link->handler && link->handler->OnKeyDown(ToKeyCode(e), ToModifiers(e))) return;
+            e.Skip();
+        });
+        m_window->Bind(wxEVT_KEY_UP, [link](wxKeyEvent& e) {
+            if (link->handler && link->handler->OnKeyUp(ToKeyCode(e), ToModifiers(e))) return;
+            e.Skip();
+        });
+        m_window->Bind(wxEVT_CHAR, [link](wxKeyEvent& e) {
+            const int c = CharOf(e);
+            if (c >= 0 && link->handler && link->handler->OnChar(c, ToModifiers(e))) return;
+            e.Skip();
+        });
+        m_window->Bind(wxEVT_TEXT, [link](wxCommandEvent& e) {
+            if (link->handler) link->handler->OnChange();
+            e.Skip();
+        });
+        m_window->Bind(wxEVT_KILL_FOCUS, [link](wxFocusEvent& e) {
+            e.Skip();
+            if (link->handler) link->handler->OnKillFocus();
+        });
+    }
+    ~EditPeerImpl() override {
+        m_link->handler = nullptr;
+        if (m_window) {
+            m_window->Hide();
+            wxTheApp->ScheduleForDestruction(m_window.get());
+        }
+    }
+    void SetText(const std::string& text) override {
+        if (wxTextEntry* e = Entry()) {
+            e->ChangeValue(ToWx(text));
+            e->SetInsertionPointEnd();
+        }
+    }
+    std::string GetText() const override {
+        const wxTextEntry* e = Entry();
+        return e ? FromWx(e->GetValue()) : std::string();
+    }
+    void SetSelection(int start, int end) override {
+        wxTextEntry* e = Entry();
+        if (!e) return;
+        const long last = e->GetLastPosition();
+        e->SetSelection(start < 0 ? last : start, end < 0 ? last : end);
+    }
+    void GetSelection(int& start, int& end) const override {
+        long from = 0;
+        long to = 0;
+        if (const wxTextEntry* e = Entry()) e->GetSelection(&from, &to);
+        start = static_cast<int>(from);
+        end = static_cast<int>(to);
+    }
+    void SetRect(const Rect& r) override {
+        if (m_window) m_window->SetSize(r.left, r.top, r.Width(), m_dropDown ? -1 : r.Height());
+    }
+    Rect GetRect() const override {
+        if (!m_window) return {};
+        const wxRect r = m_window->GetRect();
+        return {r.x, r.y, r.x + r.width, r.y + r.height};
+    }
+    void SetFocus() override {
+        if (m_window) m_window->SetFocus();
+    }
+    bool HasFocus() const override {
+        for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent()) {
+            if (w == m_window) return true;
+        }
+        return false;
+    }
+    void TypeChar(int character) override {
+        wxTextEntry* e = Entry();
+        if (!e) return;
+        if (character == kKeyBack) {
+            long from = 0;
+            long to = 0;
+            e->GetSelection(&from, &to);
+            if (from == to && from > 0) --from;
+            e->Remove(from, to);
+        } else if (character >= ' ' && character <= 0xFF) {
+            e->WriteText(ToWx(std::string(1, static_cast<char>(character))));
+        }
+    }
+    void Paste() override {
+        if (wxTextEntry* e = Entry()) e->Paste();
+    }
+    int GetListIndex() const override {
+        auto* combo = dynamic_cast<wxComboBox*>(m_window.get());
+        return combo ? combo->GetSelection() : -1;
+    }
+    void SetListIndex(int index) override {
+        auto* combo = dynamic_cast<wxComboBox*>(m_window.get());
+        if (!combo) return;
+        if (index < 0 || index >= static_cast<int>(combo->GetCount())) {
+            combo->SetSelection(wxNOT_FOUND);
+            return;
+        }
+        combo->SetSelection(index);
+        combo->ChangeValue(combo->GetString(static_cast<unsigned>(index)));
+    }
+
+  private:
+    wxTextEntry* Entry() const { return dynamic_cast<wxTextEntry*>(m_window.get()); }
+
+    std::shared_ptr<EditLink> m_link;
+    wxWeakRef<wxWindow> m_window;
+    bool m_dropDown;
+};
+
+// ---- Text dragged over a control -------------------------------------------------------------
+
+DropEffect EffectOf(wxDragResult r) {
+    switch (r) {
+        case wxDragCopy:
+            return DropEffect::Copy;
+        case wxDragMove:
+            return DropEffect::Move;
+        default:
+            return DropEffect::None;
+    }
+}
+
+wxDragResult ResultOf(DropEffect e) {
+    switch (e) {
+        case DropEffect::Copy:
+            return wxDragCopy;
+        case DropEffect::Move:
+            return wxDragMove;
+        case DropEffect::None:
+            break;
+    }
+    return wxDragNone;
+}
+
+unsigned DragKeys() {
+    const wxMouseState m = wxGetMouseState();
+    return MouseKeysOf(m);
+}
+
+/// Hands text dragged over a control to its handler.
+class TextDropTarget : public wxDropTarget {
+  public:
+    explicit TextDropTarget(ControlHandler& handler)
+        : wxDropTarget(new wxTextDataObject), m_handler(handler) {}
+    wxDragResult OnEnter(wxCoord x, wxCoord y, wxDragResult) override {
+        return ResultOf(m_handler.OnDragEnter(true, DragKeys(), {x, y}));
+    }
+    wxDragResult OnDragOver(wxCoord x, wxCoord y, wxDragResult) override {
+        return ResultOf(m_handler.OnDragOver(true, DragKeys(), {x, y}));
+    }
+    void OnLeave() override { m_handler.OnDragLeave(); }
+    wxDragResult OnData(wxCoord x, wxCoord y, wxDragResult def) override {
+        if (!GetData()) return wxDragNone;
+        const auto* text = static_cast<wxTextDataObject*>(GetDataObject());
+        return m_handler.OnDrop(FromWx(text->GetText()), EffectOf(def), {x, y}) ? def
+                                                                                 : wxDragNone;
+    }
+
+  private:
+    ControlHandler& m_handler;
+};
 
 // ---- Floating pop-ups -----------------------------------------------------------------------
 
@@ -216,6 +448,7 @@ class ControlWindow : public wxWindow {
                 std::max(0, s.y - (m_hbar->IsShown() ? m_barSizes.cy : 0))};
     }
     Size BarSizes() const { return m_barSizes; }
+    ControlHandler& Handler() const { return m_handler; }
     wxScrollBar* Bar(bool vertical) const { return vertical ? m_vbar : m_hbar; }
     wxWindow* Canvas() const { return m_canvas; }
 
@@ -384,6 +617,39 @@ class ControlPeerImpl : public ControlPeer {
     void SetRect(const Rect& r) override {
         if (m_window) m_window->SetSize(r.left, r.top, r.Width(), r.Height());
     }
+    std::unique_ptr<EditPeer> CreateEdit(EditHandler& handler, const Rect& rect,
+                                         const EditSpec& spec) override {
+        if (!m_window) return nullptr;
+        auto edit = std::make_unique<EditPeerImpl>(m_window->Canvas(), handler, rect, spec);
+        edit->SetRect(rect);
+        return edit;
+    }
+    DropEffect DragText(const std::string& text) override {
+        if (!m_window) return DropEffect::None;
+        wxTextDataObject data(ToWx(text));
+        wxDropSource source(data, m_window->Canvas());
+        return EffectOf(source.DoDragDrop(wxDrag_AllowMove));
+    }
+    void AcceptTextDrops(bool accept) override {
+        if (!m_window) return;
+        // The window owns its drop target.
+        m_window->Canvas()->SetDropTarget(accept ? new TextDropTarget(m_window->Handler())
+                                                 : nullptr);
+    }
+    bool PointerPosition(Point& client) const override {
+        if (!m_window) return false;
+        const wxPoint p = m_window->Canvas()->ScreenToClient(wxGetMousePosition());
+        client = {p.x, p.y};
+        return true;
+    }
+    std::string AncestorText() const override {
+        if (!m_window) return {};
+        for (wxWindow* w = m_window->GetParent(); w; w = w->GetParent()) {
+            const wxString text = w->GetLabel();
+            if (!text.empty()) return FromWx(text);
+        }
+        return {};
+    }
 
   private:
     wxWeakRef<ControlWindow> m_window;
@@ -508,6 +774,31 @@ SystemLook WxToolkit::Look() const {
     const int doubleClick = wxSystemSettings::GetMetric(wxSYS_DCLICK_MSEC);
     if (doubleClick > 0) look.doubleClickMs = doubleClick;
     return look;
+}
+
+// ---- The desktop's clipboard ------------------------------------------------------------------
+
+bool WxClipboard::SetText(const std::string& text) {
+    wxClipboardLocker lock;
+    if (!lock) return false;
+    const bool ok = wxTheClipboard->SetData(new wxTextDataObject(ToWx(text)));
+    // The text stays for other programs after this one ends.
+    wxTheClipboard->Flush();
+    return ok;
+}
+
+bool WxClipboard::HasText() const {
+    wxClipboardLocker lock;
+    if (!lock) return false;
+    return wxTheClipboard->IsSupported(wxDF_UNICODETEXT);
+}
+
+std::optional<std::string> WxClipboard::GetText() const {
+    wxClipboardLocker lock;
+    if (!lock || !wxTheClipboard->IsSupported(wxDF_UNICODETEXT)) return std::nullopt;
+    wxTextDataObject data;
+    if (!wxTheClipboard->GetData(data)) return std::nullopt;
+    return FromWx(data.GetText());
 }
 
 }  // namespace platform::wx

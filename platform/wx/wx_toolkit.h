@@ -11,6 +11,14 @@
 
 namespace platform::wx {
 
+/// The desktop's clipboard: text that other programs read and give (wx_controls.cpp).
+class WxClipboard : public ui::Clipboard {
+  public:
+    bool SetText(const std::string& text) override;
+    bool HasText() const override;
+    std::optional<std::string> GetText() const override;
+};
+
 class WxToolkit : public ui::Toolkit {
   public:
     explicit WxToolkit(Host& host) : m_host(host) {}
@@ -35,9 +43,16 @@ class WxToolkit : public ui::Toolkit {
                             bool transparent = false) override;
     std::unique_ptr<ui::PrintSurface> CreatePrintSurface(const std::string& path) override;
     std::unique_ptr<ui::DC> CreateScreenMeasureDC() override;
-    /// The PDF printer's page is the default printer's.
+    /// The PDF printer's page (on the Print Setup paper) is the default printer's.
     std::unique_ptr<ui::DC> CreatePrinterMeasureDC() override;
+    /// GTK's print dialog or default printer (wx_print.cpp); the default printer is a PDF file
+    /// when the environment names one (ui::PdfPrinterPath).
+    ui::PrintOutcome Print(ui::Printable& printable, ui::PrintInfo& info,
+                           const ui::PrintJob& job) override;
+    ui::PrintPreview::Result RunPrintPreview(ui::Printable& printable,
+                                             const ui::PrintInfo& info) override;
     void Quit(int exitCode) override;
+    ui::Clipboard& GetClipboard() override { return m_clipboard; }
 
     /// The program icon (for dialogs that show it).
     const ui::Bitmap& Icon() const { return m_icon; }
@@ -60,6 +75,7 @@ class WxToolkit : public ui::Toolkit {
     int m_nextTimer = 1;
     ui::Bitmap m_icon;
     int m_exitCode = 0;
+    WxClipboard m_clipboard;
 };
 
 }  // namespace platform::wx

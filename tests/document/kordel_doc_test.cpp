@@ -1,6 +1,12 @@
 // The design document: what the constructor sets, what it tells the main frame on creation and
 // destruction, and the new, open, save and close roads through the scripted host.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
+#include <vector>
 
 #include "platform/file_io.h"
 #include "test_support.h"
@@ -39,9 +45,9 @@ TEST_F(DocumentTest, ConstructorBookkeeping) {
     EXPECT_EQ(doc->m_saSpecEditions,
               (std::vector<std::string>{"Standard Specs", "LRFD 5th", "LRFD 6th",
                                         "LRFD 6th w/ 2013 Interims", "LRFD 7th"}));
-    EXPECT_TRUE(doc->m_saReport.empty());
+    EXPECT_TRUE(doc->Report().empty());
     EXPECT_TRUE(doc->m_saReportHeader.empty());
-    EXPECT_TRUE(doc->m_saGirderSummary.empty());
+    EXPECT_TRUE(doc->GirderSummary().empty());
     EXPECT_FALSE(doc->IsModified());
     // The constructor runs no analysis.
     EXPECT_TRUE(host.StatusHistory(kPaneProgress).empty());
@@ -87,6 +93,51 @@ TEST_F(DocumentTest, MainFrameFollowsTheDocumentLife) {
     EXPECT_EQ(host.StatusText(3), "s:     d:  ");
     EXPECT_EQ(host.StatusText(4), "f'c:    f'ci:");
     EXPECT_EQ(host.StatusText(5), "   ");
+}
+
+/// Pages lying wholly within the `size` bytes at `begin` that are mapped (touched so far).
+int MappedPages(const void* begin, std::size_t size) {
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(begin);
+    const std::uintptr_t first = (start + page - 1) / page * page;
+    const std::uintptr_t end = (start + size) / page * page;
+    if (end <= first) return 0;
+    std::vector<unsigned char> mapped((end - first) / page);
+    if (::mincore(reinterpret_cast<void*>(first), end - first, mapped.data()) != 0) return -1;
+    return static_cast<int>(
+        std::count_if(mapped.begin(), mapped.end(), [](unsigned char m) { return (m & 1) != 0; }));
+}
+
+TEST_F(DocumentTest, TablesADesignDoesNotUseTakeNoMemoryUntilUsed) {
+    // Example 1: one span, strain compatibility off, no detensioning analysis. Its analysis and
+    // reports leave the steel layers, the span slots past its span, the strand development
+    // records past its groups and the detensioning table untouched: no page of them is mapped.
+    frame.m_nSeedChoice = SeedSimpleSpan;
+    auto doc = NewDoc();
+    ASSERT_TRUE(doc->OnNewDocument());
+    ASSERT_FALSE(doc->Report().empty());
+    ASSERT_EQ(doc->m_nSpans, 1);
+    ASSERT_LT(doc->m_nStrandGroupCount, 100);
+    EXPECT_EQ(MappedPages(doc->m_aSteelLayer, sizeof doc->m_aSteelLayer), 0);
+    EXPECT_EQ(MappedPages(doc->m_aStrandRowDevelopment + 100,
+                          sizeof(StrandDevelopment) * (kStrandDevelopmentRecords - 100)),
+              0);
+    EXPECT_EQ(MappedPages(doc->m_aDetensionStress, sizeof doc->m_aDetensionStress), 0);
+    const SpanEnvelope* spanTables[] = {doc->m_aSpanEnvelope1, doc->m_aSpanEnvelope5,
+                                        doc->m_aSpanEnvelope9, doc->m_aSpanEnvelope14,
+                                        doc->m_aSpanEnvelope18};
+    for (const SpanEnvelope* table : spanTables)
+        EXPECT_EQ(MappedPages(table + 3, sizeof(SpanEnvelope) * (kMaxSpanSlots - 3)), 0);
+    for (const MovingLoadEnvelope& table : doc->m_aMovingLoadEnvelope)
+        EXPECT_EQ(MappedPages(table + 3, sizeof table[0] * (kMaxSpanSlots - 3)), 0);
+
+    // They read 0 all the same, and strain compatibility takes its layers when switched on.
+    EXPECT_EQ(doc->m_aSteelLayer[kMaxSteelLayers - 1].m_adElevation[kStationMidspan], 0.0);
+    EXPECT_EQ(doc->m_aSpanEnvelope1[kMaxSpanSlots - 1][5][kSpanBarrier], 0.0);
+    doc->m_bStrainCompatibility = 1;
+    doc->RunAnalysis();
+    EXPECT_GT(doc->m_nSteelLayers, 0);
+    EXPECT_GT(MappedPages(doc->m_aSteelLayer, sizeof doc->m_aSteelLayer), 0);
 }
 
 TEST(ExtractFileName, TakesThePartAfterTheLastSeparator) {

@@ -133,6 +133,20 @@ inline Bytes KslFixture(double version, const std::string& name, double items) {
     return w.Data();
 }
 
+/// An older section archive: count, identity text, version text, then `records` records named
+/// S1, S2, ... of format 3 (a .ksl record without its version and its tail, 15897 + n bytes) or
+/// of the earlier format (three values a template row, no generator tables: 4825 + n bytes).
+inline Bytes SectionArchiveFixture(int count, const std::string& version, int records, bool format3,
+                                   const std::string& tag = "SectionLib.dat") {
+    ByteWriter w;
+    w.I32(count).Str(tag).Str(version);
+    for (int k = 1; k <= records; ++k) {
+        WriteSectionCore(w, "S" + std::to_string(k), format3 ? 30 : 3);
+        if (format3) WriteSectionGenerator(w);
+    }
+    return w.Data();
+}
+
 // ---- The vehicle record ------------------------------------------------------------------------
 
 /// A vehicle record without the version: name, N axles of (weight, min, max), the lane loads,
@@ -153,6 +167,18 @@ inline Bytes KtlFixture(double version, const std::string& name, int axles,
     ByteWriter w;
     w.F64(version);
     WriteVehicleBody(w, name, axles, tandem);
+    return w.Data();
+}
+
+/// A vehicle archive: version text, count, then one record per entry of `axles` (named V1, V2,
+/// ... with that many axles), each a .ktl record without its version.
+inline Bytes VehicleArchiveFixture(const std::string& version, int count,
+                                   const std::vector<int>& axles) {
+    ByteWriter w;
+    w.Str(version).I32(count);
+    for (std::size_t i = 0; i < axles.size(); ++i) {
+        WriteVehicleBody(w, "V" + std::to_string(i + 1), axles[i]);
+    }
     return w.Data();
 }
 

@@ -26,15 +26,15 @@ const std::string* LineStartingWith(const std::vector<std::string>& lines, const
 TEST_F(GirderSummaryTest, ExampleDesigns) {
     for (int n = 1; n <= 4; ++n) {
         auto doc = AnalysedExample(n);
-        EXPECT_FALSE(HoldsNonFinite(doc->m_saGirderSummary)) << n;
-        ExpectMatchesGolden(doc->m_saGirderSummary, "girder_summary_example" + std::to_string(n));
+        EXPECT_FALSE(HoldsNonFinite(doc->GirderSummary())) << n;
+        ExpectMatchesGolden(doc->GirderSummary(), "girder_summary_example" + std::to_string(n));
     }
 }
 
 TEST_F(GirderSummaryTest, MetricDesignGetsTheSameSummaryInUsUnits) {
     auto us = AnalysedExample(1, 1);
     auto metric = AnalysedExample(1, 2);
-    EXPECT_EQ(us->m_saGirderSummary, metric->m_saGirderSummary);
+    EXPECT_EQ(us->GirderSummary(), metric->GirderSummary());
 }
 
 TEST_F(GirderSummaryTest, SimpleSpanPretensionedNonCompositeWithoutStrengthII) {
@@ -45,7 +45,7 @@ TEST_F(GirderSummaryTest, SimpleSpanPretensionedNonCompositeWithoutStrengthII) {
     doc->m_bIncludeStrengthII = 0;
     doc->m_nSectionType = 7;
     doc->RunAnalysis();
-    const auto& s = doc->m_saGirderSummary;
+    const auto& s = doc->GirderSummary();
     EXPECT_EQ(LineStartingWith(s, "P/T Strand"), nullptr);
     EXPECT_FALSE(Holds(s, " Flexure (-M Envelope)"));
     EXPECT_EQ(LineStartingWith(s, "   Deck"), nullptr);
@@ -59,7 +59,7 @@ TEST_F(GirderSummaryTest, SimpleSpanPretensionedNonCompositeWithoutStrengthII) {
     // Show Asterisks off: two blanks in place of the debonding verdict.
     doc->m_bShowAsterisks = 0;
     doc->BuildGirderSummary();
-    const std::string* debond = LineStartingWith(doc->m_saGirderSummary, "Debonding Limit Check");
+    const std::string* debond = LineStartingWith(doc->GirderSummary(), "Debonding Limit Check");
     ASSERT_NE(debond, nullptr);
     EXPECT_EQ(debond->substr(debond->size() - 6), ")     ");
 }
@@ -83,7 +83,7 @@ TEST_F(GirderSummaryTest, DebondingVerdictAtItsLimits) {
         doc->m_afDebondSummary[kRowDebondedPercent] = c.row;
         doc->m_adDebondSummary[kDebondLimitRow] = c.rowLimit;
         doc->BuildGirderSummary();
-        const std::string* line = LineStartingWith(doc->m_saGirderSummary, "Debonding Limit Check");
+        const std::string* line = LineStartingWith(doc->GirderSummary(), "Debonding Limit Check");
         ASSERT_NE(line, nullptr);
         EXPECT_EQ(line->substr(line->size() - 2), c.verdict) << *line;
     }
@@ -97,7 +97,7 @@ TEST_F(GirderSummaryTest, ContinuousGirderEndLinesOnlyForARealNegativeMoment) {
     doc->m_aFactoredMomentEnvelope[100][kStrengthINegative] = -1500.0;
     doc->m_aFlexureMrMuRatio[100][kFlexureNegative] = 1.25;
     doc->BuildGirderSummary();
-    const auto& s = doc->m_saGirderSummary;
+    const auto& s = doc->GirderSummary();
     EXPECT_TRUE(Holds(s, " Flexure (-M Envelope)"));
     EXPECT_EQ(LineStartingWith(s, "  Left End"), nullptr);
     const std::string* right = LineStartingWith(s, "  Right End                    1.25");
@@ -114,8 +114,8 @@ TEST_F(GirderSummaryTest, StrengthIIRatiosAndAZeroDemand) {
     doc->m_aMuStrengthI[50][kStrengthMomentPositive] = 2000.0;   // 3000 / 2000 = 1.50
     doc->m_aMuStrengthII[50][kStrengthMomentPositive] = 0.0;     // no demand: 99.99
     doc->BuildGirderSummary();
-    EXPECT_TRUE(Holds(doc->m_saGirderSummary, "  Midspan                      1.50    1.50     "));
-    EXPECT_TRUE(Holds(doc->m_saGirderSummary, "  Midspan (Strength II)       99.99    1.50     "));
+    EXPECT_TRUE(Holds(doc->GirderSummary(), "  Midspan                      1.50    1.50     "));
+    EXPECT_TRUE(Holds(doc->GirderSummary(), "  Midspan (Strength II)       99.99    1.50     "));
 }
 
 }  // namespace

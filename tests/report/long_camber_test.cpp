@@ -174,7 +174,7 @@ TEST_F(LongCamberTest, NonCompositeReportHasNoInterfaceShear) {
     doc->m_nReportForm = kReportLongForm;
     doc->RunAnalysis();
     bool found = false;
-    for (const std::string& line : doc->m_saReport) {
+    for (const std::string& line : doc->Report()) {
         found = found || line == "Strength Limit State: Interface Shear";
     }
     EXPECT_FALSE(found);

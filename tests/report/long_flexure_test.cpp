@@ -119,7 +119,7 @@ TEST_F(LongRatingTest, FullReportGatesTheSection) {
         doc->m_bRatingOperating = c.operating;
         doc->RunAnalysis();
         bool found = false;
-        for (const std::string& line : doc->m_saReport) found = found || line == "Load Rating";
+        for (const std::string& line : doc->Report()) found = found || line == "Load Rating";
         EXPECT_EQ(found, c.printed);
     }
 }

@@ -222,7 +222,7 @@ TEST_F(LongInputTest, ContinuityBlockEndsWithOnePageBreakBeforeTheGirderDesign) 
     // so the page after the restraint table is not an empty one.
     auto doc = AnalysedExample(3);
     ASSERT_NE(doc->m_bComputeRestraintMoments, 0);
-    const auto& r = doc->m_saReport;
+    const auto& r = doc->Report();
     EXPECT_NE(IndexOf(r, "Continuity Analysis: Static Loads"), -1);
     const int girder = IndexOf(r, "GIRDER DESIGN");
     ASSERT_GT(girder, 3);
@@ -419,9 +419,9 @@ TEST_F(LongInputTest, MetricInputDataKeepsItsOpeningBlankWithTheSwitchOff) {
     doc->m_nUnits = kUnitsMetric;
     doc->m_bIncludeLoadRating = 0;
     doc->BuildTextReport();
-    ASSERT_EQ(doc->m_saReport.size(), 5u);
-    EXPECT_EQ(doc->m_saReport[3], " ");
-    EXPECT_EQ(doc->m_saReport[4], " ");
+    ASSERT_EQ(doc->Report().size(), 5u);
+    EXPECT_EQ(doc->Report()[3], " ");
+    EXPECT_EQ(doc->Report()[4], " ");
 }
 
 TEST_F(LongInputTest, DistributionFactorNotesByCase) {

@@ -34,19 +34,19 @@ TEST_F(ReportFrameTest, EverySwitchOffLeavesTheOpeningLinesAndTheLastBlank) {
         "Project: Bridge 12                       Task  : T                             ",
         "Job No.: J-7                             Client: County                        ",
         " "};
-    EXPECT_EQ(simple->m_saReport, simpleLines);
+    EXPECT_EQ(simple->Report(), simpleLines);
 
     auto chain = AnalysedExample(3);
     ASSERT_NE(chain->m_bContinuous, 0);
     chain->m_bIncludeLoadRating = 0;
     chain->BuildTextReport();
-    ASSERT_EQ(chain->m_saReport.size(), 9u);
-    EXPECT_EQ(chain->m_saReport[1].rfind("Project: ", 0), 0u);
-    EXPECT_EQ(chain->m_saReport[4].rfind("Client : ", 0), 0u);
-    EXPECT_EQ(chain->m_saReport[5], " ");
-    EXPECT_EQ(chain->m_saReport[6], " ");
-    EXPECT_EQ(chain->m_saReport[7], "GIRDER DESIGN");
-    EXPECT_EQ(chain->m_saReport[8], " ");
+    ASSERT_EQ(chain->Report().size(), 9u);
+    EXPECT_EQ(chain->Report()[1].rfind("Project: ", 0), 0u);
+    EXPECT_EQ(chain->Report()[4].rfind("Client : ", 0), 0u);
+    EXPECT_EQ(chain->Report()[5], " ");
+    EXPECT_EQ(chain->Report()[6], " ");
+    EXPECT_EQ(chain->Report()[7], "GIRDER DESIGN");
+    EXPECT_EQ(chain->Report()[8], " ");
 }
 
 TEST_F(ReportFrameTest, SwitchesReadAsSettingsFileBooleans) {
@@ -67,7 +67,7 @@ TEST_F(ReportFrameTest, AnUnknownFormSaysSoAndLeavesTheReportEmpty) {
     host.ClearMessages();
     doc->m_nReportForm = 3;
     doc->BuildTextReport();
-    EXPECT_TRUE(doc->m_saReport.empty());
+    EXPECT_TRUE(doc->Report().empty());
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_EQ(host.Messages()[0].text, "No output form selected.");
 
@@ -75,7 +75,7 @@ TEST_F(ReportFrameTest, AnUnknownFormSaysSoAndLeavesTheReportEmpty) {
     doc->m_nReportForm = kReportLongForm;
     doc->m_nUnits = 0;
     doc->BuildTextReport();
-    EXPECT_TRUE(doc->m_saReport.empty());
+    EXPECT_TRUE(doc->Report().empty());
     EXPECT_TRUE(host.Messages().empty()) << "an unknown unit system writes nothing, silently";
 }
 

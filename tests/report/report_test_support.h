@@ -58,15 +58,17 @@ private:
     platform_test::ScopedEnv m_documents;
 };
 
-/// Path of golden file `name` (no extension) in the source tree.
-inline std::filesystem::path GoldenPath(const std::string& name) {
-    return std::filesystem::path(KORDEL_SOURCE_DIR) / "tests" / "report" / "golden" / (name + ".txt");
+/// Path of golden file `name` (no extension) in the source tree, in tests/`folder`/golden/.
+inline std::filesystem::path GoldenPath(const std::string& name,
+                                        const std::string& folder = "report") {
+    return std::filesystem::path(KORDEL_SOURCE_DIR) / "tests" / folder / "golden" / (name + ".txt");
 }
 
-/// Compares `lines` with golden file `name`, reporting the first differing line; with
-/// KORDEL_UPDATE_GOLDEN=1 in the environment writes the file instead.
-inline void ExpectMatchesGolden(const std::vector<std::string>& lines, const std::string& name) {
-    const std::filesystem::path path = GoldenPath(name);
+/// Compares `lines` with golden file `name` of tests/`folder`/golden/, reporting the first
+/// differing line; with KORDEL_UPDATE_GOLDEN=1 in the environment writes the file instead.
+inline void ExpectMatchesGolden(const std::vector<std::string>& lines, const std::string& name,
+                                const std::string& folder = "report") {
+    const std::filesystem::path path = GoldenPath(name, folder);
     const char* update = std::getenv("KORDEL_UPDATE_GOLDEN");
     if (update && std::string(update) == "1") {
         std::filesystem::create_directories(path.parent_path());

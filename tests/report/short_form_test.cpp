@@ -48,8 +48,8 @@ TEST_F(ShortFormTest, ExampleDesignsMatchGoldenFiles) {
         for (int units : {kUnitsUS, kUnitsMetric}) {
             SCOPED_TRACE("example " + std::to_string(example) + " units " + std::to_string(units));
             auto doc = AnalysedExample(example, units, kReportShortForm);
-            EXPECT_FALSE(HoldsNonFinite(doc->m_saReport));
-            ExpectMatchesGolden(doc->m_saReport,
+            EXPECT_FALSE(HoldsNonFinite(doc->Report()));
+            ExpectMatchesGolden(doc->Report(),
                                 "short_example" + std::to_string(example) +
                                     (units == kUnitsUS ? "_us" : "_metric"));
         }
@@ -127,8 +127,8 @@ TEST_F(ShortFormTest, DesignVariantsMatchGoldenFiles) {
             doc->m_nUnits = units;
             doc->m_nReportForm = kReportShortForm;
             doc->RunAnalysis();
-            EXPECT_FALSE(HoldsNonFinite(doc->m_saReport));
-            ExpectMatchesGolden(doc->m_saReport, std::string("short_") + v.name +
+            EXPECT_FALSE(HoldsNonFinite(doc->Report()));
+            ExpectMatchesGolden(doc->Report(), std::string("short_") + v.name +
                                                      (units == kUnitsUS ? "_us" : "_metric"));
         }
     }
@@ -169,7 +169,7 @@ TEST_F(ShortFormTest, ReleaseStressIsMarkedAtOrBeyondItsAllowable) {
             probe->m_aServiceStress[c.station][kServiceRelease][kServiceTop] = c.stress;
             probe->m_bShowAsterisks = c.asterisks;
             probe->BuildTextReport();
-            const std::string line = LineStartingWith(probe->m_saReport, "PS+Bm t:");
+            const std::string line = LineStartingWith(probe->Report(), "PS+Bm t:");
             ASSERT_GT(line.size(), c.markAt) << line;
             EXPECT_EQ(line[c.markAt], c.mark) << line;
         }
@@ -202,7 +202,7 @@ TEST_F(ShortFormTest, FlexureRowMarksResistanceShortOfTheFactoredMoment) {
         doc->m_aFlexureMrMuRatio[50][kFlexurePositive] = c.mr / c.mu;
         doc->BuildTextReport();
         const std::vector<std::string> rows =
-            LinesAfter(doc->m_saReport, "STRENGTH LIMIT STATE: FlEXURE (+M ENVELOPE)", 3);
+            LinesAfter(doc->Report(), "STRENGTH LIMIT STATE: FlEXURE (+M ENVELOPE)", 3);
         ASSERT_EQ(rows.size(), 3u);
         ASSERT_GT(rows[2].size(), 73u) << rows[2];
         EXPECT_EQ(rows[2][73], c.mark) << rows[2];
@@ -276,19 +276,19 @@ TEST_F(ShortFormTest, EntryLinesWrapAfterEightRowsAndThreeDebondedGroups) {
     setRows(8);
     setDebonded(3);
     doc->BuildTextReport();
-    EXPECT_EQ(LinesAfter(doc->m_saReport, "Straight Strands:", 3),
+    EXPECT_EQ(LinesAfter(doc->Report(), "Straight Strands:", 3),
               (std::vector<std::string>{" " + eight, "  ", "Debonding: (Format: no. @ height end/"
                                                            "height mid (in) for distance (ft))"}));
-    EXPECT_EQ(LinesAfter(doc->m_saReport, "  end:", 2),
+    EXPECT_EQ(LinesAfter(doc->Report(), "  end:", 2),
               (std::vector<std::string>{"  " + debonded + debonded + debonded,
                                         "Nominal Pattern Properties:"}));
 
     setRows(9);
     setDebonded(4);
     doc->BuildTextReport();
-    EXPECT_EQ(LinesAfter(doc->m_saReport, "Straight Strands:", 2),
+    EXPECT_EQ(LinesAfter(doc->Report(), "Straight Strands:", 2),
               (std::vector<std::string>{" " + eight, "    2@18.00"}));
-    EXPECT_EQ(LinesAfter(doc->m_saReport, "  end:", 3),
+    EXPECT_EQ(LinesAfter(doc->Report(), "  end:", 3),
               (std::vector<std::string>{"  " + debonded + debonded + debonded, "  " + debonded,
                                         "Nominal Pattern Properties:"}));
 }
@@ -319,7 +319,7 @@ TEST_F(ShortFormTest, AxleLinesHoldFourAxles) {
         v.m_nAxleCount = c.axles;
         for (int j = 0; j < c.axles; ++j) v.m_aAxles[j] = {10.0, 14.0, 14.0};
         doc->BuildTextReport();
-        const std::vector<std::string>& lines = doc->m_saReport;
+        const std::vector<std::string>& lines = doc->Report();
         const std::string heading = "   Vehicle" + std::to_string(c.vehicle) + ":";
         auto at = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) {
             return l.compare(0, heading.size(), heading) == 0;
@@ -403,7 +403,7 @@ TEST_F(ShortFormTest, MomentFactorNoteFollowsTheCrossSectionType) {
         doc->m_adDfChannelTerms[kDfChannelD] = 5.5;
         doc->m_adDfChannelTerms[kDfChannelC] = 0.75;
         doc->BuildTextReport();
-        EXPECT_EQ(LineStartingWith(doc->m_saReport, "   Dist Facs: M="), c.line);
+        EXPECT_EQ(LineStartingWith(doc->Report(), "   Dist Facs: M="), c.line);
     }
 }
 
@@ -420,7 +420,7 @@ TEST_F(ShortFormTest, NonFiniteValuesAreNeverPrinted) {
             auto doc = AnalysedExample(3, units, kReportShortForm);
             doc->m_bStrainCompatibility = strain;
             doc->BuildTextReport();
-            const std::size_t count = doc->m_saReport.size();
+            const std::size_t count = doc->Report().size();
             doc->m_adStationX[50] = nan;
             doc->m_dBeamFc = inf;
             doc->m_adAreaAtStation[50][kSectionCaseDeck] = nan;
@@ -437,8 +437,8 @@ TEST_F(ShortFormTest, NonFiniteValuesAreNeverPrinted) {
             doc->m_aStrainCompat[100].m_adSteelForce[kFlexureNegative] = nan;
             doc->m_adStrandForceSummary[kSummaryJackingForce] = inf;
             doc->BuildTextReport();
-            EXPECT_FALSE(HoldsNonFinite(doc->m_saReport));
-            EXPECT_EQ(doc->m_saReport.size(), count);
+            EXPECT_FALSE(HoldsNonFinite(doc->Report()));
+            EXPECT_EQ(doc->Report().size(), count);
         }
     }
 }
@@ -448,7 +448,7 @@ TEST_F(ShortFormTest, NonFiniteValuesAreNeverPrinted) {
 TEST_F(ShortFormTest, ContinuousChainNamesTheAnalysedVehicle) {
     auto doc = AnalysedExample(3, kUnitsUS, kReportShortForm);
     ASSERT_EQ(doc->m_recVehicle2.m_bIncluded, 0);
-    EXPECT_EQ(LineStartingWith(doc->m_saReport, "   Vehicle  ="), "   Vehicle  = HL-93 (Mult= 1.000)");
+    EXPECT_EQ(LineStartingWith(doc->Report(), "   Vehicle  ="), "   Vehicle  = HL-93 (Mult= 1.000)");
 }
 
 /// Draped strands at the girder end stand at the draped elevation of their row (the one the
@@ -463,7 +463,7 @@ TEST_F(ShortFormTest, DrapedStrandsAtTheEndShowTheirOwnElevation) {
     doc->m_aEndRows[row][kRowStraightElevation] = 12.0;
     doc->m_aEndRows[row][kRowDrapedElevation] = 61.5;
     doc->BuildTextReport();
-    const std::vector<std::string> end = LinesAfter(doc->m_saReport, "  @ beam end:", 1);
+    const std::vector<std::string> end = LinesAfter(doc->Report(), "  @ beam end:", 1);
     ASSERT_EQ(end.size(), 1u);
     EXPECT_NE(end[0].find("@61.50"), std::string::npos) << end[0];
     EXPECT_EQ(end[0].find("@12.00"), std::string::npos) << end[0];
@@ -473,7 +473,7 @@ TEST_F(ShortFormTest, DrapedStrandsAtTheEndShowTheirOwnElevation) {
 /// diaphragms, 0.730 x 4.4482 = 3.247 kN.
 TEST_F(ShortFormTest, MetricDiaphragmWeightIsLabelledInKilonewtons) {
     auto doc = AnalysedExample(2, kUnitsMetric, kReportShortForm);
-    EXPECT_EQ(LineStartingWith(doc->m_saReport, "                  Diaphragms:"),
+    EXPECT_EQ(LineStartingWith(doc->Report(), "                  Diaphragms:"),
               "                  Diaphragms: Weight= 3.247 kN  Locations: Std: L/4 L/2 ");
 }
 
@@ -487,7 +487,7 @@ TEST_F(ShortFormTest, NegativeMomentRowsOnlyWhereThereIsNegativeMoment) {
         doc->m_aFactoredMomentEnvelope[100][kStrengthINegative] = -0.0000005;
         doc->BuildTextReport();
         const std::vector<std::string> tail =
-            LinesAfter(doc->m_saReport, "STRENGTH LIMIT STATE: FlEXURE (-M ENVELOPE)", 10);
+            LinesAfter(doc->Report(), "STRENGTH LIMIT STATE: FlEXURE (-M ENVELOPE)", 10);
         EXPECT_EQ(tail.size(), units == kUnitsUS ? 2u : 4u);
     }
 }
@@ -502,7 +502,7 @@ TEST_F(ShortFormTest, JackingForceEntryReplacesThePatternInUsUnitsOnly) {
         doc->BuildTextReport();
         const std::string heading =
             units == kUnitsUS ? "STRAND PATTERN:" : "STRAND PATTERN: (No. @ Elev.(m))";
-        const std::vector<std::string> next = LinesAfter(doc->m_saReport, heading, 1);
+        const std::vector<std::string> next = LinesAfter(doc->Report(), heading, 1);
         ASSERT_EQ(next.size(), 1u);
         EXPECT_EQ(next[0], units == kUnitsUS
                                ? "Method: Prestressing specified as total jacking force @ CGend, CGmid"

@@ -20,7 +20,7 @@ TEST_F(TextReportTest, UnitsOutsideUsAndMetricWriteNothing) {
     auto doc = AnalysedExample(1);
     doc->m_nUnits = 3;
     doc->BuildTextReport();
-    EXPECT_TRUE(doc->m_saReport.empty());
+    EXPECT_TRUE(doc->Report().empty());
 }
 
 /// Lines "L1" to "Ln", with "---page break---" in place of the lines whose numbers are listed.
@@ -115,23 +115,23 @@ TEST_F(TextReportTest, PaginationRunsInTheUsLongFormWithTheStresses) {
     const std::vector<std::string> usBlock = blockOf(*us);
     const std::vector<int> usBlockPages = PageLengths(usBlock, usBlock.size());
     ASSERT_GT(*std::max_element(usBlockPages.begin(), usBlockPages.end()), kReportPageLines);
-    const auto usEnd = std::find(us->m_saReport.begin(), us->m_saReport.end(), usBlock.back());
-    ASSERT_NE(usEnd, us->m_saReport.end());
-    for (int length : PageLengths(us->m_saReport,
-                                  static_cast<std::size_t>(usEnd - us->m_saReport.begin()))) {
+    const auto usEnd = std::find(us->Report().begin(), us->Report().end(), usBlock.back());
+    ASSERT_NE(usEnd, us->Report().end());
+    for (int length : PageLengths(us->Report(),
+                                  static_cast<std::size_t>(usEnd - us->Report().begin()))) {
         EXPECT_LE(length, kReportPageLines);
     }
-    EXPECT_FALSE(holdsRun(us->m_saReport, usBlock));
+    EXPECT_FALSE(holdsRun(us->Report(), usBlock));
 
     // Metric: the stress section stands in the report as written, with no break put in.
     auto metric = build(kUnitsMetric);
-    EXPECT_TRUE(holdsRun(metric->m_saReport, blockOf(*metric)));
+    EXPECT_TRUE(holdsRun(metric->Report(), blockOf(*metric)));
 
     // Stresses off: nothing of the section, handling tables included.
     SetOption(platform::kIniKeyShowStresses, "0");
     us->BuildTextReport();
-    EXPECT_FALSE(holdsRun(us->m_saReport, {"STRIPPING ANALYSIS"}));
-    EXPECT_FALSE(holdsRun(us->m_saReport, {"Service Limit State: Stresses (ksi)"}));
+    EXPECT_FALSE(holdsRun(us->Report(), {"STRIPPING ANALYSIS"}));
+    EXPECT_FALSE(holdsRun(us->Report(), {"Service Limit State: Stresses (ksi)"}));
 }
 
 }  // namespace

@@ -2,86 +2,28 @@
 // program does. The PDF and its pages as PNG pictures (pdftoppm, 72 px/in) are left in the build
 // folder's artefacts/ for people to look at; poppler's tools read the text and fonts back.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "platform/draw/pdf_print.h"
-#include "platform/draw/render.h"
-#include "platform/ui/headless_toolkit.h"
 #include "tests/test_support.h"
+#include "tests/views/pdf_test_support.h"
 #include "views/text_view.h"
 
 namespace kordel {
 namespace {
 
 namespace fs = std::filesystem;
-
-/// The headless toolkit measuring as the desktop program does: the screen and the default
-/// printer through cairo.
-class CairoMeasuringToolkit : public platform::ui::HeadlessToolkit {
-  public:
-    using HeadlessToolkit::HeadlessToolkit;
-    std::unique_ptr<platform::ui::DC> CreateScreenMeasureDC() override {
-        return platform::draw::CreateScreenMeasureDC({1280, 1024});
-    }
-    std::unique_ptr<platform::ui::DC> CreatePrinterMeasureDC() override {
-        return platform::draw::PdfPrintSurface::CreateMeasureDC();
-    }
-};
-
-bool HasTool(const std::string& name) {
-    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-/// Runs `command` and returns its standard output; empty when it fails.
-std::string Output(const std::string& command) {
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? out : std::string();
-}
-
-/// `text` with every run of blanks made one blank, for comparing extracted text.
-std::string Squeezed(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        const bool blank = c == ' ' || c == '\t';
-        if (blank && (out.empty() || out.back() == ' ' || out.back() == '\n')) continue;
-        out += blank ? ' ' : c;
-    }
-    return out;
-}
-
-/// The share of pixels darker than mid-grey in a binary PGM picture (P5, 8 bits).
-double InkShare(const std::string& pgmPath) {
-    std::ifstream in(pgmPath, std::ios::binary);
-    std::string magic;
-    int width = 0;
-    int height = 0;
-    int maxValue = 0;
-    in >> magic >> width >> height >> maxValue;
-    in.get();
-    if (magic != "P5" || width <= 0 || height <= 0 || maxValue != 255) return 0.0;
-    std::string pixels(static_cast<size_t>(width) * static_cast<size_t>(height), '\0');
-    in.read(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    size_t dark = 0;
-    for (char p : pixels) dark += static_cast<unsigned char>(p) < 128 ? 1 : 0;
-    return static_cast<double>(dark) / static_cast<double>(pixels.size());
-}
+using test::HasTool;
+using test::InkShare;
+using test::Output;
+using test::Squeezed;
 
 class TextViewPdfTest : public test::EngineTest {
   protected:
     TextViewPdfTest() : m_toolkitGuard(toolkit) {}
-    CairoMeasuringToolkit toolkit{host};
+    test::CairoMeasuringToolkit toolkit{host};
 
   private:
     platform::ui::ScopedToolkit m_toolkitGuard;

@@ -182,8 +182,8 @@ TEST_F(TextViewTest, AReportOfMoreThanAHundredPagesPrintsEveryPage) {
     }
 }
 
-TEST_F(TextViewTest, APrintedRangeIsLabelledUpToItsLastPage) {
-    // Pages 2 to 3 of a ten-page report: the label counts to the last page of the range.
+TEST_F(TextViewTest, APrintedRangeIsLabelledWithThePrintoutsPageCount) {
+    // Pages 2 to 3 of a ten-page report are pages 2 and 3 of 10, not of 3.
     CTextView* view = Open<CTextView>(ID_RESULTS_TEXT_LONG);
     ASSERT_NE(view, nullptr);
     std::vector<std::string> report;
@@ -194,9 +194,9 @@ TEST_F(TextViewTest, APrintedRangeIsLabelledUpToItsLastPage) {
     Doc()->m_saReport = report;
     auto printed = Print(*view, 2, 3);
     ASSERT_EQ(printed->PageCount(), 2);
-    EXPECT_EQ(printed->Page(0).Texts().at(2), PrintedHeader(2, 3).back());
+    EXPECT_EQ(printed->Page(0).Texts().at(2), PrintedHeader(2, 10).back());
     EXPECT_EQ(printed->Page(0).Texts().at(3), "page 2");
-    EXPECT_EQ(printed->Page(1).Texts().at(2), PrintedHeader(3, 3).back());
+    EXPECT_EQ(printed->Page(1).Texts().at(2), PrintedHeader(3, 10).back());
 }
 
 TEST_F(TextViewTest, PrintedPagesStartAtTheMarginsInTheHeaderFont) {

@@ -37,8 +37,8 @@ class DesignLoopSnapshot {
         Add("m_aFlexureC", d.m_aFlexureC);
         Add("m_adMinFlexureRatio", d.m_adMinFlexureRatio);
         Add("m_adDeflectionSummary", d.m_adDeflectionSummary);
-        m_report = d.m_saReport;
-        m_summary = d.m_saGirderSummary;
+        m_report = d.Report();
+        m_summary = d.GirderSummary();
         for (const auto& m : messages) m_messages.push_back(m.text);
     }
 

@@ -419,6 +419,23 @@ TEST_F(StrandDevelopmentTest, TendonsJoinTheStrandsOfAOnePieceGirder) {
     Develop(*doc);
     EXPECT_NEAR(area[50], 3 * kPair, 1e-12);
     EXPECT_EQ(rec[kDevArea + 50], 0.0);
+
+    // A tendon fewer than the call before: the record of the tendon gone reads 0 again.
+    doc->m_nPrestressType = kPostTensioned;
+    doc->m_nTendonCount = 2;
+    doc->m_aTendons[1] = t;
+    doc->m_afTendonArea[1] = 2.604f;
+    Develop(*doc);
+    const StrandDevelopment& second = doc->m_aTendonDevelopment[1];
+    ASSERT_EQ(second[kDevStrandCount], 12.0);
+    doc->m_nTendonCount = 1;
+    Develop(*doc);
+    EXPECT_EQ(second[kDevStrandCount], 0.0);
+    for (int i = 0; i < kStationCount; ++i) {
+        ASSERT_EQ(second[kDevElevation + i], 0.0) << "station " << i;
+        ASSERT_EQ(second[kDevArea + i], 0.0) << "station " << i;
+        ASSERT_EQ(second[kDevStress + i], 0.0) << "station " << i;
+    }
 }
 
 TEST_F(StrandDevelopmentTest, PositionsOffTheGirderAreReportedByCase) {

@@ -159,7 +159,7 @@ TEST_F(FactoredMovingLoadTest, AnAnalysisAfterADesignChangeMatchesAFreshOne) {
     EXPECT_EQ(std::memcmp(used->m_adDeflectionResults, fresh->m_adDeflectionResults,
                           sizeof fresh->m_adDeflectionResults),
               0);
-    EXPECT_EQ(used->m_saReport, fresh->m_saReport);
+    EXPECT_EQ(used->Report(), fresh->Report());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // wearing-surface loads, the composite dead loads on the three continuous spans of example 3 by
 // the three-moment equation, the positive-moment region that picks the support-region factors,
 // the dirty flag, and finite tables for every example.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -328,6 +329,42 @@ TEST_F(LoadEffectsTest, DirtyFlagKeepsTheLiveLoadsAndNeverTheDeadLoads) {
     d->RunAnalysis();
     EXPECT_EQ(d->m_bLoadEffectsDirty, 1);
     EXPECT_EQ(d->m_aMoment[50][kCaseLiveLoad], 0.0);
+}
+
+TEST_F(LoadEffectsTest, SpansThatLeaveTheChainKeepNoLiveLoadOrStaticValues) {
+    // Example 3 as a chain of three spans, then of two: the third span's moving-load envelopes,
+    // the live-load values of the span tables and the static values of the beam solution are
+    // cleared, as for any span the chain never had.
+    const auto d = Example(3);
+    ASSERT_EQ(d->m_nSpans, 3);
+    auto third = [&](const SpanEnvelope* table, int value) {
+        double largest = 0.0;
+        for (int t = 0; t < kSpanTenthPoints; ++t)
+            largest = std::max(largest, std::abs(table[3][t][value]));
+        return largest;
+    };
+    auto thirdMovingLoad = [&] {
+        double largest = 0.0;
+        for (const MovingLoadEnvelope& table : d->m_aMovingLoadEnvelope)
+            for (const auto& point : table[3])
+                for (const auto& loadCase : point)
+                    largest = std::max(largest, std::abs(loadCase[kMovingLoadValue]));
+        return largest;
+    };
+    ASSERT_GT(thirdMovingLoad(), 0.0);
+    ASSERT_GT(third(d->m_aSpanEnvelope5, kSpanDesignMax), 0.0);
+    ASSERT_GT(third(d->m_aSpanEnvelope1, kSpanTruckMax), 0.0);
+    ASSERT_GT(third(d->m_aSpanEnvelope1, kSpanBarrier), 0.0);
+    ASSERT_GT(third(d->m_aSpanEnvelope14, kSpanBarrier), 0.0);
+
+    d->m_nSpans = 2;
+    d->m_bLoadEffectsDirty = 1;
+    d->RunAnalysis();
+    EXPECT_EQ(thirdMovingLoad(), 0.0);
+    EXPECT_EQ(third(d->m_aSpanEnvelope5, kSpanDesignMax), 0.0);
+    EXPECT_EQ(third(d->m_aSpanEnvelope1, kSpanTruckMax), 0.0);
+    EXPECT_EQ(third(d->m_aSpanEnvelope1, kSpanBarrier), 0.0);
+    EXPECT_EQ(third(d->m_aSpanEnvelope14, kSpanBarrier), 0.0);
 }
 
 TEST_F(LoadEffectsTest, TwoRunsWithoutAChangeGiveTheSameTables) {
