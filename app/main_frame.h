@@ -101,6 +101,8 @@ class CMainFrame : public CMainFrameState,
     void OnWindowActivate(int index);
     void OnWindowNext();
     void OnFileExportResults();
+    /// Results/3D Rendering: builds the design's 3D model and shows it in "3D Rendering".
+    void OnResults3DRendering();
     void OnWindowArrange(platform::ui::ChildArrangement how);
     void OnWindowSplit();
     void RegisterCommands();
