@@ -42,4 +42,5 @@ timeout 120 "$KORDEL_ROOT/scripts/dialog_screenshots.sh" "$B/ci-plain/kordel" "$
 timeout 180 "$KORDEL_ROOT/scripts/mainview_smoke.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
 echo "== the grid control on a virtual display"
 timeout 60 "$KORDEL_ROOT/scripts/grid_demo_smoke.sh" "$B/ci-plain/kordel_grid_demo" "$B/ci-artifacts"
+timeout 60 "$KORDEL_ROOT/scripts/results_grid_screenshots.sh" "$B/ci-plain/kordel_results_grid_demo" "$B/ci-artifacts"
 echo "== all checks passed"

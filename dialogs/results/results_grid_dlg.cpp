@@ -5,6 +5,9 @@
 #include "document/kordel_doc.h"
 #include "report/format.h"
 
+// The number formats come from fixed literals, by column and unit system.
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+
 namespace kordel {
 
 using namespace platform::ui;
@@ -274,7 +277,7 @@ std::vector<ResultColumn> ResultColumns(const CKordelDoc& d, const std::string& 
             cols.push_back(Force("Vc,adopt", [&d](int i) { return d.m_adShearVc[i]; }));
             cols.push_back(Force("Vs,req", [&d](int i) { return d.m_adShearVs[i]; }));
             cols.push_back(Force("Vs,prov", [&d](int i) { return d.m_adShearVsProvided[i]; }));
-            cols.push_back(AreaPerLength("Av,adopt", [&d](int i) { return d.m_adShearAvAdopted[i]; }));
+            cols.push_back(AreaPerLength("Av,adopt", [&d](int i) { return d.m_adShearAvDesign[i]; }));
             cols.push_back(AreaPerLength("Av,prov", [&d](int i) { return d.m_adAvProvided[i]; }));
             break;
         }
@@ -408,7 +411,7 @@ void CResultsGridDlg::FillGrid(const std::string& type) {
 
     for (int i = 0; i <= m_nPoints; ++i) {
         const int row = kGridHeadingRows + i;
-        const float fraction = PointFraction(i, m_nPoints);
+        const double fraction = static_cast<double>(PointFraction(i, m_nPoints));
         const int station = ResultStation(i, m_nPoints);
         m_grid.SetCellText(row, 0, Format("%4.2fL", fraction));
         m_grid.SetCellText(row, 1, Format(general, fraction * length * lengthFactor));
