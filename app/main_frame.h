@@ -109,6 +109,8 @@ class CMainFrame : public CMainFrameState,
     void OnInputWizard();
     void OnInputJobInformation();
     void OnInputProjectSettings();
+    /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
+    void OnFileOptions();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;
