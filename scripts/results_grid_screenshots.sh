@@ -13,15 +13,6 @@ mkdir -p "$OUT"
 source "$(dirname "$0")/virtual_display.sh"
 start_virtual_display
 
-not_blank() {
-    local share
-    share=$(convert "$1" -colorspace Gray -threshold 50% -negate -format '%[fx:mean]' info:)
-    if awk -v m="$share" 'BEGIN { exit !(m < 0.002 || m > 0.6) }'; then
-        echo "$(basename "$1") looks blank (dark share $share)"
-        exit 1
-    fi
-}
-
 # shot EXAMPLE TYPE POINTS FILE [copy]
 shot() {
     APP_LOG=demo$1.log
