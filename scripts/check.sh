@@ -45,6 +45,7 @@ echo "== the 3D view on a virtual display"
 timeout 120 "$KORDEL_ROOT/scripts/rendering_3d_smoke.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
 echo "== the grid control on a virtual display"
 timeout 60 "$KORDEL_ROOT/scripts/grid_demo_smoke.sh" "$B/ci-plain/kordel_grid_demo" "$B/ci-artifacts"
+timeout 60 "$KORDEL_ROOT/scripts/results_grid_screenshots.sh" "$B/ci-plain/kordel_results_grid_demo" "$B/ci-artifacts"
 echo "== the vehicle dialogs on a virtual display"
 timeout 60 "$KORDEL_ROOT/scripts/vehicle_dialog_screenshots.sh" \
     "$B/ci-plain/kordel_vehicle_dialogs_demo" "$B/ci-artifacts"
