@@ -169,7 +169,6 @@ APP_LOG=kordel4.log
 MAIN=$(wait_for '^Kordel - example4.kdx$')
 sleep 1
 xdotool windowfocus --sync "$MAIN"
-read -r W H < <(xdotool getwindowgeometry --shell "$MAIN" | awk -F= '/WIDTH|HEIGHT/ { printf "%s ", $2 }')
 xdotool mousemove --window "$MAIN" $((W * 3 / 4)) $((H / 2)) click 1
 sleep 0.3
 # The sheet is 41 inches tall: Page Down until the picture stops changing (at most 10 times).

@@ -257,9 +257,10 @@ void DrawRebarTables(DC& dc, const SheetDrawing& sheet, int K) {
     DrawCentredText(dc, {562, K - 2430}, "Longitudinal Rebar (Beam)");
     DrawLayoutTable(dc, sheet, doc.m_adGirderRebarRows, doc.m_nGirderRebarRowCount, K - 2445,
                     K - 2605, K - 2447, K - 2461);
-    DrawCentredText(dc, {562, K - 2704}, "Longitudinal Rebar (Deck)");
+    // The deck table's caption stands inside the lower part of its frame, so after it.
     DrawLayoutTable(dc, sheet, doc.m_adDeckRebarRows, doc.m_nDeckRebarRowCount, K - 2620,
                     K - 2720, K - 2620, K - 2637);
+    DrawCentredText(dc, {562, K - 2704}, "Longitudinal Rebar (Deck)");
 }
 
 }  // namespace kordel
