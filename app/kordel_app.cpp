@@ -16,6 +16,7 @@
 #include "platform/ui/toolkit.h"
 #include "resources/resources.h"
 #include "views/compliance_view.h"
+#include "views/graph_view.h"
 #include "views/kordel_view.h"
 #include "views/text_view.h"
 
@@ -95,10 +96,11 @@ bool CKordelApp::InitInstance(const std::vector<std::string>& args) {
     GetToolkit().SetPageSetup(LoadPageSetup(*m_settings));
 
     // 5. The templates: the main view's belongs to the document manager; the graph, text and
-    // compliance views' open extra views only. Their views come with their own work.
+    // compliance views' open extra views only.
     m_pMainTemplate = std::make_unique<CDocTemplate>(
         IDR_KORDELTYPE, [] { return std::make_unique<CKordelView>(); });
-    m_pGraphTemplate = new CDocTemplate(IDR_KORDELTYPE, nullptr);
+    m_pGraphTemplate =
+        new CDocTemplate(IDR_KORDELTYPE, [] { return std::make_unique<CGraphView>(); });
     m_pTextTemplate =
         new CDocTemplate(IDR_KORDELTYPE, [] { return std::make_unique<CTextView>(); });
     m_pComplianceTemplate =

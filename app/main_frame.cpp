@@ -7,6 +7,7 @@
 #include "app/doc_template.h"
 #include "app/kordel_app.h"
 #include "app/splash_wnd.h"
+#include "dialogs/results/rendering_3d_dlg.h"
 #include "document/kordel_doc.h"
 #include "engine/checks/design_status.h"
 #include "platform/file_io.h"
@@ -143,6 +144,7 @@ void CMainFrame::RegisterCommands() {
     });
 
     m_commands.On(ID_FILE_EXPORT_RESULTS, [this] { OnFileExportResults(); });
+    m_commands.On(ID_RESULTS_3D_RENDERING, [this] { OnResults3DRendering(); });
 
     m_commands.On(ID_WINDOW_CASCADE, [this] { OnWindowArrange(ChildArrangement::Cascade); });
     m_commands.On(ID_WINDOW_TILE_HORZ,
@@ -166,6 +168,7 @@ void CMainFrame::RegisterCommands() {
     // No child window is ever minimised to an icon, so there are never icons to arrange.
     m_commands.OnUpdate(ID_WINDOW_ARRANGE, [](CmdUI& ui) { ui.Enable(false); });
     RegisterInputCommands();
+    m_commands.On(ID_FILE_OPTIONS, [this] { OnFileOptions(); });
 }
 
 bool CMainFrame::LoadFrame() {
@@ -469,6 +472,20 @@ void CMainFrame::OnFileExportResults() {
     } catch (const platform::FileError& e) {
         platform::ShowMessage(e.what(), platform::MsgButtons::Ok, platform::MsgIcon::Error);
     }
+}
+
+void CMainFrame::OnResults3DRendering() {
+    CChildFrame* active = MDIGetActive();
+    CKordelDoc* doc = active ? active->GetActiveDocument() : nullptr;
+    if (!doc) return;
+    doc->SetDefaultModelColors();
+    doc->BuildModel3D();
+    C3DViewDlg dlg;
+    dlg.m_model = doc->m_model3D;
+    if (dlg.DoModal() != kIdOk) return;
+    // Nothing of the design changed: no analysis, no modified mark.
+    if (m_peer) m_peer->Invalidate();
+    m_app.UpdateAllViews();
 }
 
 void CMainFrame::OnWindowArrange(ChildArrangement how) {

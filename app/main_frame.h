@@ -101,6 +101,8 @@ class CMainFrame : public CMainFrameState,
     void OnWindowActivate(int index);
     void OnWindowNext();
     void OnFileExportResults();
+    /// Results/3D Rendering: builds the design's 3D model and shows it in "3D Rendering".
+    void OnResults3DRendering();
     void OnWindowArrange(platform::ui::ChildArrangement how);
     void OnWindowSplit();
     void RegisterCommands();
@@ -109,6 +111,8 @@ class CMainFrame : public CMainFrameState,
     void OnInputWizard();
     void OnInputJobInformation();
     void OnInputProjectSettings();
+    /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
+    void OnFileOptions();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;

@@ -31,6 +31,7 @@
 #include "document/results_interface_shear.h"
 #include "document/results_rating.h"
 #include "document/results_design.h"
+#include "document/results_model_3d.h"
 #include "document/model_loads.h"
 #include "document/model_materials.h"
 #include "document/model_options.h"
@@ -72,7 +73,8 @@ class CKordelDoc : public platform::Document,
                    public ShearResults,
                    public InterfaceShearResults,
                    public RatingResults,
-                   public DesignResults {
+                   public DesignResults,
+                   public Model3DResults {
 public:
     /// A new document with the constructor's design, on the heap.
     static std::unique_ptr<CKordelDoc> CreateObject();
@@ -106,6 +108,12 @@ public:
     void SetDefaultFactors();
     /// Resets the four colours of the 3D model.
     void SetDefaultModelColors();
+    /// Builds the 3D model of the girder into m_model3D from the outline, the voids, the girder
+    /// length and height and the strand groups: side faces, end faces cut into triangles, the
+    /// void's faces, a cylinder per circular void, the wireframe edges and a line per strand,
+    /// centred on the origin, in ft. Every face's corners run so that its normal
+    /// (Q - P) x (R - P) points out of the solid it bounds.
+    void BuildModel3D();
     /// Fills the working camber multipliers from the entered ones by the fixed mapping.
     void ApplyCamberMultiplierSet();
     /// Writes built-in example design `example` (1 to 4, SeedChoice) into the model, without

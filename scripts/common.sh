@@ -26,9 +26,12 @@ BUILD_PACKAGES=(g++ cmake ninja-build ccache)
 # poppler-utils reads back the PDF that the text view's print test writes.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-# The desktop program (wxWidgets on GTK 3, cairo, the Liberation fonts) and its smoke test on a
-# virtual display (Xvfb, xdotool to type, ImageMagick to take the screenshot).
-GUI_PACKAGES=(pkg-config libwxgtk3.2-dev libgtk-3-dev libcairo2-dev fonts-liberation xvfb xauth xdotool xclip imagemagick)
+# The desktop program (wxWidgets on GTK 3, cairo, the Liberation fonts, OpenGL and GLU for the 3D
+# view, Mesa's software renderer on a display without a GPU, OSMesa for the off-screen 3D tests)
+# and its smoke test on a virtual display (Xvfb, xdotool to type, ImageMagick to take the
+# screenshot).
+GUI_PACKAGES=(pkg-config libwxgtk3.2-dev libgtk-3-dev libcairo2-dev fonts-liberation libgl-dev
+    libglu1-mesa-dev libgl1-mesa-dri libosmesa6-dev xvfb xauth xdotool xclip imagemagick)
 
 jobs() { nproc 2>/dev/null || echo 2; }
 

@@ -146,11 +146,25 @@ for _ in $(seq 1 50); do [ -s "$WORK/example1.pdf" ] && break; sleep 0.1; done
 sleep 0.5
 pages "$WORK/example1.pdf" 3 print-dialog-example1-page
 
-# The long-form text view (Results: the first item that can be chosen), then its preview.
+# The graph view (Results: the first item), its screenshot and its preview.
 xdotool windowfocus --sync "$MAIN"
 xdotool key F10
 sleep 0.3
 xdotool key Right Right Right Down Return
+sleep 1.5
+import -window "$MAIN" "$OUT/graph-view-example1.png"
+file_item 7
+PREVIEW=$(wait_for '^Print Preview$')
+sleep 1
+import -window "$PREVIEW" "$OUT/preview-graph-view.png"
+xdotool key Escape
+gone '^Print Preview$'
+
+# The long-form text view (Results: the second item), then its preview.
+xdotool windowfocus --sync "$MAIN"
+xdotool key F10
+sleep 0.3
+xdotool key Right Right Right Down Down Return
 sleep 1.5
 file_item 7
 PREVIEW=$(wait_for '^Print Preview$')
@@ -195,7 +209,8 @@ xdotool key Escape
 gone '^Print Preview$'
 
 for shot in preview-example4-page1 preview-example4-page2 preview-example4-page3 \
-    preview-example4-page4 mainview-example4-4 mainview-example1-page-down preview-mainview preview-mainview-two-pages preview-text-view; do
+    preview-example4-page4 mainview-example4-4 mainview-example1-page-down preview-mainview \
+    preview-mainview-two-pages preview-text-view graph-view-example1 preview-graph-view; do
     share=$(dark "$OUT/$shot.png")
     awk -v m="$share" 'BEGIN { exit !(m > 0.002 && m < 0.6) }' || fail "$shot.png looks blank (dark share $share)"
 done

@@ -145,16 +145,20 @@ CKordelView::SheetPlacement CKordelView::PlaceSheet(Size printable) {
 }
 
 void CKordelView::OnPrint(DC& dc, PrintInfo& info) {
+    PrintSheetBand(dc, info.curPage, [&] { OnDraw(dc); });
+}
+
+void CKordelView::PrintSheetBand(DC& dc, int page, const std::function<void()>& draw) {
     dc.SetMapMode(MapMode::LoEnglish);
     const double previousZoom = dc.SetZoom(1.0);
     const SheetPlacement place = PlaceSheet(dc.DPtoLP(dc.DeviceSize()));
     dc.SetZoom(place.zoom);
     // The sheet's band of the drawing, its top-left corner placed on the printable area and
     // everything outside the band clipped away.
-    const int top = SheetBandTop(info.curPage);
+    const int top = SheetBandTop(page);
     const Point previousOrigin = dc.SetWindowOrg({-place.left, top + place.top});
     dc.IntersectClipRect({0, top, kPrintBand.cx, top - kPrintBand.cy});
-    OnDraw(dc);
+    draw();
     dc.RemoveClip();
     dc.SetWindowOrg(previousOrigin);
     dc.SetZoom(previousZoom);

@@ -5,6 +5,7 @@
 // dotted line between them; printed, each page goes on a sheet of its own under its title block.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "document/model_limits.h"
@@ -70,6 +71,9 @@ class CKordelView : public platform::ui::ScrollView {
         int top = kPrintTopOffset;
     };
     static SheetPlacement PlaceSheet(platform::ui::Size printable);
+    /// Prints sheet `page` of a drawing view: the band of that page placed on the paper and
+    /// clipped to, then `draw` (the view's whole drawing).
+    static void PrintSheetBand(platform::ui::DC& dc, int page, const std::function<void()>& draw);
 
     // ---- The view's own state ------------------------------------------------------------------
     int m_nPrintPages = 3;         ///< pages of the current print job, for the page labels

@@ -13,7 +13,6 @@ using namespace platform::ui;
 namespace {
 
 const Font kBodyFont{"Arial", -14};
-const Font kFootFont{"Arial", -8};
 const Pen kFramePen{PenStyle::Solid, 1, kBlack};
 /// The one tab stop of the job lines, 0.01 inch from the tab origin 0.
 constexpr int kJobTabStop = 70;
@@ -93,7 +92,8 @@ std::string FileLine(const DC& dc, const std::string& fileName) {
         [](const std::string& name) { return name.substr(0, 7) + "..." + From(name, 11); });
 }
 
-int DrawPageTitleBlock(DC& dc, const CKordelDoc& doc, int page, int pageCount) {
+int DrawPageTitleBlock(DC& dc, const CKordelDoc& doc, int page, int pageCount,
+                       const TitleFrame& frame) {
     const int top = SheetBandTop(page);
     const Pen previousPen = dc.SelectPen(kFramePen);
     const Font previousFont = dc.GetFont();
@@ -102,7 +102,7 @@ int DrawPageTitleBlock(DC& dc, const CKordelDoc& doc, int page, int pageCount) {
 
     // The frame of the sheet, and the title area of its top inch: split at x = 601 into the job
     // lines, themselves below a strip 0.40 inch high, and a right column.
-    dc.Rectangle({1, top - 1, 735, top - 1015});
+    dc.Rectangle({1, top - 1, 735, top - frame.bottom});
     dc.MoveTo({1, top - 101});
     dc.LineTo({735, top - 101});
     dc.MoveTo({1, top - 41});
@@ -132,8 +132,8 @@ int DrawPageTitleBlock(DC& dc, const CKordelDoc& doc, int page, int pageCount) {
                     Format("Span/Girder %2d /%2d", doc.m_nCurrentSpan, doc.m_nCurrentGirder));
     RightColumnText(dc, top - 82, Format("Kordel p. %d of %d", page, pageCount));
 
-    dc.SelectFont(kFootFont);
-    dc.TextOut({1, top - 1016},
+    dc.SelectFont(Font{kBodyFont.face, -frame.footHeight});
+    dc.TextOut({1, top - frame.footY},
                Format("Kordel - Prestressed concrete bridge beam design, version %s",
                       doc.m_strFileVersion.c_str()));
 

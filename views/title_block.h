@@ -41,9 +41,20 @@ std::string ClientLine(const platform::ui::DC& dc, const std::string& client);
 /// "..." until it measures less than kFileLineLimit (or nothing is left to remove).
 std::string FileLine(const platform::ui::DC& dc, const std::string& fileName);
 
+/// Where a view's sheet frame ends below the band's top, and the size and y of the program line
+/// under it.
+struct TitleFrame {
+    int bottom = 1015;
+    int footHeight = 8;
+    int footY = 1016;
+};
+inline constexpr TitleFrame kSheetTitleFrame{};
+inline constexpr TitleFrame kGraphTitleFrame{1010, 10, 1011};
+
 /// Draws the title block of sheet `page` of `pageCount` and returns the offset of the sheet's
 /// content: -110 - 55 x (page - 1). Sets the background mode to transparent; the font and pen
 /// selected before come back.
-int DrawPageTitleBlock(platform::ui::DC& dc, const CKordelDoc& doc, int page, int pageCount);
+int DrawPageTitleBlock(platform::ui::DC& dc, const CKordelDoc& doc, int page, int pageCount,
+                       const TitleFrame& frame = kSheetTitleFrame);
 
 }  // namespace kordel

@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "platform/ui/gl_view.h"
 #include "platform/ui/toolkit.h"
 
 namespace platform::ui {
@@ -235,6 +236,7 @@ bool TakesFocus(ControlKind kind) {
         case ControlKind::ComboBox:
         case ControlKind::ListBox:
         case ControlKind::Custom:
+        case ControlKind::Slider:
             return true;
         default:
             return false;
@@ -678,6 +680,10 @@ void Dialog::SetItemBitmap(int id, const Bitmap& bitmap) {
 
 std::unique_ptr<ControlPeer> Dialog::CreateControlWindow(int id, ControlHandler& handler) {
     return m_peer ? m_peer->CreateControlWindow(id, handler) : nullptr;
+}
+
+std::unique_ptr<GlRenderer> Dialog::CreateGlCanvas(int id, GlCanvasHandler& handler) {
+    return m_peer ? m_peer->CreateGlCanvas(id, handler) : nullptr;
 }
 
 MsgResult Dialog::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) {

@@ -28,6 +28,8 @@ namespace platform::ui {
 
 class DC;
 class Dialog;
+class GlCanvasHandler;
+class GlRenderer;
 
 /// The backend's dialog window with the template's controls. Ids are template control ids;
 /// an id the template does not hold is ignored (reads give empty values).
@@ -74,7 +76,8 @@ class DialogPeer {
     /// Tab stops of a list box, dialog units from its left edge.
     virtual void SetTabStops(int id, const std::vector<int>& stops) = 0;
 
-    // ---- Spins and pictures ------------------------------------------------------------------
+    // ---- Spins, sliders and pictures ----------------------------------------------------------
+    /// A spin's or a slider's range and position.
     virtual void SetSpinRange(int id, int lower, int upper) = 0;
     virtual std::pair<int, int> GetSpinRange(int id) const = 0;
     virtual void SetSpinPos(int id, int pos) = 0;
@@ -87,6 +90,10 @@ class DialogPeer {
     /// The window goes when the peer returned is dropped or when the dialog closes, whichever
     /// comes first; the peer stays safe to call (and does nothing) after the dialog closed.
     virtual std::unique_ptr<ControlPeer> CreateControlWindow(int id, ControlHandler& handler) = 0;
+    /// An OpenGL canvas in the place of Custom control `id` whose text is kGlCanvasClass, its
+    /// painting and mouse reported to `handler`, and the renderer that draws into it; nullptr
+    /// when `id` is no such control or the toolkit has no OpenGL.
+    virtual std::unique_ptr<GlRenderer> CreateGlCanvas(int id, GlCanvasHandler& handler) = 0;
 };
 
 // ---- Numbers as the data exchange writes and reads them -----------------------------------------
@@ -171,6 +178,7 @@ enum class Notification {
     DblClick,   ///< a list item double-clicked
     KillFocus,  ///< a control lost the focus
     Change,     ///< the user changed an edit's text
+    Scroll,     ///< the user moved a slider
 };
 
 /// Where a dialog sends a click of a button whose id is a command of the main window, which the
@@ -279,6 +287,9 @@ class Dialog : public CommandTarget {
     /// `m_grid.Attach(CreateControlWindow(IDC_GRID, m_grid), IDC_GRID)`. nullptr when the
     /// dialog is not running or `id` is no Custom control.
     std::unique_ptr<ControlPeer> CreateControlWindow(int id, ControlHandler& handler);
+    /// An OpenGL canvas in the place of Custom control `id` of the running dialog (see
+    /// DialogPeer::CreateGlCanvas); nullptr when there is none.
+    std::unique_ptr<GlRenderer> CreateGlCanvas(int id, GlCanvasHandler& handler);
 
     // ---- Messages -----------------------------------------------------------------------------
     MsgResult MessageBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,

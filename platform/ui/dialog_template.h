@@ -32,6 +32,8 @@ enum class ControlKind {
     Picture,   ///< a bitmap that the dialog sets, and may switch, at run time
     Custom,    ///< a control window of the program (the grid) made in this place; the text
                ///< names its window class
+    Slider,    ///< a vertical track bar: its lower end at the top; the dialog sets its range
+               ///< and position as a spin's, and hears of a move as Notification::Scroll
 };
 
 enum ControlStyle : unsigned {

@@ -465,6 +465,19 @@ std::unique_ptr<ControlPeer> HeadlessDialog::CreateControlWindow(int id, Control
     return window;
 }
 
+std::unique_ptr<GlRenderer> HeadlessDialog::CreateGlCanvas(int id, GlCanvasHandler& handler) {
+    const ControlTemplate* c = m_template.Control(id);
+    if (!c || c->kind != ControlKind::Custom || c->text != kGlCanvasClass) return nullptr;
+    m_glCanvases[id] = &handler;
+    const auto& factory = m_toolkit.GlFactory();
+    return factory ? factory(ItemClientSize(id)) : nullptr;
+}
+
+GlCanvasHandler* HeadlessDialog::GlCanvas(int id) const {
+    auto it = m_glCanvases.find(id);
+    return it == m_glCanvases.end() ? nullptr : it->second;
+}
+
 HeadlessControl* HeadlessDialog::ControlWindow(int id) const {
     auto it = m_windows.find(id);
     return it == m_windows.end() ? nullptr : it->second;
@@ -539,6 +552,29 @@ bool DialogDriver::Spin(int id, bool up) {
     const ControlTemplate* c = Usable(id);
     if (!c || c->kind != ControlKind::Spin) return false;
     m_dialog.NotifySpin(id, up);
+    return true;
+}
+
+bool DialogDriver::Slide(int id, int pos) {
+    const ControlTemplate* c = Usable(id);
+    if (!c || c->kind != ControlKind::Slider) return false;
+    const auto [lower, upper] = m_peer.GetSpinRange(id);
+    m_peer.SetSpinPos(id, std::clamp(pos, std::min(lower, upper), std::max(lower, upper)));
+    m_dialog.Notify(Notification::Scroll, id);
+    return true;
+}
+
+bool DialogDriver::PaintGl(int id) {
+    GlCanvasHandler* canvas = m_peer.Ended() ? nullptr : m_peer.GlCanvas(id);
+    if (!canvas) return false;
+    canvas->OnGlPaint(m_peer.ItemClientSize(id));
+    return true;
+}
+
+bool DialogDriver::MouseGl(int id, MouseAction action, Point point, unsigned keys) {
+    GlCanvasHandler* canvas = m_peer.Ended() ? nullptr : m_peer.GlCanvas(id);
+    if (!canvas) return false;
+    canvas->OnGlMouse(MouseEvent{action, point, keys});
     return true;
 }
 

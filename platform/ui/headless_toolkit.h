@@ -15,6 +15,7 @@
 
 #include "platform/headless_host.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/gl_view.h"
 #include "platform/ui/headless_controls.h"
 #include "platform/ui/recording_dc.h"
 #include "platform/ui/recording_print.h"
@@ -234,6 +235,13 @@ class DialogDriver {
     bool DoubleClick(int id, int index);
     /// Presses the upper (`up`) or lower arrow of a spin.
     bool Spin(int id, bool up);
+    /// Drags a slider to `pos` (kept within its range) and tells the dialog.
+    bool Slide(int id, int pos);
+    /// Paints the OpenGL canvas of control `id`; false when the dialog made none there.
+    bool PaintGl(int id);
+    /// A mouse message over the OpenGL canvas of control `id`, in its pixels, with the
+    /// buttons and keys `keys` (MouseKeys) held.
+    bool MouseGl(int id, MouseAction action, Point point, unsigned keys);
     /// Puts the focus on a control, as a click into it would.
     bool Focus(int id);
     /// A key with `modifiers`: Return, Escape, Tab (Shift+Tab backwards), Alt and a letter
@@ -312,6 +320,11 @@ class HeadlessDialog : public DialogPeer {
     void SetItemBitmap(int id, const Bitmap& bitmap) override;
     /// A HeadlessControl at the control's place, the dialog's client area at kScreenOrigin.
     std::unique_ptr<ControlPeer> CreateControlWindow(int id, ControlHandler& handler) override;
+    /// The renderer of the toolkit's OpenGL factory (nullptr without one), the canvas's
+    /// handler kept for the driver.
+    std::unique_ptr<GlRenderer> CreateGlCanvas(int id, GlCanvasHandler& handler) override;
+    /// The handler of the OpenGL canvas in control `id`, or nullptr.
+    GlCanvasHandler* GlCanvas(int id) const;
 
     /// Where the dialog's client area lies on the screen.
     static constexpr Point kScreenOrigin{200, 150};
@@ -350,6 +363,7 @@ class HeadlessDialog : public DialogPeer {
     std::map<int, ControlState> m_controls;
     std::map<int, int> m_invalidations;
     std::map<int, HeadlessControl*> m_windows;  ///< the control windows that still exist
+    std::map<int, GlCanvasHandler*> m_glCanvases;  ///< the OpenGL canvases made
     int m_focus = kIdStatic;
     bool m_ended = false;
     int m_result = kIdCancel;
@@ -443,6 +457,11 @@ class HeadlessToolkit : public Toolkit {
     void QueuePrintDialog(PrintDialogScript script) { m_printScripts.push_back(std::move(script)); }
     /// The next print preview runs `script`.
     void QueuePreview(PreviewScript script) { m_previewScripts.push_back(std::move(script)); }
+    /// Makes the renderer of a dialog's OpenGL canvas of the given size (an off-screen one in
+    /// tests). Without a factory a canvas has no OpenGL.
+    using GlRendererFactory = std::function<std::unique_ptr<GlRenderer>(Size)>;
+    void SetGlRendererFactory(GlRendererFactory factory) { m_glFactory = std::move(factory); }
+    const GlRendererFactory& GlFactory() const { return m_glFactory; }
     /// The next CreateFrame fails, as a window that cannot be made.
     void FailNextFrame() { m_failFrame = true; }
     /// The default printer's page, which print jobs and printer measuring take: Letter paper at
@@ -483,6 +502,7 @@ class HeadlessToolkit : public Toolkit {
     };
     HeadlessHost& m_host;
     std::deque<DialogScript> m_scripts;
+    GlRendererFactory m_glFactory;
     bool m_failFrame = false;
     HeadlessFrame* m_frame = nullptr;
     std::vector<int> m_dialogsShown;

@@ -18,6 +18,8 @@
 #include <set>
 
 #include "platform/ui/dialog_template.h"
+#include "platform/ui/gl_view.h"
+#include "platform/wx/wx_gl.h"
 #include "platform/wx/wx_toolkit.h"
 
 namespace platform::wx {
@@ -544,15 +546,23 @@ class DialogPeerImpl : public DialogPeer {
             spin->rangeLower = lower;
             spin->rangeUpper = upper;
         }
+        if (auto* slider = dynamic_cast<wxSlider*>(Control(id))) {
+            slider->SetRange(std::min(lower, upper), std::max(lower, upper));
+        }
     }
     std::pair<int, int> GetSpinRange(int id) const override {
+        if (auto* slider = dynamic_cast<wxSlider*>(Control(id))) {
+            return {slider->GetMin(), slider->GetMax()};
+        }
         auto* spin = dynamic_cast<SpinArrows*>(Control(id));
         return spin ? std::pair{spin->rangeLower, spin->rangeUpper} : std::pair{0, 0};
     }
     void SetSpinPos(int id, int pos) override {
         if (auto* spin = dynamic_cast<SpinArrows*>(Control(id))) spin->position = pos;
+        if (auto* slider = dynamic_cast<wxSlider*>(Control(id))) slider->SetValue(pos);
     }
     int GetSpinPos(int id) const override {
+        if (auto* slider = dynamic_cast<wxSlider*>(Control(id))) return slider->GetValue();
         auto* spin = dynamic_cast<SpinArrows*>(Control(id));
         return spin ? spin->position : 0;
     }
@@ -584,9 +594,38 @@ class DialogPeerImpl : public DialogPeer {
         if (hadFocus) made->SetFocus();
         return peer;
     }
+    std::unique_ptr<GlRenderer> CreateGlCanvas(int id, GlCanvasHandler& handler) override {
+        const ControlTemplate* c = m_template.Control(id);
+        wxWindow* place = Control(id);
+        if (!c || c->kind != ControlKind::Custom || c->text != kGlCanvasClass || !place ||
+            !m_window) {
+            return nullptr;
+        }
+        // The canvas takes the place, and reports to the dialog only while the peer lives.
+        place->Hide();
+        return platform::wx::CreateGlCanvas(m_window, place->GetRect(),
+                                            std::make_shared<GuardedGlHandler>(m_alive, handler));
+    }
     wxDialog* Window() const { return m_window; }
 
   private:
+    /// Passes a canvas's reports on while the peer lives.
+    class GuardedGlHandler : public GlCanvasHandler {
+      public:
+        GuardedGlHandler(std::shared_ptr<bool> alive, GlCanvasHandler& handler)
+            : m_alive(std::move(alive)), m_handler(handler) {}
+        void OnGlPaint(Size client) override {
+            if (*m_alive) m_handler.OnGlPaint(client);
+        }
+        void OnGlMouse(const MouseEvent& event) override {
+            if (*m_alive) m_handler.OnGlMouse(event);
+        }
+
+      private:
+        std::shared_ptr<bool> m_alive;
+        GlCanvasHandler& m_handler;
+    };
+
     wxWindow* Control(int id) const {
         auto it = m_controls.find(id);
         return it == m_controls.end() ? nullptr : it->second;
@@ -675,6 +714,13 @@ class DialogPeerImpl : public DialogPeer {
                 return new wxStaticBitmap(m_window, id, wxBitmap(), pos, size);
             case ControlKind::Custom:
                 return new wxWindow(m_window, id, pos, size, wxBORDER_SUNKEN);
+            case ControlKind::Slider: {
+                auto* slider = new wxSlider(m_window, id, 0, 0, 100, pos, size, wxSL_VERTICAL);
+                slider->Bind(wxEVT_SLIDER, Guarded([this, cid = c.id](wxCommandEvent&) {
+                    m_dialog.Notify(Notification::Scroll, cid);
+                }));
+                return slider;
+            }
         }
         return nullptr;
     }

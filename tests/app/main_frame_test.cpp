@@ -82,26 +82,33 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
     ASSERT_TRUE(Start());
     NewDesign();
     // The main view answers the results commands (the text printouts enabled, no check marks),
-    // but the graph view is not there yet; most input dialogs neither.
-    for (int id : {ID_RESULTS_GRAPHS, ID_INPUT_MATERIALS, ID_INPUT_GEOMETRY, ID_RESULTS_3D_RENDERING,
-                   ID_TOOLS_LOAD_TABLES, ID_FILE_OPTIONS, ID_HELP_FINDER, ID_EDIT_COPY}) {
+    // but most input dialogs are not there yet.
+    for (int id : {ID_INPUT_MATERIALS, ID_INPUT_GEOMETRY, ID_TOOLS_LOAD_TABLES, ID_HELP_FINDER,
+                   ID_EDIT_COPY}) {
         const CmdUI ui = Query(id);
         EXPECT_FALSE(ui.enabled) << "command " << id;
         EXPECT_FALSE(ui.checked) << "command " << id;
     }
     for (int id : {ID_FILE_EXPORT_RESULTS, ID_FILE_CLOSE, ID_FILE_SAVE, ID_WINDOW_CASCADE,
                    ID_WINDOW_TILE_HORZ, ID_WINDOW_SPLIT, ID_RESULTS_TEXT_SHORT,
-                   ID_RESULTS_TEXT_LONG, ID_RESULTS_CODE_COMPLIANCE, ID_INPUT_WIZARD,
-                   ID_INPUT_JOB_INFO, ID_INPUT_PROJECT_SETTINGS, ID_FILE_PRINT,
-                   ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP}) {
+                   ID_RESULTS_TEXT_LONG, ID_RESULTS_CODE_COMPLIANCE, ID_RESULTS_3D_RENDERING,
+                   ID_RESULTS_GRAPHS, ID_INPUT_WIZARD, ID_INPUT_JOB_INFO,
+                   ID_INPUT_PROJECT_SETTINGS, ID_FILE_PRINT,
+                   ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_FILE_OPTIONS}) {
         EXPECT_TRUE(Query(id).enabled) << "command " << id;
         EXPECT_FALSE(Query(id).checked) << "command " << id;
     }
-    // A results view cannot open while its kind is missing: "Command failed." and no flag.
+    // Graphs opens the graph view once; while it is active the command is checked and opens
+    // no second one.
     host.ClearMessages();
+    const size_t before = app->Frames().size();
     Main().OnCmdMsg(ID_RESULTS_GRAPHS);
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Command failed."});
-    EXPECT_EQ(Main().m_bGraphViewOpen, 0);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Main().m_bGraphViewOpen, 1);
+    EXPECT_EQ(app->Frames().size(), before + 1);
+    EXPECT_TRUE(Query(ID_RESULTS_GRAPHS).checked);
+    Main().OnCmdMsg(ID_RESULTS_GRAPHS);
+    EXPECT_EQ(app->Frames().size(), before + 1);
     // While a text view is open (its flag set) neither text command does anything.
     Main().m_bShortTextViewOpen = 1;
     host.ClearMessages();
@@ -113,14 +120,15 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
 
 TEST_F(DesktopTest, ToolBarButtonsAreEnabledOnlyWhenTheirCommandsCanAct) {
     // The buttons that act: with no design the two that bring one in; with a design (its main
-    // view or the text view active) also Save, Print, the input commands the program has and the
-    // three results views it has.
+    // view or the text view active) also Save, Print, the input commands the program has, the
+    // three results views it has and 3D Rendering.
     const std::set<int> noDesign = {ID_FILE_NEW, ID_FILE_OPEN};
     const std::set<int> mainView = {ID_FILE_NEW,          ID_FILE_OPEN,
                                     ID_FILE_SAVE,         ID_FILE_PRINT,
                                     ID_INPUT_WIZARD,      ID_INPUT_JOB_INFO,
                                     ID_INPUT_PROJECT_SETTINGS, ID_RESULTS_TEXT_LONG,
-                                    ID_RESULTS_TEXT_SHORT, ID_RESULTS_CODE_COMPLIANCE};
+                                    ID_RESULTS_TEXT_SHORT, ID_RESULTS_CODE_COMPLIANCE,
+                                    ID_RESULTS_3D_RENDERING, ID_RESULTS_GRAPHS};
     ASSERT_TRUE(Start());
     auto expectButtons = [&](const std::set<int>& enabled, const char* when) {
         for (int id : Frame().Spec().toolBar.buttons) {

@@ -39,7 +39,7 @@ TEST(Layering, EngineIncludesNothingOfTheDesktopProgram) {
     const std::vector<std::string> desktop = {"app/",       "views/",   "controls/",
                                               "libraries/", "dialogs/", "tools/",
                                               "resources/", "platform/ui/", "platform/draw/",
-                                              "platform/wx/"};
+                                              "platform/gl/", "platform/wx/"};
     for (const char* folder : {"document", "engine", "report"}) {
         const auto found = BannedIncludes(folder, desktop);
         EXPECT_TRUE(found.empty()) << ::testing::PrintToString(found);
@@ -59,6 +59,28 @@ TEST(Layering, PlatformCoreIncludesNoHigherLayer) {
     std::vector<std::string> found;
     for (auto f : BannedIncludes("platform", {"app/", "document/", "engine/", "report/", "views/"}))
         found.push_back(f);
+    EXPECT_TRUE(found.empty()) << ::testing::PrintToString(found);
+}
+
+TEST(Layering, OnlyThePlatformsGlFoldersIncludeOpenGl) {
+    // OpenGL's headers belong to platform/gl/ and platform/wx/; the 3D view's state, the dialog
+    // and the model are written without them.
+    const std::regex gl(R"(^\s*#\s*include\s*<(GL/|wx/glcanvas\.h))");
+    std::vector<std::string> found;
+    for (const auto& entry : fs::recursive_directory_iterator(KORDEL_SOURCE_DIR)) {
+        const fs::path relative = fs::relative(entry.path(), KORDEL_SOURCE_DIR);
+        const std::string top = relative.begin()->string();
+        if (top == "build" || top == "tests" || top == ".git") continue;
+        const std::string path = relative.string();
+        if (path.rfind("platform/gl/", 0) == 0 || path.rfind("platform/wx/", 0) == 0) continue;
+        const auto ext = entry.path().extension();
+        if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
+        std::ifstream in(entry.path());
+        std::string line;
+        while (std::getline(in, line)) {
+            if (std::regex_search(line, gl)) found.push_back(path + ": " + line);
+        }
+    }
     EXPECT_TRUE(found.empty()) << ::testing::PrintToString(found);
 }
 
