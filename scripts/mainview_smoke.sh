@@ -6,7 +6,9 @@
 #   - example 1 opened: the main view shows its sheet, Page Down scrolls it, Page Up brings back
 #     exactly the first picture (no redrawing artefacts), and the window resizes;
 #   - Print Preview of the main view (one and two pages) and of the long-form text view;
-#   - File/Print Results: the system print dialog, printing to a PDF file (no printer needed).
+#   - File/Print Results: the system print dialog, printing to a PDF file (no printer needed);
+#   - example 4 opened: the main view paged down from its first page to its last, and each of
+#     its four sheet pages in Print Preview.
 # Screenshots and pages go to OUTPUT-FOLDER/mainview/.
 #
 #   scripts/mainview_smoke.sh PROGRAM OUTPUT-FOLDER
@@ -171,8 +173,44 @@ import -window "$PREVIEW" "$OUT/preview-text-view.png"
 xdotool key Escape
 gone '^Print Preview$'
 
-for shot in mainview-example1-page-down preview-mainview preview-mainview-two-pages preview-text-view \
-    graph-view-example1 preview-graph-view; do
+# ---- Example 4: every page of its sheet ------------------------------------------------------
+kill "$KORDEL_PID" 2>/dev/null || true
+wait "$KORDEL_PID" 2>/dev/null || true
+"$PROGRAM" --nosplash "$WORK/example4.kdx" >"$WORK/kordel4.log" 2>&1 &
+KORDEL_PID=$!
+APP_PID=$KORDEL_PID
+APP_LOG=kordel4.log
+MAIN=$(wait_for '^Kordel - example4.kdx$')
+sleep 1
+xdotool windowfocus --sync "$MAIN"
+xdotool mousemove --window "$MAIN" $((W * 3 / 4)) $((H / 2)) click 1
+sleep 0.3
+# The sheet is 41 inches tall: Page Down until the picture stops changing (at most 10 times).
+import -window "$MAIN" "$OUT/mainview-example4-1.png"
+for n in $(seq 2 10); do
+    xdotool key Next
+    sleep 0.5
+    import -window "$MAIN" "$OUT/mainview-example4-$n.png"
+    if cmp -s "$OUT/mainview-example4-$((n - 1)).png" "$OUT/mainview-example4-$n.png"; then
+        rm "$OUT/mainview-example4-$n.png"
+        break
+    fi
+done
+[ -s "$OUT/mainview-example4-4.png" ] || fail "the main view of example 4 did not page down to its last page"
+file_item 7
+PREVIEW=$(wait_for '^Print Preview$')
+sleep 1
+for p in 1 2 3 4; do
+    import -window "$PREVIEW" "$OUT/preview-example4-page$p.png"
+    xdotool key Next
+    sleep 0.7
+done
+xdotool key Escape
+gone '^Print Preview$'
+
+for shot in preview-example4-page1 preview-example4-page2 preview-example4-page3 \
+    preview-example4-page4 mainview-example4-4 mainview-example1-page-down preview-mainview \
+    preview-mainview-two-pages preview-text-view graph-view-example1 preview-graph-view; do
     share=$(dark "$OUT/$shot.png")
     awk -v m="$share" 'BEGIN { exit !(m > 0.002 && m < 0.6) }' || fail "$shot.png looks blank (dark share $share)"
 done

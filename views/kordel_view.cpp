@@ -5,6 +5,9 @@
 #include "document/kordel_doc.h"
 #include "resources/resource_ids.h"
 #include "views/sheet_page1.h"
+#include "views/sheet_page2.h"
+#include "views/sheet_page3.h"
+#include "views/sheet_page4.h"
 #include "views/title_block.h"
 #include "views/view_paging.h"
 
@@ -93,20 +96,19 @@ void CKordelView::OnDraw(DC& dc) {
     DrawSheetPage1(dc, sheet, pageOffset(1));
     if (!printing) DrawPageBreakLine(dc, kPageLines[0]);
 
-    // 5 to 7. Pages 2 and 3, and page 4 of a post-tensioned design: their title blocks when
-    // printing, and the page lines on the screen. Their content (the strand profile and
-    // patterns, the debonding, the reinforcement, the post-tensioning) starts at the offsets
-    // the title blocks return.
-    pageOffset(2);
+    // 5. Page 2: the strand profile and patterns, the debonding and the casting data.
+    DrawSheetPage2(dc, sheet, pageOffset(2));
     dc.SelectFont(sheet::kLargeFont);
     dc.SetTextAlign(kAlignLeft | kAlignTop);
     if (!printing) DrawPageBreakLine(dc, kPageLines[1]);
-    pageOffset(3);
-    dc.SelectPen(sheet::kBlackPen);
-    dc.SetBkMode(BkMode::Transparent);
+
+    // 6. Page 3: the shear reinforcement and the longitudinal bars.
+    DrawSheetPage3(dc, sheet, pageOffset(3));
+
+    // 7. Page 4 of a post-tensioned design: the tendons and the girder segments.
     if (SheetPages() == 4) {
         if (!printing) DrawPageBreakLine(dc, kPageLines[2]);
-        pageOffset(4);
+        DrawSheetPage4(dc, sheet, pageOffset(4));
     }
 
     // 8. The objects selected before come back.

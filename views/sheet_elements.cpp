@@ -182,4 +182,38 @@ void DrawRule(DC& dc, Point from, Point to) {
     dc.LineTo(to);
 }
 
+void DrawCentredText(DC& dc, Point at, const std::string& text) {
+    dc.SetTextAlign(kAlignCenter | kAlignTop);
+    dc.TextOut(at, text);
+    dc.SetTextAlign(kAlignLeft | kAlignTop);
+}
+
+double FitScale(double roomA, double a, double roomB, double b) {
+    if (a > 0.0 && b > 0.0) return std::min(roomA / a, roomB / b);
+    if (a > 0.0) return roomA / a;
+    if (b > 0.0) return roomB / b;
+    return 1.0;
+}
+
+double SectionScale(const double (*points)[kPointValueCount], int count, double width,
+                    double height) {
+    double xLow = 0.0, xHigh = 0.0, yLow = 0.0, yHigh = 0.0;
+    for (int i = 0; i < std::clamp(count, 0, kMaxOutlinePoints); ++i) {
+        xLow = std::min(xLow, points[i][kPointX]);
+        xHigh = std::max(xHigh, points[i][kPointX]);
+        yLow = std::min(yLow, points[i][kPointY]);
+        yHigh = std::max(yHigh, points[i][kPointY]);
+    }
+    return FitScale(width, xHigh - xLow, height, yHigh - yLow);
+}
+
+std::string DebondSymbol(const std::string& symbols, int n) {
+    const int size = static_cast<int>(symbols.size());
+    if (n < 0 || size == 0) return "";
+    if (n < size) return symbols.substr(static_cast<size_t>(n), 1);
+    const int first = std::min(n / size - 1, size - 1);
+    return symbols.substr(static_cast<size_t>(first), 1) +
+           symbols.substr(static_cast<size_t>(n % size), 1);
+}
+
 }  // namespace kordel

@@ -150,4 +150,23 @@ void DrawTableFrame(platform::ui::DC& dc, const platform::ui::Rect& frame);
 /// A rule of a table: one segment in the pen selected.
 void DrawRule(platform::ui::DC& dc, platform::ui::Point from, platform::ui::Point to);
 
+/// `text` centred at `at` (top-aligned); the alignment is left afterwards.
+void DrawCentredText(platform::ui::DC& dc, platform::ui::Point at, const std::string& text);
+
+/// The larger scale that keeps `a` within `roomA` and `b` within `roomB` logical units: the
+/// smaller of the two ratios. A size of nothing does not limit the scale (with both of nothing
+/// it is 1), so a degenerate design draws at a finite scale.
+double FitScale(double roomA, double a, double roomB, double b);
+
+/// The scale of a section view that fits `points` into `width` by `height` logical units: the
+/// smaller of width / (x range) and height / (y range), each range taken from 0 so that it
+/// always holds the origin (see FitScale).
+double SectionScale(const double (*points)[kPointValueCount], int count, double width,
+                    double height);
+
+/// The debonding symbol at place `n` (from 0) of `symbols`: its character there, and past its
+/// end a pair of characters (the (n / size)-th, then the (n % size)-th) so that every place has
+/// a symbol of its own.
+std::string DebondSymbol(const std::string& symbols, int n);
+
 }  // namespace kordel

@@ -4,7 +4,8 @@
 // units) makes 13-unit lines and a text's baseline lies 10.4 units below its top.
 //
 // The golden files (tests/views/golden/) hold every primitive of page 1 of each example, on the
-// screen (96 px/in) and printed (Letter at 100 px/in), in US and metric units; rewrite them with
+// screen (96 px/in) and printed (Letter at 100 px/in), and of the printed pages 2 and 3 of each
+// example and page 4 of the post-tensioned example 4, in US and metric units; rewrite them with
 // KORDEL_UPDATE_GOLDEN=1 and read the difference before committing it.
 #include "views/kordel_view.h"
 
@@ -23,6 +24,9 @@
 #include "tests/test_support.h"
 #include "tests/views/sheet_test_support.h"
 #include "views/sheet_page1.h"
+#include "views/sheet_page2.h"
+#include "views/sheet_page3.h"
+#include "views/sheet_page4.h"
 #include "views/title_block.h"
 
 namespace kordel {
@@ -759,6 +763,258 @@ TEST_F(SheetTest, TheShorteningLoopsEndWhenNothingIsLeftToRemove) {
     EXPECT_EQ(ClientLine(*dc, "DOT"), "Client: ...");
     EXPECT_EQ(FileLine(*dc, "bridge-girder.kdx"), "File: bridge-...");
     EXPECT_EQ(FileLine(*dc, "a.kdx"), "File: a.kdx");
+}
+
+
+// ---- Pages 2 to 4 -------------------------------------------------------------------------------
+
+TEST_F(SheetTest, PagesTwoToFourOfEveryExampleMatchTheirGoldenDrawings) {
+    for (int n = 1; n <= 4; ++n) {
+        for (int units : {kUnitsUS, kUnitsMetric}) {
+            Example(n, units);
+            const std::string suffix =
+                "_ex" + std::to_string(n) + (units == kUnitsUS ? "_us" : "_metric") + "_print";
+            const int pages = n == 4 ? 4 : 3;
+            auto printed = Print(PageGeometry::Letter(100.0), 2, pages);
+            ASSERT_EQ(printed->PageCount(), pages - 1);
+            for (int p = 2; p <= pages; ++p) {
+                const std::string name = "sheet_page" + std::to_string(p) + suffix;
+                SCOPED_TRACE(name);
+                test::ExpectMatchesGolden(test::Describe(printed->Page(p - 2)), name, "views");
+            }
+        }
+    }
+}
+
+TEST_F(SheetTest, ThePatternTablesListOnlyRowsWithStrandsNumberedWithoutGaps) {
+    Example(1);
+    for (auto& row : m_doc->m_aEndRows) row = {};
+    for (auto& row : m_doc->m_aDrapeRows) row = {};
+    m_doc->m_nTemplateRowCount = 4;
+    // Row 0 straight only, row 1 empty, row 2 both, row 3 straight; row 5 lies past the
+    // template's rows: the draped table still lists it, the straight table does not.
+    m_doc->m_aEndRows[0] = {{2.0, 6, 0, 0}};
+    m_doc->m_aEndRows[2] = {{6.0, 4, 8.0, 2}};
+    m_doc->m_aEndRows[3] = {{10.0, 2, 0, 0}};
+    m_doc->m_aEndRows[5] = {{30.0, 2, 40.0, 2}};
+    m_doc->m_aDrapeRows[1] = {{0, 0, 4.0, 4}};
+    auto dc = LoEnglish();
+    const SheetDrawing sheet = Prepared(*dc);
+    DrawPatternTables(*dc, sheet, 0);
+    auto column = [&](double right) {
+        std::vector<std::string> texts;
+        for (const auto& op : dc->OpsOf(OpKind::Text)) {
+            const double width = 0.6 * 13.0 * static_cast<double>(op.text.size());
+            if (std::abs(op.points[0].x + width - right) < 0.01 && op.points[0].y > 1192.0)
+                texts.push_back(op.text);
+        }
+        return texts;
+    };
+    EXPECT_EQ(column(420), (std::vector<std::string>{" 1", " 2", " 3"}));
+    EXPECT_EQ(column(445), (std::vector<std::string>{" 6", " 4", " 2"}));
+    EXPECT_EQ(column(495), (std::vector<std::string>{" 2.00", " 6.00", "10.00"}));
+    EXPECT_EQ(column(545), (std::vector<std::string>{" 1", " 2"}));
+    EXPECT_EQ(column(620), (std::vector<std::string>{" 8.00", "40.00"}));
+    EXPECT_EQ(column(645), (std::vector<std::string>{" 1"}));
+    EXPECT_EQ(column(720), (std::vector<std::string>{" 4.00"}));
+}
+
+/// Example 1 with its strand groups replaced: one pair per entry of `endLengths` (ft), at 2 in
+/// steps across and up.
+void SetDebondedGroups(CKordelDoc& doc, const std::vector<double>& endLengths) {
+    doc.m_nStrandGroupCount = static_cast<int>(endLengths.size());
+    for (size_t g = 0; g < endLengths.size(); ++g) {
+        StrandGroup& group = doc.m_aStrandGroup[g];
+        group = {};
+        group[kGroupStrands] = 2;
+        group[kGroupLocation] = 2.0 + static_cast<double>(g % 5) * 2.0;
+        group[kGroupElevationEnd] = group[kGroupElevationDrape] =
+            2.0 + static_cast<double>(g / 5) * 2.0;
+        group[kGroupDebondEnd] = endLengths[g];
+    }
+}
+
+TEST_F(SheetTest, DebondedStrandsShareASymbolUntilAnotherLengthComesBetween) {
+    Example(1);
+    SetDebondedGroups(*m_doc, {10.0, 10.0, 0.0, 6.0, 10.0});
+    auto dc = LoEnglish();
+    const SheetDrawing sheet = Prepared(*dc);
+    EXPECT_EQ(DebondLengths(sheet, kGroupDebondEnd), (std::vector<double>{10.0, 6.0, 10.0}));
+    EXPECT_TRUE(DebondLengths(sheet, kGroupDebondMid).empty());
+    DrawDebonding(*dc, sheet, 0);
+    // The end view: two symbols per pair (A A for the first two pairs, B, C), the bonded pair
+    // as two dots; the end table lists A 10, B 6, C 10; the mid table one dot and 0.
+    std::vector<std::string> small, tableText;
+    for (const auto& op : dc->OpsOf(OpKind::Text)) {
+        if (op.fontSize < 10.0) small.push_back(op.text);
+        else if (op.points[0].x == 290.0 || op.points[0].x == 340.0) tableText.push_back(op.text);
+    }
+    EXPECT_EQ(small, (std::vector<std::string>{"A", "A", "A", "A", "B", "B", "C", "C"}));
+    EXPECT_EQ(tableText, (std::vector<std::string>{"A", "10.00", "B", " 6.00", "C", "10.00",
+                                                   " 0.00"}));
+}
+
+TEST_F(SheetTest, ThirtyDistinctDebondLengthsEachGetASymbolOfTheirOwn) {
+    Example(1);
+    std::vector<double> lengths;
+    for (int k = 0; k < 30; ++k) lengths.push_back(1.0 + k);
+    SetDebondedGroups(*m_doc, lengths);
+    auto dc = LoEnglish();
+    const SheetDrawing sheet = Prepared(*dc);
+    DrawDebonding(*dc, sheet, 0);
+    std::vector<std::string> symbols;
+    for (const auto& op : dc->OpsOf(OpKind::Text))
+        if (op.points[0].x == 290.0 && op.fontSize > 10.0) symbols.push_back(op.text);
+    ASSERT_EQ(symbols.size(), 30u);
+    // Places 0 to 25 are the letters (K twice); from 26 on a pair of them follows, never empty.
+    EXPECT_EQ(symbols[0], "A");
+    EXPECT_EQ(symbols[25], "Z");
+    EXPECT_EQ(symbols[26], "AA");
+    EXPECT_EQ(symbols[29], "AD");
+    for (const std::string& s : symbols) EXPECT_FALSE(s.empty());
+    EXPECT_EQ(DebondSymbol(sheet.symbols, 27), "AB");
+    EXPECT_EQ(DebondSymbol(sheet.symbols, 9), "K");
+    EXPECT_EQ(DebondSymbol(sheet.symbols, 10), "K");
+    // Every symbol drawn on the view has a width: none is empty.
+    for (const auto& op : dc->OpsOf(OpKind::Text)) EXPECT_FALSE(op.text.empty());
+}
+
+TEST_F(SheetTest, CastingDataPrintsHoldDownForcesOnlyForADrapedPattern) {
+    Example(1);
+    auto texts = [&] {
+        auto dc = LoEnglish();
+        const SheetDrawing sheet = Prepared(*dc);
+        DrawCastingData(*dc, sheet, 0);
+        return dc->Texts();
+    };
+    m_doc->m_nPatternType = kPatternDraped;
+    m_doc->m_dDrapeFraction = 0.4;
+    m_doc->m_adHoldDownSummary[kHoldDownFirstPoint] = 40.0;
+    m_doc->m_adHoldDownSummary[kHoldDownSecondPoint] = 60.0;
+    m_doc->m_dTopPullFraction = m_doc->m_dPullFraction;
+    std::vector<std::string> draped = texts();
+    EXPECT_TRUE(Has(draped, "Hold-Down Forces:"));
+    EXPECT_TRUE(Has(draped, "  Loc1= 40.000 ft, Loc2= 60.000 ft"));
+    EXPECT_FALSE(std::any_of(draped.begin(), draped.end(),
+                             [](const std::string& t) { return t.rfind("Top Strands", 0) == 0; }));
+    m_doc->m_dDrapeFraction = 0.5;
+    EXPECT_TRUE(Has(texts(), "  Loc1= 40.000 ft"));
+    m_doc->m_nPatternType = 1;
+    EXPECT_FALSE(Has(texts(), "Hold-Down Forces:"));
+}
+
+TEST_F(SheetTest, ZonesElevenToTwentyFillTheRightTableAndAreaZonesStartAtEndLessLength) {
+    Example(1);
+    m_doc->m_bStirrupLayout = 0;
+    m_doc->m_nStirrupZoneCount = 12;
+    for (int i = 0; i < 12; ++i) {
+        m_doc->m_adStirrupZones[i][kZoneEnd] = 5.0 * (i + 1);
+        m_doc->m_adStirrupZones[i][kZoneLength] = 4.0;
+        m_doc->m_adStirrupZones[i][kZoneArea] = 0.2;
+    }
+    auto dc = LoEnglish();
+    const SheetDrawing sheet = Prepared(*dc);
+    DrawShearZones(*dc, sheet, 0);
+    EXPECT_TRUE(Has(dc->Texts(), "Beam Elevation - Shear Steel Layout"));
+    // Zone numbers: 1 to 10 right-aligned at 40, 11 and 12 at 405, both from the first row.
+    std::vector<std::pair<std::string, double>> numbers;
+    for (const auto& op : dc->OpsOf(OpKind::Text)) {
+        const double right = op.points[0].x + 0.6 * 13.0 * static_cast<double>(op.text.size());
+        if (std::abs(right - 40.0) < 0.01 || std::abs(right - 405.0) < 0.01)
+            numbers.push_back({op.text, op.points[0].y});
+    }
+    ASSERT_EQ(numbers.size(), 12u);
+    EXPECT_EQ(numbers[10].first, "11");
+    EXPECT_EQ(numbers[10].second, numbers[0].second);
+    // Zone 1 starts at 5 - 4 = 1 ft: the start column, and the first boundary at 1 ft.
+    EXPECT_TRUE(Has(dc->Texts(), "  1.00"));
+    const double s = std::min(705.0 / (12.0 * m_doc->m_dGirderLength),
+                              65.0 / (m_doc->m_dSectionHeight + m_doc->m_dDeckThickness +
+                                      m_doc->m_dHaunchThickness));
+    const auto lines = dc->OpsOf(OpKind::Polyline);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const RecordingDC::Op& op) {
+        return op.points[0].x == std::trunc(12.0 * s + 15.0) &&
+               op.points[0].x == op.points[1].x;
+    }));
+}
+
+TEST_F(SheetTest, ASectionShowsTheBarsThatReachItAndNoDeckWithoutComposite) {
+    Example(1);
+    const double xm = m_doc->m_adStationX[kStationMidspan] + m_doc->m_dEndDistance;
+    m_doc->m_nGirderBarCount = 2;
+    m_doc->m_aGirderBars[0] = {};
+    m_doc->m_aGirderBars[0].m_nBarSize = 8;
+    m_doc->m_aGirderBars[0].m_adStart[kBarX] = 0.0;
+    m_doc->m_aGirderBars[0].m_adEnd[kBarX] = xm;  // ends exactly at mid-span
+    m_doc->m_aGirderBars[0].m_adStart[kBarY] = 3.0;
+    m_doc->m_aGirderBars[1] = m_doc->m_aGirderBars[0];
+    m_doc->m_aGirderBars[1].m_adEnd[kBarX] = xm - 0.01;  // stops short of it
+    m_doc->m_nDeckBarCount = 0;
+    m_doc->m_bCompositeDeck = 0;
+    auto dc = LoEnglish();
+    const SheetDrawing sheet = Prepared(*dc);
+    DrawRebarSections(*dc, sheet, 0);
+    // Both bars cross the bearing face; only the first reaches mid-span.
+    const auto circles = dc->OpsOf(OpKind::Ellipse);
+    int left = 0, mid = 0;
+    for (const auto& op : circles) {
+        if (op.fill != kGrey) continue;
+        (op.points[0].x < 197.0 ? left : mid)++;
+    }
+    EXPECT_EQ(left, 2);
+    EXPECT_EQ(mid, 1);
+    // No deck: no grey rectangle.
+    for (const auto& op : dc->OpsOf(OpKind::Rectangle)) EXPECT_NE(op.fill, kGrey);
+}
+
+TEST_F(SheetTest, TheTendonTablePrintsMetricDuctsInMillimetres) {
+    Example(4, kUnitsMetric);
+    ASSERT_GT(m_doc->m_nTendonCount, 0);
+    auto dc = LoEnglish();
+    const SheetDrawing sheet = Prepared(*dc);
+    DrawTendonTables(*dc, sheet, 0);
+    const std::vector<std::string> texts = dc->Texts();
+    EXPECT_TRUE(Has(texts, "Duct Dia(mm)"));
+    const double d = static_cast<double>(m_doc->m_aTendons[0].m_fDuctDiameter);
+    EXPECT_TRUE(Has(texts, Format("%6.0f", d * 25.4)));
+    // Both centroids in metres with three decimals.
+    EXPECT_TRUE(Has(texts, Format("%5.3f", m_doc->m_aTendons[0].m_adProfile[kProfileStart][kProfileCg] * 0.0254)));
+    EXPECT_TRUE(Has(texts, "cg@M(m)"));
+    m_doc->m_nUnits = kUnitsUS;
+    auto us = LoEnglish();
+    const SheetDrawing usSheet = Prepared(*us);
+    DrawTendonTables(*us, usSheet, 0);
+    EXPECT_TRUE(Has(us->Texts(), "Duct Dia(in)"));
+    EXPECT_TRUE(Has(us->Texts(), Format("%6.2f", d)));
+}
+
+TEST_F(SheetTest, ATendonOfEqualCentroidsRunsLevelAndOneSegmentHasNoClosure) {
+    Example(4);
+    m_doc->m_nTendonCount = 1;
+    PostTensioningTendon& t = m_doc->m_aTendons[0];
+    t.m_adProfile[kProfileStart][kProfileCg] = 10.0;
+    t.m_adProfile[kProfileVertex][kProfileCg] = 10.0;
+    m_doc->m_nSegments = 1;
+    auto dc = LoEnglish();
+    const SheetDrawing sheet = Prepared(*dc);
+    DrawTendonProfiles(*dc, sheet, 0);
+    int chords = 0;
+    for (const auto& op : dc->OpsOf(OpKind::Polyline)) {
+        if (op.penStyle != platform::ui::PenStyle::Dot) continue;
+        ++chords;
+        EXPECT_EQ(op.points[0].y, op.points[1].y);
+    }
+    EXPECT_EQ(chords, 100);
+    for (const auto& op : dc->OpsOf(OpKind::Rectangle)) EXPECT_NE(op.fill, kGrey);
+    dc->Clear();
+    DrawTendonTables(*dc, sheet, 0);
+    // One segment row and no closure pour value at x 720 below the segment heading.
+    int closures = 0;
+    for (const auto& op : dc->OpsOf(OpKind::Text)) {
+        const double right = op.points[0].x + 0.6 * 13.0 * static_cast<double>(op.text.size());
+        if (std::abs(right - 720.0) < 0.01 && op.points[0].y > 3320.0) ++closures;
+    }
+    EXPECT_EQ(closures, 0);
 }
 
 }  // namespace
