@@ -109,6 +109,7 @@ class CMainFrame : public CMainFrameState,
     void OnInputWizard();
     void OnInputJobInformation();
     void OnInputProjectSettings();
+    void OnInputSpanLayout();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;
