@@ -166,6 +166,7 @@ void CMainFrame::RegisterCommands() {
     // No child window is ever minimised to an icon, so there are never icons to arrange.
     m_commands.OnUpdate(ID_WINDOW_ARRANGE, [](CmdUI& ui) { ui.Enable(false); });
     RegisterInputCommands();
+    m_commands.On(ID_FILE_OPTIONS, [this] { OnFileOptions(); });
 }
 
 bool CMainFrame::LoadFrame() {

@@ -110,6 +110,8 @@ class CMainFrame : public CMainFrameState,
     void OnInputJobInformation();
     void OnInputProjectSettings();
     void OnInputSpanLayout();
+    /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
+    void OnFileOptions();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;

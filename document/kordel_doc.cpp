@@ -1,6 +1,7 @@
 #include "document/kordel_doc.h"
 
 #include "document/main_frame_state.h"
+#include "platform/folders.h"
 #include "platform/text_encoding.h"
 #include "platform/zeroed_pages.h"
 
@@ -41,8 +42,8 @@ CKordelDoc::CKordelDoc() {
     m_strFileVersion = kDesignFileVersion;
     m_strDesigner.clear();
 
-    m_strSectionLibraryFile = m_strProgramFolder + "SectionLib.dat";
-    m_strVehicleLibraryFile = m_strProgramFolder + "TruckLib.dat";
+    m_strSectionLibraryFile = platform::JoinPath(m_strProgramFolder, "SectionLib.dat");
+    m_strVehicleLibraryFile = platform::JoinPath(m_strProgramFolder, "TruckLib.dat");
 
     m_nReportForm = kReportLongForm;
     m_bGraphViewOpen = 0;

@@ -10,7 +10,8 @@ std::string ResolveLibraryFolder(const char* key, const char* defaultSuffix) {
     ini.SetUserFile(platform::kIniFileName);
     const std::string stored =
         ini.GetString(platform::kIniSectionOptions, key, platform::kIniDefaultFolder);
-    if (stored != platform::kIniDefaultFolder) return stored;
+    // An empty value names no folder: file names would resolve against the current folder.
+    if (stored != platform::kIniDefaultFolder && !stored.empty()) return platform::AsFolder(stored);
     ini.WriteString(platform::kIniSectionOptions, key, platform::kIniDefaultFolder);
     return platform::JoinPath(platform::UserDocumentsFolder(), defaultSuffix);
 }

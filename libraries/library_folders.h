@@ -1,9 +1,9 @@
 // Where the section and vehicle libraries live and how a record's name becomes its file name.
 // Each library is a plain folder, named by a key of "private.ini" ("Options"): the stored text
-// "null" (also what a missing key reads as) stands for the default folder under the user's
-// documents folder; any other text is the folder itself, used as it stands. Folder paths end in
-// '/', and file names are appended to them with no separator. Nothing is cached: every user
-// resolves the folder afresh.
+// "null" (also what a missing key or an empty value reads as) stands for the default folder under
+// the user's documents folder; any other text is the folder itself. Folder paths end in '/', and
+// file names are joined to them with platform::JoinPath. Nothing is cached: every user resolves
+// the folder afresh.
 #pragma once
 
 #include <string>
@@ -26,9 +26,9 @@ inline constexpr std::string_view kFileNameForbiddenChars = "\\/:*?\"<>|";
 
 /// The folder of the library whose "private.ini" key ("Options") is `key`
 /// (platform::kIniKeyLibraryFolder or kIniKeyTruckLibraryFolder). With the value "null" (exactly,
-/// case-sensitive), or no value, the user's documents folder followed by `defaultSuffix`, and
-/// "null" is written back so that the key exists; a failing write is ignored. Any other value,
-/// an empty one included, is returned as it stands.
+/// case-sensitive), an empty value or no value, the user's documents folder followed by
+/// `defaultSuffix`, and "null" is written back so that the key exists; a failing write is
+/// ignored. Any other value is the folder, given its closing '/' when it lacks one.
 std::string ResolveLibraryFolder(const char* key, const char* defaultSuffix);
 
 /// The file name of a record: `name` without the characters of kFileNameForbiddenChars (and

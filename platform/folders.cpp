@@ -92,7 +92,7 @@ std::string UserDocumentsFolder() {
 }
 
 std::string KordelUserFolder() {
-    return UserDocumentsFolder() + "/Dravnick Technologies/Kordel V4/";
+    return AsFolder(JoinPath(UserDocumentsFolder(), "Dravnick Technologies/Kordel V4"));
 }
 
 std::string ProgramFolder() {
@@ -120,6 +120,11 @@ std::string JoinPath(const std::string& a, const std::string& b) {
     while (aEnd > 0 && a[aEnd - 1] == '/') --aEnd;
     const std::size_t bBegin = std::min(b.find_first_not_of('/'), b.size());
     return a.substr(0, aEnd) + '/' + b.substr(bBegin);
+}
+
+std::string AsFolder(const std::string& path) {
+    if (path.empty() || path.back() == '/') return path;
+    return path + '/';
 }
 
 bool CreateFolders(const std::string& path) {

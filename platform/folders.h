@@ -23,8 +23,12 @@ std::string ProgramFolder();
 std::string UserConfigFolder();
 
 /// `a` and `b` joined by exactly one '/' (either may already carry one); an empty part gives
-/// the other unchanged.
+/// the other unchanged. Every folder and the name of something in it are joined here.
 std::string JoinPath(const std::string& a, const std::string& b);
+
+/// `path` ending in exactly the '/' it may already carry: a folder as the program hands folders
+/// on ("/data" gives "/data/", "/data/" stays); an empty path stays empty.
+std::string AsFolder(const std::string& path);
 
 /// Creates `path` and every missing folder above it (mkdir -p). True when the folder exists
 /// afterwards.

@@ -253,7 +253,7 @@ bool HasLineBreak(std::string_view s) {
 // Location
 
 bool CIni::SetUserFile(const char* fileName) {
-    const std::string path = KordelUserFolder() + (fileName != nullptr ? fileName : "");
+    const std::string path = JoinPath(KordelUserFolder(), fileName != nullptr ? fileName : "");
     SetPathName(path.c_str());
     return true;
 }

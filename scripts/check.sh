@@ -39,7 +39,11 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$B/ci-plain/kordel" --batch --example 1 --exp
 echo "== desktop program on a virtual display"
 timeout 120 "$KORDEL_ROOT/scripts/desktop_smoke.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
 timeout 120 "$KORDEL_ROOT/scripts/dialog_screenshots.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
+timeout 120 "$KORDEL_ROOT/scripts/options_screenshots.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
 timeout 180 "$KORDEL_ROOT/scripts/mainview_smoke.sh" "$B/ci-plain/kordel" "$B/ci-artifacts"
 echo "== the grid control on a virtual display"
 timeout 60 "$KORDEL_ROOT/scripts/grid_demo_smoke.sh" "$B/ci-plain/kordel_grid_demo" "$B/ci-artifacts"
+echo "== the vehicle dialogs on a virtual display"
+timeout 60 "$KORDEL_ROOT/scripts/vehicle_dialog_screenshots.sh" \
+    "$B/ci-plain/kordel_vehicle_dialogs_demo" "$B/ci-artifacts"
 echo "== all checks passed"

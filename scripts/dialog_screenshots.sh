@@ -31,24 +31,7 @@ input_item() {
     xdotool key Return
 }
 
-# not_blank SHOT: fails when the picture holds (nearly) no dark text.
-not_blank() {
-    local share
-    share=$(convert "$1" -colorspace Gray -threshold 50% -negate -format '%[fx:mean]' info:)
-    if awk -v m="$share" 'BEGIN { exit !(m < 0.002 || m > 0.6) }'; then
-        echo "$(basename "$1") looks blank (dark share $share)"
-        exit 1
-    fi
-}
-
-MAIN=$(wait_for '^Kordel$')
-xdotool windowfocus --sync "$MAIN"
-xdotool key ctrl+n
-wait_for '^Initialize New Design$' >/dev/null
-sleep 0.3
-xdotool key Return
-wait_for '^Kordel - Untitled$' >/dev/null
-sleep 0.5
+MAIN=$(new_design)
 
 # Input/Job Information (the second item after the wizard).
 input_item 2

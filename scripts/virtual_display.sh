@@ -9,6 +9,8 @@
 #                           fails when none shows within 10 seconds or the program ended
 #                           (its output, WORK/APP_LOG, is shown then).
 #   wait_gone TITLE         waits until no visible window has the title.
+#   not_blank SHOT          fails when a screenshot holds (nearly) no dark text.
+#   new_design              File/New Design with the first example; prints the main window's id.
 start_virtual_display() {
     WORK=$(mktemp -d)
     APP_PID=""
@@ -55,4 +57,29 @@ wait_gone() {
     done
     echo "the window '$1' did not close" >&2
     return 1
+}
+
+# not_blank SHOT: fails when the picture holds (nearly) no dark text.
+not_blank() {
+    local share
+    share=$(convert "$1" -colorspace Gray -threshold 50% -negate -format '%[fx:mean]' info:)
+    if awk -v m="$share" 'BEGIN { exit !(m < 0.002 || m > 0.6) }'; then
+        echo "$(basename "$1") looks blank (dark share $share)"
+        exit 1
+    fi
+}
+
+# new_design: in the program's main window (titled "Kordel"), File/New Design with the first
+# example (Ctrl+N, Return); prints the main window's id once the design is open.
+new_design() {
+    local main
+    main=$(wait_for '^Kordel$')
+    xdotool windowfocus --sync "$main"
+    xdotool key ctrl+n
+    wait_for '^Initialize New Design$' >/dev/null
+    sleep 0.3
+    xdotool key Return
+    wait_for '^Kordel - Untitled$' >/dev/null
+    sleep 0.5
+    echo "$main"
 }

@@ -327,7 +327,7 @@ TEST_F(InputCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
     const std::string bytes = ReadBytes(path);
     const std::unique_ptr<StoredGroups> before = Model();
     const double restraintFactor = Doc()->m_dStrengthIRestraintFactor;  // not in the groups
-    const std::vector<std::string> report = Doc()->m_saReport;          // the results
+    const std::vector<std::string> report = Doc()->Report();          // the results
     const int loadEffectsDirty = Doc()->m_bLoadEffectsDirty;
     // Each dialog with every kind of change made in it, then cancelled; the wizard with each
     // of its steps cancelled.
@@ -351,7 +351,7 @@ TEST_F(InputCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
 
     EXPECT_TRUE(SameGroups(StoredGroups(*Doc()), *before));
     EXPECT_EQ(Doc()->m_dStrengthIRestraintFactor, restraintFactor);
-    EXPECT_EQ(Doc()->m_saReport, report);
+    EXPECT_EQ(Doc()->Report(), report);
     EXPECT_EQ(Doc()->m_bLoadEffectsDirty, loadEffectsDirty);
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_EQ(Main().m_nUnits, kUnitsUS);
@@ -394,14 +394,14 @@ TEST_F(InputCommandTest, OkRedoesTheMovingLoadsWhateverTheDialogChanged) {
         ASSERT_EQ(doc.m_bLoadEffectsDirty, 0) << "the moving loads are kept after an analysis";
         for (VehicleAxle& axle : doc.m_recVehicle1.m_aAxles) axle.m_dWeight *= 1.5;
         doc.RunAnalysis();
-        const std::vector<std::string> stale = doc.m_saReport;
+        const std::vector<std::string> stale = doc.Report();
 
         toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
         ASSERT_TRUE(Choose(c.command));
-        const std::vector<std::string> afterOk = doc.m_saReport;
+        const std::vector<std::string> afterOk = doc.Report();
         doc.m_bLoadEffectsDirty = 1;
         doc.RunAnalysis();
-        EXPECT_TRUE(afterOk == doc.m_saReport) << "the results are those of a fresh analysis";
+        EXPECT_TRUE(afterOk == doc.Report()) << "the results are those of a fresh analysis";
         EXPECT_FALSE(afterOk == stale) << "the heavier truck shows in the results";
     }
 }
@@ -442,11 +442,11 @@ class FreshAnalysisTest : public InputCommandTest {
         // The report again with the file's name in its header; an analysis reuses the live-load
         // results the design holds.
         Doc()->RunAnalysis();
-        std::vector<std::string> report = Doc()->m_saReport;
+        std::vector<std::string> report = Doc()->Report();
         Choose(ID_FILE_CLOSE);
         host.QueueFileName(path);
         Choose(ID_FILE_OPEN);
-        return {report, Doc()->m_saReport};
+        return {report, Doc()->Report()};
     }
 };
 
@@ -464,7 +464,7 @@ TEST_F(FreshAnalysisTest, ResultsAfterAProjectSettingsChangeAreThoseOfAFreshAnal
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FreshDesign();
-        const std::vector<std::string> initial = Doc()->m_saReport;
+        const std::vector<std::string> initial = Doc()->Report();
         ProjectSettings(c.choose);
         auto [report, fresh] = ReportAndFresh("fresh.kdx");
         EXPECT_EQ(report, fresh);

@@ -57,8 +57,8 @@ class ReplaceDesignTest : public DesktopTest {
         s.doc = Doc();
         if (Doc()) {
             s.file = design_file::WriteDesign(*Doc(), kDesignFileVersion);
-            s.report = Doc()->m_saReport;
-            s.summary = Doc()->m_saGirderSummary;
+            s.report = Doc()->Report();
+            s.summary = Doc()->GirderSummary();
             s.header = Doc()->m_saReportHeader;
             s.path = Doc()->GetPathName();
             s.modified = Doc()->IsModified();

@@ -84,7 +84,7 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
     // The main view answers the results commands (the text printouts enabled, no check marks),
     // but the graph view is not there yet; most input dialogs neither.
     for (int id : {ID_RESULTS_GRAPHS, ID_INPUT_MATERIALS, ID_INPUT_GEOMETRY, ID_RESULTS_3D_RENDERING,
-                   ID_TOOLS_LOAD_TABLES, ID_FILE_OPTIONS, ID_HELP_FINDER, ID_EDIT_COPY}) {
+                   ID_TOOLS_LOAD_TABLES, ID_HELP_FINDER, ID_EDIT_COPY}) {
         const CmdUI ui = Query(id);
         EXPECT_FALSE(ui.enabled) << "command " << id;
         EXPECT_FALSE(ui.checked) << "command " << id;
@@ -93,7 +93,7 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
                    ID_WINDOW_TILE_HORZ, ID_WINDOW_SPLIT, ID_RESULTS_TEXT_SHORT,
                    ID_RESULTS_TEXT_LONG, ID_RESULTS_CODE_COMPLIANCE, ID_INPUT_WIZARD,
                    ID_INPUT_JOB_INFO, ID_INPUT_PROJECT_SETTINGS, ID_FILE_PRINT,
-                   ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP}) {
+                   ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_FILE_OPTIONS}) {
         EXPECT_TRUE(Query(id).enabled) << "command " << id;
         EXPECT_FALSE(Query(id).checked) << "command " << id;
     }

@@ -53,6 +53,14 @@ TEST_F(DocumentTest, ConstructorBookkeeping) {
     EXPECT_TRUE(host.StatusHistory(kPaneProgress).empty());
 }
 
+TEST_F(DocumentTest, ArchivePathsJoinTheProgramFolderWithOneSeparator) {
+    // A program folder handed on without its closing separator still names files inside it.
+    frame.m_strProgramFolder = "/opt/kordel";
+    auto doc = NewDoc();
+    EXPECT_EQ(doc->m_strSectionLibraryFile, "/opt/kordel/SectionLib.dat");
+    EXPECT_EQ(doc->m_strVehicleLibraryFile, "/opt/kordel/TruckLib.dat");
+}
+
 TEST_F(DocumentTest, ConstructorProjectDefaults) {
     auto doc = NewDoc();
     EXPECT_EQ(doc->m_nAgency, 0);       // "None"

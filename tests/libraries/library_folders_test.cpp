@@ -41,7 +41,7 @@ class LibraryFoldersTest : public ::testing::Test {
     platform::CIni m_ini;
 };
 
-TEST_F(LibraryFoldersTest, NullOrNoValueIsTheDefaultFolderAndIsWrittenBack) {
+TEST_F(LibraryFoldersTest, NullAnEmptyValueOrNoValueIsTheDefaultFolderAndIsWrittenBack) {
     const std::string documents = m_dir / "Documents";
     EXPECT_EQ(ResolveLibraryFolder(platform::kIniKeyLibraryFolder, kSectionLibraryDefaultSuffix),
               documents + "/Dravnick Technologies/Kordel V4/Section Library/");
@@ -53,25 +53,32 @@ TEST_F(LibraryFoldersTest, NullOrNoValueIsTheDefaultFolderAndIsWrittenBack) {
     EXPECT_EQ(
         ResolveLibraryFolder(platform::kIniKeyTruckLibraryFolder, kVehicleLibraryDefaultSuffix),
         documents + "/Dravnick Technologies/Kordel V4/Vehicle Library/");
+
+    // A key with no text names no folder; file names would resolve against the current one.
+    Store(platform::kIniKeyLibraryFolder, "");
+    EXPECT_EQ(ResolveLibraryFolder(platform::kIniKeyLibraryFolder, kSectionLibraryDefaultSuffix),
+              documents + "/Dravnick Technologies/Kordel V4/Section Library/");
+    EXPECT_EQ(Stored(platform::kIniKeyLibraryFolder), "null");
 }
 
-TEST_F(LibraryFoldersTest, AnyOtherValueIsTheFolderAsItStands) {
+TEST_F(LibraryFoldersTest, AnyOtherValueIsTheFolderEndingInASeparator) {
     struct Case {
         const char* stored;
+        const char* folder;
         const char* why;
     };
     const Case cases[] = {
-        {"/data/sections/", "a folder"},
-        {"NULL", "the marker is case-sensitive"},
-        {"Null", "the marker is case-sensitive"},
-        {"", "an empty value: names resolve against the current folder"},
+        {"/data/sections/", "/data/sections/", "a folder"},
+        {"/data/sections", "/data/sections/", "a folder stored without its separator"},
+        {"NULL", "NULL/", "the marker is case-sensitive"},
+        {"Null", "Null/", "the marker is case-sensitive"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
         Store(platform::kIniKeyLibraryFolder, c.stored);
         EXPECT_EQ(
             ResolveLibraryFolder(platform::kIniKeyLibraryFolder, kSectionLibraryDefaultSuffix),
-            c.stored);
+            c.folder);
         EXPECT_EQ(Stored(platform::kIniKeyLibraryFolder), c.stored) << "nothing written";
     }
 }

@@ -124,6 +124,14 @@ TEST(FoldersPaths, JoinPathUsesExactlyOneSlash) {
         EXPECT_EQ(JoinPath(c.a, c.b), c.joined) << "\"" << c.a << "\" + \"" << c.b << "\"";
 }
 
+TEST(FoldersPaths, AsFolderEndsInOneSeparator) {
+    EXPECT_EQ(AsFolder("/data"), "/data/");
+    EXPECT_EQ(AsFolder("/data/"), "/data/");
+    EXPECT_EQ(AsFolder("/"), "/");
+    EXPECT_EQ(AsFolder(""), "");
+    EXPECT_EQ(JoinPath(AsFolder("/data"), "X.ksl"), "/data/X.ksl");
+}
+
 TEST(FoldersPaths, ProgramFolderIsTheAbsoluteFolderOfThisProgram) {
     const std::string folder = ProgramFolder();
     ASSERT_FALSE(folder.empty());
