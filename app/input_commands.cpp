@@ -4,14 +4,17 @@
 #include "app/input_commands.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/child_frame.h"
 #include "app/kordel_app.h"
 #include "app/main_frame.h"
 #include "dialogs/input/design_options_dlg.h"
 #include "dialogs/input/job_dlg.h"
+#include "dialogs/input/span_layout_dlg.h"
 #include "document/kordel_doc.h"
 #include "document/main_frame_state.h"
+#include "document/unit_conversions.h"
 #include "platform/ui/toolkit.h"
 #include "resources/resource_ids.h"
 
@@ -239,6 +242,7 @@ void CMainFrame::RegisterInputCommands() {
     m_commands.On(ID_INPUT_WIZARD, [this] { OnInputWizard(); });
     m_commands.On(ID_INPUT_JOB_INFO, [this] { OnInputJobInformation(); });
     m_commands.On(ID_INPUT_PROJECT_SETTINGS, [this] { OnInputProjectSettings(); });
+    m_commands.On(ID_INPUT_SPAN_LAYOUT, [this] { OnInputSpanLayout(); });
 }
 
 void CMainFrame::OnInputWizard() {
@@ -290,6 +294,61 @@ void CMainFrame::OnInputProjectSettings() {
             dlg.m_bAgencyChanged = 0;
         },
         [this, &dlg](CKordelDoc& doc) { ApplyProjectSettings(doc, dlg, *this); });
+}
+
+void CMainFrame::OnInputSpanLayout() {
+    CSpanLayoutDlg dlg;
+    CKordelDoc* design = ActiveDesign();
+    if (!design) return;
+    const UnitExchange units(design->m_nUnits);
+    // The span tables of the dialog alongside those of the design, converted for metric.
+    const auto tables = [](auto& owner, auto& doc) {
+        return std::array{std::pair{owner.m_adSpanLength, doc.m_adSpanLength},
+                          std::pair{owner.m_adGirderLength, doc.m_adSpanGirderLength},
+                          std::pair{owner.m_adGirderOffsetLeft, doc.m_adGirderOffsetLeft},
+                          std::pair{owner.m_adPadOffsetLeft, doc.m_adPadOffsetLeft},
+                          std::pair{owner.m_adPadOffsetRight, doc.m_adPadOffsetRight}};
+    };
+    RunInputDialog(
+        dlg,
+        [&](CKordelDoc& doc) {
+            dlg.m_bContinuous = doc.m_bContinuous;
+            dlg.m_nUnits = doc.m_nUnits;
+            dlg.m_nSpans = std::clamp(doc.m_nSpans, 1, kSpanLayoutSlots - 1);
+            dlg.m_nCurrentSpan = doc.m_nCurrentSpan;
+            dlg.m_dDrawHeight = doc.m_dSectionHeight;
+            for (auto [shown, stored] : tables(dlg, doc)) {
+                for (int s = 1; s < kSpanLayoutSlots; ++s)
+                    shown[s] = units.In(stored[s], ConvertFeetMeters);
+            }
+            for (int s = 1; s < kSpanLayoutSlots; ++s) {
+                for (int c = 0; c < kSpanSectionPropCount; ++c)
+                    dlg.m_adSpanSectionProps[s][c] = doc.m_adSpanSectionProps[s][c];
+            }
+            const std::size_t names = std::min(doc.m_saSpanSectionNames.size(),
+                                               static_cast<std::size_t>(dlg.m_nSpans));
+            dlg.m_saGirderIds.assign(doc.m_saSpanSectionNames.begin(),
+                                     doc.m_saSpanSectionNames.begin() +
+                                         static_cast<std::ptrdiff_t>(names));
+        },
+        [&](CKordelDoc& doc) {
+            doc.m_bContinuous = dlg.m_bContinuous;
+            doc.m_nSpans = dlg.m_nSpans;
+            doc.m_nCurrentSpan = dlg.m_nCurrentSpan;
+            for (auto [shown, stored] : tables(dlg, doc)) {
+                for (int s = 1; s <= dlg.m_nSpans; ++s)
+                    units.Back(stored[s], shown[s], ConvertFeetMeters);
+            }
+            doc.m_saSpanSectionNames.clear();
+            for (int s = 1; s <= dlg.m_nSpans; ++s) {
+                for (int c = 0; c < kSpanSectionPropCount; ++c)
+                    doc.m_adSpanSectionProps[s][c] = dlg.m_adSpanSectionProps[s][c];
+                const std::size_t i = static_cast<std::size_t>(s - 1);
+                doc.m_saSpanSectionNames.push_back(i < dlg.m_saGirderIds.size()
+                                                       ? dlg.m_saGirderIds[i]
+                                                       : std::string());
+            }
+        });
 }
 
 }  // namespace kordel

@@ -111,6 +111,7 @@ class CMainFrame : public CMainFrameState,
     void OnInputWizard();
     void OnInputJobInformation();
     void OnInputProjectSettings();
+    void OnInputSpanLayout();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
 

@@ -419,11 +419,15 @@ TEST_F(InputCommandTest, TheWizardRunsItsStepsInOrderWhateverEachReturns) {
         d.Click(IDC_CONTINUOUS);
         d.Ok();
     });
+    toolkit.QueueDialog([](DialogDriver& d) {
+        EXPECT_EQ(d.Caption(), "Span Layout");
+        d.Cancel();
+    });
     const std::size_t shown = toolkit.DialogsShown().size();
     ASSERT_TRUE(Choose(ID_INPUT_WIZARD));
     const std::vector<int> dialogs(toolkit.DialogsShown().begin() + static_cast<long>(shown),
                                    toolkit.DialogsShown().end());
-    EXPECT_EQ(dialogs, (std::vector<int>{IDD_JOB_INFO, IDD_PROJECT_SETTINGS}));
+    EXPECT_EQ(dialogs, (std::vector<int>{IDD_JOB_INFO, IDD_PROJECT_SETTINGS, 165}));
     EXPECT_EQ(Doc()->m_bContinuous, 1) << "the second step took effect after the first's Cancel";
 }
 
