@@ -16,10 +16,7 @@ mkdir -p "$OUT"
 source "$(dirname "$0")/virtual_display.sh"
 start_virtual_display
 
-"$PROGRAM" --nosplash >"$WORK/kordel.log" 2>&1 &
-KORDEL_PID=$!
-APP_PID=$KORDEL_PID
-APP_LOG=kordel.log
+start_program kordel.log "$PROGRAM" --nosplash
 
 # new_design KEYS...: File/New Design with the example that KEYS choose in its dialog (the open
 # design is unchanged, so it closes without a prompt).

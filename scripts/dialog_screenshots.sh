@@ -15,10 +15,7 @@ mkdir -p "$OUT"
 source "$(dirname "$0")/virtual_display.sh"
 start_virtual_display
 
-"$PROGRAM" --nosplash >"$WORK/kordel.log" 2>&1 &
-KORDEL_PID=$!
-APP_PID=$KORDEL_PID
-APP_LOG=kordel.log
+start_program kordel.log "$PROGRAM" --nosplash
 
 # input_item N: the Nth item of the Input menu that can be chosen (Alt+I opens the menu with
 # its first item chosen; the commands whose dialogs the program does not have yet are disabled

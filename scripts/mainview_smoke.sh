@@ -53,10 +53,7 @@ for example in 1:3 4:4; do
 done
 
 # ---- The main view ---------------------------------------------------------------------------
-"$PROGRAM" --nosplash "$WORK/example1.kdx" >"$WORK/kordel.log" 2>&1 &
-KORDEL_PID=$!
-APP_PID=$KORDEL_PID
-APP_LOG=kordel.log
+start_program kordel.log "$PROGRAM" --nosplash "$WORK/example1.kdx"
 
 # gone TITLE: waits until no visible window matches TITLE.
 gone() {
@@ -176,10 +173,7 @@ gone '^Print Preview$'
 # ---- Example 4: every page of its sheet ------------------------------------------------------
 kill "$KORDEL_PID" 2>/dev/null || true
 wait "$KORDEL_PID" 2>/dev/null || true
-"$PROGRAM" --nosplash "$WORK/example4.kdx" >"$WORK/kordel4.log" 2>&1 &
-KORDEL_PID=$!
-APP_PID=$KORDEL_PID
-APP_LOG=kordel4.log
+start_program kordel4.log "$PROGRAM" --nosplash "$WORK/example4.kdx"
 MAIN=$(wait_for '^Kordel - example4.kdx$')
 sleep 1
 xdotool windowfocus --sync "$MAIN"

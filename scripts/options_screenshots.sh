@@ -19,10 +19,7 @@ LIBRARY="$XDG_DOCUMENTS_DIR/Dravnick Technologies/Kordel V4/Section Library"
 mkdir -p "$LIBRARY/AASHTO Girders" "$LIBRARY/Box Beams" "$LIBRARY/Bulb Tees" "$LIBRARY/.hidden"
 touch "$LIBRARY/Type IV.ksl"
 
-"$PROGRAM" --nosplash >"$WORK/kordel.log" 2>&1 &
-KORDEL_PID=$!
-APP_PID=$KORDEL_PID
-APP_LOG=kordel.log
+start_program kordel.log "$PROGRAM" --nosplash
 
 MAIN=$(new_design)
 

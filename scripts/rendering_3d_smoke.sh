@@ -14,9 +14,7 @@ mkdir -p "$OUT"
 source "$(dirname "$0")/virtual_display.sh"
 start_virtual_display
 
-"$PROGRAM" --nosplash >"$WORK/kordel.log" 2>&1 &
-APP_PID=$!
-APP_LOG=kordel.log
+start_program kordel.log "$PROGRAM" --nosplash
 
 # share SHOT COLOUR: the share of the picture's pixels within 10 % of COLOUR.
 share() {
@@ -43,14 +41,14 @@ wait_for '^Kordel - Untitled$' >/dev/null
 sleep 0.5
 
 # Results/3D Rendering: F10 opens File, three steps right reach Results, and Down steps over
-# the disabled items to the fourth that can be chosen (long form, short form, Code Compliance,
-# 3D Rendering).
+# the disabled items to the fifth that can be chosen (Graphs, long form, short form, Code
+# Compliance, 3D Rendering).
 xdotool windowfocus --sync "$MAIN"
 xdotool key F10
 sleep 0.3
 xdotool key Right Right Right
 sleep 0.3
-xdotool key Down Down Down Down Return
+xdotool key Down Down Down Down Down Return
 VIEW=$(wait_for '^3D Rendering$')
 sleep 1.5
 import -window "$VIEW" "$OUT/rendering-3d-solid.png"

@@ -5,12 +5,24 @@
 #                           number, exports DISPLAY and makes WORK/home the user's home. At exit
 #                           the process in APP_PID (the caller sets it when it starts its
 #                           program) and the server are stopped and WORK is removed.
+#   start_program LOG PROGRAM [ARGS...]
+#                           starts PROGRAM in the background with its output in WORK/LOG and
+#                           sets APP_PID (and KORDEL_PID) and APP_LOG for wait_for and the exit.
 #   wait_for TITLE          prints the id of the visible window whose title matches TITLE;
 #                           fails when none shows within 10 seconds or the program ended
 #                           (its output, WORK/APP_LOG, is shown then).
 #   wait_gone TITLE         waits until no visible window has the title.
 #   not_blank SHOT          fails when a screenshot holds (nearly) no dark text.
 #   new_design              File/New Design with the first example; prints the main window's id.
+start_program() {
+    local log=$1
+    shift
+    "$@" >"$WORK/$log" 2>&1 &
+    APP_PID=$!
+    KORDEL_PID=$APP_PID
+    APP_LOG=$log
+}
+
 start_virtual_display() {
     WORK=$(mktemp -d)
     APP_PID=""
