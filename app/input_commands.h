@@ -57,11 +57,11 @@ class UnitExchange {
 std::string JobFieldText(const std::string& stored, int width);
 
 /// What "Project Settings" changes in the design after OK, in order: the 7th-edition switch,
-/// the edition with the specification it decides, the units and structure type (with the
-/// frame's copies), the spans of the new structure type, the resets of a new specification,
+/// the edition with the design code it decides, the units and structure type (with the
+/// frame's copies), the spans of the new structure type, the resets of a new design code,
 /// the prestressing type with its loss method and straight strands for post-tensioning, and
 /// the presets of an agency picked. Caltrans designs by LRFD: picked together with "Standard
-/// Specs" it takes the edition "LRFD 6th", so that the specification still follows the edition.
+/// Specs" it takes the edition "LRFD 6th", so that the design code still follows the edition.
 void ApplyProjectSettings(CKordelDoc& doc, const CDesignOptionsDlg& dlg, CMainFrameState& frame);
 
 /// Writes the presets of agency `agency` (m_nAgency) into the design; every member the

@@ -88,7 +88,7 @@ TEST_F(InputCommandTest, ProjectSettingsAppliesWhatFollowsFromEachChoice) {
          [](const CKordelDoc& d, Before b) {
              EXPECT_TRUE(SameGroups(StoredGroups(d), b));
          }},
-        {"Standard Specs: the specification, its code, no cross-section type, its factors",
+        {"Standard Specs: the design code, its number, no cross-section type, its factors",
          IDC_SEED_SIMPLE_SPAN, {}, pick(IDC_SPEC_EDITION, "Standard Specs"),
          [](const CKordelDoc& d, Before) {
              EXPECT_EQ(d.m_nSpecEdition, kEditionStandardSpecs);
@@ -242,7 +242,7 @@ TEST_F(InputCommandTest, ProjectSettingsAppliesWhatFollowsFromEachChoice) {
              EXPECT_EQ(d.m_nSuperstructureType, b.m_nSuperstructureType)
                  << "the edition did not change in the end";
          }},
-        {"Caltrans on a Standard design: LRFD 6th with the resets of a new specification",
+        {"Caltrans on a Standard design: LRFD 6th with the resets of a new design code",
          IDC_SEED_SIMPLE_SPAN,
          [](CKordelDoc& d) {
              d.m_nSpecEdition = kEditionStandardSpecs;
