@@ -14,6 +14,12 @@
 #   wait_gone TITLE         waits until no visible window has the title.
 #   not_blank SHOT          fails when a screenshot holds (nearly) no dark text.
 #   new_design              File/New Design with the first example; prints the main window's id.
+#   shoot_command DEMO EXAMPLE UNITS COMMAND TITLE SHOT [KEYS...]
+#                           runs menu command COMMAND (its number) on example design EXAMPLE in
+#                           UNITS (us or metric) with the command demo program DEMO, waits for
+#                           the dialog titled TITLE, keeps its screenshot in SHOT (checked not
+#                           blank), sends KEYS to it (xdotool key names; Escape when none) and
+#                           fails unless the dialog and the program then end.
 start_program() {
     local log=$1
     shift
@@ -94,4 +100,28 @@ new_design() {
     wait_for '^Kordel - Untitled$' >/dev/null
     sleep 0.5
     echo "$main"
+}
+
+shoot_command() {
+    local demo=$1 example=$2 units=$3 command=$4 title=$5 shot=$6
+    shift 6
+    start_program command.log "$demo" "$example" "$units" "$command"
+    local dialog
+    dialog=$(wait_for "^$title\$")
+    sleep 0.6
+    import -window "$dialog" "$shot"
+    not_blank "$shot"
+    xdotool windowfocus --sync "$dialog"
+    if [ $# -eq 0 ]; then set -- Escape; fi
+    for key in "$@"; do
+        xdotool key "$key"
+        sleep 0.2
+    done
+    for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$APP_PID" 2>/dev/null; then
+        echo "the program did not end after '$title' was closed"
+        cat "$WORK/command.log"
+        exit 1
+    fi
+    APP_PID=""
 }
