@@ -50,6 +50,32 @@ int WholeCount(double v) {
     return static_cast<int>(std::clamp(v, -kLargest, kLargest));
 }
 
+DebondedRow WorstDebondedRow(const StrandGroup* groups, int groupCount,
+                             const StrandPatternRow* endRows, int rowCount) {
+    groupCount = std::clamp(groupCount, 0, kMaxStrandGroups);
+    rowCount = std::clamp(rowCount, 0, kMaxPatternRows);
+    DebondedRow worst;
+    double worstRowStrands = 0.0;  // straight and draped strands of the worst row
+    for (int r = 0; r < rowCount; ++r) {
+        const double y = endRows[r][kRowStraightElevation];  // in
+        double sum = 0.0;
+        for (int g = 0; g < groupCount; ++g) {
+            const StrandGroup& G = groups[g];
+            if (G[kGroupDebondEnd] > 0.0 &&
+                std::fabs(G[kGroupElevationEnd] - y) <= kRowElevationTolerance)
+                sum += G[kGroupStrands];
+        }
+        if (sum > worst.strands) {
+            worst.strands = sum;
+            worstRowStrands = endRows[r][kRowStraightCount] + endRows[r][kRowDrapedCount];
+        }
+    }
+    worst.percent = worst.strands > 0.0 && worstRowStrands > 0.0
+                        ? worst.strands / worstRowStrands * 100.0
+                        : 0.0;
+    return worst;
+}
+
 int StrandGroups::UsedRows() const {
     return std::clamp(m_nRowCount, 0, kMaxPatternRows);
 }

@@ -14,6 +14,23 @@ namespace kordel {
 /// part; values beyond any pattern are held at a million so that the cast stays defined).
 int WholeCount(double v);
 
+/// Elevations of a strand group and a pattern row closer than this are the same row, in: a
+/// metric design's elevations come back from metres with a last-digit difference.
+inline constexpr double kRowElevationTolerance = 1.0e-3;
+
+/// The pattern row with the most strands debonded at the girder ends, and their share of it.
+struct DebondedRow {
+    double strands = 0.0;  ///< end-debonded strands of the row
+    double percent = 0.0;  ///< of all the row's strands, straight and draped; 0 for none
+};
+
+/// The worst row of `endRows` (the end pattern, `rowCount` rows in order): the end-debonded
+/// strands (End > 0) of the groups at the row's elevation at the girder end, summed; the first
+/// of equal rows counts. Mid debonding does not count.
+// AASHTO LRFD 6th ed. Art. 5.11.4.3 (the limit of debonded strands in any horizontal row)
+DebondedRow WorstDebondedRow(const StrandGroup* groups, int groupCount,
+                             const StrandPatternRow* endRows, int rowCount);
+
 class StrandGroups {
   public:
     StrandGroups() = default;

@@ -7,6 +7,7 @@
 
 #include "document/kordel_doc.h"
 #include "engine/core/aashto_stress_limits.h"
+#include "engine/core/strand_groups.h"
 #include "platform/host.h"
 
 namespace kordel {
@@ -80,26 +81,10 @@ void CKordelDoc::SummarizeStrandPattern() {
         m_adDebondSummary[kDebondedPercent] =
             m_nStrandCount > 0 ? debonded / m_nStrandCount * 100.0 : 0.0;
 
-        double worstRow = 0.0;       // end-debonded strands of the worst row
-        double worstRowStrands = 0;  // all strands of that row
-        for (int r = 0; r < m_nTemplateRowCount && r < kMaxPatternRows; ++r) {
-            double sum = 0.0;
-            for (int g = 0; g < groups; ++g) {
-                const StrandGroup& G = m_aStrandGroup[g];
-                if (G[kGroupDebondEnd] > 0.0 &&
-                    G[kGroupElevationEnd] == m_aEndRows[r][kRowStraightElevation])
-                    sum += G[kGroupStrands];
-            }
-            if (sum > worstRow) {
-                worstRow = sum;
-                worstRowStrands = m_aEndRows[r][kRowStraightCount];
-            }
-        }
-        m_afDebondSummary[kRowDebondedStrands] = static_cast<float>(worstRow);
-        m_afDebondSummary[kRowDebondedPercent] =
-            worstRow > 0.0 && worstRowStrands > 0.0
-                ? static_cast<float>(worstRow / worstRowStrands * 100.0)
-                : 0.0f;
+        const DebondedRow worst =
+            WorstDebondedRow(m_aStrandGroup, groups, m_aEndRows, m_nTemplateRowCount);
+        m_afDebondSummary[kRowDebondedStrands] = static_cast<float>(worst.strands);
+        m_afDebondSummary[kRowDebondedPercent] = static_cast<float>(worst.percent);
 
         for (int g = 0; g < groups; ++g) {
             const StrandGroup& G = m_aStrandGroup[g];
