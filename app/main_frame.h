@@ -114,6 +114,11 @@ class CMainFrame : public CMainFrameState,
     void OnInputSpanLayout();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
+    // Debonding, detensioning and post-tensioning (app/input_commands_debond.cpp).
+    void RegisterDebondCommands();
+    void OnInputDebonding();
+    void OnInputPrelimDebondDesign();
+    void OnInputPostTensioning();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;

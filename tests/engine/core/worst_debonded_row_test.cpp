@@ -50,7 +50,7 @@ TEST(WorstDebondedRowTest, SharesOfRows) {
         {"a row of no strands at all gives 0 %", {Group(2, 2, 5)}, {Row(2, 0)}, 2, 0},
         {"metric elevations back from metres find their row",
          {Group(2, 1.9 * kMetre / kMetre * (1.0 + 1e-15), 5), Group(2, 3.7 * kMetre / kMetre, 5)},
-         {Row(1.9, 10), Row(3.7, 4)}, 2, 50},
+         {Row(1.9, 4), Row(3.7, 10)}, 2, 50},
     };
     for (const Case& c : cases) {
         const DebondedRow worst =
