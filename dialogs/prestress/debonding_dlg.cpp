@@ -5,6 +5,7 @@
 
 #include "app/input_commands.h"
 #include "dialogs/prestress/detension_sequence_dlg.h"
+#include "dialogs/prestress/number_text.h"
 #include "document/kordel_doc.h"
 #include "document/unit_conversions.h"
 #include "engine/core/strand_groups.h"
@@ -16,15 +17,11 @@ using namespace platform::ui;
 namespace {
 
 std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    return NumberText(format, value);
 }
 
 std::string FormatGroupNumber(int number) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%2.0d", number);
-    return text;
+    return NumberText("%2.0d", number);
 }
 
 /// "=%5.1f%%  (Limit=%3.0f%%)"

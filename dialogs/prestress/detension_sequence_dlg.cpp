@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/data_validation.h"
+#include "dialogs/prestress/number_text.h"
 
 namespace kordel {
 
@@ -45,19 +46,15 @@ bool CDetensionSequenceDlg::OnInitDialog() {
     m_grid.SetCellText(0, 0, "Sequence");
     m_grid.SetCellText(0, 1, "Strand Group");
     for (int k = 0; k < n; ++k) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%3d", k + 1);
-        m_grid.SetCellText(k + 1, 0, text);
-        std::snprintf(text, sizeof text, "%3d", m_anOrder[k]);
-        m_grid.SetCellText(k + 1, 1, text);
+        m_grid.SetCellText(k + 1, 0, NumberText("%3d", k + 1));
+        m_grid.SetCellText(k + 1, 1, NumberText("%3d", m_anOrder[k]));
     }
     return true;
 }
 
 void CDetensionSequenceDlg::Refuse(const char* format) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, std::clamp(m_nGroupCount, 0, kMaxStrandGroups));
-    MessageBox(text, platform::MsgButtons::Ok, platform::MsgIcon::None);
+    MessageBox(NumberText(format, std::clamp(m_nGroupCount, 0, kMaxStrandGroups)),
+               platform::MsgButtons::Ok, platform::MsgIcon::None);
 }
 
 void CDetensionSequenceDlg::OnOK() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controls/in_place_edit.h"
+#include "dialogs/prestress/number_text.h"
 #include "engine/core/strand_groups.h"
 
 namespace kordel {
@@ -17,15 +18,11 @@ namespace {
 constexpr Colour kReadOnlyGrey = Rgb(204, 204, 204);
 
 std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    return NumberText(format, value);
 }
 
 std::string FormatInt(int value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%2d", value);
-    return text;
+    return NumberText("%2d", value);
 }
 
 /// A cell's number; a text that is none reads as 0.
@@ -60,9 +57,9 @@ const DialogTemplate& CGirderTendonLayoutDlg::Template() {
         d.size = {439, 151};
         d.controls = {
             MakeControl(ControlKind::Label, kIdStatic, "No. Tendons:", 7, 9, 46, 9),
-            MakeControl(ControlKind::Edit, IDC_TENDON_COUNT, "", 55, 7, 22, 12,
+            MakeControl(ControlKind::Edit, IDC_TENDON_COUNT, "", 55, 7, 26, 12,
                         kStyleReadOnly | kStyleRight),
-            MakeControl(ControlKind::Spin, IDC_TENDON_COUNT_SPIN, "", 77, 7, 10, 12),
+            MakeControl(ControlKind::Spin, IDC_TENDON_COUNT_SPIN, "", 81, 7, 10, 12),
             MakeControl(ControlKind::Label, kIdStatic, "Jacking stress basis:", 110, 9, 74, 9),
             MakeControl(ControlKind::RadioButton, IDC_TENDON_BASIS_FPY, "fpy", 186, 8, 30, 10,
                         kStyleGroup),
