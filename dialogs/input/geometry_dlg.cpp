@@ -199,13 +199,13 @@ const DialogTemplate& CGeometryDlg::Template() {
             // Superstructure type of the distribution factors.
             MakeControl(ControlKind::Label, kIdStatic, "Superstructure &Type:", c2, 224, 150, 9,
                         kStyleGroup),
-            MakeControl(ControlKind::ComboBox, IDC_GEOM_SUPERSTRUCTURE, "", c2, 234, 180, 120),
+            MakeControl(ControlKind::ComboBox, IDC_GEOM_SUPERSTRUCTURE, "", c2, 234, 150, 120),
             MakeControl(ControlKind::CheckBox, IDC_GEOM_SUFFICIENTLY_CONNECTED,
                         "Sufficiently connected (DF calculation)", c2, 252, 190, 10),
 
             // Cast-in-place deck, with the close view of the girder.
             MakeControl(ControlKind::GroupBox, IDC_GEOM_DECK_GROUP, "Cast-In-Place Deck, in", c3,
-                        top, 144, 146),
+                        top, 144, 166),
             MakeControl(ControlKind::RadioButton, IDC_GEOM_NON_COMPOSITE, "&Non-Composite",
                         c3 + 6, row(0), 64, 10, kStyleGroup),
             MakeControl(ControlKind::RadioButton, IDC_GEOM_COMPOSITE, "&Composite", c3 + 74,
