@@ -56,12 +56,7 @@ int LanesFromCurbToCurb(double w, bool metric) {
     const double lane = metric ? 3.6576 : 12.0;
     const double twoLanes = metric ? 7.3152 : 24.0;
     const double oneLane = metric ? 6.096 : 20.0;
-    if (w > twoLanes) {
-        // A width of a whole number of lanes counts them all, though its metric value divided
-        // by the lane falls a rounding short (10.9728 m / 3.6576 m = 2.9999999999999996).
-        const double lanes = std::min(w / lane * (1.0 + 1e-12), 1e9);
-        return static_cast<int>(lanes);
-    }
+    if (w > twoLanes) return static_cast<int>(std::min(w / lane, 1e9));
     if (w >= oneLane) return 2;
     return 1;
 }
