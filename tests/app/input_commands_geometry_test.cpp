@@ -188,7 +188,8 @@ TEST_F(GeometryCommandTest, ANewSectionResetsThePatternToOneStrandAndKeepingItKe
     EXPECT_TRUE(std::equal(endRows.begin(), endRows.end(), doc.m_aEndRows));
     EXPECT_EQ(doc.m_nStrandCount, 36);
 
-    // Another section: a box with a template of rows at 3, 5 and 7 in and another outline.
+    // Another section: a solid 48 x 36 in block with a template of rows at 3, 5 and 7 in.
+    ASSERT_DOUBLE_EQ(doc.m_dOutlineWidth, 42.0) << "PCI BT-72's top flange";
     ScopedSectionProperties replaced([](CGeometryDlg& dlg) {
         SectionModel& s = dlg.m_section;
         s.m_strSectionName = "Box 48";
@@ -196,7 +197,10 @@ TEST_F(GeometryCommandTest, ANewSectionResetsThePatternToOneStrandAndKeepingItKe
         s.m_nTemplateRowCount = 3;
         for (int r = 0; r < kMaxPatternRows; ++r)
             s.m_adStrandTemplate[r][kTemplateElevation] = r < 3 ? 3.0 + 2.0 * r : 0.0;
-        s.m_adOutline[1][kPointX] += 1.0;
+        const double block[][2] = {{-24, 0}, {24, 0}, {24, 36}, {-24, 36}, {-24, 0}};
+        s.m_nOutlinePointCount = 5;
+        std::copy(&block[0][0], &block[0][0] + 10, &s.m_adOutline[0][0]);
+        s.m_nVoidPointCount = 0;
         dlg.m_bTemplateChanged = 1;
         return true;
     });
@@ -219,8 +223,12 @@ TEST_F(GeometryCommandTest, ANewSectionResetsThePatternToOneStrandAndKeepingItKe
     EXPECT_EQ(doc.m_nStrandCount, 1);
     EXPECT_EQ(doc.m_dStrandCgEnd, 3.0);
     EXPECT_EQ(doc.m_nStrandGroupCount, 1);
-    // The new outline's width and centroid are worked out again, not kept from the old one.
-    EXPECT_GT(doc.m_dOutlineWidth, 1.0);
+    // The new outline's width and horizontal centroid are worked out again, not kept from the
+    // old one.
+    EXPECT_DOUBLE_EQ(doc.m_dOutlineWidth, 48.0);
+    EXPECT_DOUBLE_EQ(doc.m_dSectionXbar, 24.0);
+    // Template rows past the three used are the design's own still.
+    EXPECT_NE(doc.m_adStrandTemplate[3][kTemplateElevation], 0.0);
 }
 
 TEST_F(GeometryCommandTest, ADeckedBulbTeeTakesNoCastInPlaceDeck) {
