@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ui/picture.h"
+#include "views/sheet_elements.h"
 
 namespace kordel {
 
@@ -54,19 +55,6 @@ void DrawGirderShape(DC& dc, const PictureMapping& at, double x, const SectionMo
         const double r = v[kVoidRadius];
         dc.Ellipse(Box(at, x + v[kVoidCentreX] - r, v[kVoidCentreY] - r, 2 * r, 2 * r));
     }
-}
-
-/// The outline's width across: its largest x less its smallest, in.
-double OutlineWidth(const SectionModel& s) {
-    const int count = Clamped(s.m_nOutlinePointCount, kMaxOutlinePoints);
-    if (count == 0) return 0.0;
-    double low = s.m_adOutline[0][kPointX];
-    double high = low;
-    for (int i = 1; i < count; ++i) {
-        low = std::min(low, s.m_adOutline[i][kPointX]);
-        high = std::max(high, s.m_adOutline[i][kPointX]);
-    }
-    return high - low;
 }
 
 /// The one scale of a picture `width` x `height` in the frame; 0 when either extent is not
