@@ -244,6 +244,7 @@ void CMainFrame::RegisterInputCommands() {
     m_commands.On(ID_INPUT_PROJECT_SETTINGS, [this] { OnInputProjectSettings(); });
     m_commands.On(ID_INPUT_SPAN_LAYOUT, [this] { OnInputSpanLayout(); });
     RegisterDebondCommands();
+    m_commands.On(ID_INPUT_GEOMETRY, [this] { OnInputGeometry(); });
 }
 
 void CMainFrame::OnInputWizard() {

@@ -112,6 +112,8 @@ class CMainFrame : public CMainFrameState,
     void OnInputJobInformation();
     void OnInputProjectSettings();
     void OnInputSpanLayout();
+    // Bridge section geometry (app/input_commands_geometry.cpp).
+    void OnInputGeometry();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
     // Debonding, detensioning and post-tensioning (app/input_commands_debond.cpp).

@@ -58,14 +58,14 @@ int MeasureLineHeight(const DC& dc) {
     return dc.GetTextExtent(sheet::kLineHeightSample).cy;
 }
 
-double OutlineWidth(const CKordelDoc& doc) {
-    const int n = std::clamp(doc.m_nOutlinePointCount, 0, kMaxOutlinePoints);
+double OutlineWidth(const SectionModel& section) {
+    const int n = std::clamp(section.m_nOutlinePointCount, 0, kMaxOutlinePoints);
     if (n == 0) return 0.0;
-    double low = doc.m_adOutline[0][kPointX];
+    double low = section.m_adOutline[0][kPointX];
     double high = low;
     for (int i = 1; i < n; ++i) {
-        low = std::min(low, doc.m_adOutline[i][kPointX]);
-        high = std::max(high, doc.m_adOutline[i][kPointX]);
+        low = std::min(low, section.m_adOutline[i][kPointX]);
+        high = std::max(high, section.m_adOutline[i][kPointX]);
     }
     return high - low;
 }

@@ -14,6 +14,7 @@
 namespace kordel {
 
 class CKordelDoc;
+struct SectionModel;
 
 // ---- The unit table -----------------------------------------------------------------------------
 
@@ -110,8 +111,9 @@ struct SheetDrawing {
     bool Metric() const;
 };
 
-/// The width of the document's outline: its largest x less its smallest, in.
-double OutlineWidth(const CKordelDoc& doc);
+/// The width of a section's outline (the design's own, or one a dialog shows): its largest x
+/// less its smallest, in.
+double OutlineWidth(const SectionModel& section);
 
 // ---- Shared drawing elements -------------------------------------------------------------------
 

@@ -76,8 +76,10 @@ bool CGirderSegementDetailsDlg::OnInitDialog() {
         SetDlgItemText(IDC_SEGMENT_OVERALL_LABEL, "Overall Girder Length, m:");
         m_strOverallLength = Format("%6.3f", m_dOverallLength);
         for (int i = 0; i < m_nSegments; ++i) {
-            m_adSegments[i][0] *= kMetresPerFoot;
-            m_adSegments[i][1] *= kMetresPerFoot;
+            for (int c = 0; c < 2; ++c) {
+                m_adFeetHandedIn[i][c] = m_adSegments[i][c];
+                m_adSegments[i][c] *= kMetresPerFoot;
+            }
         }
     }
     UpdateData(false);
@@ -125,9 +127,16 @@ void CGirderSegementDetailsDlg::FillGrid() {
 }
 
 void CGirderSegementDetailsDlg::ReadGrid() {
+    // A cell that still shows its value as the grid wrote it keeps the value to its last digit:
+    // the grid shows two decimals (five in metres), a length may have more.
+    const char* format = m_nUnits == 1 ? "%5.2f" : "%8.5f";
     for (int i = 1; i <= m_nSegments; ++i) {
-        m_adSegments[i - 1][0] = LeadingNumber(m_grid.GetCellText(i, 1));
-        m_adSegments[i - 1][1] = LeadingNumber(m_grid.GetCellText(i, 2));
+        for (int c = 0; c < 2; ++c) {
+            const std::string text = m_grid.GetCellText(i, c + 1);
+            double& value = m_adSegments[i - 1][c];
+            const bool shown = c == 0 || i < m_nSegments;  // the last closure shows nothing
+            if (!(shown && text == Format(format, value))) value = LeadingNumber(text);
+        }
     }
 }
 
@@ -181,9 +190,13 @@ void CGirderSegementDetailsDlg::OnOK() {
         return;
     }
     if (m_nUnits != 1) {
+        // A value left as it was shown goes back as the feet handed in.
         for (int i = 0; i < m_nSegments; ++i) {
-            m_adSegments[i][0] /= kMetresPerFoot;
-            m_adSegments[i][1] /= kMetresPerFoot;
+            for (int c = 0; c < 2; ++c) {
+                double& value = m_adSegments[i][c];
+                const double feet = m_adFeetHandedIn[i][c];
+                value = value == feet * kMetresPerFoot ? feet : value / kMetresPerFoot;
+            }
         }
     }
     EndDialog(kIdOk);

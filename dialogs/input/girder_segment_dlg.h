@@ -50,6 +50,9 @@ class CGirderSegementDetailsDlg : public platform::ui::Dialog, public GridOwner 
     CGridCtrl m_grid;
 
   private:
+    /// The segment table as handed in, ft, for a metric design.
+    double m_adFeetHandedIn[kMaxSegments][2] = {};
+
     void FillGrid();
     void ReadGrid();
     void ComputeSum();

@@ -46,11 +46,16 @@ const DialogTemplate& CSpanLayoutDlg::Template() {
         DialogTemplate d;
         d.id = IDD_SPAN_LAYOUT;
         d.caption = "Span Layout";
-        d.size = {420, 236};
+        d.size = {476, 236};
         const int top = 78;   // group boxes of the edit row
         const int row = top + 24;
+        // The offsets show up to seven characters ("-0.1524" m), with room for the frame.
+        const int offset = 40;
+        const int offsets = 2 * offset + 12;  // a group of two offsets
+        const int girderOffsets = 281;
+        const int padOffsets = girderOffsets + offsets + 4;
         d.controls = {
-            MakeControl(ControlKind::SunkenFrame, IDC_SPAN_ELEVATION, "", 7, 7, 406, 50,
+            MakeControl(ControlKind::SunkenFrame, IDC_SPAN_ELEVATION, "", 7, 7, 462, 50,
                         kStyleOwnerDraw),
             MakeControl(ControlKind::CheckBox, IDC_SPAN_EXPAND_VERTICAL, "Expand vertical scale",
                         300, 61, 110, 10, kStyleHidden),
@@ -79,31 +84,39 @@ const DialogTemplate& CSpanLayoutDlg::Template() {
                         kStyleCenter),
             MakeControl(ControlKind::Label, IDC_SPAN_GIRDER_LENGTH_LABEL, "Length,FT", 223,
                         top + 12, 48, 9, kStyleCenter),
-            MakeControl(ControlKind::ComboBox, IDC_SPAN_GIRDER_PICKER, "", 149, row, 70, 100),
+            // A drop-down with its field: the field shows the span's girder ID, the list the
+            // library's sections.
+            MakeControl(ControlKind::ComboBox, IDC_SPAN_GIRDER_PICKER, "", 149, row, 70, 100,
+                        kStyleComboEdit),
             MakeControl(ControlKind::Edit, IDC_SPAN_GIRDER_LENGTH, "", 223, row, 48, 12),
             MakeControl(ControlKind::GroupBox, IDC_SPAN_GIRDER_OFFSETS_LABEL, "Girder Offsets,FT",
-                        281, top, 64, 42),
-            MakeControl(ControlKind::Label, kIdStatic, "Left", 286, top + 12, 26, 9, kStyleCenter),
-            MakeControl(ControlKind::Label, kIdStatic, "Right", 314, top + 12, 26, 9,
-                        kStyleCenter),
-            MakeControl(ControlKind::Edit, IDC_SPAN_GIRDER_OFFSET_LEFT, "", 286, row, 26, 12),
-            MakeControl(ControlKind::SunkenFrame, IDC_SPAN_GIRDER_OFFSET_RIGHT, "", 314, row, 26,
+                        girderOffsets, top, offsets, 42),
+            MakeControl(ControlKind::Label, kIdStatic, "Left", girderOffsets + 4, top + 12,
+                        offset, 9, kStyleCenter),
+            MakeControl(ControlKind::Label, kIdStatic, "Right", girderOffsets + 8 + offset,
+                        top + 12, offset, 9, kStyleCenter),
+            MakeControl(ControlKind::Edit, IDC_SPAN_GIRDER_OFFSET_LEFT, "", girderOffsets + 4,
+                        row, offset, 12),
+            MakeControl(ControlKind::SunkenFrame, IDC_SPAN_GIRDER_OFFSET_RIGHT, "",
+                        girderOffsets + 8 + offset, row, offset, 12),
+            MakeControl(ControlKind::GroupBox, IDC_SPAN_PAD_OFFSETS_LABEL, "Pad Offsets,FT",
+                        padOffsets, top, offsets, 42),
+            MakeControl(ControlKind::Label, kIdStatic, "Left", padOffsets + 4, top + 12, offset,
+                        9, kStyleCenter),
+            MakeControl(ControlKind::Label, kIdStatic, "Right", padOffsets + 8 + offset, top + 12,
+                        offset, 9, kStyleCenter),
+            MakeControl(ControlKind::Edit, IDC_SPAN_PAD_LEFT, "", padOffsets + 4, row, offset,
                         12),
-            MakeControl(ControlKind::GroupBox, IDC_SPAN_PAD_OFFSETS_LABEL, "Pad Offsets,FT", 349,
-                        top, 64, 42),
-            MakeControl(ControlKind::Label, kIdStatic, "Left", 354, top + 12, 26, 9, kStyleCenter),
-            MakeControl(ControlKind::Label, kIdStatic, "Right", 382, top + 12, 26, 9,
-                        kStyleCenter),
-            MakeControl(ControlKind::Edit, IDC_SPAN_PAD_LEFT, "", 354, row, 26, 12),
-            MakeControl(ControlKind::Edit, IDC_SPAN_PAD_RIGHT, "", 382, row, 26, 12),
+            MakeControl(ControlKind::Edit, IDC_SPAN_PAD_RIGHT, "", padOffsets + 8 + offset, row,
+                        offset, 12),
 
-            MakeControl(ControlKind::ListBox, IDC_SPAN_LIST, "", 7, top + 48, 406, 82),
-            MakeControl(ControlKind::PushButton, IDC_WIZARD_BACK, "< Back", 245, 215, 50, 14,
+            MakeControl(ControlKind::ListBox, IDC_SPAN_LIST, "", 7, top + 48, 462, 82),
+            MakeControl(ControlKind::PushButton, IDC_WIZARD_BACK, "< Back", 301, 215, 50, 14,
                         kStyleHidden),
-            MakeControl(ControlKind::PushButton, IDC_WIZARD_NEXT, "Next >", 295, 215, 50, 14,
+            MakeControl(ControlKind::PushButton, IDC_WIZARD_NEXT, "Next >", 351, 215, 50, 14,
                         kStyleHidden),
-            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 307, 215, 50, 14, kStyleGroup),
-            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 363, 215, 50, 14),
+            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 363, 215, 50, 14, kStyleGroup),
+            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 419, 215, 50, 14),
         };
         return d;
     }();
@@ -169,7 +182,13 @@ bool CSpanLayoutDlg::OnInitDialog() {
     ShowSpan(m_nRow + 1);
     m_bExpandVerticalScale = 0;
     UpdateData(false);
+    ShowGirderId();
     return true;
+}
+
+void CSpanLayoutDlg::ShowGirderId() {
+    const std::size_t i = static_cast<std::size_t>(m_nRow);
+    SetDlgItemText(IDC_SPAN_GIRDER_PICKER, i < m_saGirderIds.size() ? m_saGirderIds[i] : "");
 }
 
 std::string CSpanLayoutDlg::SpanLine(int s) const {
@@ -278,6 +297,7 @@ void CSpanLayoutDlg::OnListSelection() {
         ShowSpan(selected + 1);
         UpdateData(false);
     }
+    ShowGirderId();
     InvalidateItem(kIdStatic);
 }
 
@@ -296,6 +316,7 @@ void CSpanLayoutDlg::OnGirderPicked() {
     }
     SetCurSel(IDC_SPAN_GIRDER_PICKER, -1);
     FillList();
+    ShowGirderId();
     InvalidateItem(kIdStatic);
 }
 

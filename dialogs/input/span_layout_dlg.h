@@ -92,6 +92,9 @@ class CSpanLayoutDlg : public platform::ui::Dialog {
     void FillGirderPicker();
     void FillList();
     void ShowSpan(int k);
+    /// The girder picker's field shows the girder ID of the span in the edit row, whether or
+    /// not the library holds that section.
+    void ShowGirderId();
     void StoreEditRow();
     /// Spans `last` + 1 to `count` become copies of span `last` (not its section properties),
     /// so that every span has its lengths and girder ID.

@@ -347,6 +347,7 @@ TEST_F(InputCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
     Choose(ID_INPUT_PROJECT_SETTINGS);
     toolkit.QueueDialog([](DialogDriver& d) { d.Cancel(); });
     toolkit.QueueDialog([](DialogDriver& d) { d.Cancel(); });
+    toolkit.QueueDialog([](DialogDriver& d) { d.Cancel(); });
     Choose(ID_INPUT_WIZARD);
 
     EXPECT_TRUE(SameGroups(StoredGroups(*Doc()), *before));
@@ -386,6 +387,7 @@ TEST_F(InputCommandTest, OkRedoesTheMovingLoadsWhateverTheDialogChanged) {
     const Case cases[] = {
         {"Job Information", ID_INPUT_JOB_INFO},
         {"Project Settings", ID_INPUT_PROJECT_SETTINGS},
+        {"Bridge Section Geometry", ID_INPUT_GEOMETRY},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -423,11 +425,15 @@ TEST_F(InputCommandTest, TheWizardRunsItsStepsInOrderWhateverEachReturns) {
         EXPECT_EQ(d.Caption(), "Span Layout");
         d.Cancel();
     });
+    toolkit.QueueDialog([](DialogDriver& d) {
+        EXPECT_EQ(d.Caption(), "Geometry");
+        d.Cancel();
+    });
     const std::size_t shown = toolkit.DialogsShown().size();
     ASSERT_TRUE(Choose(ID_INPUT_WIZARD));
     const std::vector<int> dialogs(toolkit.DialogsShown().begin() + static_cast<long>(shown),
                                    toolkit.DialogsShown().end());
-    EXPECT_EQ(dialogs, (std::vector<int>{IDD_JOB_INFO, IDD_PROJECT_SETTINGS, 165}));
+    EXPECT_EQ(dialogs, (std::vector<int>{IDD_JOB_INFO, IDD_PROJECT_SETTINGS, 165, 135}));
     EXPECT_EQ(Doc()->m_bContinuous, 1) << "the second step took effect after the first's Cancel";
 }
 
@@ -491,8 +497,9 @@ TEST_F(InputCommandTest, AMetricDesignComesBackUnchangedThroughEveryDialogConfir
 
     toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
     toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
+    toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
     ASSERT_TRUE(Choose(ID_INPUT_WIZARD));
-    EXPECT_EQ(toolkit.DialogsShown().back(), IDD_PROJECT_SETTINGS);
+    EXPECT_EQ(toolkit.DialogsShown().back(), 135) << "Geometry";
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_TRUE(SameGroups(StoredGroups(*Doc()), *before));
     Choose(ID_FILE_SAVE);

@@ -233,5 +233,35 @@ TEST_F(SpanLayoutDlgTest, CancelKeepsTheDesignAndAMetricDesignComesBackAsShown) 
     EXPECT_DOUBLE_EQ(Doc()->m_adSpanLength[1], 100.0) << "metres back to feet";
 }
 
+
+TEST_F(SpanLayoutDlgTest, TheGirderIdOfTheSpanShownStandsInThePickerWithNoLibrary) {
+    Doc()->m_saSpanSectionNames = {"PCI_BT_72", "AASHTO IV", "PCI_BT_72"};
+    SpanLayout([](DialogDriver& d) {
+        EXPECT_TRUE(d.Items(IDC_SPAN_GIRDER_PICKER).empty()) << "a fresh user has no library";
+        EXPECT_EQ(d.Text(IDC_SPAN_GIRDER_PICKER), "PCI_BT_72");
+        d.Choose(IDC_SPAN_LIST, 1);
+        EXPECT_EQ(d.Text(IDC_SPAN_GIRDER_PICKER), "AASHTO IV");
+        d.Cancel();
+    });
+    WriteSection("Type IV.ksl", "Type IV", 789, 260741, 24.73, 54);
+    SpanLayout([](DialogDriver& d) {
+        d.Choose(IDC_SPAN_GIRDER_PICKER, "Type IV");
+        EXPECT_EQ(d.Text(IDC_SPAN_GIRDER_PICKER), "Type IV") << "the span's new girder";
+        d.Cancel();
+    });
+}
+
+TEST(SpanLayoutTemplate, EveryLengthFieldHoldsSevenCharacters) {
+    // A metric offset such as "-0.1524" or a line value "%6.3f" of a negative offset takes seven
+    // characters of about 4 dialog units each, with the field's frame and margins.
+    constexpr int kSevenCharacters = 7 * 4 + 8;
+    for (int id : {IDC_SPAN_LENGTH, IDC_SPAN_GIRDER_LENGTH, IDC_SPAN_GIRDER_OFFSET_LEFT,
+                   IDC_SPAN_GIRDER_OFFSET_RIGHT, IDC_SPAN_PAD_LEFT, IDC_SPAN_PAD_RIGHT}) {
+        const platform::ui::ControlTemplate* c = CSpanLayoutDlg::Template().Control(id);
+        ASSERT_NE(c, nullptr) << id;
+        EXPECT_GE(c->rect.Width(), kSevenCharacters) << "control " << id;
+    }
+}
+
 }  // namespace
 }  // namespace kordel::test
