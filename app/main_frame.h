@@ -112,6 +112,10 @@ class CMainFrame : public CMainFrameState,
     void OnInputJobInformation();
     void OnInputProjectSettings();
     void OnInputSpanLayout();
+    // Materials and Loads (app/input_commands_materials.cpp).
+    void RegisterMaterialsCommands();
+    void OnInputMaterials();
+    void OnInputLoads();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
 
