@@ -9,10 +9,10 @@ const DialogTemplate& CLossParamsPreDlg::Template() {
         DialogTemplate d;
         d.id = IDD_LOSS_PARAMETERS;
         d.caption = "Prestress Loss Parameters";
-        d.size = {262, 196};
+        d.size = {300, 196};
         d.controls = {
             MakeControl(ControlKind::GroupBox, IDC_LOSS_VS_GROUP, "Volume/Surface Ratio, in", 7,
-                        4, 248, 44),
+                        4, 286, 44),
             MakeControl(ControlKind::Label, kIdStatic, "&Girder V/S:", 13, 17, 50, 9),
             MakeControl(ControlKind::Edit, IDC_LOSS_GIRDER_VS, "", 66, 15, 40, 12),
             MakeControl(ControlKind::Label, kIdStatic, "Deck V/S:", 13, 32, 50, 9),
@@ -25,37 +25,37 @@ const DialogTemplate& CLossParamsPreDlg::Template() {
             MakeControl(ControlKind::Label, kIdStatic, "Relative &Humidity (H),%:", 13, 56, 96, 9),
             MakeControl(ControlKind::Edit, IDC_LOSS_HUMIDITY, "", 112, 54, 40, 12),
 
-            MakeControl(ControlKind::GroupBox, kIdStatic, "Construction Timing, days", 7, 72, 120,
+            MakeControl(ControlKind::GroupBox, kIdStatic, "Construction Timing, days", 7, 72, 140,
                         62),
-            MakeControl(ControlKind::Label, kIdStatic, "Pretension &Transfer:", 13, 86, 66, 9),
-            MakeControl(ControlKind::Edit, IDC_LOSS_TRANSFER_AGE, "", 80, 84, 40, 12),
-            MakeControl(ControlKind::Label, kIdStatic, "&Deck Casting:", 13, 101, 66, 9),
-            MakeControl(ControlKind::Edit, IDC_LOSS_DECK_CASTING, "", 80, 99, 40, 12),
-            MakeControl(ControlKind::Label, kIdStatic, "&Final Time:", 13, 116, 66, 9),
-            MakeControl(ControlKind::Edit, IDC_LOSS_FINAL_AGE, "", 80, 114, 40, 12),
+            MakeControl(ControlKind::Label, kIdStatic, "Pretension &Transfer:", 13, 86, 86, 9),
+            MakeControl(ControlKind::Edit, IDC_LOSS_TRANSFER_AGE, "", 100, 84, 40, 12),
+            MakeControl(ControlKind::Label, kIdStatic, "&Deck Casting:", 13, 101, 86, 9),
+            MakeControl(ControlKind::Edit, IDC_LOSS_DECK_CASTING, "", 100, 99, 40, 12),
+            MakeControl(ControlKind::Label, kIdStatic, "&Final Time:", 13, 116, 86, 9),
+            MakeControl(ControlKind::Edit, IDC_LOSS_FINAL_AGE, "", 100, 114, 40, 12),
 
-            MakeControl(ControlKind::GroupBox, kIdStatic, "Post-Tensioning", 133, 72, 122, 62),
-            MakeControl(ControlKind::Label, IDC_LOSS_ANCHOR_SET_LABEL, "&Anchor set ,in:", 139,
-                        86, 68, 9),
-            MakeControl(ControlKind::Edit, IDC_LOSS_ANCHOR_SET, "", 208, 84, 40, 12),
+            MakeControl(ControlKind::GroupBox, kIdStatic, "Post-Tensioning", 153, 72, 140, 62),
+            MakeControl(ControlKind::Label, IDC_LOSS_ANCHOR_SET_LABEL, "&Anchor set ,in:", 159,
+                        86, 72, 9),
+            MakeControl(ControlKind::Edit, IDC_LOSS_ANCHOR_SET, "", 234, 84, 54, 12),
             MakeControl(ControlKind::Label, IDC_LOSS_WOBBLE_LABEL, "&Wobble Coeff (K), per ft:",
-                        139, 98, 68, 18),
-            MakeControl(ControlKind::Edit, IDC_LOSS_WOBBLE, "", 208, 99, 40, 12),
-            MakeControl(ControlKind::Label, kIdStatic, "Curvature Coeff (&mu):", 139, 116, 68, 9),
-            MakeControl(ControlKind::Edit, IDC_LOSS_FRICTION, "", 208, 114, 40, 12),
+                        159, 98, 72, 18),
+            MakeControl(ControlKind::Edit, IDC_LOSS_WOBBLE, "", 234, 99, 54, 12),
+            MakeControl(ControlKind::Label, kIdStatic, "Curvature Coeff (&mu):", 159, 114, 72, 18),
+            MakeControl(ControlKind::Edit, IDC_LOSS_FRICTION, "", 234, 114, 54, 12),
 
-            MakeControl(ControlKind::GroupBox, kIdStatic, "Detailed  Losses Method", 7, 138, 248,
+            MakeControl(ControlKind::GroupBox, kIdStatic, "Detailed  Losses Method", 7, 138, 286,
                         30),
             MakeControl(ControlKind::RadioButton, IDC_LOSS_SPEC_EQUATIONS, "Use Spec. &Equations",
                         13, 152, 80, 10, kStyleGroup),
             MakeControl(ControlKind::RadioButton, IDC_LOSS_PCI_GUIDELINES, "Use &PCI Guidelines", 96,
                         152, 76, 10),
-            MakeControl(ControlKind::Label, kIdStatic, "% Deck F&orce:", 174, 152, 40, 9,
+            MakeControl(ControlKind::Label, kIdStatic, "% Deck F&orce:", 180, 152, 56, 9,
                         kStyleGroup),
-            MakeControl(ControlKind::Edit, IDC_LOSS_DECK_FORCE, "", 215, 150, 34, 12),
+            MakeControl(ControlKind::Edit, IDC_LOSS_DECK_FORCE, "", 240, 150, 46, 12),
 
-            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 149, 176, 50, 14, kStyleGroup),
-            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 205, 176, 50, 14),
+            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 187, 176, 50, 14, kStyleGroup),
+            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 243, 176, 50, 14),
         };
         return d;
     }();
