@@ -524,82 +524,58 @@ void CMaterialsDlg::OnSpecifyGrade(bool stirrups) {
     EnableItem(stirrups ? IDC_MAT_STIRRUP_FY : IDC_MAT_LONG_FY, true);
 }
 
-void CMaterialsDlg::OnParameters() {
+template <class Sub, class Fields>
+void CMaterialsDlg::ExchangeWith(Fields fields, void (*afterOk)(CMaterialsDlg&)) {
     if (!UpdateData(true)) return;
-    CLossParamsPreDlg dlg;
+    Sub sub;
     RunSubDialog(
-        dlg,
-        [this](CLossParamsPreDlg& p) {
-            p.m_nUnits = m_nUnits;
-            p.m_dVolumeToSurface = m_dVolumeToSurface;
-            p.m_dDeckVolumeToSurface = m_dDeckVolumeToSurface;
-            p.m_bComputeDeckVolumeToSurface = m_bComputeDeckVolumeToSurface;
-            p.m_dRelativeHumidity = m_dRelativeHumidity;
-            p.m_dTransferAge = m_dTransferAge;
-            p.m_dAgeAtDeckCasting = m_dAgeAtDeckCasting;
-            p.m_dFinalAge = m_dFinalAge;
-            p.m_dPtAnchorSet = m_dPtAnchorSet;
-            p.m_dPtWobbleK = m_dPtWobbleK;
-            p.m_dPtFrictionMu = m_dPtFrictionMu;
-            p.m_nDetailedLossBasis = m_nDetailedLossBasis;
-            p.m_fDeckForcePercent = m_fDeckForcePercent;
-        },
-        [this](const CLossParamsPreDlg& p) {
-            m_dVolumeToSurface = p.m_dVolumeToSurface;
-            m_dDeckVolumeToSurface = p.m_dDeckVolumeToSurface;
-            m_bComputeDeckVolumeToSurface = p.m_bComputeDeckVolumeToSurface;
-            m_dRelativeHumidity = p.m_dRelativeHumidity;
-            m_dTransferAge = p.m_dTransferAge;
-            m_dAgeAtDeckCasting = p.m_dAgeAtDeckCasting;
-            m_dFinalAge = p.m_dFinalAge;
-            m_dPtAnchorSet = p.m_dPtAnchorSet;
-            m_dPtWobbleK = p.m_dPtWobbleK;
-            m_dPtFrictionMu = p.m_dPtFrictionMu;
-            m_nDetailedLossBasis = p.m_nDetailedLossBasis;
-            // A share of the deck's force, in percent.
-            m_fDeckForcePercent = std::clamp(p.m_fDeckForcePercent, 0.0f, 100.0f);
+        sub, [&](Sub& s) { fields(*this, s, [](auto& mine, auto& theirs) { theirs = mine; }); },
+        [&](Sub& s) {
+            fields(*this, s, [](auto& mine, auto& theirs) { mine = theirs; });
+            if (afterOk) afterOk(*this);
         });
     UpdateData(false);
+}
+
+void CMaterialsDlg::OnParameters() {
+    ExchangeWith<CLossParamsPreDlg>(
+        [](CMaterialsDlg& m, CLossParamsPreDlg& p, auto copy) {
+            copy(m.m_nUnits, p.m_nUnits);
+            copy(m.m_dVolumeToSurface, p.m_dVolumeToSurface);
+            copy(m.m_dDeckVolumeToSurface, p.m_dDeckVolumeToSurface);
+            copy(m.m_bComputeDeckVolumeToSurface, p.m_bComputeDeckVolumeToSurface);
+            copy(m.m_dRelativeHumidity, p.m_dRelativeHumidity);
+            copy(m.m_dTransferAge, p.m_dTransferAge);
+            copy(m.m_dAgeAtDeckCasting, p.m_dAgeAtDeckCasting);
+            copy(m.m_dFinalAge, p.m_dFinalAge);
+            copy(m.m_dPtAnchorSet, p.m_dPtAnchorSet);
+            copy(m.m_dPtWobbleK, p.m_dPtWobbleK);
+            copy(m.m_dPtFrictionMu, p.m_dPtFrictionMu);
+            copy(m.m_nDetailedLossBasis, p.m_nDetailedLossBasis);
+            copy(m.m_fDeckForcePercent, p.m_fDeckForcePercent);
+        },
+        // A share of the deck's force, in percent.
+        [](CMaterialsDlg& m) {
+            m.m_fDeckForcePercent = std::clamp(m.m_fDeckForcePercent, 0.0f, 100.0f);
+        });
 }
 
 void CMaterialsDlg::OnMcrFactors() {
-    if (!UpdateData(true)) return;
-    CMCRFactorsDlg dlg;
-    RunSubDialog(
-        dlg,
-        [this](CMCRFactorsDlg& f) {
-            f.m_fMcrGamma1 = m_fMcrGamma1;
-            f.m_fMcrGamma2 = m_fMcrGamma2;
-            f.m_fMcrGamma3 = m_fMcrGamma3;
-        },
-        [this](const CMCRFactorsDlg& f) {
-            m_fMcrGamma1 = f.m_fMcrGamma1;
-            m_fMcrGamma2 = f.m_fMcrGamma2;
-            m_fMcrGamma3 = f.m_fMcrGamma3;
-        });
-    UpdateData(false);
+    ExchangeWith<CMCRFactorsDlg>([](CMaterialsDlg& m, CMCRFactorsDlg& f, auto copy) {
+        copy(m.m_fMcrGamma1, f.m_fMcrGamma1);
+        copy(m.m_fMcrGamma2, f.m_fMcrGamma2);
+        copy(m.m_fMcrGamma3, f.m_fMcrGamma3);
+    });
 }
 
 void CMaterialsDlg::OnFrFactors() {
-    if (!UpdateData(true)) return;
-    CFRFactorsDlg dlg;
-    RunSubDialog(
-        dlg,
-        [this](CFRFactorsDlg& f) {
-            f.m_fFrGeneric = m_fFrGeneric;
-            f.m_fFrMinReinf = m_fFrMinReinf;
-            f.m_fFrShear = m_fFrShear;
-            f.m_fFrSandLightweight = m_fFrSandLightweight;
-            f.m_fFrAllLightweight = m_fFrAllLightweight;
-        },
-        [this](const CFRFactorsDlg& f) {
-            m_fFrGeneric = f.m_fFrGeneric;
-            m_fFrMinReinf = f.m_fFrMinReinf;
-            m_fFrShear = f.m_fFrShear;
-            m_fFrSandLightweight = f.m_fFrSandLightweight;
-            m_fFrAllLightweight = f.m_fFrAllLightweight;
-        });
-    UpdateData(false);
+    ExchangeWith<CFRFactorsDlg>([](CMaterialsDlg& m, CFRFactorsDlg& f, auto copy) {
+        copy(m.m_fFrGeneric, f.m_fFrGeneric);
+        copy(m.m_fFrMinReinf, f.m_fFrMinReinf);
+        copy(m.m_fFrShear, f.m_fFrShear);
+        copy(m.m_fFrSandLightweight, f.m_fFrSandLightweight);
+        copy(m.m_fFrAllLightweight, f.m_fFrAllLightweight);
+    });
 }
 
 void CMaterialsDlg::OnOK() {

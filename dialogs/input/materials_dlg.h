@@ -231,6 +231,11 @@ class CMaterialsDlg : public platform::ui::Dialog {
     void ShowLossMode(int mode, bool postTensioning);
     void OnGrade60(bool stirrups);
     void OnSpecifyGrade(bool stirrups);
+    /// Runs sub-dialog `Sub` on the fields `fields(dialog, sub, copy)` names (each as
+    /// copy(mine, theirs)): the controls are read, the fields copied in, taken back on OK only
+    /// (then `afterOk` runs), and the members written to the controls.
+    template <class Sub, class Fields>
+    void ExchangeWith(Fields fields, void (*afterOk)(CMaterialsDlg&) = nullptr);
     void OnParameters();
     void OnMcrFactors();
     void OnFrFactors();
