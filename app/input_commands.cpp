@@ -245,6 +245,7 @@ void CMainFrame::RegisterInputCommands() {
     m_commands.On(ID_INPUT_SPAN_LAYOUT, [this] { OnInputSpanLayout(); });
     RegisterDebondCommands();
     m_commands.On(ID_INPUT_GEOMETRY, [this] { OnInputGeometry(); });
+    RegisterMaterialsCommands();
 }
 
 void CMainFrame::OnInputWizard() {

@@ -114,6 +114,10 @@ class CMainFrame : public CMainFrameState,
     void OnInputSpanLayout();
     // Bridge section geometry (app/input_commands_geometry.cpp).
     void OnInputGeometry();
+    // Materials and Loads (app/input_commands_materials.cpp).
+    void RegisterMaterialsCommands();
+    void OnInputMaterials();
+    void OnInputLoads();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
     // Debonding, detensioning and post-tensioning (app/input_commands_debond.cpp).

@@ -51,4 +51,5 @@ timeout 60 "$KORDEL_ROOT/scripts/vehicle_dialog_screenshots.sh" \
     "$B/ci-plain/kordel_vehicle_dialogs_demo" "$B/ci-artifacts"
 timeout 120 "$KORDEL_ROOT/scripts/debond_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 timeout 180 "$KORDEL_ROOT/scripts/geometry_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
+timeout 120 "$KORDEL_ROOT/scripts/materials_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 echo "== all checks passed"

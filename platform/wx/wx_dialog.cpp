@@ -321,7 +321,7 @@ class DialogPeerImpl : public DialogPeer {
         }
 
         auto notify = Guarded(
-            [this](wxCommandEvent& e) { m_dialog.NotifyCommand(FromWxId(e.GetId())); });
+            [this](wxCommandEvent& e) { m_dialog.NotifyCommand(TemplateId(e.GetId())); });
         m_window->Bind(wxEVT_BUTTON, notify);
         m_window->Bind(wxEVT_RADIOBUTTON, notify);
         m_window->Bind(wxEVT_CHECKBOX, notify);
@@ -633,6 +633,12 @@ class DialogPeerImpl : public DialogPeer {
 
     /// A GTK widget is as tall as its theme needs: one taller than its place in the template
     /// keeps the place's middle line.
+    /// The template id of the control whose wx id is `wxId`.
+    int TemplateId(int wxId) const {
+        const auto command = m_commandButtons.find(wxId);
+        return command != m_commandButtons.end() ? command->second : FromWxId(wxId);
+    }
+
     static void FitHeight(wxWindow* w, const wxPoint& pos, const wxSize& size) {
         const int best = w->GetBestSize().y;
         if (best <= size.y) return;
@@ -641,7 +647,13 @@ class DialogPeerImpl : public DialogPeer {
 
     wxWindow* MakeControl(WxToolkit& toolkit, const ControlTemplate& c, const wxPoint& pos,
                           const wxSize& size) {
-        const int id = ToWxId(c.id);
+        int id = ToWxId(c.id);
+        // A button that carries a command of the main window has an id past the range wx takes
+        // for its windows: it gets an id of its own, and its click is told by its template id.
+        if (IsCommandId(c.id)) {
+            id = wxWindow::NewControlId();
+            m_commandButtons[id] = c.id;
+        }
         switch (c.kind) {
             case ControlKind::PushButton:
             case ControlKind::DefPushButton: {
@@ -729,6 +741,7 @@ class DialogPeerImpl : public DialogPeer {
     const DialogTemplate& m_template;
     wxWeakRef<wxDialog> m_window;
     std::map<int, wxWindow*> m_controls;
+    std::map<int, int> m_commandButtons;  ///< the wx id of a command button, its template id
     std::map<int, SunkenFrame*> m_frames;
     std::set<int> m_controlWindows;  ///< Custom controls that hold a control window
     bool m_ended = false;

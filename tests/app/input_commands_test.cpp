@@ -13,6 +13,8 @@
 
 #include "dialogs/input/design_options_dlg.h"
 #include "dialogs/input/job_dlg.h"
+#include "dialogs/input/loads_dlg.h"
+#include "dialogs/input/materials_dlg.h"
 #include "document/filled_design.h"
 #include "document/unit_conversions.h"
 #include "tests/app/desktop_test_support.h"
@@ -433,7 +435,8 @@ TEST_F(InputCommandTest, TheWizardRunsItsStepsInOrderWhateverEachReturns) {
     ASSERT_TRUE(Choose(ID_INPUT_WIZARD));
     const std::vector<int> dialogs(toolkit.DialogsShown().begin() + static_cast<long>(shown),
                                    toolkit.DialogsShown().end());
-    EXPECT_EQ(dialogs, (std::vector<int>{IDD_JOB_INFO, IDD_PROJECT_SETTINGS, 165, 135}));
+    EXPECT_EQ(dialogs, (std::vector<int>{IDD_JOB_INFO, IDD_PROJECT_SETTINGS, 165, 135,
+                                         IDD_MATERIALS, IDD_LOADS}));
     EXPECT_EQ(Doc()->m_bContinuous, 1) << "the second step took effect after the first's Cancel";
 }
 
@@ -499,7 +502,7 @@ TEST_F(InputCommandTest, AMetricDesignComesBackUnchangedThroughEveryDialogConfir
     toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
     toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
     ASSERT_TRUE(Choose(ID_INPUT_WIZARD));
-    EXPECT_EQ(toolkit.DialogsShown().back(), 135) << "Geometry";
+    EXPECT_EQ(toolkit.DialogsShown().back(), IDD_LOADS);
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_TRUE(SameGroups(StoredGroups(*Doc()), *before));
     Choose(ID_FILE_SAVE);

@@ -83,8 +83,7 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
     NewDesign();
     // The main view answers the results commands (the text printouts enabled, no check marks),
     // but most input dialogs are not there yet.
-    for (int id : {ID_INPUT_MATERIALS, ID_INPUT_LOADS, ID_TOOLS_LOAD_TABLES, ID_HELP_FINDER,
-                   ID_EDIT_COPY}) {
+    for (int id : {ID_TOOLS_LOAD_TABLES, ID_HELP_FINDER, ID_EDIT_COPY}) {
         const CmdUI ui = Query(id);
         EXPECT_FALSE(ui.enabled) << "command " << id;
         EXPECT_FALSE(ui.checked) << "command " << id;
@@ -95,7 +94,7 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
                    ID_RESULTS_GRAPHS, ID_INPUT_WIZARD, ID_INPUT_JOB_INFO,
                    ID_INPUT_PROJECT_SETTINGS, ID_FILE_PRINT,
                    ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_FILE_OPTIONS,
-                   ID_INPUT_GEOMETRY}) {
+                   ID_INPUT_GEOMETRY, ID_INPUT_MATERIALS, ID_INPUT_LOADS}) {
         EXPECT_TRUE(Query(id).enabled) << "command " << id;
         EXPECT_FALSE(Query(id).checked) << "command " << id;
     }
@@ -130,7 +129,8 @@ TEST_F(DesktopTest, ToolBarButtonsAreEnabledOnlyWhenTheirCommandsCanAct) {
                                     ID_INPUT_PROJECT_SETTINGS, ID_RESULTS_TEXT_LONG,
                                     ID_RESULTS_TEXT_SHORT, ID_RESULTS_CODE_COMPLIANCE,
                                     ID_RESULTS_3D_RENDERING, ID_RESULTS_GRAPHS,
-                                    ID_INPUT_DEBONDING, ID_INPUT_GEOMETRY};
+                                    ID_INPUT_DEBONDING, ID_INPUT_GEOMETRY, ID_INPUT_MATERIALS,
+                                    ID_INPUT_LOADS};
     ASSERT_TRUE(Start());
     auto expectButtons = [&](const std::set<int>& enabled, const char* when) {
         for (int id : Frame().Spec().toolBar.buttons) {
