@@ -114,6 +114,13 @@ class CMainFrame : public CMainFrameState,
     void OnInputSpanLayout();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
+    // Factors, limits, options and handling (app/input_commands_factors.cpp).
+    void RegisterFactorCommands();
+    void OnInputLoadResistFactors();
+    void OnInputStressLimits();
+    void OnInputCamberMultipliers();
+    void OnInputAnalysisOptions();
+    void OnInputStrippingHandling();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;
