@@ -58,7 +58,7 @@ const DialogTemplate& CLoadResistFactorsDlg::Template() {
         auto& c = d.controls;
         c = {
             MakeControl(ControlKind::GroupBox, kIdStatic, "Load and Resistance Factors", 7, 5, 183,
-                        206),
+                        204),
             MakeControl(ControlKind::RadioButton, IDC_FACTORS_AUTOMATIC,
                         "&Automatic (per active specification)", 15, 18, 165, 10, kStyleGroup),
             MakeControl(ControlKind::RadioButton, IDC_FACTORS_MANUAL, "&Manual (user-specified):",
@@ -89,17 +89,17 @@ const DialogTemplate& CLoadResistFactorsDlg::Template() {
             MakeControl(ControlKind::Label, IDC_LABEL_PHI_MOMENT, "Moment", 96, 184, 30, 9),
             MakeControl(ControlKind::Edit, IDC_FACTOR_PHI_MOMENT, "", 128, 182, 34, 12),
 
-            MakeControl(ControlKind::GroupBox, kIdStatic, "Load Modifiers", 7, 216, 183, 50,
+            MakeControl(ControlKind::GroupBox, kIdStatic, "Load Modifiers", 7, 213, 183, 56,
                         kStyleGroup),
-            MakeControl(ControlKind::Label, kIdStatic, "Ductility:", 15, 229, 50, 9),
-            MakeControl(ControlKind::Edit, IDC_LOAD_MOD_DUCTILITY, "", 70, 227, 40, 12),
-            MakeControl(ControlKind::Label, kIdStatic, "Redundancy:", 15, 242, 50, 9),
-            MakeControl(ControlKind::Edit, IDC_LOAD_MOD_REDUNDANCY, "", 70, 240, 40, 12),
+            MakeControl(ControlKind::Label, kIdStatic, "Ductility:", 15, 227, 50, 9),
+            MakeControl(ControlKind::Edit, IDC_LOAD_MOD_DUCTILITY, "", 70, 225, 40, 12),
+            MakeControl(ControlKind::Label, kIdStatic, "Redundancy:", 15, 241, 50, 9),
+            MakeControl(ControlKind::Edit, IDC_LOAD_MOD_REDUNDANCY, "", 70, 239, 40, 12),
             MakeControl(ControlKind::Label, kIdStatic, "Importance:", 15, 255, 50, 9),
             MakeControl(ControlKind::Edit, IDC_LOAD_MOD_IMPORTANCE, "", 70, 253, 40, 12),
 
-            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 84, 270, 50, 14, kStyleGroup),
-            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 140, 270, 50, 14),
+            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 84, 272, 50, 14, kStyleGroup),
+            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 140, 272, 50, 14),
         };
         c.insert(c.end(), rest.begin(), rest.end());
         return d;
