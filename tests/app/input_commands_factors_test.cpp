@@ -435,18 +435,35 @@ TEST_F(FactorCommandTest, HandlingFieldsShowTheirFormatsAndUnits) {
     doc.m_dSuperElevation = 0.06;
     doc.m_dImpactShipping = 20;
     doc.m_dBeamCgAboveRoad = 72;
+    doc.m_dLiftSupportRight = 9;
+    doc.m_dShipSupportLeft = 10;
+    doc.m_dShipSupportRight = 10.5;
+    doc.m_dImpactFormSuction = 10;
+    doc.m_dImpactHandling = 25;
+    doc.m_dRollCenterAboveRoad = 24;
+    doc.m_dDualTireDistance = 36;
     struct Case {
         int units;
         std::vector<std::pair<int, std::string>> texts;
     };
     const Case cases[] = {
         {kUnitsUS,
-         {{IDC_LIFT_SUPPORT_LEFT, "5.46"}, {IDC_TRANSPORT_STIFFNESS, "40000.000"},
+         {{IDC_LIFT_SUPPORT_LEFT, "5.46"}, {IDC_LIFT_SUPPORT_RIGHT, "9.00"},
+          {IDC_SHIP_SUPPORT_LEFT, "10.00"}, {IDC_SHIP_SUPPORT_RIGHT, "10.50"},
+          {IDC_IMPACT_FORM_SUCTION, "10.00"}, {IDC_IMPACT_HANDLING, "25.00"},
+          {IDC_ROLL_CENTER_ABOVE_ROAD, "24.00"}, {IDC_DUAL_TIRE_DISTANCE, "36.00"},
+          {IDC_TRANSPORT_STIFFNESS, "40000.000"},
           {IDC_SUPER_ELEVATION, "0.060"}, {IDC_IMPACT_SHIPPING, "20.00"},
           {IDC_BEAM_CG_ABOVE_ROAD, "72.00"}, {IDC_SUPPORT_GROUP, "Support Locations,ft"},
           {IDC_TRANSPORT_STIFFNESS_LABEL, "Total transport stiffness, in-k/radian:"}}},
         {kUnitsMetric,
-         {{IDC_LIFT_SUPPORT_LEFT, "1.663"}, {IDC_TRANSPORT_STIFFNESS, "4519.371"},
+         // 5.456 x 0.3048 = 1.6629888; 10.5 x 0.3048 = 3.2004; 40000 x 0.0254 x 4.4482 =
+         // 4519.3712; 72 x 0.0254 = 1.8288; 24 x 0.0254 = 0.6096; 36 x 0.0254 = 0.9144
+         {{IDC_LIFT_SUPPORT_LEFT, "1.663"}, {IDC_LIFT_SUPPORT_RIGHT, "2.743"},
+          {IDC_SHIP_SUPPORT_LEFT, "3.048"}, {IDC_SHIP_SUPPORT_RIGHT, "3.200"},
+          {IDC_IMPACT_FORM_SUCTION, "10.00"}, {IDC_IMPACT_HANDLING, "25.00"},
+          {IDC_ROLL_CENTER_ABOVE_ROAD, "0.61"}, {IDC_DUAL_TIRE_DISTANCE, "0.91"},
+          {IDC_TRANSPORT_STIFFNESS, "4519.371"},
           {IDC_SUPER_ELEVATION, "0.060"}, {IDC_IMPACT_SHIPPING, "20.00"},
           {IDC_BEAM_CG_ABOVE_ROAD, "1.83"}, {IDC_SUPPORT_GROUP, "Support Locations, m"},
           {IDC_TRANSPORT_STIFFNESS_LABEL, "Total transport stiffness, m-kN/radian:"},
