@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "controls/file_pick_ctrl.h"
+#include "controls/folder_browser.h"
 #include "libraries/library_folders.h"
-#include "libraries/truck_lib_dlg.h"
 #include "libraries/truck_lib_doc.h"
 #include "libraries/truck_prop_dlg.h"
 #include "platform/folders.h"
@@ -113,7 +113,7 @@ bool CAddVehiclesDlg::OnInitDialog() {
     m_strLibraryFolder =
         ResolveLibraryFolder(platform::kIniKeyTruckLibraryFolder, kVehicleLibraryDefaultSuffix);
     m_strCurrentFolder = m_strLibraryFolder;
-    SetDlgItemText(IDC_SELECTED_FOLDER, FolderLabel(platform::PathText(m_strCurrentFolder)));
+    SetDlgItemText(IDC_SELECTED_FOLDER, FolderLabel(platform::PathText(m_strCurrentFolder), kSelectedFolderChars));
     FillLibraryList();
     FillSelectedList();
     return true;
@@ -169,7 +169,7 @@ void CAddVehiclesDlg::OnBrowse() {
     picker.SetStartFolder(m_strCurrentFolder);
     if (picker.DoModalWithTitle(kBrowseTitle) == kIdOk && !picker.GetSelectedFolder().empty())
         m_strCurrentFolder = platform::AsFolder(picker.GetSelectedFolder());
-    SetDlgItemText(IDC_SELECTED_FOLDER, FolderLabel(platform::PathText(m_strCurrentFolder)));
+    SetDlgItemText(IDC_SELECTED_FOLDER, FolderLabel(platform::PathText(m_strCurrentFolder), kSelectedFolderChars));
     FillLibraryList();
 }
 

@@ -23,6 +23,8 @@ inline constexpr int IDC_EDIT_VEHICLE = 1218;
 inline constexpr int IDC_LIBRARY_VEHICLES = 1350;
 inline constexpr int IDC_BROWSE_VEHICLE_FOLDER = 1612;
 inline constexpr int IDC_SELECTED_FOLDER = 1742;
+/// The characters of the folder that the "Selected Folder:" line shows.
+inline constexpr std::size_t kSelectedFolderChars = 88;
 
 /// The picture of the Add button: a blue arrow pointing left, white around it.
 inline constexpr int IDB_ADD_ARROW = 244;

@@ -7,7 +7,7 @@
 
 #include "controls/file_pick_ctrl.h"
 #include "dialogs/input/analysis_options_dlg.h"
-#include "libraries/truck_lib_dlg.h"
+#include "controls/folder_browser.h"
 #include "platform/file_io.h"
 #include "platform/ui/headless_controls.h"
 #include "tests/libraries/truck_dialog_fixture.h"
@@ -55,7 +55,7 @@ TEST_F(AddVehiclesDlgTest, AddTakesTheWholeVehicleInSinglePrecisionAndRemoveKeep
                             (std::vector<std::string>{"Alpha", "Heavy"}))
                       << "the file titles of the .ktl files, sorted";
                   EXPECT_EQ(d.Items(IDC_SELECTED_VEHICLES), (std::vector<std::string>{"Kept"}));
-                  EXPECT_EQ(d.Text(IDC_SELECTED_FOLDER), FolderLabel(library));
+                  EXPECT_EQ(d.Text(IDC_SELECTED_FOLDER), FolderLabel(library, kSelectedFolderChars));
                   EXPECT_FALSE(d.IsVisible(IDC_EDIT_VEHICLE));
                   ClickAdd(d);  // nothing chosen in the library: nothing added
                   d.Choose(IDC_LIBRARY_VEHICLES, "Heavy");
@@ -137,7 +137,7 @@ TEST_F(AddVehiclesDlgTest, BrowseListsAnotherFolderForThisDialogOnly) {
         });
         d.Click(IDC_BROWSE_VEHICLE_FOLDER);
         EXPECT_EQ(d.Items(IDC_LIBRARY_VEHICLES), (std::vector<std::string>{"Here"}));
-        EXPECT_EQ(d.Text(IDC_SELECTED_FOLDER), FolderLabel(library));
+        EXPECT_EQ(d.Text(IDC_SELECTED_FOLDER), FolderLabel(library, kSelectedFolderChars));
         // Another folder chosen: its vehicles, which can be added.
         toolkit.QueueDialog([](DialogDriver& pick) {
             pick.DoubleClick(IDC_PICK_LIST, 1);  // into "More"
@@ -145,7 +145,7 @@ TEST_F(AddVehiclesDlgTest, BrowseListsAnotherFolderForThisDialogOnly) {
         });
         d.Click(IDC_BROWSE_VEHICLE_FOLDER);
         EXPECT_EQ(d.Items(IDC_LIBRARY_VEHICLES), (std::vector<std::string>{"There"}));
-        EXPECT_EQ(d.Text(IDC_SELECTED_FOLDER), FolderLabel(other));
+        EXPECT_EQ(d.Text(IDC_SELECTED_FOLDER), FolderLabel(other, kSelectedFolderChars));
         d.Choose(IDC_LIBRARY_VEHICLES, "There");
         ClickAdd(d);
         d.Ok();
