@@ -246,6 +246,7 @@ void CMainFrame::RegisterInputCommands() {
     RegisterDebondCommands();
     m_commands.On(ID_INPUT_GEOMETRY, [this] { OnInputGeometry(); });
     RegisterMaterialsCommands();
+    RegisterFactorCommands();
 }
 
 void CMainFrame::OnInputWizard() {

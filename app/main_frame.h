@@ -125,6 +125,13 @@ class CMainFrame : public CMainFrameState,
     void OnInputDebonding();
     void OnInputPrelimDebondDesign();
     void OnInputPostTensioning();
+    // Factors, limits, options and handling (app/input_commands_factors.cpp).
+    void RegisterFactorCommands();
+    void OnInputLoadResistFactors();
+    void OnInputStressLimits();
+    void OnInputCamberMultipliers();
+    void OnInputAnalysisOptions();
+    void OnInputStrippingHandling();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;

@@ -52,4 +52,5 @@ timeout 60 "$KORDEL_ROOT/scripts/vehicle_dialog_screenshots.sh" \
 timeout 120 "$KORDEL_ROOT/scripts/debond_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 timeout 180 "$KORDEL_ROOT/scripts/geometry_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 timeout 120 "$KORDEL_ROOT/scripts/materials_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
+timeout 180 "$KORDEL_ROOT/scripts/factors_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 echo "== all checks passed"
