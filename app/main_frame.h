@@ -112,6 +112,11 @@ class CMainFrame : public CMainFrameState,
     void OnInputJobInformation();
     void OnInputProjectSettings();
     void OnInputSpanLayout();
+    // The pretensioning commands (app/input_commands_prestress.cpp).
+    void RegisterPretensioningCommands();
+    void OnInputPretensioning();
+    void OnInputPrelimStrandDesign();
+    void OnInputStrandPattern();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
 

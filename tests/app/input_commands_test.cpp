@@ -427,7 +427,7 @@ TEST_F(InputCommandTest, TheWizardRunsItsStepsInOrderWhateverEachReturns) {
     ASSERT_TRUE(Choose(ID_INPUT_WIZARD));
     const std::vector<int> dialogs(toolkit.DialogsShown().begin() + static_cast<long>(shown),
                                    toolkit.DialogsShown().end());
-    EXPECT_EQ(dialogs, (std::vector<int>{IDD_JOB_INFO, IDD_PROJECT_SETTINGS, 165}));
+    EXPECT_EQ(dialogs, (std::vector<int>{IDD_JOB_INFO, IDD_PROJECT_SETTINGS, 165, 196}));
     EXPECT_EQ(Doc()->m_bContinuous, 1) << "the second step took effect after the first's Cancel";
 }
 
@@ -491,8 +491,9 @@ TEST_F(InputCommandTest, AMetricDesignComesBackUnchangedThroughEveryDialogConfir
 
     toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
     toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
+    toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
     ASSERT_TRUE(Choose(ID_INPUT_WIZARD));
-    EXPECT_EQ(toolkit.DialogsShown().back(), IDD_PROJECT_SETTINGS);
+    EXPECT_EQ(toolkit.DialogsShown().back(), 196) << "Prestressing (Pretensioning) last";
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_TRUE(SameGroups(StoredGroups(*Doc()), *before));
     Choose(ID_FILE_SAVE);
