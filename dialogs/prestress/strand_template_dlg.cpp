@@ -116,6 +116,12 @@ void CStrandTemplateDlgV3::FillGrid() {
                                location > kLocationGap ? FormatNumber("%7.4f", location) : "");
         }
     }
+    // Columns as wide as their widest text, and no narrower than set above.
+    for (int c = 0; c < columns; ++c) {
+        const int set = m_grid.GetColumnWidth(c);
+        m_grid.AutoSizeColumn(c, 0, false);
+        m_grid.SetColumnWidth(c, std::max(set, m_grid.GetColumnWidth(c)));
+    }
     m_grid.RefreshGrid();
 }
 
