@@ -13,7 +13,8 @@ source "$(dirname "$0")/virtual_display.sh"
 start_virtual_display
 
 PRETENSIONING=32853
-TITLE="Prestressing  (Pretensioning)"
+# A pattern for the window title: the parentheses escaped.
+TITLE="Prestressing  \\(Pretensioning\\)"
 
 shoot_command "$DEMO" 1 us $PRETENSIONING "$TITLE" "$OUT/pretensioning-example1.png"
 shoot_command "$DEMO" 2 us $PRETENSIONING "$TITLE" "$OUT/pretensioning-example2.png"

@@ -329,6 +329,7 @@ TEST_F(PretensioningTest, DesignWorksOnTheTemplateTheDialogShowsAndReloadsTheDes
 
 TEST_F(PretensioningTest, TheStrandListEditsPullFractionAndLocationOfEachGroup) {
     CKordelDoc& doc = *Doc();
+    doc.m_aStrandGroup[1][kGroupLocation] += 0.00123;  // more digits than the list shows
     const StrandGroup first = doc.m_aStrandGroup[0];
     Pretensioning([&](DialogDriver& d) {
         toolkit.QueueDialog([&](DialogDriver& l) {
