@@ -247,6 +247,7 @@ void CMainFrame::RegisterInputCommands() {
     m_commands.On(ID_INPUT_GEOMETRY, [this] { OnInputGeometry(); });
     RegisterMaterialsCommands();
     RegisterFactorCommands();
+    RegisterPretensioningCommands();
 }
 
 void CMainFrame::OnInputWizard() {

@@ -118,6 +118,11 @@ class CMainFrame : public CMainFrameState,
     void RegisterMaterialsCommands();
     void OnInputMaterials();
     void OnInputLoads();
+    // The pretensioning commands (app/input_commands_prestress.cpp).
+    void RegisterPretensioningCommands();
+    void OnInputPretensioning();
+    void OnInputPrelimStrandDesign();
+    void OnInputStrandPattern();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
     // Debonding, detensioning and post-tensioning (app/input_commands_debond.cpp).

@@ -53,4 +53,5 @@ timeout 120 "$KORDEL_ROOT/scripts/debond_screenshots.sh" "$B/ci-plain" "$B/ci-ar
 timeout 180 "$KORDEL_ROOT/scripts/geometry_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 timeout 120 "$KORDEL_ROOT/scripts/materials_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 timeout 180 "$KORDEL_ROOT/scripts/factors_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
+timeout 120 "$KORDEL_ROOT/scripts/pretension_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 echo "== all checks passed"

@@ -436,7 +436,7 @@ TEST_F(InputCommandTest, TheWizardRunsItsStepsInOrderWhateverEachReturns) {
     const std::vector<int> dialogs(toolkit.DialogsShown().begin() + static_cast<long>(shown),
                                    toolkit.DialogsShown().end());
     EXPECT_EQ(dialogs, (std::vector<int>{IDD_JOB_INFO, IDD_PROJECT_SETTINGS, 165, 135,
-                                         IDD_MATERIALS, IDD_LOADS}));
+                                         IDD_MATERIALS, IDD_LOADS, 196}));
     EXPECT_EQ(Doc()->m_bContinuous, 1) << "the second step took effect after the first's Cancel";
 }
 
@@ -498,11 +498,21 @@ TEST_F(InputCommandTest, AMetricDesignComesBackUnchangedThroughEveryDialogConfir
     const std::string bytes = ReadBytes(path);
     const std::unique_ptr<StoredGroups> before = Model();
 
-    toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
-    toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
-    toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
+    // Every step confirmed as shown but Materials, whose OK writes the strand's kind in the
+    // words of its table.
+    for (const char* caption : {"Job Information", "Project Settings", "Geometry", "Materials",
+                                "Loads", "Prestressing  (Pretensioning)"}) {
+        toolkit.QueueDialog([caption](DialogDriver& d) {
+            EXPECT_EQ(d.Caption(), caption);
+            if (d.Caption() == "Materials") {
+                d.Cancel();
+            } else {
+                d.Ok();
+            }
+        });
+    }
     ASSERT_TRUE(Choose(ID_INPUT_WIZARD));
-    EXPECT_EQ(toolkit.DialogsShown().back(), IDD_LOADS);
+    EXPECT_EQ(toolkit.DialogsShown().back(), 196) << "Prestressing (Pretensioning) last";
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_TRUE(SameGroups(StoredGroups(*Doc()), *before));
     Choose(ID_FILE_SAVE);
