@@ -112,6 +112,10 @@ class CMainFrame : public CMainFrameState,
     void OnInputJobInformation();
     void OnInputProjectSettings();
     void OnInputSpanLayout();
+    // Input/Rebar - Longitudinal and Rebar- Transverse (app/input_commands_rebar.cpp).
+    void RegisterRebarCommands();
+    void OnInputRebarLongitudinal();
+    void OnInputRebarTransverse();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
 
