@@ -28,11 +28,11 @@ const DialogTemplate& CEditRebarListDlg::Template() {
         DialogTemplate d;
         d.id = IDD_EDIT_REBAR_LIST;
         d.caption = "Edit Rebar List";
-        d.size = {300, 200};
+        d.size = {380, 200};
         d.controls = {
-            MakeControl(ControlKind::Custom, IDC_REBAR_LIST_GRID, "MFCGridCtrl", 7, 7, 286, 165),
-            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 187, 179, 50, 14, kStyleGroup),
-            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 243, 179, 50, 14),
+            MakeControl(ControlKind::Custom, IDC_REBAR_LIST_GRID, "MFCGridCtrl", 7, 7, 366, 165),
+            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 267, 179, 50, 14, kStyleGroup),
+            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 323, 179, 50, 14),
         };
         return d;
     }();
