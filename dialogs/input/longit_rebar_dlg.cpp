@@ -146,23 +146,22 @@ bool CLongitRebarPat::OnInitDialog() {
 
 // ---- The groups ---------------------------------------------------------------------------------
 
-void CLongitRebarPat::ExpandGirderRows() {
-    const double inch = m_nUnits == kUnitsUS ? 1.0 : kMetresPerInch;
+int CLongitRebarPat::ExpandShownRows(const double (*rows)[kRebarRowValueCount], int rowCount,
+                                     double raiseInches, RebarBar* bars) const {
+    const double inch = m_nUnits == kUnitsUS ? 1.0 : kMetresPerInch;  // the shown inch
     const double spacing = m_pDoc ? m_pDoc->m_dBarSpacing : kDefaultBarSpacing;
-    m_nGirderBarCount =
-        ExpandRebarRows(m_aGirderRows, std::clamp(m_nGirderRowCount, 0, kMaxLongitRebarRows), inch,
-                        spacing, 0.0, m_aGirderBars);
+    return ExpandRebarRows(rows, std::clamp(rowCount, 0, kMaxLongitRebarRows), inch, spacing,
+                           inch * raiseInches, bars);
+}
+
+void CLongitRebarPat::ExpandGirderRows() {
+    m_nGirderBarCount = ExpandShownRows(m_aGirderRows, m_nGirderRowCount, 0.0, m_aGirderBars);
 }
 
 void CLongitRebarPat::ExpandDeckRows() {
-    const double inch = m_nUnits == kUnitsUS ? 1.0 : kMetresPerInch;
-    const double spacing = m_pDoc ? m_pDoc->m_dBarSpacing : kDefaultBarSpacing;
     // Deck rows count their heights from the top of the haunch.
-    const double raise =
-        m_pDoc ? inch * (m_pDoc->m_dSectionHeight + m_pDoc->m_dHaunchThickness) : 0.0;
-    m_nDeckBarCount =
-        ExpandRebarRows(m_aDeckRows, std::clamp(m_nDeckRowCount, 0, kMaxLongitRebarRows), inch,
-                        spacing, raise, m_aDeckBars);
+    const double deckSeat = m_pDoc ? m_pDoc->m_dSectionHeight + m_pDoc->m_dHaunchThickness : 0.0;
+    m_nDeckBarCount = ExpandShownRows(m_aDeckRows, m_nDeckRowCount, deckSeat, m_aDeckBars);
 }
 
 void CLongitRebarPat::OnGirderLayout() {

@@ -75,6 +75,9 @@ class CLongitRebarPat : public platform::ui::Dialog {
     double m_dHeightToInches = 1.0;
 
   private:
+    /// Bars from shown rows, their heights raised by `raiseInches`; returns their count.
+    int ExpandShownRows(const double (*rows)[kRebarRowValueCount], int rowCount, double raiseInches,
+                        RebarBar* bars) const;
     void OnGirderLayout();
     void OnDeckLayout();
     void OnGirderBarList();

@@ -4,8 +4,6 @@
 // and zone of the US design it was converted from to the last bit.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "dialogs/input/design_options_dlg.h"
@@ -23,11 +21,6 @@ namespace kordel::test {
 namespace {
 
 using platform::ui::DialogDriver;
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class RebarCommandTest : public DesktopTest {
   protected:
@@ -153,7 +146,7 @@ TEST_F(RebarCommandTest, AMetricDesignThroughBothCommandsKeepsEveryBarAndZoneOfI
 
 TEST_F(RebarCommandTest, CancelledTransverseEditsLeaveTheSavedDesignAsItWas) {
     const std::string path = SavedDesign("transverse.kdx");
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = ReadFileBytes(path);
     toolkit.QueueDialog([](DialogDriver& d) {
         auto& dlg = static_cast<CTransverseRebarPatDlg&>(d.Target());
         d.Spin(IDC_TRANSVERSE_ZONES_SPIN, true);
@@ -166,7 +159,7 @@ TEST_F(RebarCommandTest, CancelledTransverseEditsLeaveTheSavedDesignAsItWas) {
     ASSERT_TRUE(Choose(ID_INPUT_REBAR_TRANSVERSE));
     EXPECT_FALSE(Doc()->IsModified());
     Choose(ID_FILE_SAVE);
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "the file saved again is the same";
+    EXPECT_TRUE(ReadFileBytes(path) == bytes) << "the file saved again is the same";
 }
 
 }  // namespace

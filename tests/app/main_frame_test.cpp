@@ -128,7 +128,8 @@ TEST_F(DesktopTest, ToolBarButtonsAreEnabledOnlyWhenTheirCommandsCanAct) {
                                     ID_INPUT_WIZARD,      ID_INPUT_JOB_INFO,
                                     ID_INPUT_PROJECT_SETTINGS, ID_RESULTS_TEXT_LONG,
                                     ID_RESULTS_TEXT_SHORT, ID_RESULTS_CODE_COMPLIANCE,
-                                    ID_RESULTS_3D_RENDERING, ID_RESULTS_GRAPHS};
+                                    ID_RESULTS_3D_RENDERING, ID_RESULTS_GRAPHS,
+                                    ID_INPUT_REBAR_LONGITUDINAL, ID_INPUT_REBAR_TRANSVERSE};
     ASSERT_TRUE(Start());
     auto expectButtons = [&](const std::set<int>& enabled, const char* when) {
         for (int id : Frame().Spec().toolBar.buttons) {

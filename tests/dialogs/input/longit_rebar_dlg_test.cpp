@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "dialogs/input/edit_rebar_list_dlg.h"
 #include "dialogs/input/rebar_layout_dlg.h"
 #include "platform/ui/recording_dc.h"
@@ -21,11 +18,6 @@ namespace {
 using platform::ui::DialogDriver;
 using platform::ui::RecordingDC;
 using Kind = RecordingDC::OpKind;
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 /// Ops of `kind` drawn in the bars' blue.
 std::vector<RecordingDC::Op> BlueOps(const RecordingDC& dc, Kind kind) {
@@ -102,7 +94,7 @@ TEST_F(LongitRebarDlgTest, CancelInTheLayoutOrOnTheDialogChangesNothing) {
     const std::string path = temp / "cancel.kdx";
     host.QueueFileName(path);
     Choose(ID_FILE_SAVE_AS);
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = ReadFileBytes(path);
     toolkit.QueueDialog([](DialogDriver& d) {
         d.Click(IDC_LONGIT_DECK_LAYOUT);
         d.Ok();
@@ -132,7 +124,7 @@ TEST_F(LongitRebarDlgTest, CancelInTheLayoutOrOnTheDialogChangesNothing) {
     });
     ASSERT_TRUE(Choose(ID_INPUT_REBAR_LONGITUDINAL));
     Choose(ID_FILE_SAVE);
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "the file saved again is the same";
+    EXPECT_TRUE(ReadFileBytes(path) == bytes) << "the file saved again is the same";
 }
 
 TEST_F(LongitRebarDlgTest, TheElevationFitsTheGirderAndTheBoxesExpandAndMagnify) {

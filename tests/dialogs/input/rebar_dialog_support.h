@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,12 @@ inline void TypeIntoCell(platform::ui::DialogDriver& d, int gridId, CGridCtrl& g
     ASSERT_NE(window->Edit(), nullptr) << "cell " << row << "," << col << " opens no editor";
     window->Edit()->Type(text.substr(1));
     window->Edit()->Char(platform::ui::kKeyReturn);
+}
+
+/// The bytes of the file at `path` (a saved design).
+inline std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 /// The texts of grid row `row`.
