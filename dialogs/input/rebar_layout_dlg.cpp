@@ -69,8 +69,9 @@ void CRebarLayoutDlg::DoDataExchange(DataExchange& dx) {
 }
 
 bool CRebarLayoutDlg::OnInitDialog() {
-    // A count from the design beyond what the dialog shows is shown as the most it takes.
-    m_nLevels = std::clamp(m_nLevels, 0, m_maxLevels);
+    // A design may hold more rows than the spin reaches (a file allows 11 of each): they are
+    // all shown, and kept unless the user takes them away.
+    m_nLevels = std::clamp(m_nLevels, 0, kMaxLongitRebarRows);
     Dialog::OnInitDialog();
     m_grid.Attach(CreateControlWindow(m_gridId, m_grid), m_gridId);
     m_grid.SetOwner(this);

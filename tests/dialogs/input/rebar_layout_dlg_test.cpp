@@ -88,6 +88,19 @@ TEST_F(RebarLayoutDlgTest, TheSpinBringsRowsIntoUseAfreshAndKeepsHiddenRowsUntil
     EXPECT_EQ(girder.m_nLevels, kGirderRebarMaxLevels);
 }
 
+TEST_F(RebarLayoutDlgTest, RowsBeyondWhatTheSpinReachesAreShownAndKept) {
+    CDeckRebarDlg dlg;
+    dlg.m_nLevels = kMaxLongitRebarRows;  // a file holds up to 11 deck rows
+    for (int r = 0; r < kMaxLongitRebarRows; ++r) dlg.m_aRows[r][kRebarRowBars] = r + 1;
+    toolkit.QueueDialog([&](DialogDriver& d) {
+        EXPECT_EQ(dlg.m_grid.GetRowCount(), kMaxLongitRebarRows + 1);
+        d.Ok();
+    });
+    ASSERT_EQ(dlg.DoModal(), platform::ui::kIdOk);
+    EXPECT_EQ(dlg.m_nLevels, kMaxLongitRebarRows) << "no row dropped by OK";
+    EXPECT_EQ(dlg.m_aRows[10][kRebarRowBars], 11);
+}
+
 TEST_F(RebarLayoutDlgTest, ACellEditTakesThatCellAndKeepsEveryOtherValueToTheLastBit) {
     CGirderRebarDlg dlg;
     dlg.m_nUnits = kUnitsMetric;
