@@ -248,6 +248,7 @@ void CMainFrame::RegisterInputCommands() {
     RegisterMaterialsCommands();
     RegisterFactorCommands();
     RegisterPretensioningCommands();
+    RegisterRebarCommands();
 }
 
 void CMainFrame::OnInputWizard() {

@@ -123,6 +123,10 @@ class CMainFrame : public CMainFrameState,
     void OnInputPretensioning();
     void OnInputPrelimStrandDesign();
     void OnInputStrandPattern();
+    // Input/Rebar - Longitudinal and Rebar- Transverse (app/input_commands_rebar.cpp).
+    void RegisterRebarCommands();
+    void OnInputRebarLongitudinal();
+    void OnInputRebarTransverse();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
     // Debonding, detensioning and post-tensioning (app/input_commands_debond.cpp).

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "document/design_file.h"
+#include "document/rebar_layout.h"
 #include "document/stored_design.h"
 #include "platform/archive.h"
 
@@ -41,13 +42,6 @@ constexpr double kHoursPerDay = 24.0;
 
 /// Pitch of the strand template grid, in.
 constexpr double kTemplateGridPitch = 2.0;
-
-/// Offset of the first bar of a row with an even number of bars, in; the pitch of the rest
-/// comes from m_dBarSpacing.
-constexpr double kEvenRowFirstOffset = 1.0;
-
-/// Tags of a bar expanded from a layout row.
-constexpr const char* kExpandedBarTags[4] = {"S", "S", "B", "X"};
 
 // What a headerless design takes for what its layout lacks.
 constexpr int kHeaderlessCurrentGirder = 2;
@@ -658,9 +652,9 @@ bool IsBarTableSize(double size) {
 
 /// One list of bars from its layout rows; with `aboveHaunch` the row elevations count from the
 /// top of the haunch of a girder of height `height` (in) and haunch `haunch` (in).
-void ExpandRebarRows(const double (&rows)[kMaxLongitRebarRows][kRebarRowValueCount], int rowCount,
-                     double spacing, bool aboveHaunch, double height, double haunch,
-                     RebarBar (&bars)[kMaxRebarBars], int& barCount, const char* what) {
+void ExpandStoredRows(const double (&rows)[kMaxLongitRebarRows][kRebarRowValueCount], int rowCount,
+                      double spacing, bool aboveHaunch, double height, double haunch,
+                      RebarBar (&bars)[kMaxRebarBars], int& barCount, const char* what) {
     if (rowCount < 0 || rowCount > kMaxLongitRebarRows) {
         throw ArchiveError(std::string(what) + ": " + std::to_string(rowCount) + " layout rows.");
     }
@@ -679,39 +673,8 @@ void ExpandRebarRows(const double (&rows)[kMaxLongitRebarRows][kRebarRowValueCou
         }
     }
 
-    int i = 0;
-    for (int r = 0; r < rowCount; ++r) {
-        const double* row = rows[r];
-        const double c = row[kRebarRowBars];
-        if (!(c > 0)) continue;
-        const int whole = static_cast<int>(c);
-        const double y =
-            aboveHaunch ? row[kRebarRowElevation] + height + haunch : row[kRebarRowElevation];
-        auto addBar = [&](double z) {
-            RebarBar& bar = bars[i++];
-            bar.m_nBarSize = static_cast<int>(row[kRebarRowBarSize]);
-            bar.m_adStart[kBarX] = row[kRebarRowStart];
-            bar.m_adStart[kBarY] = y;
-            bar.m_adStart[kBarZ] = z;
-            bar.m_strTag1 = kExpandedBarTags[0];
-            bar.m_adEnd[kBarX] = row[kRebarRowEnd];
-            bar.m_adEnd[kBarY] = y;
-            bar.m_adEnd[kBarZ] = z;
-            bar.m_strTag2 = kExpandedBarTags[1];
-            bar.m_strTag3 = kExpandedBarTags[2];
-            bar.m_strTag4 = kExpandedBarTags[3];
-        };
-        double h = kEvenRowFirstOffset;
-        if (whole % 2 != 0) {
-            addBar(0.0);  // the odd bar on the centreline
-            h = spacing;
-        }
-        for (int pair = 0; pair < whole / 2; ++pair, h += spacing) {
-            addBar(h);
-            addBar(-h);
-        }
-    }
-    barCount = i;
+    barCount =
+        ExpandRebarRows(rows, rowCount, 1.0, spacing, aboveHaunch ? height + haunch : 0.0, bars);
 }
 
 }  // namespace
@@ -775,15 +738,15 @@ void PlaceTemplateLocations(SectionModel& s) {
 }
 
 void ExpandGirderRebarRows(PrestressModel& p) {
-    ExpandRebarRows(p.m_adGirderRebarRows, p.m_nGirderRebarRowCount, p.m_dBarSpacing, false, 0, 0,
-                    p.m_aGirderBars, p.m_nGirderBarCount, "Girder bars");
+    ExpandStoredRows(p.m_adGirderRebarRows, p.m_nGirderRebarRowCount, p.m_dBarSpacing, false, 0, 0,
+                     p.m_aGirderBars, p.m_nGirderBarCount, "Girder bars");
 }
 
 void ExpandDeckRebarRows(PrestressModel& p, const SectionModel& section,
                          const ProjectModel& project) {
-    ExpandRebarRows(p.m_adDeckRebarRows, p.m_nDeckRebarRowCount, p.m_dBarSpacing,
-                    section.m_dWebLocation == 0, section.m_dSectionHeight,
-                    project.m_dHaunchThickness, p.m_aDeckBars, p.m_nDeckBarCount, "Deck bars");
+    ExpandStoredRows(p.m_adDeckRebarRows, p.m_nDeckRebarRowCount, p.m_dBarSpacing,
+                     section.m_dWebLocation == 0, section.m_dSectionHeight,
+                     project.m_dHaunchThickness, p.m_aDeckBars, p.m_nDeckBarCount, "Deck bars");
 }
 
 // ---- Reading ------------------------------------------------------------------------------------

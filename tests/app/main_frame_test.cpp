@@ -133,7 +133,8 @@ TEST_F(DesktopTest, ToolBarButtonsAreEnabledOnlyWhenTheirCommandsCanAct) {
                                     ID_INPUT_LOADS,
                                     ID_INPUT_LOAD_RESIST_FACTORS, ID_INPUT_ANALYSIS_OPTIONS,
                                     ID_INPUT_STRIPPING_HANDLING,
-                                    ID_INPUT_PRETENSIONING};
+                                    ID_INPUT_PRETENSIONING,
+                                    ID_INPUT_REBAR_LONGITUDINAL, ID_INPUT_REBAR_TRANSVERSE};
     ASSERT_TRUE(Start());
     auto expectButtons = [&](const std::set<int>& enabled, const char* when) {
         for (int id : Frame().Spec().toolBar.buttons) {
