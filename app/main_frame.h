@@ -114,6 +114,11 @@ class CMainFrame : public CMainFrameState,
     void OnInputSpanLayout();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
+    // The results, library and tool commands (app/tool_commands.cpp).
+    void RegisterToolCommands();
+    void OnResultsGrid();
+    void OnLibrariesLiveLoadVehicles();
+    void OnToolsLoadTables();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;
