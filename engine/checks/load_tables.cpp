@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "document/kordel_doc.h"
+#include "engine/checks/strand_design.h"
+#include "platform/host.h"
 
 namespace kordel {
 namespace {
@@ -172,7 +174,12 @@ LoadTableSet GenerateLoadTables(CKordelDoc& doc, const LoadTableRequest& request
 void ApplyLoadTableCase(CKordelDoc& doc, double s, double L, double slab) {
     SetLoadTableSpan(doc, L);
     SetLoadTableSpacing(doc, s, slab, true);
-    doc.DesignStrandPattern();
+    // The same strand design as the table's row, so the design gets the strands it shows.
+    doc.DesignLoadTableStrands();
+    bool found = false;
+    const std::string outcome = StrandDesignOutcome(doc, found);
+    platform::ShowMessage(outcome, platform::MsgButtons::Ok,
+                          found ? platform::MsgIcon::Information : platform::MsgIcon::Warning);
     doc.GetStrandCountAndCentroid(doc.m_aEndRows, doc.m_nStrandCount, doc.m_dStrandCgEnd);
     doc.GetStrandCountAndCentroid(doc.m_aDrapeRows, doc.m_nStrandCount, doc.m_dStrandCgMid);
 }

@@ -60,7 +60,8 @@ LoadTableSet GenerateLoadTables(CKordelDoc& doc, const LoadTableRequest& request
                                 const LoadTableProgress& progress = {});
 
 /// Makes a load-table case the design: span `L` (ft), spacing `s` (ft) and slab `slab` (in),
-/// then designs its strand pattern (DesignStrandPattern, which analyses and tells the outcome).
+/// then designs its strand pattern as the table did (the row's strand count), analyses it and
+/// tells the outcome of the checks in a message, as the preliminary strand design does.
 void ApplyLoadTableCase(CKordelDoc& doc, double s, double L, double slab);
 
 }  // namespace kordel
