@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 
 #include "document/kordel_doc.h"
 #include "platform/host.h"
+#include "report/format.h"
 #include "views/title_block.h"
 
 namespace kordel {
@@ -30,16 +30,6 @@ constexpr int kLineStep = 15;
 constexpr int kPageFull = 1020;
 constexpr int kFirstPageRule = -600;
 constexpr int kContinuationTop = -150;
-
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* format, ...) {
-    char text[256];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
 
 int Trunc(double v) {
     return ToLogical(v);

@@ -1,24 +1,14 @@
 #include "dialogs/tools/load_table_results_dlg.h"
 
 #include <algorithm>
-#include <cstdarg>
 #include <cstdio>
 
+#include "report/format.h"
 namespace kordel {
 
 using namespace platform::ui;
 
 namespace {
-
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* format, ...) {
-    char text[128];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
 
 constexpr const char* kHeadings[kLoadTableGridHeadingRows][kLoadTableGridColumns] = {
     {"Spacing", "Span", "t,slab", "Req'd f'ci", "Strands", "Camber", "fb @ mid", "ft @ mid",

@@ -1,7 +1,6 @@
 #include "dialogs/tools/load_tables_dlg.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "dialogs/tools/load_table_chart.h"
 #include "dialogs/tools/load_table_results_dlg.h"
@@ -10,26 +9,13 @@
 #include "platform/host.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/toolkit.h"
+#include "report/format.h"
 
 namespace kordel {
 
 using namespace platform::ui;
 
 namespace {
-
-/// A spacing as the progress shows it, ft.
-std::string SpacingText(double spacing) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%5.2f", spacing);
-    return text;
-}
-
-/// A span as the progress shows it, whole feet.
-std::string SpanText(double span) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%4.0f", span);
-    return text;
-}
 
 /// The print job's name.
 constexpr const char* kPrintJobName = "KordelLoadTable";
@@ -234,10 +220,10 @@ void CLoadTablesDlg::OnGenerate() {
     m_tables = GenerateLoadTables(m_doc, request, [&](double spacing, double span) {
         if (spacing != shownSpacing) {
             shownSpacing = spacing;
-            m_strSpacingNow = SpacingText(spacing);
+            m_strSpacingNow = Format("%5.2f", spacing);
             SetDlgItemText(IDC_LT_SPACING_NOW, m_strSpacingNow);
         }
-        m_strSpanNow = SpanText(span);
+        m_strSpanNow = Format("%4.0f", span);
         SetDlgItemText(IDC_LT_SPAN_NOW, m_strSpanNow);
         UpdateNow();
     });

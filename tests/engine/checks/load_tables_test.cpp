@@ -5,13 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdarg>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "document/design_file.h"
+#include "report/format.h"
 #include "tests/report/report_test_support.h"
 #include "test_support.h"
 
@@ -34,16 +33,6 @@ class LoadTablesTest : public EngineTest {
     }
 };
 
-std::string Line(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Line(const char* format, ...) {
-    char text[256];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
-
 /// The release strength the design in `d` needs, as the tool works it out.
 double RequiredFci(const CKordelDoc& d) {
     const int station =
@@ -59,12 +48,12 @@ TEST_F(LoadTablesTest, DefaultTablesOfExample1MatchTheGoldenFileAndASeparateDesi
     std::vector<std::string> lines;
     for (int t = 1; t <= set.m_nTables; ++t) {
         const LoadTable& table = set.m_aTables[t];
-        lines.push_back(Line("spacing %.2f ft, %d girders, slab %.2f in, UDLs %.4f, UDLf %.4f, "
+        lines.push_back(Format("spacing %.2f ft, %d girders, slab %.2f in, UDLs %.4f, UDLf %.4f, "
                              "UDLb %.4f klf, %d rows",
                              table.m_dSpacing, table.m_nGirders, table.m_dSlab, table.m_dSlabLoad,
                              table.m_dWearingLoad, table.m_dBarrierLoad, table.m_nRows));
         for (int r = 1; r <= table.m_nRows; ++r) {
-            lines.push_back(Line("  L %6.2f  n %3d  f'ci %.4f  camber %.3f  fb %.4f  ft %.4f  "
+            lines.push_back(Format("  L %6.2f  n %3d  f'ci %.4f  camber %.3f  fb %.4f  ft %.4f  "
                                  "Mu %.1f  Mr %.1f  mode %d  a %d",
                                  table.m_adSpan[r], table.m_anStrands[r], table.m_adFci[r],
                                  table.m_adCamber[r], table.m_adFbMid[r], table.m_adFtMid[r],
@@ -82,7 +71,7 @@ TEST_F(LoadTablesTest, DefaultTablesOfExample1MatchTheGoldenFileAndASeparateDesi
     for (const Cell c : {Cell{1, 1}, Cell{2, set.m_aTables[2].m_nRows}}) {
         const LoadTable& table = set.m_aTables[c.table];
         ASSERT_GE(c.row, 1);
-        SCOPED_TRACE(Line("spacing %.2f span %.0f", table.m_dSpacing, table.m_adSpan[c.row]));
+        SCOPED_TRACE(Format("spacing %.2f span %.0f", table.m_dSpacing, table.m_adSpan[c.row]));
         auto one = Example1();
         SetLoadTableSpacing(*one, table.m_dSpacing, table.m_dSlab);
         SetLoadTableSpan(*one, table.m_adSpan[c.row]);
