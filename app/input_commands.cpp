@@ -249,6 +249,7 @@ void CMainFrame::RegisterInputCommands() {
     RegisterFactorCommands();
     RegisterPretensioningCommands();
     RegisterRebarCommands();
+    RegisterToolCommands();
 }
 
 void CMainFrame::OnInputWizard() {

@@ -141,6 +141,11 @@ class CMainFrame : public CMainFrameState,
     void OnInputCamberMultipliers();
     void OnInputAnalysisOptions();
     void OnInputStrippingHandling();
+    // The results, library and tool commands (app/tool_commands.cpp).
+    void RegisterToolCommands();
+    void OnResultsGrid();
+    void OnLibrariesLiveLoadVehicles();
+    void OnToolsLoadTables();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;

@@ -1,5 +1,8 @@
-// Results of the preliminary design loops: the status codes of the load-table strand design.
+// Results of the preliminary design loops: the status codes of the load-table strand design and
+// the load tables last generated.
 #pragma once
+
+#include "document/load_tables.h"
 
 namespace kordel {
 
@@ -42,6 +45,9 @@ struct DesignResults {
     /// Status codes of the last load-table strand design, copied into the load-table row
     /// [LoadTableStatusEntry].
     int m_anLoadTableStatus[kLoadTableStatusCount] = {};
+    /// The load tables last generated on this design and kept with it ("Load Tables"); not
+    /// stored in the design file.
+    LoadTableSet m_LoadTablesSettings;
 };
 
 }  // namespace kordel

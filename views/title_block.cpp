@@ -16,25 +16,23 @@ const Font kBodyFont{"Arial", -14};
 const Pen kFramePen{PenStyle::Solid, 1, kBlack};
 /// The one tab stop of the job lines, 0.01 inch from the tab origin 0.
 constexpr int kJobTabStop = 70;
-/// The right column of the title area: its texts start at x = 605, its frame is at 735.
-constexpr int kRightColumnX = 605;
-constexpr int kRightColumnRoom = 735 - kRightColumnX - 3;
+}  // namespace
 
-/// A line of the right column at `y`. A line wider than the column (a date of two-digit month
-/// and day, long initials) is drawn in a body font made smaller to fit, so it never crosses the
-/// frame.
-void RightColumnText(DC& dc, int y, const std::string& text) {
+void RightColumnText(DC& dc, int y, const std::string& text, int left) {
+    constexpr int kRightColumnRoom = 735 - kRightColumnX - 3;
     const int width = dc.GetTextExtent(text).cx;
     if (width <= kRightColumnRoom) {
-        dc.TextOut({kRightColumnX, y}, text);
+        dc.TextOut({left + kRightColumnX, y}, text);
         return;
     }
     Font narrower = dc.GetFont();
     narrower.height = narrower.height * kRightColumnRoom / width;
     const Font body = dc.SelectFont(narrower);
-    dc.TextOut({kRightColumnX, y}, text);
+    dc.TextOut({left + kRightColumnX, y}, text);
     dc.SelectFont(body);
 }
+
+namespace {
 
 int Width(const DC& dc, const std::string& text) {
     return dc.GetTextExtent(text).cx;

@@ -26,6 +26,13 @@ inline constexpr int kJobLineLimit = 188;
 inline constexpr int kClientLineLimit = 179;
 inline constexpr int kFileLineLimit = 216;
 
+/// The right column of the title area: its texts start at x = 605, its frame is at 735.
+inline constexpr int kRightColumnX = 605;
+/// A line of the right column at `y`, of a block whose left edge is at `left`. A line wider than
+/// the column (a date of two-digit month and day, long initials) is drawn in the selected font
+/// made smaller to fit, so it never crosses the frame.
+void RightColumnText(platform::ui::DC& dc, int y, const std::string& text, int left = 0);
+
 /// "%d" of `value`, with a "0" before a value below 10 (the time fields of the block).
 std::string FormatTwoDigits(int value);
 

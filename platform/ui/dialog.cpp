@@ -682,6 +682,10 @@ std::unique_ptr<ControlPeer> Dialog::CreateControlWindow(int id, ControlHandler&
     return m_peer ? m_peer->CreateControlWindow(id, handler) : nullptr;
 }
 
+void Dialog::UpdateNow() {
+    if (m_peer) m_peer->UpdateNow();
+}
+
 std::unique_ptr<GlRenderer> Dialog::CreateGlCanvas(int id, GlCanvasHandler& handler) {
     return m_peer ? m_peer->CreateGlCanvas(id, handler) : nullptr;
 }

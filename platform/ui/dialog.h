@@ -94,6 +94,9 @@ class DialogPeer {
     /// painting and mouse reported to `handler`, and the renderer that draws into it; nullptr
     /// when `id` is no such control or the toolkit has no OpenGL.
     virtual std::unique_ptr<GlRenderer> CreateGlCanvas(int id, GlCanvasHandler& handler) = 0;
+    /// Repaints at once what waits to be repainted (texts set, controls invalidated), without
+    /// taking the user's input: a long task run from a handler shows its progress this way.
+    virtual void UpdateNow() {}
 };
 
 // ---- Numbers as the data exchange writes and reads them -----------------------------------------
@@ -290,6 +293,8 @@ class Dialog : public CommandTarget {
     /// An OpenGL canvas in the place of Custom control `id` of the running dialog (see
     /// DialogPeer::CreateGlCanvas); nullptr when there is none.
     std::unique_ptr<GlRenderer> CreateGlCanvas(int id, GlCanvasHandler& handler);
+    /// Repaints the dialog at once (DialogPeer::UpdateNow).
+    void UpdateNow();
 
     // ---- Messages -----------------------------------------------------------------------------
     MsgResult MessageBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,

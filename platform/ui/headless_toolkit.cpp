@@ -488,6 +488,21 @@ Bitmap HeadlessDialog::Picture(int id) const {
     return c ? c->bitmap : Bitmap{};
 }
 
+void HeadlessDialog::UpdateNow() {
+    std::map<int, std::string> texts;
+    for (const auto& [id, state] : m_controls) texts[id] = state.text;
+    m_updates.push_back(std::move(texts));
+}
+
+std::vector<std::string> HeadlessDialog::UpdatedTexts(int id) const {
+    std::vector<std::string> texts;
+    for (const auto& update : m_updates) {
+        auto it = update.find(id);
+        texts.push_back(it == update.end() ? std::string() : it->second);
+    }
+    return texts;
+}
+
 int HeadlessDialog::Invalidations(int id) const {
     auto it = m_invalidations.find(id);
     return it == m_invalidations.end() ? 0 : it->second;
@@ -656,6 +671,10 @@ std::pair<int, int> DialogDriver::SpinRange(int id) const {
 
 Bitmap DialogDriver::Picture(int id) const {
     return m_peer.Picture(id);
+}
+
+std::vector<std::string> DialogDriver::UpdatedTexts(int id) const {
+    return m_peer.UpdatedTexts(id);
 }
 
 std::unique_ptr<RecordingDC> DialogDriver::Paint(int id) {

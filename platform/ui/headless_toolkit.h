@@ -269,6 +269,8 @@ class DialogDriver {
     /// The control window the dialog made in Custom control `id` (a grid), to click, type
     /// into, scroll and paint; nullptr when it has none.
     HeadlessControl* ControlWindow(int id) const;
+    /// The texts control `id` showed each time the dialog repainted at once (UpdateNow).
+    std::vector<std::string> UpdatedTexts(int id) const;
     bool Ended() const;
     int Result() const;
     Dialog& Target() { return m_dialog; }
@@ -304,6 +306,8 @@ class HeadlessDialog : public DialogPeer {
     int FocusItem() const override { return m_focus; }
     void SetLimitText(int id, int maxChars) override;
     void InvalidateItem(int id) override { ++m_invalidations[id]; }
+    /// Keeps the text of every control at this moment, as the user would see it.
+    void UpdateNow() override;
     Size ItemClientSize(int id) const override;
     Rect ItemRect(int id) const override;
     void ResetContent(int id) override;
@@ -337,6 +341,8 @@ class HeadlessDialog : public DialogPeer {
     int LimitText(int id) const;
     Bitmap Picture(int id) const;
     int Invalidations(int id) const;
+    /// The texts control `id` showed at each UpdateNow, in order.
+    std::vector<std::string> UpdatedTexts(int id) const;
     HeadlessControl* ControlWindow(int id) const;
 
   private:
@@ -362,6 +368,7 @@ class HeadlessDialog : public DialogPeer {
     const DialogTemplate& m_template;
     std::map<int, ControlState> m_controls;
     std::map<int, int> m_invalidations;
+    std::vector<std::map<int, std::string>> m_updates;  ///< the texts at each UpdateNow
     std::map<int, HeadlessControl*> m_windows;  ///< the control windows that still exist
     std::map<int, GlCanvasHandler*> m_glCanvases;  ///< the OpenGL canvases made
     int m_focus = kIdStatic;

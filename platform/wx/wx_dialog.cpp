@@ -4,6 +4,7 @@
 // wx_support.h brings wx/wx.h, which the other wx headers need first.
 #include "platform/wx/wx_support.h"
 
+#include <wx/evtloop.h>
 #include <wx/renderer.h>
 #include <wx/statline.h>
 #include <wx/valtext.h>
@@ -605,6 +606,13 @@ class DialogPeerImpl : public DialogPeer {
         place->Hide();
         return platform::wx::CreateGlCanvas(m_window, place->GetRect(),
                                             std::make_shared<GuardedGlHandler>(m_alive, handler));
+    }
+    void UpdateNow() override {
+        if (!m_window) return;
+        // Paint and size events only: the user's clicks and keys wait until the task is done.
+        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
+            loop->YieldFor(wxEVT_CATEGORY_UI);
+        m_window->Update();
     }
     wxDialog* Window() const { return m_window; }
 

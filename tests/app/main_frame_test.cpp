@@ -83,7 +83,7 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
     NewDesign();
     // The main view answers the results commands (the text printouts enabled, no check marks),
     // but most input dialogs are not there yet.
-    for (int id : {ID_TOOLS_LOAD_TABLES, ID_HELP_FINDER, ID_EDIT_COPY}) {
+    for (int id : {ID_HELP_FINDER, ID_EDIT_COPY}) {
         const CmdUI ui = Query(id);
         EXPECT_FALSE(ui.enabled) << "command " << id;
         EXPECT_FALSE(ui.checked) << "command " << id;
@@ -94,7 +94,8 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
                    ID_RESULTS_GRAPHS, ID_INPUT_WIZARD, ID_INPUT_JOB_INFO,
                    ID_INPUT_PROJECT_SETTINGS, ID_FILE_PRINT,
                    ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_FILE_OPTIONS,
-                   ID_INPUT_GEOMETRY, ID_INPUT_MATERIALS, ID_INPUT_LOADS}) {
+                   ID_INPUT_GEOMETRY, ID_INPUT_MATERIALS, ID_INPUT_LOADS,
+                   ID_TOOLS_LOAD_TABLES}) {
         EXPECT_TRUE(Query(id).enabled) << "command " << id;
         EXPECT_FALSE(Query(id).checked) << "command " << id;
     }
@@ -121,7 +122,7 @@ TEST_F(DesktopTest, CommandsWhoseDialogsOrViewsAreMissingStayDisabled) {
 TEST_F(DesktopTest, ToolBarButtonsAreEnabledOnlyWhenTheirCommandsCanAct) {
     // The buttons that act: with no design the two that bring one in; with a design (its main
     // view or the text view active) also Save, Print, the input commands the program has, the
-    // three results views it has and 3D Rendering.
+    // three results views it has, 3D Rendering and Load Tables.
     const std::set<int> noDesign = {ID_FILE_NEW, ID_FILE_OPEN};
     const std::set<int> mainView = {ID_FILE_NEW,          ID_FILE_OPEN,
                                     ID_FILE_SAVE,         ID_FILE_PRINT,
@@ -130,11 +131,10 @@ TEST_F(DesktopTest, ToolBarButtonsAreEnabledOnlyWhenTheirCommandsCanAct) {
                                     ID_RESULTS_TEXT_SHORT, ID_RESULTS_CODE_COMPLIANCE,
                                     ID_RESULTS_3D_RENDERING, ID_RESULTS_GRAPHS,
                                     ID_INPUT_DEBONDING, ID_INPUT_GEOMETRY, ID_INPUT_MATERIALS,
-                                    ID_INPUT_LOADS,
-                                    ID_INPUT_LOAD_RESIST_FACTORS, ID_INPUT_ANALYSIS_OPTIONS,
-                                    ID_INPUT_STRIPPING_HANDLING,
-                                    ID_INPUT_PRETENSIONING,
-                                    ID_INPUT_REBAR_LONGITUDINAL, ID_INPUT_REBAR_TRANSVERSE};
+                                    ID_INPUT_LOADS, ID_INPUT_LOAD_RESIST_FACTORS,
+                                    ID_INPUT_ANALYSIS_OPTIONS, ID_INPUT_STRIPPING_HANDLING,
+                                    ID_INPUT_PRETENSIONING, ID_INPUT_REBAR_LONGITUDINAL,
+                                    ID_INPUT_REBAR_TRANSVERSE, ID_TOOLS_LOAD_TABLES};
     ASSERT_TRUE(Start());
     auto expectButtons = [&](const std::set<int>& enabled, const char* when) {
         for (int id : Frame().Spec().toolBar.buttons) {

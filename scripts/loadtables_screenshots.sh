@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Tools/Load Tables on example 1 on a virtual display: "Generate Load Tables" as it opens, then
+# after "Generate" with the chart of its two tables, and "Load Table Results" opened by
+# "Results..." with the rows listed. The buttons are clicked where the template puts them, as a
+# share of the dialog's size (the dialog units follow the desktop font).
+#
+#   scripts/loadtables_screenshots.sh PROGRAM-FOLDER OUTPUT-FOLDER
+set -euo pipefail
+
+DEMO=$1/kordel_command_demo
+OUT=$2
+mkdir -p "$OUT"
+source "$(dirname "$0")/virtual_display.sh"
+start_virtual_display
+
+# click_at WINDOW X Y: clicks the point (X, Y) of the template (dialog units of a 500 x 291
+# dialog) in WINDOW.
+click_at() {
+    local w h
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
+    w=$WIDTH
+    h=$HEIGHT
+    xdotool mousemove --window "$1" $(( $2 * w / 500 )) $(( $3 * h / 291 )) click 1
+}
+
+start_program command.log "$DEMO" 1 us 32847
+dialog=$(wait_for '^Generate Load Tables$')
+sleep 0.6
+import -window "$dialog" "$OUT/load-tables-opened.png"
+not_blank "$OUT/load-tables-opened.png"
+
+# Generate (7, 270, 50 x 14): both spacings over the example's span range. The progress
+# changes the picture until the last case is done; the shot is taken once it stays still.
+click_at "$dialog" 32 277
+previous="$WORK/previous.png"
+import -window "$dialog" "$previous"
+for _ in $(seq 1 60); do
+    sleep 1
+    import -window "$dialog" "$OUT/load-tables-chart.png"
+    if [ "$(compare -metric AE "$previous" "$OUT/load-tables-chart.png" null: 2>&1 || true)" = 0 ]
+    then
+        break
+    fi
+    cp "$OUT/load-tables-chart.png" "$previous"
+done
+not_blank "$OUT/load-tables-chart.png"
+
+# Results... (115, 270, 50 x 14): the rows of both tables.
+click_at "$dialog" 140 277
+results=$(wait_for '^Load Table Results$')
+sleep 0.6
+import -window "$results" "$OUT/load-table-results.png"
+not_blank "$OUT/load-table-results.png"
+xdotool windowfocus --sync "$results"
+xdotool key Escape
+wait_gone '^Load Table Results$'
+xdotool windowfocus --sync "$dialog"
+xdotool key Escape
+for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$APP_PID" 2>/dev/null; then
+    echo "the program did not end after 'Generate Load Tables' was closed"
+    cat "$WORK/command.log"
+    exit 1
+fi
+APP_PID=""
+echo "load tables: $OUT/load-tables-opened.png, $OUT/load-tables-chart.png," \
+    "$OUT/load-table-results.png"
