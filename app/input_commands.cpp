@@ -243,6 +243,7 @@ void CMainFrame::RegisterInputCommands() {
     m_commands.On(ID_INPUT_JOB_INFO, [this] { OnInputJobInformation(); });
     m_commands.On(ID_INPUT_PROJECT_SETTINGS, [this] { OnInputProjectSettings(); });
     m_commands.On(ID_INPUT_SPAN_LAYOUT, [this] { OnInputSpanLayout(); });
+    RegisterLibraryCommands();
 }
 
 void CMainFrame::OnInputWizard() {

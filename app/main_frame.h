@@ -114,6 +114,10 @@ class CMainFrame : public CMainFrameState,
     void OnInputSpanLayout();
     /// File/Options: "User Options" on the active design (app/user_options_dlg.cpp).
     void OnFileOptions();
+    // The library commands (app/library_commands.cpp).
+    void RegisterLibraryCommands();
+    /// Libraries/Beam Sections: "Section Library" in maintenance mode; the design is not touched.
+    void OnLibrariesBeamSections();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;

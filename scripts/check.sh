@@ -49,4 +49,5 @@ timeout 60 "$KORDEL_ROOT/scripts/results_grid_screenshots.sh" "$B/ci-plain/korde
 echo "== the vehicle dialogs on a virtual display"
 timeout 60 "$KORDEL_ROOT/scripts/vehicle_dialog_screenshots.sh" \
     "$B/ci-plain/kordel_vehicle_dialogs_demo" "$B/ci-artifacts"
+timeout 90 "$KORDEL_ROOT/scripts/sections_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 echo "== all checks passed"
