@@ -141,7 +141,7 @@ const DialogTemplate& CSectionLibDlg::Template() {
         DialogTemplate d;
         d.id = IDD_SECTION_LIBRARY;
         d.caption = "Section Library";
-        d.size = {414, 222};
+        d.size = {428, 222};
         d.controls = {
             MakeControl(ControlKind::Label, kIdStatic, "Current &drive:", 7, 7, 80, 9),
             MakeControl(ControlKind::ComboBox, IDC_SECLIB_DRIVES, "", 7, 17, 190, 60),
@@ -172,15 +172,15 @@ const DialogTemplate& CSectionLibDlg::Template() {
             y += 13;
         }
         const std::vector<ControlTemplate> buttons = {
-            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 350, 7, 57, 14, kStyleGroup),
-            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 350, 24, 57, 14),
-            MakeControl(ControlKind::GroupBox, IDC_SECLIB_FUNCTIONS, "Library Functions", 346,
-                        46, 65, 70, kStyleHidden),
-            MakeControl(ControlKind::PushButton, IDC_SECLIB_NEW, "&New...", 350, 59, 57, 14,
+            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 358, 7, 62, 14, kStyleGroup),
+            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 358, 24, 62, 14),
+            MakeControl(ControlKind::GroupBox, IDC_SECLIB_FUNCTIONS, "Library Functions", 348,
+                        46, 76, 70, kStyleHidden),
+            MakeControl(ControlKind::PushButton, IDC_SECLIB_NEW, "&New...", 358, 59, 62, 14,
                         kStyleHidden),
-            MakeControl(ControlKind::PushButton, IDC_SECLIB_EDIT, "&Edit...", 350, 77, 57, 14,
+            MakeControl(ControlKind::PushButton, IDC_SECLIB_EDIT, "&Edit...", 358, 77, 62, 14,
                         kStyleHidden),
-            MakeControl(ControlKind::PushButton, IDC_SECLIB_IMPORT, "&Import...", 350, 95, 57,
+            MakeControl(ControlKind::PushButton, IDC_SECLIB_IMPORT, "&Import...", 358, 95, 62,
                         14, kStyleHidden),
         };
         d.controls.insert(d.controls.end(), buttons.begin(), buttons.end());

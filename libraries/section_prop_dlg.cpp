@@ -136,8 +136,8 @@ const DialogTemplate& CSectionPropDlg::Template() {
         DialogTemplate d;
         d.id = IDD_SECTION_PROPERTIES;
         d.caption = "Section Properties";
-        d.size = {420, 196};
-        const int lx = 7, ex = 66, ew = 50;  // the value column
+        d.size = {450, 172};
+        const int lx = 7, ex = 66, ew = 82;  // the value column
         auto row = [&](int labelId, const char* label, int editId, int y, unsigned style = 0) {
             d.controls.push_back(MakeControl(ControlKind::Label, labelId, label, lx, y + 2, 57, 9,
                                              style & kStyleHidden));
@@ -150,7 +150,7 @@ const DialogTemplate& CSectionPropDlg::Template() {
             MakeControl(ControlKind::Label, IDC_SECTION_TYPE_NAME, "", 165, 9, 90, 9),
             MakeControl(ControlKind::ComboBox, IDC_SECTION_TYPE_COMBO, "", 165, 7, 90, 80,
                         kStyleHidden),
-            MakeControl(ControlKind::Picture, IDC_SECTION_TYPE_PICTURE, "", 262, 4, 32, 30),
+            MakeControl(ControlKind::Picture, IDC_SECTION_TYPE_PICTURE, "", 313, 3, 32, 30),
         };
         row(IDC_SECTION_HEIGHT_LABEL, "height, in", IDC_SECTION_HEIGHT, 38);
         row(IDC_SECTION_CG_LABEL, "cg, in", IDC_SECTION_CG, 54);
@@ -163,39 +163,39 @@ const DialogTemplate& CSectionPropDlg::Template() {
         row(IDC_SECTION_IYY_LABEL, "Iyy,in4:", IDC_SECTION_IYY, 166, kStyleHidden);
         const std::vector<ControlTemplate> rest = {
             MakeControl(ControlKind::GroupBox, IDC_SECTION_FLANGE_GROUP, "Flange Dimensions,in",
-                        124, 36, 118, 62),
-            MakeControl(ControlKind::Label, kIdStatic, "Width", 164, 48, 34, 9, kStyleCenter),
-            MakeControl(ControlKind::Label, kIdStatic, "Thick", 202, 48, 34, 9, kStyleCenter),
-            MakeControl(ControlKind::Label, kIdStatic, "Top", 130, 62, 30, 9),
-            MakeControl(ControlKind::Edit, IDC_SECTION_TOP_FLANGE_WIDTH, "", 164, 60, 34, 12),
-            MakeControl(ControlKind::Edit, IDC_SECTION_TOP_FLANGE_THICKNESS, "", 202, 60, 34, 12),
-            MakeControl(ControlKind::Label, kIdStatic, "Bottom", 130, 80, 30, 9),
-            MakeControl(ControlKind::Edit, IDC_SECTION_BOTTOM_FLANGE_WIDTH, "", 164, 78, 34, 12),
-            MakeControl(ControlKind::Edit, IDC_SECTION_BOTTOM_FLANGE_THICKNESS, "", 202, 78, 34,
+                        154, 36, 118, 62),
+            MakeControl(ControlKind::Label, kIdStatic, "Width", 194, 48, 34, 9, kStyleCenter),
+            MakeControl(ControlKind::Label, kIdStatic, "Thick", 232, 48, 34, 9, kStyleCenter),
+            MakeControl(ControlKind::Label, kIdStatic, "Top", 160, 62, 30, 9),
+            MakeControl(ControlKind::Edit, IDC_SECTION_TOP_FLANGE_WIDTH, "", 194, 60, 34, 12),
+            MakeControl(ControlKind::Edit, IDC_SECTION_TOP_FLANGE_THICKNESS, "", 232, 60, 34, 12),
+            MakeControl(ControlKind::Label, kIdStatic, "Bottom", 160, 80, 30, 9),
+            MakeControl(ControlKind::Edit, IDC_SECTION_BOTTOM_FLANGE_WIDTH, "", 194, 78, 34, 12),
+            MakeControl(ControlKind::Edit, IDC_SECTION_BOTTOM_FLANGE_THICKNESS, "", 232, 78, 34,
                         12),
-            MakeControl(ControlKind::GroupBox, IDC_SECTION_WEB_GROUP, "Web,in", 124, 102, 118,
+            MakeControl(ControlKind::GroupBox, IDC_SECTION_WEB_GROUP, "Web,in", 154, 102, 118,
                         62),
-            MakeControl(ControlKind::Label, kIdStatic, "Width", 130, 116, 30, 9),
-            MakeControl(ControlKind::Edit, IDC_SECTION_WEB_WIDTH, "", 164, 114, 34, 12),
-            MakeControl(ControlKind::Label, kIdStatic, "No", 130, 132, 30, 9),
-            MakeControl(ControlKind::SunkenFrame, IDC_SECTION_WEB_COUNT, "", 164, 130, 24, 12,
+            MakeControl(ControlKind::Label, kIdStatic, "Width", 160, 116, 30, 9),
+            MakeControl(ControlKind::Edit, IDC_SECTION_WEB_WIDTH, "", 194, 114, 34, 12),
+            MakeControl(ControlKind::Label, kIdStatic, "No", 160, 132, 30, 9),
+            MakeControl(ControlKind::SunkenFrame, IDC_SECTION_WEB_COUNT, "", 194, 130, 24, 12,
                         kStyleCenter),
-            MakeControl(ControlKind::Spin, IDC_SECTION_WEB_COUNT_SPIN, "", 188, 130, 10, 12),
-            MakeControl(ControlKind::Label, IDC_SECTION_WEB_LOCATION_LABEL, "Loc:", 130, 148,
+            MakeControl(ControlKind::Spin, IDC_SECTION_WEB_COUNT_SPIN, "", 218, 130, 10, 12),
+            MakeControl(ControlKind::Label, IDC_SECTION_WEB_LOCATION_LABEL, "Loc:", 160, 148,
                         30, 9),
-            MakeControl(ControlKind::Edit, IDC_SECTION_WEB_LOCATION, "", 164, 146, 34, 12),
-            MakeControl(ControlKind::SunkenFrame, IDC_SECTION_SKETCH, "", 250, 36, 98, 128,
+            MakeControl(ControlKind::Edit, IDC_SECTION_WEB_LOCATION, "", 194, 146, 34, 12),
+            MakeControl(ControlKind::SunkenFrame, IDC_SECTION_SKETCH, "", 280, 36, 98, 128,
                         kStyleOwnerDraw),
-            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 356, 7, 57, 14, kStyleGroup),
-            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 356, 24, 57, 14),
-            MakeControl(ControlKind::PushButton, IDC_SECTION_LIBRARY, "&Library...", 356, 50, 57,
+            MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 386, 7, 57, 14, kStyleGroup),
+            MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 386, 24, 57, 14),
+            MakeControl(ControlKind::PushButton, IDC_SECTION_LIBRARY, "&Library...", 386, 50, 57,
                         14),
-            MakeControl(ControlKind::PushButton, IDC_SECTION_SAVE, "&Save", 356, 67, 57, 14),
-            MakeControl(ControlKind::PushButton, IDC_SECTION_TEMPLATE, "&Template...", 356, 93,
+            MakeControl(ControlKind::PushButton, IDC_SECTION_SAVE, "&Save", 386, 67, 57, 14),
+            MakeControl(ControlKind::PushButton, IDC_SECTION_TEMPLATE, "&Template...", 386, 93,
                         57, 14),
-            MakeControl(ControlKind::PushButton, IDC_SECTION_COORDINATES, "&Coordinates...", 356,
+            MakeControl(ControlKind::PushButton, IDC_SECTION_COORDINATES, "&Coordinates...", 386,
                         110, 57, 14),
-            MakeControl(ControlKind::PushButton, IDC_SECTION_GENERATE, "&Generate New...", 356,
+            MakeControl(ControlKind::PushButton, IDC_SECTION_GENERATE, "&Generate New...", 386,
                         127, 57, 14),
         };
         d.controls.insert(d.controls.end(), rest.begin(), rest.end());
