@@ -267,5 +267,41 @@ TEST_F(SectionLibDlgTest, AnArchiveOfAnotherTagOrAConversionDeclinedImportsNothi
     }
 }
 
+// What the geometry dialog's Properties... does: the design's section in, OK, and back in
+// inches to the last bit, in either units; "Template..." runs the installed template editor.
+TEST_F(SectionLibDlgTest, AMetricRunHandsTheSectionBackUnchangedAndTemplateGoesThroughItsHook) {
+    const SectionLibRecord example = Example1Section();
+    CSectionPropDlg dlg;
+    static_cast<SectionLibRecord&>(dlg) = example;
+    dlg.m_nUnits = kUnitsMetric;
+    toolkit.QueueDialog([](DialogDriver& d) {
+        EXPECT_FALSE(d.IsEnabled(IDC_SECTION_TEMPLATE)) << "no template dialog installed";
+        EXPECT_EQ(d.Text(IDC_SECTION_HEIGHT), "1.8288");
+        d.Ok();
+    });
+    ASSERT_EQ(dlg.DoModal(), kIdOk);
+    EXPECT_EQ(static_cast<const SectionLibRecord&>(dlg), example);
+    EXPECT_EQ(dlg.m_bSectionReplaced, 0);
+
+    StrandTemplateEdit seen;
+    const StrandTemplateEditor previous = SetStrandTemplateEditor([&](StrandTemplateEdit& e) {
+        seen = e;
+        e.rowCount = 3;
+        e.webLocation = 0.5;  // m
+        e.sectionReplaced = 1;
+        return true;
+    });
+    toolkit.QueueDialog([](DialogDriver& d) {
+        d.Click(IDC_SECTION_TEMPLATE);
+        d.Ok();
+    });
+    ASSERT_EQ(dlg.DoModal(), kIdOk);
+    SetStrandTemplateEditor(previous);
+    EXPECT_EQ(seen.height, example.m_dHeight * 0.0254) << "in the design's units";
+    EXPECT_EQ(dlg.m_nTemplateRowCount, 3);
+    EXPECT_EQ(dlg.m_dWebLocation, 0.5 / 0.0254) << "back in inches";
+    EXPECT_EQ(dlg.m_bSectionReplaced, 1);
+}
+
 }  // namespace
 }  // namespace kordel::test
