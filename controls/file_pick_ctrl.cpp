@@ -88,7 +88,8 @@ void CFilePickCtrl::FillList() {
 void CFilePickCtrl::ShowList() {
     ResetContent(IDC_PICK_LIST);
     for (const BrowserRow& row : m_browser.Rows()) AddString(IDC_PICK_LIST, row.Text());
-    SetDlgItemText(IDC_PICK_PATH, platform::PathText(m_browser.Folder()));
+    SetDlgItemText(IDC_PICK_PATH,
+                   FolderLabel(platform::PathText(m_browser.Folder()), kPickPathChars));
     ShowMessage();
 }
 

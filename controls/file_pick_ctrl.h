@@ -5,6 +5,7 @@
 // when it runs.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ inline constexpr int IDC_PICK_DRIVE_LABEL = 2007;  ///< "Current drive:"
 
 /// The one drive of this file system, as the drive selector shows it.
 inline constexpr const char* kPickRootDrive = "(/)";
+/// The bytes of the current folder its one-line label shows (the end of a longer path).
+inline constexpr std::size_t kPickPathChars = 48;
 
 namespace detail {
 /// The dialog's own copy of its template, which takes the title it runs with as caption.

@@ -18,6 +18,16 @@
 
 namespace kordel {
 
+std::string FolderLabel(const std::string& folder, std::size_t maxChars) {
+    if (folder.size() <= maxChars) return folder;
+    const std::size_t keep = maxChars > 3 ? maxChars - 3 : 0;
+    std::size_t start = folder.size() - keep;
+    // A UTF-8 continuation byte is no place to start.
+    while (start < folder.size() && (static_cast<unsigned char>(folder[start]) & 0xC0) == 0x80)
+        ++start;
+    return "..." + folder.substr(start);
+}
+
 namespace {
 
 std::string Quoted(const std::string& path) {

@@ -25,6 +25,10 @@ inline constexpr const char* kBrowserAllFiles = "All files (*.*)";
 /// The longest path the browser goes to, in bytes: the system's limit less its terminator.
 std::size_t BrowserPathLimit();
 
+/// The current folder as a browser's one-line label shows it in at most `maxChars` bytes: a
+/// long path keeps its end, where one is, after "..." (never cutting a character in two).
+std::string FolderLabel(const std::string& folder, std::size_t maxChars);
+
 struct BrowserRow {
     enum class Kind { Up, Root, Folder, File };
     Kind kind = Kind::Folder;

@@ -16,18 +16,6 @@ namespace {
 /// The browser's one "drive": this system has a single root.
 constexpr const char* kRootDrive = "/";
 constexpr const char* kPickFirst = "Click a vehicle file first.";
-/// The characters the current-directory line shows of a folder.
-constexpr std::size_t kFolderLabelChars = 56;
-
-}  // namespace
-
-std::string FolderLabel(const std::string& folder) {
-    if (folder.size() <= kFolderLabelChars) return folder;
-    // The end of a long path says where one is; its start is dropped.
-    return "..." + folder.substr(folder.size() - (kFolderLabelChars - 3));
-}
-
-namespace {
 
 }  // namespace
 
@@ -89,7 +77,8 @@ void CTruckBrowserDlg::ListBrowsePath() {
     m_browser.Fill();
     ResetContent(IDC_TRUCK_FILES);
     for (const BrowserRow& row : m_browser.Rows()) AddString(IDC_TRUCK_FILES, row.Text());
-    SetDlgItemText(IDC_TRUCK_FOLDER, FolderLabel(platform::PathText(m_browser.Folder())));
+    SetDlgItemText(IDC_TRUCK_FOLDER,
+                   FolderLabel(platform::PathText(m_browser.Folder()), kTruckFolderChars));
 }
 
 bool CTruckBrowserDlg::RequireVehicle() {
@@ -142,7 +131,8 @@ void CTruckBrowserDlg::OnDblclkFileList() {
 CTruckLibDlg::CTruckLibDlg() : CTruckBrowserDlg(Template()) {}
 
 const DialogTemplate& CTruckLibDlg::Template() {
-    static const DialogTemplate t = MakeTruckBrowserTemplate(IDD_TRUCK_LIBRARY, "Truck Library", {});
+    static const DialogTemplate t =
+        MakeTruckBrowserTemplate(IDD_TRUCK_LIBRARY, "Truck Library", {});
     return t;
 }
 

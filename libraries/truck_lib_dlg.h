@@ -29,12 +29,10 @@ inline constexpr int kMaxDialogAxles = kMaxVehicleRecordAxles;
 /// The template of a vehicle browser dialog: the browser on the left, OK and Cancel on the
 /// right, then `buttons` (id and text) below them.
 platform::ui::DialogTemplate MakeTruckBrowserTemplate(
-    int id, const std::string& caption,
-    const std::vector<std::pair<int, std::string>>& buttons);
+    int id, const std::string& caption, const std::vector<std::pair<int, std::string>>& buttons);
 
-/// The current folder as the browser's one-line label shows it: a long path keeps its end,
-/// after "...".
-std::string FolderLabel(const std::string& folder);
+/// The bytes of the current folder the browser's one-line label shows.
+inline constexpr std::size_t kTruckFolderChars = 56;
 
 /// A dialog with the vehicle browser. It opens on the vehicle library folder, lists its folders
 /// and .ktl files, loads a clicked file into m_docVehicle and walks the folders by double click.
@@ -43,8 +41,8 @@ class CTruckBrowserDlg : public platform::ui::Dialog {
     explicit CTruckBrowserDlg(const platform::ui::DialogTemplate& tmpl);
     bool OnInitDialog() override;
 
-    CTruckLibDoc m_docVehicle;        ///< the vehicle the last click on a file loaded
-    std::string m_strLibraryFolder;   ///< the vehicle library folder, found at opening
+    CTruckLibDoc m_docVehicle;       ///< the vehicle the last click on a file loaded
+    std::string m_strLibraryFolder;  ///< the vehicle library folder, found at opening
 
     /// Whether a vehicle has been loaded since the dialog opened.
     bool HasVehicle() const { return !m_strLoadedPath.empty(); }

@@ -513,7 +513,8 @@ bool FormatFast(Sink& out, const char* format, va_list args) {
             case 'E':
             case 'g':
             case 'G':
-                if (dir.length != Directive::Length::kNone && dir.length != Directive::Length::kLong) {
+                if (dir.length != Directive::Length::kNone &&
+                    dir.length != Directive::Length::kLong) {
                     return false;
                 }
                 if (!radixChecked) {
@@ -597,6 +598,30 @@ void AppendFormat(std::string& text, const char* format, ...) {
     va_start(args, format);
     text += FormatWithLibrary(format, args);
     va_end(args);
+}
+
+std::string WithoutNegativeZeros(std::string text) {
+    const auto digit = [&](std::size_t i) {
+        return i < text.size() && text[i] >= '0' && text[i] <= '9';
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A minus after a digit, a point or an exponent's e is no number's sign.
+        if (text[i] != '-' || (i > 0 && (digit(i - 1) || text[i - 1] == '.' || text[i - 1] == 'e' ||
+                                         text[i - 1] == 'E')))
+            continue;
+        std::size_t j = i + 1;
+        bool digits = false;
+        bool zero = true;
+        for (; j < text.size() && (digit(j) || text[j] == '.'); ++j) {
+            if (text[j] == '.') continue;
+            digits = true;
+            zero = zero && text[j] == '0';
+        }
+        // An exponent follows: the number is not what its digits so far say.
+        const bool exponent = j < text.size() && (text[j] == 'e' || text[j] == 'E');
+        if (digits && zero && !exponent) text[i] = ' ';
+    }
+    return text;
 }
 
 }  // namespace kordel

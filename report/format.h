@@ -12,4 +12,9 @@ std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2))
 /// cell by cell.
 void AppendFormat(std::string& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+/// `text` with the minus sign of every number that printed as zero ("-0", "-0.00") made a
+/// blank, so that the widths stay: a tiny negative result shows as the zero it rounds to.
+/// For what the screen shows; the reports keep the sign as they always printed it.
+std::string WithoutNegativeZeros(std::string text);
+
 }  // namespace kordel

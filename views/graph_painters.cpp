@@ -59,7 +59,7 @@ void Line(DC& dc, Point from, Point to) {
 }
 
 void Text(DC& dc, int x, int y, const std::string& text) {
-    dc.TextOut({x, y}, text);
+    dc.TextOut({x, y}, WithoutNegativeZeros(text));
 }
 
 /// Smallest and largest of a series over the drawn stations.
@@ -273,8 +273,8 @@ StrengthRatio SmallestStrengthRatio(const GraphSeries& mu, const GraphSeries& ph
 }
 
 void DrawStressGraph(DC& dc, int x, int y, const std::string& title, const GraphSeries& bottom,
-                     const GraphSeries& top, const GraphSeries& stationX, int units,
-                     double tension, double compression) {
+                     const GraphSeries& top, const GraphSeries& stationX, int units, double tension,
+                     double compression) {
     (void)stationX;
     const bool metric = units != kUnitsUS;
     const double factor = metric ? kKsiToMpa : 1.0;
@@ -359,7 +359,8 @@ void DrawMomentGraph(DC& dc, int x, int y, const std::string& title, const Graph
     const double scale = 105.0 / half;
     dc.SelectFont(kLabelFont);
     for (int t = 0; t <= 5; ++t) Text(dc, x + 1, zeroY + 21 * t + 5, Format("%7.0f", t * half / 5));
-    for (int t = 1; t <= 5; ++t) Text(dc, x + 1, zeroY - 21 * t + 5, Format("%7.0f", -t * half / 5));
+    for (int t = 1; t <= 5; ++t)
+        Text(dc, x + 1, zeroY - 21 * t + 5, Format("%7.0f", -t * half / 5));
 
     block.Series(m.v, scale, zeroY, kBlueSolid);
     block.Series(r.v, scale, zeroY, kMagentaDotted);
@@ -383,14 +384,12 @@ void DrawMomentGraph(DC& dc, int x, int y, const std::string& title, const Graph
     Range(m.v, muMin, muMax);
     // A design span of 0 has no fraction of it to show.
     const double fraction = designSpan != 0.0 ? ratio.position / designSpan : 0.0;
-    block.TextBlock(80, {metric ? "Range,kN-m:" : "Range,k-ft:",
-                         " " + Format("Mu,max = %7.1f", muMax),
-                         " " + Format("Mu,min = %7.1f", muMin),
-                         "Min. S.F.:",
-                         " " + Format("Mr/Mu = %6.3f", ratio.ratio),
-                         " " + (metric ? Format("@%6.3f m (%4.2fL)", kFtToM * ratio.position,
-                                                fraction)
-                                       : Format("@%6.3f ft (%4.2fL)", ratio.position, fraction))});
+    block.TextBlock(80,
+                    {metric ? "Range,kN-m:" : "Range,k-ft:", " " + Format("Mu,max = %7.1f", muMax),
+                     " " + Format("Mu,min = %7.1f", muMin),
+                     "Min. S.F.:", " " + Format("Mr/Mu = %6.3f", ratio.ratio),
+                     " " + (metric ? Format("@%6.3f m (%4.2fL)", kFtToM * ratio.position, fraction)
+                                   : Format("@%6.3f ft (%4.2fL)", ratio.position, fraction))});
 }
 
 void DrawShearGraph(DC& dc, int x, int y, const std::string& title, const GraphSeries& provided,
@@ -412,14 +411,15 @@ void DrawShearGraph(DC& dc, int x, int y, const std::string& title, const GraphS
     Line(dc, {x + kPlotLeft, y - 240}, {x + kPlotRight, y - 240});
     block.BottomScale(245, false);
 
-    double largest = std::max({LargestMagnitude(vr.v), LargestMagnitude(vu.v),
-                               LargestMagnitude(vmax.v)});
+    double largest =
+        std::max({LargestMagnitude(vr.v), LargestMagnitude(vu.v), LargestMagnitude(vmax.v)});
     if (withStrengthII) largest = std::max(largest, LargestMagnitude(vu2.v));
     const double top = ShearGraphTop(largest);
     const int zeroY = y - 240;
     const double scale = 210.0 / top;
     dc.SelectFont(kLabelFont);
-    for (int t = 0; t <= 10; ++t) Text(dc, x + 1, zeroY + 21 * t + 5, Format("%7.0f", t * top / 10));
+    for (int t = 0; t <= 10; ++t)
+        Text(dc, x + 1, zeroY + 21 * t + 5, Format("%7.0f", t * top / 10));
 
     block.Series(vr.v, scale, zeroY, kMagentaDotted);
     block.Series(vu.v, scale, zeroY, kBlueSolid);
@@ -436,9 +436,9 @@ void DrawShearGraph(DC& dc, int x, int y, const std::string& title, const GraphS
     double vuMin = kNoSmallest;
     double vuMax = -kNoSmallest;
     Range(vu.v, vuMin, vuMax);
-    std::vector<std::string> lines{metric ? "Ranges, kN:" : "Ranges, kips:",
-                                   " " + Format("VuI,max = %6.1f", vuMax),
-                                   " " + Format("VuI,min = %6.1f", vuMin)};
+    std::vector<std::string> lines{
+        metric ? "Ranges, kN:" : "Ranges, kips:", " " + Format("VuI,max = %6.1f", vuMax),
+        " " + Format("VuI,min = %6.1f", vuMin)};
     if (withStrengthII) {
         double min2 = kNoSmallest;
         double max2 = -kNoSmallest;

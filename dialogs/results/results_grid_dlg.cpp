@@ -44,7 +44,7 @@ namespace {
 // Metric factors of the stored US units.
 constexpr double kFeetToMetres = 0.3048;
 constexpr double kInchesToMetres = 0.0254;
-constexpr double kSquareInchesToMm2 = 645.16;        // (25.4)^2
+constexpr double kSquareInchesToMm2 = 645.16;  // (25.4)^2
 constexpr double kKsiToMpa = 6.8948;
 constexpr double kKipToKn = 4.4482;
 constexpr double kKipFtToKnM = 4.4482 * 0.3048;      // 1.35581136
@@ -71,8 +71,8 @@ ResultColumn Force(std::string name, std::function<double(int)> value) {
     return {std::move(name), "kip", "kN", kKipToKn, kForceFormat, std::move(value)};
 }
 ResultColumn AreaPerLength(std::string name, std::function<double(int)> value) {
-    return {std::move(name), "in2/ft", "mm2/mm", kIn2PerFtToMm2PerMm, kAreaPerLengthFormat,
-            std::move(value)};
+    return {std::move(name),      "in2/ft",        "mm2/mm", kIn2PerFtToMm2PerMm,
+            kAreaPerLengthFormat, std::move(value)};
 }
 ResultColumn Moment(std::string name, std::function<double(int)> value) {
     return {std::move(name), "k-ft", "kN-m", kKipFtToKnM, kMomentFormat, std::move(value)};
@@ -151,8 +151,8 @@ void FlexureColumns(std::vector<ResultColumn>& cols, const CKordelDoc& d, int si
     cols.push_back(Moment("Mr" + s, [&d, sign](int i) { return d.m_aFlexureMr[i][sign]; }));
     cols.push_back(Moment("Mcr" + s, [&d, sign](int i) { return d.m_aFlexureMcr[i][sign]; }));
     if (IsLrfd(d.m_nSpecification)) {
-        cols.push_back(Ratio("phi" + s, kRatioFormat,
-                             [&d, sign](int i) { return d.m_aFlexurePhi[i][sign]; }));
+        cols.push_back(
+            Ratio("phi" + s, kRatioFormat, [&d, sign](int i) { return d.m_aFlexurePhi[i][sign]; }));
     } else {
         cols.push_back(Ratio("c/d" + s, kRatioFormat,
                              [&d, sign](int i) { return d.m_aFlexureDepthRatio[i][sign]; }));
@@ -174,7 +174,14 @@ std::vector<std::string> OfferedResultTypes(const CKordelDoc& d) {
     const bool handling = d.m_bCheckStripping != 0 || d.m_bCheckHandling != 0;
     const bool rating = d.m_bIncludeLoadRating != 0;
     const bool offered[24] = {
-        true, true, true, true, true, true, true, true,
+        true,
+        true,
+        true,
+        true,
+        true,
+        true,
+        true,
+        true,
         composite,
         d.m_dDiaphragmWeight > 0,
         d.m_dOtherNonCompositeLoad > 0,
@@ -184,9 +191,11 @@ std::vector<std::string> OfferedResultTypes(const CKordelDoc& d) {
         composite && d.m_bContinuous != 0,
         !composite,
         d.m_dPedestrianLoad > 0,
-        true, true,
+        true,
+        true,
         composite,
-        handling, handling,
+        handling,
+        handling,
         rating && d.m_bRatingInventory != 0,
         rating && d.m_bRatingOperating != 0,
     };
@@ -234,7 +243,9 @@ std::vector<ResultColumn> ResultColumns(const CKordelDoc& d, const std::string& 
                                 [&d](int i) { return d.m_adReleaseTensionSteel[i]; }});
             }
             break;
-        case 3: ServiceColumns(cols, d, kServicePermanent, "", composite); break;
+        case 3:
+            ServiceColumns(cols, d, kServicePermanent, "", composite);
+            break;
         case 4:
         case 5: {
             const bool half = t == 4;
@@ -246,7 +257,9 @@ std::vector<ResultColumn> ResultColumns(const CKordelDoc& d, const std::string& 
             }
             break;
         }
-        case 6: LoadCaseColumns(cols, d, kStressGirder, false); break;
+        case 6:
+            LoadCaseColumns(cols, d, kStressGirder, false);
+            break;
         case 7:
             cols.push_back(Stress("Top of Beam", [&d](int i) {
                 return d.m_aPrestressStress[i][kPrestressFinalTop];
@@ -255,29 +268,49 @@ std::vector<ResultColumn> ResultColumns(const CKordelDoc& d, const std::string& 
                 return d.m_aPrestressStress[i][kPrestressFinalBottom];
             }));
             break;
-        case 8: LoadCaseColumns(cols, d, kStressDeck, false); break;
-        case 9: LoadCaseColumns(cols, d, kStressDiaphragms, false); break;
-        case 10: LoadCaseColumns(cols, d, kStressOtherNonComposite, false); break;
-        case 11: LoadCaseColumns(cols, d, kStressBarriers, composite); break;
-        case 12: LoadCaseColumns(cols, d, kStressWearingSurface, composite); break;
-        case 13: LoadCaseColumns(cols, d, kStressLiveLoad, true); break;
-        case 14: LoadCaseColumns(cols, d, kStressLiveLoadNegative, true); break;
-        case 15: LoadCaseColumns(cols, d, kStressLiveLoad, false); break;
-        case 16: LoadCaseColumns(cols, d, kStressPedestrian, composite); break;
+        case 8:
+            LoadCaseColumns(cols, d, kStressDeck, false);
+            break;
+        case 9:
+            LoadCaseColumns(cols, d, kStressDiaphragms, false);
+            break;
+        case 10:
+            LoadCaseColumns(cols, d, kStressOtherNonComposite, false);
+            break;
+        case 11:
+            LoadCaseColumns(cols, d, kStressBarriers, composite);
+            break;
+        case 12:
+            LoadCaseColumns(cols, d, kStressWearingSurface, composite);
+            break;
+        case 13:
+            LoadCaseColumns(cols, d, kStressLiveLoad, true);
+            break;
+        case 14:
+            LoadCaseColumns(cols, d, kStressLiveLoadNegative, true);
+            break;
+        case 15:
+            LoadCaseColumns(cols, d, kStressLiveLoad, false);
+            break;
+        case 16:
+            LoadCaseColumns(cols, d, kStressPedestrian, composite);
+            break;
         case 17: {
             const bool strengthII = d.m_bIncludeStrengthII != 0;
-            cols.push_back(Force("Provided Vr",
-                                 [&d](int i) { return d.m_dPhiShear * d.m_adShearVr[i]; }));
-            cols.push_back(Force("Max Allow Vr",
-                                 [&d](int i) { return d.m_dPhiShear * d.m_adShearVrMax[i]; }));
+            cols.push_back(
+                Force("Provided Vr", [&d](int i) { return d.m_dPhiShear * d.m_adShearVr[i]; }));
+            cols.push_back(
+                Force("Max Allow Vr", [&d](int i) { return d.m_dPhiShear * d.m_adShearVrMax[i]; }));
             cols.push_back(Force(strengthII ? "Vu StrengthI" : "Vu",
                                  [&d](int i) { return d.m_adVuStrengthI[i]; }));
             if (strengthII)
-                cols.push_back(Force("Vu StrengthII", [&d](int i) { return d.m_adVuStrengthII[i]; }));
+                cols.push_back(
+                    Force("Vu StrengthII", [&d](int i) { return d.m_adVuStrengthII[i]; }));
             cols.push_back(Force("Vc,adopt", [&d](int i) { return d.m_adShearVc[i]; }));
             cols.push_back(Force("Vs,req", [&d](int i) { return d.m_adShearVs[i]; }));
             cols.push_back(Force("Vs,prov", [&d](int i) { return d.m_adShearVsProvided[i]; }));
-            cols.push_back(AreaPerLength("Av,adopt", [&d](int i) { return d.m_adShearAvDesign[i]; }));
+            cols.push_back(
+                AreaPerLength("Av,adopt", [&d](int i) { return d.m_adShearAvDesign[i]; }));
             cols.push_back(AreaPerLength("Av,prov", [&d](int i) { return d.m_adAvProvided[i]; }));
             break;
         }
@@ -292,8 +325,12 @@ std::vector<ResultColumn> ResultColumns(const CKordelDoc& d, const std::string& 
             cols.push_back(AreaPerLength("Avfc", [&d](int i) { return d.m_adInterfaceAvfc[i]; }));
             cols.push_back(AreaPerLength("Avf", [&d](int i) { return d.m_adInterfaceAvf[i]; }));
             break;
-        case 20: HandlingColumns(cols, d.m_LiftingArrays); break;
-        case 21: HandlingColumns(cols, d.m_ShippingArrays); break;
+        case 20:
+            HandlingColumns(cols, d.m_LiftingArrays);
+            break;
+        case 21:
+            HandlingColumns(cols, d.m_ShippingArrays);
+            break;
         case 22:
             cols.push_back(Rating("Tension", d, kRatingInvTension));
             cols.push_back(Rating("Compression", d, kRatingInvCompression));
@@ -314,7 +351,8 @@ std::vector<ResultColumn> ResultColumns(const CKordelDoc& d, const std::string& 
             }
             cols.push_back(Rating("Shear", d, kRatingOprShear));
             break;
-        default: break;
+        default:
+            break;
     }
     return cols;
 }
@@ -414,12 +452,14 @@ void CResultsGridDlg::FillGrid(const std::string& type) {
         const double fraction = static_cast<double>(PointFraction(i, m_nPoints));
         const int station = ResultStation(i, m_nPoints);
         m_grid.SetCellText(row, 0, Format("%4.2fL", fraction));
-        m_grid.SetCellText(row, 1, Format(general, fraction * length * lengthFactor));
+        m_grid.SetCellText(row, 1,
+                           WithoutNegativeZeros(Format(general, fraction * length * lengthFactor)));
         for (int c = 0; c < static_cast<int>(cols.size()); ++c) {
             const ResultColumn& col = cols[c];
             const double factor = us ? 1.0 : col.metricFactor;
             m_grid.SetCellText(row, c + 2,
-                               Format(col.format ? col.format : general, col.value(station) * factor));
+                               WithoutNegativeZeros(Format(col.format ? col.format : general,
+                                                           col.value(station) * factor)));
         }
     }
     m_grid.RefreshGrid();

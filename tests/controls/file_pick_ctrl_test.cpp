@@ -46,13 +46,13 @@ TEST_F(FilePickTest, FolderModeWalksAndGivesBackFoldersEndingInASeparator) {
         EXPECT_FALSE(d.IsVisible(IDC_PICK_TYPES));
         EXPECT_FALSE(d.IsVisible(IDC_PICK_TYPES_LABEL));
         EXPECT_EQ(d.Items(IDC_PICK_DRIVE), (std::vector<std::string>{"(/)"}));
-        EXPECT_EQ(d.Text(IDC_PICK_PATH), root);
+        EXPECT_EQ(d.Text(IDC_PICK_PATH), FolderLabel(root, kPickPathChars));
         EXPECT_EQ(d.Items(IDC_PICK_LIST),
                   (std::vector<std::string>{"[Up one directory]", "Beams", "Trucks"}));
         EXPECT_TRUE(d.DoubleClick(IDC_PICK_LIST, 2));
-        EXPECT_EQ(d.Text(IDC_PICK_PATH), root + "Trucks/");
+        EXPECT_EQ(d.Text(IDC_PICK_PATH), FolderLabel(root + "Trucks/", kPickPathChars));
         EXPECT_TRUE(d.DoubleClick(IDC_PICK_LIST, 0));
-        EXPECT_EQ(d.Text(IDC_PICK_PATH), root);
+        EXPECT_EQ(d.Text(IDC_PICK_PATH), FolderLabel(root, kPickPathChars));
         EXPECT_TRUE(d.Choose(IDC_PICK_LIST, "Beams"));
         d.Ok();
     });
@@ -61,7 +61,7 @@ TEST_F(FilePickTest, FolderModeWalksAndGivesBackFoldersEndingInASeparator) {
 
     // The next run starts where OK left it; Cancel gives nothing and goes back to that start.
     toolkit.QueueDialog([&](DialogDriver& d) {
-        EXPECT_EQ(d.Text(IDC_PICK_PATH), root + "Beams/");
+        EXPECT_EQ(d.Text(IDC_PICK_PATH), FolderLabel(root + "Beams/", kPickPathChars));
         d.DoubleClick(IDC_PICK_LIST, 0);
         d.Cancel();
     });
@@ -72,7 +72,7 @@ TEST_F(FilePickTest, FolderModeWalksAndGivesBackFoldersEndingInASeparator) {
     // The drive selector goes to the root, whose special row is "[Root]".
     toolkit.QueueDialog([&](DialogDriver& d) {
         d.Choose(IDC_PICK_DRIVE, 0);
-        EXPECT_EQ(d.Text(IDC_PICK_PATH), "/");
+        EXPECT_EQ(d.Text(IDC_PICK_PATH), FolderLabel("/", kPickPathChars));
         EXPECT_EQ(d.Items(IDC_PICK_LIST).front(), "[Root]");
         d.Ok();
     });
@@ -102,6 +102,25 @@ TEST_F(FilePickTest, FileModeListsTheFilesOfTheTypeChosen) {
     EXPECT_EQ(picker.GetSelectedFolder(), root + "Box.ksl");
 }
 
+TEST_F(FilePickTest, ADeepFolderShowsTheEndOfItsPathInTheLabel) {
+    std::string deep = root;
+    for (const char* folder : {"Dravnick Technologies", "Kordel V4", "Section Library", "Old"}) {
+        deep += std::string(folder) + "/";
+        ::mkdir(deep.c_str(), 0755);
+    }
+    CFilePickCtrl picker;
+    picker.SetFoldersOnly(true);
+    picker.SetStartFolder(deep);
+    toolkit.QueueDialog([&](DialogDriver& d) {
+        const std::string label = d.Text(IDC_PICK_PATH);
+        EXPECT_EQ(label.size(), kPickPathChars);
+        EXPECT_TRUE(label.starts_with("...")) << label;
+        EXPECT_TRUE(label.ends_with("Section Library/Old/")) << label;
+        d.Cancel();
+    });
+    ASSERT_EQ(picker.DoModalWithTitle("Pick"), kIdCancel);
+}
+
 TEST_F(FilePickTest, AFolderItCannotReadIsShownWithAMessage) {
     CFilePickCtrl picker;
     picker.SetFoldersOnly(true);
@@ -109,7 +128,7 @@ TEST_F(FilePickTest, AFolderItCannotReadIsShownWithAMessage) {
     toolkit.QueueDialog([&](DialogDriver& d) {
         EXPECT_EQ(d.Items(IDC_PICK_LIST), (std::vector<std::string>{"[Up one directory]"}));
         d.DoubleClick(IDC_PICK_LIST, 0);
-        EXPECT_EQ(d.Text(IDC_PICK_PATH), root);
+        EXPECT_EQ(d.Text(IDC_PICK_PATH), FolderLabel(root, kPickPathChars));
         d.Cancel();
     });
     ASSERT_EQ(picker.DoModalWithTitle("Pick"), kIdCancel);

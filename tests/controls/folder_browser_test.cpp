@@ -203,5 +203,19 @@ TEST(FolderBrowserPaths, PatternOfAFileTypeEntry) {
     EXPECT_EQ(CFolderBrowser::PatternOf("Empty ()"), "*");
 }
 
+TEST(FolderBrowserPaths, ALongFolderLabelKeepsItsEndAndWholeCharacters) {
+    EXPECT_EQ(FolderLabel("/data/trucks/", 20), "/data/trucks/");
+    EXPECT_EQ(FolderLabel("/data/trucks/", 13), "/data/trucks/");
+    EXPECT_EQ(FolderLabel("/data/trucks/", 12), "...a/trucks/");
+    const std::string deep = "/home/someone/Documents/Dravnick Technologies/Kordel V4/Library/";
+    const std::string label = FolderLabel(deep, 48);
+    EXPECT_EQ(label.size(), 48u);
+    EXPECT_TRUE(label.starts_with("..."));
+    EXPECT_TRUE(deep.ends_with(label.substr(3)));
+    // The u-umlaut is one character in two bytes: a cut inside it starts after it.
+    EXPECT_EQ(FolderLabel("/Br\xC3\xBC" "cken/", 9), "...cken/");
+    EXPECT_EQ(FolderLabel("/Br\xC3\xBC" "cken/", 10), "/Br\xC3\xBC" "cken/");
+}
+
 }  // namespace
 }  // namespace kordel::test

@@ -342,5 +342,28 @@ TEST(FormatTest, RandomFlagsWidthsPrecisionsAndDoublesMatchPrintf) {
     }
 }
 
+TEST(FormatTest, NegativeZerosLoseTheirSignAndKeepTheirWidth) {
+    const struct {
+        const char* text;
+        const char* shown;
+    } cases[] = {
+        {"   -0.0", "    0.0"},
+        {"-0", " 0"},
+        {"min = -0.000", "min =  0.000"},
+        {"-0.001 -0.000 -1.000", "-0.001  0.000 -1.000"},
+        {"@-0.000 m (0.00L)", "@ 0.000 m (0.00L)"},
+        {"-0.", " 0."},
+        {"-", "-"},
+        {"--0", "- 0"},
+        {"-.5", "-.5"},
+        {"1.5e-00", "1.5e-00"},
+        {"-0e5", "-0e5"},
+        {"2026-00", "2026-00"},
+        {"L1-0 -0.00L", "L1-0  0.00L"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WithoutNegativeZeros(c.text), c.shown) << c.text;
+    EXPECT_EQ(WithoutNegativeZeros(Format("%7.1f", -0.04)), Format("%7.1f", 0.0));
+}
+
 }  // namespace
 }  // namespace kordel::test

@@ -210,6 +210,32 @@ TEST_F(ResultsGridTest, OptionalColumnsFollowTheDesign) {
     });
 }
 
+TEST_F(ResultsGridTest, NoValueShowsAsANegativeZero) {
+    // Every type each example offers, at a hundred points and in both unit systems: a result
+    // that rounds to zero reads "0.0", never "-0.0".
+    int checked = 0;
+    for (int example = 1; example <= 4; ++example) {
+        for (int units : {kUnitsUS, kUnitsMetric}) {
+            auto doc = Example(example, units);
+            for (const std::string& type : OfferedResultTypes(*doc)) {
+                const Table table = Grid(*doc, type, 100);
+                for (std::size_t r = 2; r < table.size(); ++r) {
+                    for (const std::string& cell : table[r]) {
+                        const std::string t = Trim(cell);
+                        const bool negativeZero =
+                            t.size() > 1 && t[0] == '-' &&
+                            t.find_first_not_of("0.", 1) == std::string::npos;
+                        EXPECT_FALSE(negativeZero) << "example " << example << ", " << type
+                                                   << ", row " << r << ": '" << cell << "'";
+                        ++checked;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 10000);
+}
+
 TEST_F(ResultsGridTest, TheListOffersWhatTheDesignProduced) {
     auto doc = Example(2);  // simple span, not composite
     doc->m_dPedestrianLoad = 0;
