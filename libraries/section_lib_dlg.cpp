@@ -8,7 +8,6 @@
 
 #include "libraries/library_folders.h"
 #include "libraries/section_prop_dlg.h"
-#include "libraries/truck_lib_dlg.h"
 #include "platform/archive.h"
 #include "platform/file_io.h"
 #include "platform/folders.h"
@@ -25,6 +24,8 @@ using platform::MsgIcon;
 namespace {
 
 constexpr const char* kRootDrive = "/";
+/// The characters the current-directory line shows of a folder.
+constexpr std::size_t kSectionFolderChars = 54;
 constexpr const char* kOlderArchive =
     "Version 1.xx of SectionLib.dat detected.\n Use Kordel Version 2.xx to convert this file to "
     "version 2 format first.";
@@ -245,7 +246,7 @@ void CSectionLibDlg::ListCurrentFolder() {
     m_strCurrentFolder = m_browser.Folder();
     ResetContent(IDC_SECLIB_FILES);
     for (const BrowserRow& row : m_browser.Rows()) AddString(IDC_SECLIB_FILES, row.Text());
-    SetDlgItemText(IDC_SECLIB_FOLDER, FolderLabel(platform::PathText(m_browser.Folder())));
+    SetDlgItemText(IDC_SECLIB_FOLDER, FolderLabel(platform::PathText(m_browser.Folder()), kSectionFolderChars));
 }
 
 void CSectionLibDlg::ShowDetails() {
