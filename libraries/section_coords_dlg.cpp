@@ -247,13 +247,7 @@ void CSectionCoordsDlg::OnCalcProps() {
     SetCoordinates(calc, *this, 1.0);
     if (calc.DoModal() != kIdOk) return;
     m_bPropsStale = 0;
-    m_dArea = calc.m_dArea;
-    m_dCentroid = calc.m_dCentroid;
-    m_dHeight = calc.m_dHeight;
-    m_dInertia = calc.m_dInertia;
-    m_dVolumeToSurface = calc.m_dVolumeToSurface;
-    m_dInertiaY = calc.m_dInertiaY;
-    m_dTorsionConstant = calc.m_dTorsionConstant;
+    CopyGrossProperties(*this, calc);
     InvalidateItem(IDC_COORDS_SKETCH);
 }
 
@@ -268,13 +262,7 @@ void CSectionCoordsDlg::OnOK() {
 
 void CSectionCoordsDlg::OnDrawItem(int id, DC& dc, Size clientSize) {
     if (id != IDC_COORDS_SKETCH) return;
-    SectionSketchData data;
-    data.outlineCount = m_nOutlinePointCount;
-    data.outline = m_adOutline;
-    data.voidCount = m_nVoidPointCount;
-    data.voidOutline = m_adVoidOutline;
-    data.circleCount = m_nCircularVoidCount;
-    data.circles = m_adCircularVoid;
+    SectionSketchData data = SketchOf(*this, 0.0);
     data.axesAndCentroid = true;
     data.centroid = m_dCentroid;
     DrawSectionSketch(dc, clientSize, data);

@@ -71,6 +71,18 @@ void GetCoordinates(const From& from, To& to, double factor) {
             back(from.m_adCircularVoid[i][k], to.m_adCircularVoid[i][k]);
 }
 
+/// Copies the seven gross properties (A, ybxx, height, Ixx, V/S, Iyy, J) of `from` into `to`.
+template <class To, class From>
+void CopyGrossProperties(To& to, const From& from) {
+    to.m_dArea = from.m_dArea;
+    to.m_dCentroid = from.m_dCentroid;
+    to.m_dHeight = from.m_dHeight;
+    to.m_dInertia = from.m_dInertia;
+    to.m_dVolumeToSurface = from.m_dVolumeToSurface;
+    to.m_dInertiaY = from.m_dInertiaY;
+    to.m_dTorsionConstant = from.m_dTorsionConstant;
+}
+
 class CSectionCoordsDlg : public platform::ui::Dialog, public GridOwner {
   public:
     CSectionCoordsDlg();

@@ -401,16 +401,7 @@ void CSectionLibDlg::OnImport() {
 
 void CSectionLibDlg::OnDrawItem(int id, DC& dc, Size clientSize) {
     if (id != IDC_SECLIB_SKETCH || !m_pSection) return;
-    const SectionLibRecord& s = *m_pSection;
-    SectionSketchData data;
-    data.outlineCount = s.m_nOutlinePointCount;
-    data.outline = s.m_adOutline;
-    data.voidCount = s.m_nVoidPointCount;
-    data.voidOutline = s.m_adVoidOutline;
-    data.circleCount = s.m_nCircularVoidCount;
-    data.circles = s.m_adCircularVoid;
-    data.originDotRadius = 1.0;  // one inch
-    DrawSectionSketch(dc, clientSize, data);
+    DrawSectionSketch(dc, clientSize, SketchOf(*m_pSection, 1.0));  // a dot of one inch
 }
 
 }  // namespace kordel

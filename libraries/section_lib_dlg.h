@@ -65,6 +65,21 @@ struct SectionSketchData {
     double centroid = 0;
 };
 
+/// The sketch data of anything that holds a section's counts and coordinates (a record, a
+/// dialog), with the origin dot `dotRadius` in their unit.
+template <class Section>
+SectionSketchData SketchOf(const Section& s, double dotRadius) {
+    SectionSketchData data;
+    data.outlineCount = s.m_nOutlinePointCount;
+    data.outline = s.m_adOutline;
+    data.voidCount = s.m_nVoidPointCount;
+    data.voidOutline = s.m_adVoidOutline;
+    data.circleCount = s.m_nCircularVoidCount;
+    data.circles = s.m_adCircularVoid;
+    data.originDotRadius = dotRadius;
+    return data;
+}
+
 /// Draws the sketch over `client` (the frame's pixels): the frame, then the section. A count
 /// outside its array draws as none; an outline with no extent across or up (no scale to draw
 /// it at), or with a coordinate that is not finite, leaves the bare frame.

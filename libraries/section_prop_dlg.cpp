@@ -103,13 +103,7 @@ void DrawSectionTypePicture(int sectionType, DC& dc) {
             shape.outline[i][kPointY] = special[i][1];
         }
     }
-    SectionSketchData data;
-    data.outlineCount = shape.outlineCount;
-    data.outline = shape.outline;
-    data.voidCount = shape.voidCount;
-    data.voidOutline = shape.voidOutline;
-    data.circleCount = shape.circleCount;
-    data.circles = shape.circles;
+    const SectionSketchData data = ShapeSketch(shape);
     DrawSectionSketch(dc, kTypePictureSize, data);
 }
 
@@ -408,22 +402,10 @@ void CSectionPropDlg::OnCoordinates() {
     coords.m_nUnits = m_nUnits;
     coords.m_nSectionType = m_nSectionType;
     SetCoordinates(coords, *this, f);
-    coords.m_dArea = m_dArea;
-    coords.m_dCentroid = m_dCentroid;
-    coords.m_dHeight = m_dHeight;
-    coords.m_dInertia = m_dInertia;
-    coords.m_dVolumeToSurface = m_dVolumeToSurface;
-    coords.m_dTorsionConstant = m_dTorsionConstant;
-    coords.m_dInertiaY = m_dInertiaY;
+    CopyGrossProperties(coords, *this);
     if (coords.DoModal() != kIdOk) return;
     GetCoordinates(coords, *this, f);
-    m_dArea = coords.m_dArea;
-    m_dCentroid = coords.m_dCentroid;
-    m_dHeight = coords.m_dHeight;
-    m_dInertia = coords.m_dInertia;
-    m_dVolumeToSurface = coords.m_dVolumeToSurface;
-    m_dTorsionConstant = coords.m_dTorsionConstant;
-    m_dInertiaY = coords.m_dInertiaY;
+    CopyGrossProperties(*this, coords);
     UpdateData(false);
     InvalidateItem(IDC_SECTION_SKETCH);
 }
@@ -507,15 +489,7 @@ void CSectionPropDlg::OnGenerateNew() {
 
 void CSectionPropDlg::OnDrawItem(int id, DC& dc, Size clientSize) {
     if (id != IDC_SECTION_SKETCH) return;
-    SectionSketchData data;
-    data.outlineCount = m_nOutlinePointCount;
-    data.outline = m_adOutline;
-    data.voidCount = m_nVoidPointCount;
-    data.voidOutline = m_adVoidOutline;
-    data.circleCount = m_nCircularVoidCount;
-    data.circles = m_adCircularVoid;
-    data.originDotRadius = 1.0;  // one inch
-    DrawSectionSketch(dc, clientSize, data);
+    DrawSectionSketch(dc, clientSize, SketchOf(*this, 1.0));  // a dot of one inch
 }
 
 }  // namespace kordel

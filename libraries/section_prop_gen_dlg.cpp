@@ -116,13 +116,7 @@ std::vector<DimensionRow> DimensionRows(int genType, bool webFillets, bool flang
     return rows;
 }
 
-void DrawShapePicture(int genType, bool webFillets, bool flangeFillets, DC& dc) {
-    dc.FillSolidRect({0, 0, kShapePictureSize.cx, kShapePictureSize.cy}, kWhite);
-    if (genType < 0 || genType >= kGeneratorTypeCount) return;
-    GeneratorInput in = DefaultGeneratorInput(genType, kUnitsUS);
-    in.curvedWebFillets = webFillets;
-    in.curvedFlangeFillets = flangeFillets;
-    const SectionShape shape = BuildSectionShape(in);
+SectionSketchData ShapeSketch(const SectionShape& shape) {
     SectionSketchData data;
     data.outlineCount = shape.outlineCount;
     data.outline = shape.outline;
@@ -130,6 +124,17 @@ void DrawShapePicture(int genType, bool webFillets, bool flangeFillets, DC& dc) 
     data.voidOutline = shape.voidOutline;
     data.circleCount = shape.circleCount;
     data.circles = shape.circles;
+    return data;
+}
+
+void DrawShapePicture(int genType, bool webFillets, bool flangeFillets, DC& dc) {
+    dc.FillSolidRect({0, 0, kShapePictureSize.cx, kShapePictureSize.cy}, kWhite);
+    if (genType < 0 || genType >= kGeneratorTypeCount) return;
+    GeneratorInput in = DefaultGeneratorInput(genType, kUnitsUS);
+    in.curvedWebFillets = webFillets;
+    in.curvedFlangeFillets = flangeFillets;
+    const SectionShape shape = BuildSectionShape(in);
+    const SectionSketchData data = ShapeSketch(shape);
     // The shape above, the names of its dimensions below it.
     DrawSectionSketch(dc, {kShapePictureSize.cx, kShapePictureSize.cy - 40}, data);
     dc.SelectFont(Font{"Arial", -11});
@@ -467,23 +472,11 @@ void CSectionPropGenDlg::OnCoordinateList() {
     CSectionCoordsDlg coords;
     coords.m_nUnits = m_nUnits;
     SetCoordinates(coords, *this, 1.0);
-    coords.m_dArea = m_dArea;
-    coords.m_dCentroid = m_dCentroid;
-    coords.m_dHeight = m_dHeight;
-    coords.m_dInertia = m_dInertia;
-    coords.m_dVolumeToSurface = m_dVolumeToSurface;
-    coords.m_dTorsionConstant = m_dTorsionConstant;
+    CopyGrossProperties(coords, *this);
     coords.m_nSectionType = m_nSectionType;
-    coords.m_dInertiaY = m_dInertiaY;
     if (coords.DoModal() != kIdOk) return;
     GetCoordinates(coords, *this, 1.0);
-    m_dArea = coords.m_dArea;
-    m_dCentroid = coords.m_dCentroid;
-    m_dHeight = coords.m_dHeight;
-    m_dInertia = coords.m_dInertia;
-    m_dVolumeToSurface = coords.m_dVolumeToSurface;
-    m_dTorsionConstant = coords.m_dTorsionConstant;
-    m_dInertiaY = coords.m_dInertiaY;
+    CopyGrossProperties(*this, coords);
     UpdateData(false);
     InvalidateItem(kIdStatic);
 }
@@ -496,15 +489,7 @@ void CSectionPropGenDlg::OnOK() {
 
 void CSectionPropGenDlg::OnDrawItem(int id, DC& dc, Size clientSize) {
     if (id != IDC_GEN_SKETCH) return;
-    SectionSketchData data;
-    data.outlineCount = m_nOutlinePointCount;
-    data.outline = m_adOutline;
-    data.voidCount = m_nVoidPointCount;
-    data.voidOutline = m_adVoidOutline;
-    data.circleCount = m_nCircularVoidCount;
-    data.circles = m_adCircularVoid;
-    data.originDotRadius = Metric() ? 0.0254 : 1.0;
-    DrawSectionSketch(dc, clientSize, data);
+    DrawSectionSketch(dc, clientSize, SketchOf(*this, Metric() ? 0.0254 : 1.0));  // one inch
 }
 
 }  // namespace kordel

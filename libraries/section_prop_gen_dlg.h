@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controls/grid_ctrl.h"
+#include "libraries/section_lib_dlg.h"
 #include "document/model_limits.h"
 #include "platform/ui/dialog.h"
 
@@ -50,6 +51,9 @@ struct DimensionRow {
 };
 /// The rows of the dimension grid of generator type `genType` with the fillet options.
 std::vector<DimensionRow> DimensionRows(int genType, bool webFillets, bool flangeFillets);
+struct SectionShape;
+/// The sketch data of a generated shape (no origin dot).
+SectionSketchData ShapeSketch(const SectionShape& shape);
 /// Draws the dimensioned picture of a generator type: its default shape with the names of its
 /// dimensions.
 void DrawShapePicture(int genType, bool webFillets, bool flangeFillets, platform::ui::DC& dc);
