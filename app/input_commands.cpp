@@ -250,6 +250,7 @@ void CMainFrame::RegisterInputCommands() {
     RegisterPretensioningCommands();
     RegisterRebarCommands();
     RegisterToolCommands();
+    RegisterLibraryCommands();
 }
 
 void CMainFrame::OnInputWizard() {

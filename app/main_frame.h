@@ -146,6 +146,10 @@ class CMainFrame : public CMainFrameState,
     void OnResultsGrid();
     void OnLibrariesLiveLoadVehicles();
     void OnToolsLoadTables();
+    // The library commands (app/library_commands.cpp).
+    void RegisterLibraryCommands();
+    /// Libraries/Beam Sections: "Section Library" in maintenance mode; the design is not touched.
+    void OnLibrariesBeamSections();
 
     CKordelApp& m_app;
     std::unique_ptr<platform::ui::FramePeer> m_peer;

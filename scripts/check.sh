@@ -56,4 +56,5 @@ timeout 180 "$KORDEL_ROOT/scripts/factors_screenshots.sh" "$B/ci-plain" "$B/ci-a
 timeout 120 "$KORDEL_ROOT/scripts/pretension_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 timeout 120 "$KORDEL_ROOT/scripts/rebar_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 timeout 120 "$KORDEL_ROOT/scripts/loadtables_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
+timeout 90 "$KORDEL_ROOT/scripts/sections_screenshots.sh" "$B/ci-plain" "$B/ci-artifacts"
 echo "== all checks passed"
