@@ -254,6 +254,25 @@ void CStrandTemplateDlgV3::OnOK() {
     EndDialog(kIdOk);
 }
 
+bool EditShownStrandTemplate(StrandTemplateData& data, int units) {
+    CStrandTemplateDlgV3 dlg;
+    dlg.m_nUnits = units;
+    dlg.m_nRowCount = data.rowCount;
+    dlg.m_nColumnCount = data.columnCount;
+    dlg.m_nLocation = data.layout;
+    dlg.m_dWebLocation = data.webLocation;
+    std::copy(&data.values[0][0], &data.values[0][0] + kMaxPatternRows * kMaxPatternColumns,
+              &dlg.m_adTemplate[0][0]);
+    dlg.m_bNewTemplate = 0;
+    if (dlg.DoModal() != kIdOk) return false;
+    data.rowCount = dlg.m_nRowCount;
+    data.columnCount = dlg.m_nColumnCount;
+    data.layout = dlg.m_nLocation;
+    std::copy(&dlg.m_adTemplate[0][0], &dlg.m_adTemplate[0][0] + kMaxPatternRows * kMaxPatternColumns,
+              &data.values[0][0]);
+    return true;
+}
+
 bool EditStrandTemplate(StrandTemplateData& data, int units) {
     CStrandTemplateDlgV3 dlg;
     const int metric = units == 2 ? 1 : 0;

@@ -81,5 +81,8 @@ struct StrandTemplateData {
 /// on OK the edited template, its row and column counts and its layout choice come back into
 /// `data` and the answer is true. Cancel leaves `data` as it was.
 bool EditStrandTemplate(StrandTemplateData& data, int units);
+/// The same over `data` already in the units the dialog shows (metres when `units` is 2), as
+/// the section properties dialog holds its template: nothing is converted either way.
+bool EditShownStrandTemplate(StrandTemplateData& data, int units);
 
 }  // namespace kordel

@@ -13,6 +13,7 @@
 #include "app/child_frame.h"
 #include "dialogs/input/geometry_dlg.h"
 #include "dialogs/input/girder_segment_dlg.h"
+#include "libraries/section_prop_dlg.h"
 #include "platform/ui/recording_dc.h"
 #include "tests/app/desktop_test_support.h"
 #include "views/text_view.h"
@@ -260,14 +261,37 @@ TEST_F(GeometryCommandTest, ADeckedBulbTeeTakesNoCastInPlaceDeck) {
     EXPECT_EQ(Doc()->m_dDeckThickness, 0.0);
 }
 
-TEST_F(GeometryCommandTest, WithoutASectionPropertiesDialogPropertiesIsDisabled) {
+TEST_F(GeometryCommandTest, PropertiesOpensTheSectionDialogWhoseTemplateButtonOpensTheTemplate) {
     NewDesign();
-    ASSERT_FALSE(GeometrySectionPropertiesOpener());
-    Geometry([](DialogDriver& d) {
-        EXPECT_FALSE(d.IsEnabled(IDC_GEOM_PROPERTIES));
-        EXPECT_FALSE(d.Click(IDC_GEOM_PROPERTIES));
-        d.Cancel();
-    });
+    const int strands = Doc()->m_nStrandCount;
+    ASSERT_GT(strands, 1);
+    ASSERT_TRUE(GeometrySectionPropertiesOpener());
+    // Each case: whether the strand template is confirmed, and the strands after Geometry's OK.
+    for (const bool confirm : {false, true}) {
+        std::vector<std::string> captions;
+        toolkit.QueueDialog([](DialogDriver& d) {
+            EXPECT_TRUE(d.IsEnabled(IDC_GEOM_PROPERTIES));
+            EXPECT_TRUE(d.Click(IDC_GEOM_PROPERTIES));
+            d.Ok();
+        });
+        toolkit.QueueDialog([&](DialogDriver& d) {
+            captions.push_back(d.Caption());
+            EXPECT_TRUE(d.Click(IDC_SECTION_TEMPLATE));
+            d.Ok();
+        });
+        toolkit.QueueDialog([&](DialogDriver& d) {
+            captions.push_back(d.Caption());
+            if (confirm) {
+                d.Ok();
+            } else {
+                d.Cancel();
+            }
+        });
+        ASSERT_TRUE(Choose(ID_INPUT_GEOMETRY));
+        EXPECT_EQ(captions, (std::vector<std::string>{"Section Properties", "Strand Template"}));
+        // A confirmed template is a new one: the pattern starts again from one strand.
+        EXPECT_EQ(Doc()->m_nStrandCount, confirm ? 1 : strands) << confirm;
+    }
 }
 
 }  // namespace

@@ -270,6 +270,8 @@ TEST_F(SectionLibDlgTest, AnArchiveOfAnotherTagOrAConversionDeclinedImportsNothi
 // What the geometry dialog's Properties... does: the design's section in, OK, and back in
 // inches to the last bit, in either units; "Template..." runs the installed template editor.
 TEST_F(SectionLibDlgTest, AMetricRunHandsTheSectionBackUnchangedAndTemplateGoesThroughItsHook) {
+    // The main window installs the strand template dialog; here there is none to begin with.
+    const StrandTemplateEditor installed = SetStrandTemplateEditor({});
     const SectionLibRecord example = Example1Section();
     CSectionPropDlg dlg;
     static_cast<SectionLibRecord&>(dlg) = example;
@@ -301,6 +303,7 @@ TEST_F(SectionLibDlgTest, AMetricRunHandsTheSectionBackUnchangedAndTemplateGoesT
     EXPECT_EQ(dlg.m_nTemplateRowCount, 3);
     EXPECT_EQ(dlg.m_dWebLocation, 0.5 / 0.0254) << "back in inches";
     EXPECT_EQ(dlg.m_bSectionReplaced, 1);
+    SetStrandTemplateEditor(installed);
 }
 
 }  // namespace
