@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "libraries/outline_properties.h"
+#include "report/format.h"
 
 namespace kordel {
 
@@ -14,18 +15,12 @@ namespace {
 /// The eight rows, top to bottom: value control, unit control.
 constexpr int kValueIds[8] = {IDC_CALC_AREA,  IDC_CALC_HEIGHT, IDC_CALC_CENTROID, IDC_CALC_IXX,
                               IDC_CALC_WIDTH, IDC_CALC_YBYY,   IDC_CALC_IYY,      IDC_CALC_VS};
-constexpr int kUnitIds[8] = {IDC_CALC_AREA_UNIT,  IDC_CALC_HEIGHT_UNIT, IDC_CALC_CENTROID_UNIT,
-                             IDC_CALC_IXX_UNIT,   IDC_CALC_WIDTH_UNIT,  IDC_CALC_YBYY_UNIT,
-                             IDC_CALC_IYY_UNIT,   IDC_CALC_VS_UNIT};
+constexpr int kUnitIds[8] = {IDC_CALC_AREA_UNIT, IDC_CALC_HEIGHT_UNIT, IDC_CALC_CENTROID_UNIT,
+                             IDC_CALC_IXX_UNIT,  IDC_CALC_WIDTH_UNIT,  IDC_CALC_YBYY_UNIT,
+                             IDC_CALC_IYY_UNIT,  IDC_CALC_VS_UNIT};
 constexpr const char* kLabels[8] = {"Area", "Height", "ybxx", "Ixx", "Width", "ybyy", "Iyy", "V/S"};
 constexpr const char* kUsUnits[8] = {"in2", "in", "in", "in4", "in", "in", "in4", "in"};
 constexpr const char* kMetricUnits[8] = {"m2", "m", "m", "m4", "m", "m", "m4", "m"};
-
-std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 /// Largest less smallest of one coordinate of the first `count` points.
 double Extent(int count, const double (*points)[kPointValueCount], int axis) {
@@ -50,12 +45,12 @@ const DialogTemplate& CCalcSectionPropsDlg::Template() {
             MakeControl(ControlKind::Label, kIdStatic, "Gross Section Properties:", 7, 7, 120, 9));
         for (int k = 0; k < 8; ++k) {
             const int y = 22 + 15 * k;
-            d.controls.push_back(MakeControl(ControlKind::Label, kIdStatic, kLabels[k], 13, y + 2,
-                                             34, 9));
-            d.controls.push_back(MakeControl(ControlKind::SunkenFrame, kValueIds[k], "", 49, y,
-                                             60, 12, kStyleRight));
-            d.controls.push_back(MakeControl(ControlKind::Label, kUnitIds[k], "", 113, y + 2, 20,
-                                             9));
+            d.controls.push_back(
+                MakeControl(ControlKind::Label, kIdStatic, kLabels[k], 13, y + 2, 34, 9));
+            d.controls.push_back(MakeControl(ControlKind::SunkenFrame, kValueIds[k], "", 49, y, 60,
+                                             12, kStyleRight));
+            d.controls.push_back(
+                MakeControl(ControlKind::Label, kUnitIds[k], "", 113, y + 2, 20, 9));
         }
         d.controls.push_back(MakeControl(ControlKind::DefPushButton, kIdOk, "&Use These Properties",
                                          7, 148, 92, 14, kStyleGroup));
@@ -79,9 +74,9 @@ bool CCalcSectionPropsDlg::OnInitDialog() {
     Dialog::OnInitDialog();
     const bool us = m_nUnits == kUnitsUS;
     for (int k = 0; k < 8; ++k) m_strUnits[k] = us ? kUsUnits[k] : kMetricUnits[k];
-    const std::optional<OutlineSectionProperties> p = ComputeSectionProperties(
-        m_nOutlinePointCount, m_adOutline, m_nVoidPointCount, m_adVoidOutline,
-        m_nCircularVoidCount, m_adCircularVoid, false);
+    const std::optional<OutlineSectionProperties> p =
+        ComputeSectionProperties(m_nOutlinePointCount, m_adOutline, m_nVoidPointCount,
+                                 m_adVoidOutline, m_nCircularVoidCount, m_adCircularVoid, false);
     m_bValid = p.has_value();
     if (m_bValid) {
         m_dA = p->area;
@@ -99,7 +94,7 @@ bool CCalcSectionPropsDlg::OnInitDialog() {
         const char* inertia = us ? "%7.0f" : "%8.5f";
         const double values[8] = {m_dA, m_dH, m_dYb, m_dIxx, m_dWidth, m_dYbyy, m_dIyy, m_dVS};
         for (int k = 0; k < 8; ++k)
-            m_strValues[k] = Format(k == 3 || k == 6 ? inertia : length, values[k]);
+            m_strValues[k] = FormatValue(k == 3 || k == 6 ? inertia : length, values[k]);
     } else {
         // Coordinates that enclose nothing have no properties to show or to hand back.
         for (std::string& v : m_strValues) v.clear();

@@ -7,18 +7,13 @@
 #include "controls/data_validation.h"
 #include "libraries/calc_section_props_dlg.h"
 #include "libraries/section_lib_dlg.h"
+#include "report/format.h"
 
 namespace kordel {
 
 using namespace platform::ui;
 
 namespace {
-
-std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 enum CountKind { kOutline = 0, kVoid = 1, kCircles = 2 };
 
@@ -38,8 +33,8 @@ void FillPointGrid(CGridCtrl& grid, int count, const double (*points)[kPointValu
         char number[16];
         std::snprintf(number, sizeof number, "%2d", i + 1);
         grid.SetCellText(i + 1, 0, number);
-        grid.SetCellText(i + 1, 1, Format("%7.3f", points[i][kPointX]));
-        grid.SetCellText(i + 1, 2, Format("%7.3f", points[i][kPointY]));
+        grid.SetCellText(i + 1, 1, FormatValue("%7.3f", points[i][kPointX]));
+        grid.SetCellText(i + 1, 2, FormatValue("%7.3f", points[i][kPointY]));
     }
 }
 
@@ -63,14 +58,13 @@ const DialogTemplate& CSectionCoordsDlg::Template() {
             MakeControl(ControlKind::SunkenFrame, IDC_COORDS_SKETCH, "", 113, 9, 148, 180,
                         kStyleOwnerDraw),
             MakeControl(ControlKind::GroupBox, kIdStatic, "Void(s)", 267, 5, 118, 184),
-            MakeControl(ControlKind::GroupBox, IDC_COORDS_VOID_GROUP, "Polygonal, in", 272, 15,
-                        108, 98),
+            MakeControl(ControlKind::GroupBox, IDC_COORDS_VOID_GROUP, "Polygonal, in", 272, 15, 108,
+                        98),
             MakeControl(ControlKind::Label, kIdStatic, "No. Coords:", 278, 28, 44, 9),
             MakeControl(ControlKind::Edit, IDC_COORDS_VOID_COUNT, "", 324, 26, 26, 12,
                         kStyleNumber),
             MakeControl(ControlKind::Spin, IDC_COORDS_VOID_SPIN, "", 350, 26, 10, 12),
-            MakeControl(ControlKind::Custom, IDC_COORDS_VOID_GRID, "MFCGridCtrl", 278, 42, 96,
-                        66),
+            MakeControl(ControlKind::Custom, IDC_COORDS_VOID_GRID, "MFCGridCtrl", 278, 42, 96, 66),
             MakeControl(ControlKind::GroupBox, IDC_COORDS_CIRCLE_GROUP, "Circular, in", 272, 116,
                         108, 68),
             MakeControl(ControlKind::Label, kIdStatic, "No. Voids:", 278, 129, 44, 9),
@@ -79,8 +73,7 @@ const DialogTemplate& CSectionCoordsDlg::Template() {
             MakeControl(ControlKind::Spin, IDC_COORDS_CIRCLE_SPIN, "", 350, 127, 10, 12),
             MakeControl(ControlKind::Custom, IDC_COORDS_CIRCLE_GRID, "MFCGridCtrl", 278, 143, 96,
                         36),
-            MakeControl(ControlKind::PushButton, IDC_COORDS_CALC, "Calc &Props", 113, 193, 60,
-                        14),
+            MakeControl(ControlKind::PushButton, IDC_COORDS_CALC, "Calc &Props", 113, 193, 60, 14),
             MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 267, 193, 56, 14, kStyleGroup),
             MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 329, 193, 56, 14),
         };
@@ -154,7 +147,8 @@ void CSectionCoordsDlg::FillCircleGrid() {
         grid.SetCellText(0, c, headings[c]);
     }
     for (int i = 0; i < m_nCircularVoidCount; ++i)
-        for (int c = 0; c < 3; ++c) grid.SetCellText(i + 1, c, Format("%7.3f", m_adCircularVoid[i][c]));
+        for (int c = 0; c < 3; ++c)
+            grid.SetCellText(i + 1, c, FormatValue("%7.3f", m_adCircularVoid[i][c]));
     UpdateData(false);
 }
 

@@ -14,6 +14,7 @@
 #include "platform/ini.h"
 #include "platform/text_encoding.h"
 #include "platform/ui/picture.h"
+#include "report/format.h"
 
 namespace kordel {
 
@@ -41,12 +42,6 @@ constexpr double kSketchFill = 0.9;
 
 int Clamped(int count, int limit) {
     return count < 0 || count > limit ? 0 : count;
-}
-
-std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
 }
 
 }  // namespace
@@ -91,7 +86,7 @@ void DrawSectionSketch(DC& dc, Size client, const SectionSketchData& data) {
     auto at = [&](double x, double y) {
         return Point{x0 + PicturePixels(s * x), y0 - PicturePixels(s * y)};
     };
-    auto chain = [&](int count, const double (*points)[kPointValueCount]) {
+    auto chain = [&](int count, const double(*points)[kPointValueCount]) {
         for (int i = 0; i + 1 < count; ++i) {
             dc.MoveTo(at(points[i][kPointX], points[i][kPointY]));
             dc.LineTo(at(points[i + 1][kPointX], points[i + 1][kPointY]));
@@ -136,7 +131,6 @@ void DrawSectionSketch(DC& dc, Size client, const SectionSketchData& data) {
     dc.SelectBrush(oldBrush);
 }
 
-
 const DialogTemplate& CSectionLibDlg::Template() {
     static const DialogTemplate t = [] {
         DialogTemplate d;
@@ -167,7 +161,8 @@ const DialogTemplate& CSectionLibDlg::Template() {
         };
         int y = 124;
         for (const auto& [labelId, label, editId] : rows) {
-            d.controls.push_back(MakeControl(ControlKind::Label, labelId, label, 205, y + 2, 78, 9));
+            d.controls.push_back(
+                MakeControl(ControlKind::Label, labelId, label, 205, y + 2, 78, 9));
             d.controls.push_back(
                 MakeControl(ControlKind::Edit, editId, "", 285, y, 55, 12, kStyleReadOnly));
             y += 13;
@@ -175,14 +170,14 @@ const DialogTemplate& CSectionLibDlg::Template() {
         const std::vector<ControlTemplate> buttons = {
             MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 358, 7, 62, 14, kStyleGroup),
             MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 358, 24, 62, 14),
-            MakeControl(ControlKind::GroupBox, IDC_SECLIB_FUNCTIONS, "Library Functions", 348,
-                        46, 76, 70, kStyleHidden),
+            MakeControl(ControlKind::GroupBox, IDC_SECLIB_FUNCTIONS, "Library Functions", 348, 46,
+                        76, 70, kStyleHidden),
             MakeControl(ControlKind::PushButton, IDC_SECLIB_NEW, "&New...", 358, 59, 62, 14,
                         kStyleHidden),
             MakeControl(ControlKind::PushButton, IDC_SECLIB_EDIT, "&Edit...", 358, 77, 62, 14,
                         kStyleHidden),
-            MakeControl(ControlKind::PushButton, IDC_SECLIB_IMPORT, "&Import...", 358, 95, 62,
-                        14, kStyleHidden),
+            MakeControl(ControlKind::PushButton, IDC_SECLIB_IMPORT, "&Import...", 358, 95, 62, 14,
+                        kStyleHidden),
         };
         d.controls.insert(d.controls.end(), buttons.begin(), buttons.end());
         return d;
@@ -246,7 +241,8 @@ void CSectionLibDlg::ListCurrentFolder() {
     m_strCurrentFolder = m_browser.Folder();
     ResetContent(IDC_SECLIB_FILES);
     for (const BrowserRow& row : m_browser.Rows()) AddString(IDC_SECLIB_FILES, row.Text());
-    SetDlgItemText(IDC_SECLIB_FOLDER, FolderLabel(platform::PathText(m_browser.Folder()), kSectionFolderChars));
+    SetDlgItemText(IDC_SECLIB_FOLDER,
+                   FolderLabel(platform::PathText(m_browser.Folder()), kSectionFolderChars));
 }
 
 void CSectionLibDlg::ShowDetails() {
@@ -258,14 +254,14 @@ void CSectionLibDlg::ShowDetails() {
     const double area = us ? 1.0 : 0.00064516;
     const double inertia = us ? 1.0 : 4.162314256e-7;
     SetDlgItemText(IDC_SECLIB_NAME, s.m_strName);
-    SetDlgItemText(IDC_SECLIB_HEIGHT, Format(format, s.m_dHeight * length));
-    SetDlgItemText(IDC_SECLIB_CG, Format(format, s.m_dCentroid * length));
-    SetDlgItemText(IDC_SECLIB_AREA, Format(format, s.m_dArea * area));
-    SetDlgItemText(IDC_SECLIB_INERTIA, Format(format, s.m_dInertia * inertia));
-    SetDlgItemText(IDC_SECLIB_TOP_FLANGE_WIDTH, Format(format, s.m_dTopFlangeWidth * length));
+    SetDlgItemText(IDC_SECLIB_HEIGHT, FormatValue(format, s.m_dHeight * length));
+    SetDlgItemText(IDC_SECLIB_CG, FormatValue(format, s.m_dCentroid * length));
+    SetDlgItemText(IDC_SECLIB_AREA, FormatValue(format, s.m_dArea * area));
+    SetDlgItemText(IDC_SECLIB_INERTIA, FormatValue(format, s.m_dInertia * inertia));
+    SetDlgItemText(IDC_SECLIB_TOP_FLANGE_WIDTH, FormatValue(format, s.m_dTopFlangeWidth * length));
     SetDlgItemText(IDC_SECLIB_BOTTOM_FLANGE_WIDTH,
-                   Format(format, s.m_dBottomFlangeWidth * length));
-    SetDlgItemText(IDC_SECLIB_WEB_WIDTH, Format(format, s.m_dWebWidth * length));
+                   FormatValue(format, s.m_dBottomFlangeWidth * length));
+    SetDlgItemText(IDC_SECLIB_WEB_WIDTH, FormatValue(format, s.m_dWebWidth * length));
     InvalidateItem(IDC_SECLIB_SKETCH);
 }
 
@@ -384,8 +380,7 @@ void CSectionLibDlg::OnImport() {
                     folder, MakeLibraryFileName(section.m_strName, kSectionFileExtension));
                 std::error_code ec;
                 if (std::filesystem::exists(std::filesystem::symlink_status(target, ec)) &&
-                    !AskYesNo(section.m_strName + " already exists. Overwrite?",
-                              MsgIcon::Question))
+                    !AskYesNo(section.m_strName + " already exists. Overwrite?", MsgIcon::Question))
                     return;
                 CSectionLibDoc doc;
                 static_cast<SectionLibRecord&>(doc) = section;

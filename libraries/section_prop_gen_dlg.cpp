@@ -10,6 +10,7 @@
 #include "libraries/section_generator.h"
 #include "libraries/section_lib_dlg.h"
 #include "platform/ui/toolkit.h"
+#include "report/format.h"
 
 namespace kordel {
 
@@ -20,12 +21,6 @@ namespace {
 const char* const kGeneratorTypeNames[kGeneratorTypeCount] = {
     "I-Girder/Bulb-tee", "Box beam",           "U-Beam Type A",  "U-Beam Type B",
     "Voided/solid slab", "Double tee/channel", "Decked Bulb-tee"};
-
-std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 /// The decimal number a cell's text starts with (blanks skipped); 0 when it starts with none.
 double CellNumber(const std::string& text) {
@@ -47,13 +42,25 @@ double CellNumber(const std::string& text) {
 int GeneratorTypeOfCode(int code, bool& fillets) {
     fillets = true;
     switch (code) {
-        case kSectionIGirder: return kGenIGirder;
-        case kSectionBoxBeam: fillets = false; return kGenBoxBeam;
-        case kSectionUBeam: fillets = false; return kGenUBeamA;
-        case kSectionSlab: fillets = false; return kGenSlab;
-        case kSectionChannel: fillets = false; return kGenDoubleTee;
-        case kSectionDeckedBulbTee: return kGenDeckedBulbTee;
-        default: fillets = false; return kGenIGirder;
+        case kSectionIGirder:
+            return kGenIGirder;
+        case kSectionBoxBeam:
+            fillets = false;
+            return kGenBoxBeam;
+        case kSectionUBeam:
+            fillets = false;
+            return kGenUBeamA;
+        case kSectionSlab:
+            fillets = false;
+            return kGenSlab;
+        case kSectionChannel:
+            fillets = false;
+            return kGenDoubleTee;
+        case kSectionDeckedBulbTee:
+            return kGenDeckedBulbTee;
+        default:
+            fillets = false;
+            return kGenIGirder;
     }
 }
 
@@ -71,47 +78,54 @@ std::vector<DimensionRow> DimensionRows(int genType, bool webFillets, bool flang
     switch (genType) {
         case kGenIGirder:
             if (web && flange)
-                names = {"B1", "B2", "B3", "D1", "D2", "D3", "D6", "D7", "R1=D8", "R2=D9",
-                         "R3=B6", "R4=B7"};
+                names = {"B1", "B2", "B3",    "D1",    "D2",    "D3",
+                         "D6", "D7", "R1=D8", "R2=D9", "R3=B6", "R4=B7"};
             else if (web)
                 names = {"B1", "B2", "B3", "D1", "D2", "D3", "D6", "D7", "R1=D8", "R2=D9"};
             else if (flange)
-                names = {"B1", "B2", "B3", "B4", "B5", "D1", "D2", "D3", "D4", "D5", "D6", "D7",
-                         "R1=B6", "R2=B7"};
+                names = {"B1", "B2", "B3", "B4", "B5", "D1",    "D2",
+                         "D3", "D4", "D5", "D6", "D7", "R1=B6", "R2=B7"};
             else
                 names = {"B1", "B2", "B3", "B4", "B5", "D1", "D2", "D3", "D4", "D5", "D6", "D7"};
             break;
-        case kGenBoxBeam: names = {"B1", "B2", "B3", "B4", "D1", "D2", "D3", "D4"}; break;
+        case kGenBoxBeam:
+            names = {"B1", "B2", "B3", "B4", "D1", "D2", "D3", "D4"};
+            break;
         case kGenUBeamA:
             names = {"B1", "B2", "B3", "B4", "B5", "D1", "D2", "D3", "D4", "D5", "D6", "D7"};
             break;
         case kGenUBeamB:
             names = {"B1", "B2", "B3", "B4", "B5", "B6", "D1", "D2", "D3", "D4", "D5", "D6"};
             break;
-        case kGenSlab: names = {"B1", "D1"}; break;
-        case kGenDoubleTee: names = {"B1", "B2", "B3", "B4", "B5", "B6", "D1", "D2"}; break;
+        case kGenSlab:
+            names = {"B1", "D1"};
+            break;
+        case kGenDoubleTee:
+            names = {"B1", "B2", "B3", "B4", "B5", "B6", "D1", "D2"};
+            break;
         case kGenDeckedBulbTee:
             if (web && flange)
-                names = {"B1", "B2", "B3", "B6", "D1", "D2", "D3", "D6", "D7", "D8", "R1=D9",
-                         "R2=D10", "R3=B7", "R4=B8"};
+                names = {"B1", "B2", "B3", "B6",    "D1",     "D2",    "D3",
+                         "D6", "D7", "D8", "R1=D9", "R2=D10", "R3=B7", "R4=B8"};
             else if (web)
-                names = {"B1", "B2", "B3", "B6", "D1", "D2", "D3", "D6", "D7", "D8", "R1=D9",
-                         "R2=D10"};
+                names = {"B1", "B2", "B3", "B6", "D1",    "D2",
+                         "D3", "D6", "D7", "D8", "R1=D9", "R2=D10"};
             else if (flange)
-                names = {"B1", "B2", "B3", "B4", "B5", "B6", "D1", "D2", "D3", "D4", "D5", "D6",
-                         "D7", "D8", "R1=B7", "R2=B8"};
+                names = {"B1", "B2", "B3", "B4", "B5", "B6", "D1",    "D2",
+                         "D3", "D4", "D5", "D6", "D7", "D8", "R1=B7", "R2=B8"};
             else
-                names = {"B1", "B2", "B3", "B4", "B5", "B6", "D1", "D2", "D3", "D4", "D5", "D6",
-                         "D7", "D8"};
+                names = {"B1", "B2", "B3", "B4", "B5", "B6", "D1",
+                         "D2", "D3", "D4", "D5", "D6", "D7", "D8"};
             break;
-        default: break;
+        default:
+            break;
     }
     std::vector<DimensionRow> rows;
     for (const std::string name : names) {
         const std::size_t eq = name.find('=');
         const std::string slot = eq == std::string::npos ? name : name.substr(eq + 1);
-        rows.push_back({name.substr(0, eq == std::string::npos ? name.size() : eq),
-                        slot[0] == 'B', std::atoi(slot.c_str() + 1)});
+        rows.push_back({name.substr(0, eq == std::string::npos ? name.size() : eq), slot[0] == 'B',
+                        std::atoi(slot.c_str() + 1)});
     }
     return rows;
 }
@@ -143,8 +157,8 @@ void DrawShapePicture(int genType, bool webFillets, bool flangeFillets, DC& dc) 
     int y = kShapePictureSize.cy - 36;
     for (const DimensionRow& row : DimensionRows(genType, webFillets, flangeFillets)) {
         std::string name = row.label;
-        if (row.label[0] == 'R') name += "=" + std::string(row.width ? "B" : "D") +
-                                         std::to_string(row.slot);
+        if (row.label[0] == 'R')
+            name += "=" + std::string(row.width ? "B" : "D") + std::to_string(row.slot);
         if (line.size() + name.size() > 40) {
             dc.TextOut({6, y}, line);
             y += 14;
@@ -169,11 +183,9 @@ const DialogTemplate& CSectionPropGenDlg::Template() {
                         7, 24, 120, 10),
             MakeControl(ControlKind::CheckBox, IDC_GEN_FLANGE_FILLETS,
                         "Include Curved &Flange Fillets", 7, 36, 120, 10),
-            MakeControl(ControlKind::Custom, IDC_GEN_DIMENSION_GRID, "MFCGridCtrl", 7, 50, 92,
-                        130),
+            MakeControl(ControlKind::Custom, IDC_GEN_DIMENSION_GRID, "MFCGridCtrl", 7, 50, 92, 130),
             MakeControl(ControlKind::Label, kIdStatic, "No. Voids:", 105, 52, 36, 9),
-            MakeControl(ControlKind::Edit, IDC_GEN_CIRCLE_COUNT, "", 143, 50, 20, 12,
-                        kStyleNumber),
+            MakeControl(ControlKind::Edit, IDC_GEN_CIRCLE_COUNT, "", 143, 50, 20, 12, kStyleNumber),
             MakeControl(ControlKind::Spin, IDC_GEN_CIRCLE_SPIN, "", 163, 50, 10, 12),
             MakeControl(ControlKind::Custom, IDC_GEN_CIRCLE_GRID, "MFCGridCtrl", 105, 66, 78, 92),
             MakeControl(ControlKind::Picture, IDC_GEN_SHAPE_PICTURE, "", 189, 7, 167, 152),
@@ -211,7 +223,8 @@ CSectionPropGenDlg::CSectionPropGenDlg() : Dialog(Template()) {
     m_commands.On(IDC_GEN_FLANGE_FILLETS,
                   [this] { OnFillets(m_bCurvedFlangeFillets, IDC_GEN_FLANGE_FILLETS); });
     OnNotify(Notification::SelChange, IDC_GEN_TYPE, [this] { OnSelChangeSectionType(); });
-    OnSpin(IDC_GEN_CIRCLE_SPIN, [this](int pos, int delta) { return OnCircleCountSpin(pos, delta); });
+    OnSpin(IDC_GEN_CIRCLE_SPIN,
+           [this](int pos, int delta) { return OnCircleCountSpin(pos, delta); });
 }
 
 void CSectionPropGenDlg::DoDataExchange(DataExchange& dx) {
@@ -287,7 +300,7 @@ void CSectionPropGenDlg::WriteCircleRows() {
     m_gridCircularVoids.SetRowCount(count + 1);
     for (int k = 0; k < count; ++k)
         for (int c = 0; c < kCircularVoidValueCount; ++c)
-            m_gridCircularVoids.SetCellText(k + 1, c, Format(format, m_adCircularVoid[k][c]));
+            m_gridCircularVoids.SetCellText(k + 1, c, FormatValue(format, m_adCircularVoid[k][c]));
 }
 
 void CSectionPropGenDlg::FillDimensionGrid(int genType) {
@@ -308,7 +321,7 @@ void CSectionPropGenDlg::FillDimensionGrid(int genType) {
             const bool legs = genType == kGenDoubleTee && row.width && row.slot == 6;
             m_gridDimensions.SetCellText(static_cast<int>(i) + 1, 0, row.label);
             m_gridDimensions.SetCellText(static_cast<int>(i) + 1, 1,
-                                         Format(legs ? "%3.0f" : format, value));
+                                         FormatValue(legs ? "%3.0f" : format, value));
         }
         // The rows may have brought a scroll bar: the columns fit the width left.
         m_gridDimensions.FitColumnsToWidth(true);
@@ -341,7 +354,7 @@ void CSectionPropGenDlg::ReadDimensionGrid() {
             } else if (value < kMinDoubleTeeLegs) {
                 value = kMinDoubleTeeLegs;
             }
-            m_gridDimensions.SetCellText(r, 1, Format("%3.0f", value));
+            m_gridDimensions.SetCellText(r, 1, FormatValue("%3.0f", value));
         }
         (row.width ? m_adGenWidth : m_adGenDepth)[row.slot] = value;
     }
@@ -350,7 +363,7 @@ void CSectionPropGenDlg::ReadDimensionGrid() {
         const double needed = (B[6] - 1) * B[5] + B[4] + B[2] / 2;
         if (needed > B[1]) {
             m_adGenWidth[1] = needed;
-            m_gridDimensions.SetCellText(1, 1, Format(format, needed));
+            m_gridDimensions.SetCellText(1, 1, FormatValue(format, needed));
         }
     }
     if (m_nGenType == kGenSlab) {
@@ -461,8 +474,8 @@ bool CSectionPropGenDlg::OnCircleCountSpin(int pos, int delta) {
     m_gridCircularVoids.SetRowCount(count + 1);
     for (int k = 0; k < count; ++k)
         for (int c = 0; c < kCircularVoidValueCount; ++c)
-            m_gridCircularVoids.SetCellText(k + 1, c,
-                                            Format(Metric() ? "%8.4f" : format, m_adCircularVoid[k][c]));
+            m_gridCircularVoids.SetCellText(
+                k + 1, c, FormatValue(Metric() ? "%8.4f" : format, m_adCircularVoid[k][c]));
     InvalidateItem(kIdStatic);
     return true;
 }

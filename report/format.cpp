@@ -600,6 +600,17 @@ void AppendFormat(std::string& text, const char* format, ...) {
     va_end(args);
 }
 
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+std::string FormatValue(const char* format, double value) {
+    return Format(format, value);
+}
+
+std::string FormatCount(const char* format, int value) {
+    return Format(format, value);
+}
+#pragma GCC diagnostic pop
+
 std::string WithoutNegativeZeros(std::string text) {
     const auto digit = [&](std::size_t i) {
         return i < text.size() && text[i] >= '0' && text[i] <= '9';

@@ -71,10 +71,10 @@ void CEditRebarListDlg::FillGrid() {
         const RebarBar& bar = m_aBars[i];
         m_grid.SetCellText(i + 1, 0, FormatInt(i + 1));
         m_grid.SetCellText(i + 1, 1, FormatInt(bar.m_nBarSize));
-        m_grid.SetCellText(i + 1, 2, FormatCell(kLocationFormat, bar.m_adStart[kBarY]));
-        m_grid.SetCellText(i + 1, 3, FormatCell(kLocationFormat, bar.m_adStart[kBarX]));
-        m_grid.SetCellText(i + 1, 4, FormatCell(kLocationFormat, bar.m_adEnd[kBarX]));
-        m_grid.SetCellText(i + 1, 5, FormatCell(kLocationFormat, bar.m_adStart[kBarZ]));
+        m_grid.SetCellText(i + 1, 2, FormatValue(kLocationFormat, bar.m_adStart[kBarY]));
+        m_grid.SetCellText(i + 1, 3, FormatValue(kLocationFormat, bar.m_adStart[kBarX]));
+        m_grid.SetCellText(i + 1, 4, FormatValue(kLocationFormat, bar.m_adEnd[kBarX]));
+        m_grid.SetCellText(i + 1, 5, FormatValue(kLocationFormat, bar.m_adStart[kBarZ]));
     }
 }
 

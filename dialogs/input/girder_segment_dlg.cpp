@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "report/format.h"
+
 namespace kordel {
 
 using namespace platform::ui;
@@ -13,12 +15,6 @@ namespace {
 
 constexpr double kMetresPerFoot = 0.3048;
 constexpr Colour kReadOnlyGrey = Rgb(230, 230, 230);
-
-std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 /// The number at the start of a cell's text; 0 when there is none.
 double LeadingNumber(const std::string& text) {
@@ -43,8 +39,8 @@ const DialogTemplate& CGirderSegementDetailsDlg::Template() {
                         "Overall Girder Length, ft:", 7, 103, 100, 9),
             MakeControl(ControlKind::SunkenFrame, IDC_SEGMENT_OVERALL, "", 110, 101, 50, 12,
                         kStyleRight),
-            MakeControl(ControlKind::Label, IDC_SEGMENT_SUM_LABEL, "Sum of Segs + Closures, ft:",
-                        7, 119, 100, 9),
+            MakeControl(ControlKind::Label, IDC_SEGMENT_SUM_LABEL, "Sum of Segs + Closures, ft:", 7,
+                        119, 100, 9),
             MakeControl(ControlKind::SunkenFrame, IDC_SEGMENT_SUM, "", 110, 117, 50, 12,
                         kStyleRight),
             MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 147, 139, 50, 14, kStyleGroup),
@@ -70,11 +66,11 @@ bool CGirderSegementDetailsDlg::OnInitDialog() {
     Dialog::OnInitDialog();
     m_nSegments = std::clamp(m_nSegments, 1, kMaxSegments);
     if (m_nUnits == 1) {
-        m_strOverallLength = Format("%5.2f", m_dOverallLength);
+        m_strOverallLength = FormatValue("%5.2f", m_dOverallLength);
     } else {
         SetDlgItemText(IDC_SEGMENT_SUM_LABEL, "Sum of Segs + Closures, m:");
         SetDlgItemText(IDC_SEGMENT_OVERALL_LABEL, "Overall Girder Length, m:");
-        m_strOverallLength = Format("%6.3f", m_dOverallLength);
+        m_strOverallLength = FormatValue("%6.3f", m_dOverallLength);
         for (int i = 0; i < m_nSegments; ++i) {
             for (int c = 0; c < 2; ++c) {
                 m_adFeetHandedIn[i][c] = m_adSegments[i][c];
@@ -114,9 +110,9 @@ void CGirderSegementDetailsDlg::FillGrid() {
         char number[16];
         std::snprintf(number, sizeof number, "%2d", i);
         m_grid.SetCellText(i, 0, number);
-        m_grid.SetCellText(i, 1, Format(format, m_adSegments[i - 1][0]));
+        m_grid.SetCellText(i, 1, FormatValue(format, m_adSegments[i - 1][0]));
         if (i < m_nSegments) {
-            m_grid.SetCellText(i, 2, Format(format, m_adSegments[i - 1][1]));
+            m_grid.SetCellText(i, 2, FormatValue(format, m_adSegments[i - 1][1]));
             m_grid.SetCellState(i, 2, 0);
             m_grid.SetCellBackColor(i, 2, kWhite);
         }
@@ -135,7 +131,7 @@ void CGirderSegementDetailsDlg::ReadGrid() {
             const std::string text = m_grid.GetCellText(i, c + 1);
             double& value = m_adSegments[i - 1][c];
             const bool shown = c == 0 || i < m_nSegments;  // the last closure shows nothing
-            if (!(shown && text == Format(format, value))) value = LeadingNumber(text);
+            if (!(shown && text == FormatValue(format, value))) value = LeadingNumber(text);
         }
     }
 }
@@ -147,7 +143,7 @@ void CGirderSegementDetailsDlg::ComputeSum() {
         if (i + 1 < m_nSegments) sum += static_cast<float>(m_adSegments[i][1]);
     }
     m_fSegmentSum = sum;
-    m_strSegmentSum = Format(m_nUnits == 1 ? "%5.2f" : "%6.3f", sum);
+    m_strSegmentSum = FormatValue(m_nUnits == 1 ? "%5.2f" : "%6.3f", sum);
     UpdateData(false);
 }
 

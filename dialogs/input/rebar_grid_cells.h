@@ -6,14 +6,13 @@
 #include <string>
 
 #include "controls/grid_ctrl.h"
+#include "report/format.h"
 
 namespace kordel {
 
 /// Grey of the cells a reinforcement grid computes.
 inline constexpr platform::ui::Colour kComputedCellGrey = platform::ui::Rgb(204, 204, 204);
 
-/// `value` in the printf format `format`.
-std::string FormatCell(const char* format, double value);
 /// The number a cell's text begins with; 0 when there is none or it is not finite.
 double CellNumber(const std::string& text);
 /// Takes the number of cell (`row`, `col`) into `value` when the cell's text is no longer what

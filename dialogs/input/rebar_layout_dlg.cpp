@@ -104,12 +104,12 @@ void CRebarLayoutDlg::FillGrid() {
         char number[16];
         std::snprintf(number, sizeof number, "%2d", r + 1);
         m_grid.SetCellText(r + 1, 0, number);
-        m_grid.SetCellText(r + 1, 1, FormatCell("%5.0f", row[kRebarRowBars]));
-        m_grid.SetCellText(r + 1, 2, FormatCell("%5.0f", row[kRebarRowBarSize]));
-        m_grid.SetCellText(r + 1, 3, FormatCell(length, row[kRebarRowElevation]));
-        m_grid.SetCellText(r + 1, 4, FormatCell(length, row[kRebarRowStart]));
-        m_grid.SetCellText(r + 1, 5, FormatCell(length, row[kRebarRowEnd]));
-        m_grid.SetCellText(r + 1, 6, FormatCell("%5.2f", row[kRebarRowArea]));
+        m_grid.SetCellText(r + 1, 1, FormatValue("%5.0f", row[kRebarRowBars]));
+        m_grid.SetCellText(r + 1, 2, FormatValue("%5.0f", row[kRebarRowBarSize]));
+        m_grid.SetCellText(r + 1, 3, FormatValue(length, row[kRebarRowElevation]));
+        m_grid.SetCellText(r + 1, 4, FormatValue(length, row[kRebarRowStart]));
+        m_grid.SetCellText(r + 1, 5, FormatValue(length, row[kRebarRowEnd]));
+        m_grid.SetCellText(r + 1, 6, FormatValue("%5.2f", row[kRebarRowArea]));
         SetComputedCell(m_grid, r + 1, 6);
     }
 }

@@ -5,6 +5,7 @@
 #include "controls/data_validation.h"
 #include "document/model_limits.h"
 #include "document/unit_conversions.h"
+#include "report/format.h"
 
 namespace kordel {
 
@@ -16,9 +17,7 @@ namespace {
 constexpr double kMetreKnPerInchKip = kMetresPerInch * kKnPerKip;  // 0.11298428
 
 std::string Trimmed(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    std::string s = text;
+    std::string s = FormatValue(format, value);
     s.erase(0, s.find_first_not_of(' '));
     return s;
 }
@@ -29,14 +28,14 @@ using Dlg = CShippingAndHandlingDlg;
 const Dlg::Field Dlg::kFields[kHandlingFieldCount] = {
     {IDC_LIFT_SUPPORT_LEFT, "Lifting/Handling: Left", &Dlg::m_dLiftSupportLeft, "%7.2f", "%7.3f",
      kMetresPerFoot},
-    {IDC_LIFT_SUPPORT_RIGHT, "Lifting/Handling: Right", &Dlg::m_dLiftSupportRight, "%7.2f",
-     "%7.3f", kMetresPerFoot},
+    {IDC_LIFT_SUPPORT_RIGHT, "Lifting/Handling: Right", &Dlg::m_dLiftSupportRight, "%7.2f", "%7.3f",
+     kMetresPerFoot},
     {IDC_SHIP_SUPPORT_LEFT, "Shipping: Left", &Dlg::m_dShipSupportLeft, "%7.2f", "%7.3f",
      kMetresPerFoot},
     {IDC_SHIP_SUPPORT_RIGHT, "Shipping: Right", &Dlg::m_dShipSupportRight, "%7.2f", "%7.3f",
      kMetresPerFoot},
-    {IDC_IMPACT_FORM_SUCTION, "Impact: Form suction", &Dlg::m_dImpactFormSuction, "%5.2f",
-     "%5.2f", 1.0},
+    {IDC_IMPACT_FORM_SUCTION, "Impact: Form suction", &Dlg::m_dImpactFormSuction, "%5.2f", "%5.2f",
+     1.0},
     {IDC_IMPACT_HANDLING, "Impact: Handling", &Dlg::m_dImpactHandling, "%5.2f", "%5.2f", 1.0},
     {IDC_IMPACT_SHIPPING, "Impact: Shipping", &Dlg::m_dImpactShipping, "%5.2f", "%5.2f", 1.0},
     {IDC_TRANSPORT_STIFFNESS, "Total transport stiffness", &Dlg::m_dTransportStiffness, "%8.3f",
@@ -62,8 +61,8 @@ const DialogTemplate& Dlg::Template() {
                         10),
             MakeControl(ControlKind::CheckBox, IDC_CHECK_HANDLING, "Check Handling/Stability", 10,
                         20, 110, 10),
-            MakeControl(ControlKind::CheckBox, IDC_SHIP_USE_FC, "Use f'c in Shipping Analysis",
-                        135, 7, 120, 10),
+            MakeControl(ControlKind::CheckBox, IDC_SHIP_USE_FC, "Use f'c in Shipping Analysis", 135,
+                        7, 120, 10),
             MakeControl(ControlKind::CheckBox, IDC_CHECK_PRODUCTION, "Check Production", 135, 20,
                         110, 10, kStyleHidden),
 
@@ -92,8 +91,8 @@ const DialogTemplate& Dlg::Template() {
             MakeControl(ControlKind::Label, IDC_TRANSPORT_STIFFNESS_LABEL,
                         "Total transport stiffness, in-k/radian:", 13, 113, 178, 9),
             MakeControl(ControlKind::Edit, IDC_TRANSPORT_STIFFNESS, "", 194, 111, 54, 12),
-            MakeControl(ControlKind::Label, 1718, "Super elevation of the roadway,radian:", 13,
-                        127, 178, 9),
+            MakeControl(ControlKind::Label, 1718, "Super elevation of the roadway,radian:", 13, 127,
+                        178, 9),
             MakeControl(ControlKind::Edit, IDC_SUPER_ELEVATION, "", 194, 125, 54, 12),
             MakeControl(ControlKind::Label, IDC_BEAM_CG_LABEL,
                         "Height of the cg of the beam above the road, in:", 13, 141, 178, 9),
@@ -155,8 +154,8 @@ bool Dlg::OnInitDialog() {
                        "dual tires, m:");
     }
     for (int i = 0; i < kHandlingFieldCount; ++i) {
-        m_shown[i] = FieldText(kFields[i], this->*kFields[i].member, Metric() ? kUnitsMetric
-                                                                              : kUnitsUS);
+        m_shown[i] =
+            FieldText(kFields[i], this->*kFields[i].member, Metric() ? kUnitsMetric : kUnitsUS);
         SetDlgItemText(kFields[i].edit, m_shown[i]);
     }
     return true;
@@ -189,11 +188,10 @@ bool Dlg::ReadFields() {
 
 bool Dlg::SupportsLeaveALength(double left, double right, const char* what, int edit) {
     if (!(m_dGirderLength > 0) || left + right < m_dGirderLength) return true;
-    const std::string length = Metric()
-                                   ? Trimmed("%.3f m", m_dGirderLength * kMetresPerFoot)
-                                   : Trimmed("%.2f ft", m_dGirderLength);
-    MessageBox(std::string(what) + ": Left + Right must be less than the girder length (" +
-               length + "), so that a length of girder lies between the supports.");
+    const std::string length = Metric() ? Trimmed("%.3f m", m_dGirderLength * kMetresPerFoot)
+                                        : Trimmed("%.2f ft", m_dGirderLength);
+    MessageBox(std::string(what) + ": Left + Right must be less than the girder length (" + length +
+               "), so that a length of girder lies between the supports.");
     GotoDlgCtrl(edit);
     return false;
 }

@@ -13,6 +13,7 @@
 #include "platform/ini.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/picture.h"
+#include "report/format.h"
 
 namespace kordel {
 
@@ -26,12 +27,6 @@ constexpr double kPierHeight = 48.0;  // in
 constexpr double kPierGap = 4.0;      // in, pier top to girder bottom
 /// A girder ID as the list and the command keep it.
 constexpr std::size_t kGirderIdWidth = 15;
-
-std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 std::string FormatSpan(int value) {
     char text[32];
@@ -47,7 +42,7 @@ const DialogTemplate& CSpanLayoutDlg::Template() {
         d.id = IDD_SPAN_LAYOUT;
         d.caption = "Span Layout";
         d.size = {476, 236};
-        const int top = 78;   // group boxes of the edit row
+        const int top = 78;  // group boxes of the edit row
         const int row = top + 24;
         // The offsets show up to seven characters ("-0.1524" m), with room for the frame.
         const int offset = 40;
@@ -62,8 +57,7 @@ const DialogTemplate& CSpanLayoutDlg::Template() {
             MakeControl(ControlKind::Label, IDC_SPAN_COUNT_LABEL, "No. Spans:", 7, 63, 40, 9),
             MakeControl(ControlKind::Edit, IDC_SPAN_COUNT, "", 50, 61, 24, 12, kStyleNumber),
             MakeControl(ControlKind::Spin, IDC_SPAN_COUNT_SPIN, "", 74, 61, 10, 12),
-            MakeControl(ControlKind::Picture, IDC_SPAN_PICTURE, "", 100, 59, 100, 16,
-                        kStyleHidden),
+            MakeControl(ControlKind::Picture, IDC_SPAN_PICTURE, "", 100, 59, 100, 16, kStyleHidden),
 
             MakeControl(ControlKind::GroupBox, kIdStatic, "Piers", 7, top, 44, 42),
             MakeControl(ControlKind::Label, kIdStatic, "L", 13, top + 12, 16, 9, kStyleCenter),
@@ -91,22 +85,21 @@ const DialogTemplate& CSpanLayoutDlg::Template() {
             MakeControl(ControlKind::Edit, IDC_SPAN_GIRDER_LENGTH, "", 223, row, 48, 12),
             MakeControl(ControlKind::GroupBox, IDC_SPAN_GIRDER_OFFSETS_LABEL, "Girder Offsets,FT",
                         girderOffsets, top, offsets, 42),
-            MakeControl(ControlKind::Label, kIdStatic, "Left", girderOffsets + 4, top + 12,
-                        offset, 9, kStyleCenter),
+            MakeControl(ControlKind::Label, kIdStatic, "Left", girderOffsets + 4, top + 12, offset,
+                        9, kStyleCenter),
             MakeControl(ControlKind::Label, kIdStatic, "Right", girderOffsets + 8 + offset,
                         top + 12, offset, 9, kStyleCenter),
-            MakeControl(ControlKind::Edit, IDC_SPAN_GIRDER_OFFSET_LEFT, "", girderOffsets + 4,
-                        row, offset, 12),
+            MakeControl(ControlKind::Edit, IDC_SPAN_GIRDER_OFFSET_LEFT, "", girderOffsets + 4, row,
+                        offset, 12),
             MakeControl(ControlKind::SunkenFrame, IDC_SPAN_GIRDER_OFFSET_RIGHT, "",
                         girderOffsets + 8 + offset, row, offset, 12),
             MakeControl(ControlKind::GroupBox, IDC_SPAN_PAD_OFFSETS_LABEL, "Pad Offsets,FT",
                         padOffsets, top, offsets, 42),
-            MakeControl(ControlKind::Label, kIdStatic, "Left", padOffsets + 4, top + 12, offset,
-                        9, kStyleCenter),
+            MakeControl(ControlKind::Label, kIdStatic, "Left", padOffsets + 4, top + 12, offset, 9,
+                        kStyleCenter),
             MakeControl(ControlKind::Label, kIdStatic, "Right", padOffsets + 8 + offset, top + 12,
                         offset, 9, kStyleCenter),
-            MakeControl(ControlKind::Edit, IDC_SPAN_PAD_LEFT, "", padOffsets + 4, row, offset,
-                        12),
+            MakeControl(ControlKind::Edit, IDC_SPAN_PAD_LEFT, "", padOffsets + 4, row, offset, 12),
             MakeControl(ControlKind::Edit, IDC_SPAN_PAD_RIGHT, "", padOffsets + 8 + offset, row,
                         offset, 12),
 
@@ -172,8 +165,8 @@ bool CSpanLayoutDlg::OnInitDialog() {
     SetSpinRange(IDC_SPAN_COUNT_SPIN, 2, 8);
     SetSpinPos(IDC_SPAN_COUNT_SPIN, m_nSpans);
     if (m_strLibraryFolder.empty())
-        m_strLibraryFolder = ResolveLibraryFolder(platform::kIniKeyLibraryFolder,
-                                                  kSectionLibraryDefaultSuffix);
+        m_strLibraryFolder =
+            ResolveLibraryFolder(platform::kIniKeyLibraryFolder, kSectionLibraryDefaultSuffix);
     FillGirderPicker();
     for (std::string& id : m_saGirderIds) {
         if (id.size() > kGirderIdWidth) id.resize(kGirderIdWidth);
@@ -196,10 +189,11 @@ std::string CSpanLayoutDlg::SpanLine(int s) const {
     const std::string& id =
         s - 1 < static_cast<int>(m_saGirderIds.size()) ? m_saGirderIds[s - 1] : std::string();
     return "\t" + FormatSpan(s) + "\t" + FormatSpan(s + 1) + "\t" + FormatSpan(s) + "\t" +
-           Format("%6.3f", m_adSpanLength[s]) + "\t" + id + "\t" +
-           Format("%6.3f", m_adGirderLength[s]) + "\t" + Format("%6.3f", m_adGirderOffsetLeft[s]) +
-           "\t" + Format("%6.3f", right) + "\t" + Format("%6.3f", m_adPadOffsetLeft[s]) + "\t" +
-           Format("%6.3f", m_adPadOffsetRight[s]);
+           FormatValue("%6.3f", m_adSpanLength[s]) + "\t" + id + "\t" +
+           FormatValue("%6.3f", m_adGirderLength[s]) + "\t" +
+           FormatValue("%6.3f", m_adGirderOffsetLeft[s]) + "\t" + FormatValue("%6.3f", right) +
+           "\t" + FormatValue("%6.3f", m_adPadOffsetLeft[s]) + "\t" +
+           FormatValue("%6.3f", m_adPadOffsetRight[s]);
 }
 
 void CSpanLayoutDlg::FillGirderPicker() {
@@ -234,9 +228,10 @@ void CSpanLayoutDlg::FillGirderPicker() {
         m_adLibHeight[index] = record.m_dHeight;
     }
     if (more) {
-        MessageBox("The section library folder holds more than 301 sections; only the first 301 "
-                   "are listed.",
-                   platform::MsgButtons::Ok, platform::MsgIcon::Information);
+        MessageBox(
+            "The section library folder holds more than 301 sections; only the first 301 "
+            "are listed.",
+            platform::MsgButtons::Ok, platform::MsgIcon::Information);
     }
 }
 
@@ -257,7 +252,8 @@ void CSpanLayoutDlg::ShowSpan(int k) {
     m_dGirderOffsetLeft = m_adGirderOffsetLeft[k];
     m_dPadOffsetLeft = m_adPadOffsetLeft[k];
     m_dPadOffsetRight = m_adPadOffsetRight[k];
-    m_strGirderOffsetRight = Format("%6.3f", m_dSpanLength - m_dGirderLength - m_dGirderOffsetLeft);
+    m_strGirderOffsetRight =
+        FormatValue("%6.3f", m_dSpanLength - m_dGirderLength - m_dGirderOffsetLeft);
 }
 
 void CSpanLayoutDlg::StoreEditRow() {
@@ -354,8 +350,8 @@ void CSpanLayoutDlg::OnDrawItem(int id, DC& dc, Size clientSize) {
     const double height = m_dDrawHeight + kPierHeight + kPierGap;
     // Nothing to draw across no length or no height (and no scale to draw it at).
     if (!(width > 0.0) || !(height > 0.0) || !(total >= 0.0)) return;
-    const PictureScale scale = FitPicture(clientSize, kPictureMargin, width, height,
-                                          m_bExpandVerticalScale != 0);
+    const PictureScale scale =
+        FitPicture(clientSize, kPictureMargin, width, height, m_bExpandVerticalScale != 0);
     if (!(scale.x > 0.0) || !(scale.y > 0.0)) return;
     const int x0 = kPictureMargin;
     const int y0 = clientSize.cy / 2 + PicturePixels(scale.y * height / 2.0);

@@ -21,7 +21,7 @@ constexpr int kAreaColumns = 5;
 constexpr int kNewZoneBarSize = 4;
 constexpr double kNewZoneSpacing = 12.0;         // in
 constexpr double kNewZoneSpacingMetric = 304.8;  // mm: the same foot
-constexpr double kNewZoneLength = 1.0;    // ft or m
+constexpr double kNewZoneLength = 1.0;           // ft or m
 constexpr const char* kLengthFormat = "%6.3f";
 constexpr const char* kCountFormat = "%5.0f";
 constexpr const char* kAreaFormat = "%5.2f";
@@ -156,12 +156,12 @@ void CTransverseRebarPatDlg::FillGrid() {
         std::snprintf(number, sizeof number, "%2d", row);
         m_grid.SetCellText(row, 0, number);
         if (stirrups) {
-            m_grid.SetCellText(row, 1, FormatCell(kLengthFormat, z[kZoneGap]));
-            m_grid.SetCellText(row, 2, FormatCell(kCountFormat, z[kZoneBarSize]));
-            m_grid.SetCellText(row, 3, FormatCell(kCountFormat, z[kZoneSpaces]));
-            m_grid.SetCellText(row, 4, FormatCell(spacingFormat, z[kZoneSpacing]));
-            m_grid.SetCellText(row, 5, FormatCell(kLengthFormat, z[kZoneEnd]));
-            m_grid.SetCellText(row, 6, FormatCell(kAreaFormat, z[kZoneArea]));
+            m_grid.SetCellText(row, 1, FormatValue(kLengthFormat, z[kZoneGap]));
+            m_grid.SetCellText(row, 2, FormatValue(kCountFormat, z[kZoneBarSize]));
+            m_grid.SetCellText(row, 3, FormatValue(kCountFormat, z[kZoneSpaces]));
+            m_grid.SetCellText(row, 4, FormatValue(spacingFormat, z[kZoneSpacing]));
+            m_grid.SetCellText(row, 5, FormatValue(kLengthFormat, z[kZoneEnd]));
+            m_grid.SetCellText(row, 6, FormatValue(kAreaFormat, z[kZoneArea]));
             // Spaces and spacing are edited as gap and size are, whatever the area layout left.
             for (int c : {3, 4}) {
                 m_grid.SetCellState(row, c, m_grid.GetCellState(row, c - 2));
@@ -170,10 +170,10 @@ void CTransverseRebarPatDlg::FillGrid() {
             SetComputedCell(m_grid, row, 5);
             SetComputedCell(m_grid, row, 6);
         } else {
-            m_grid.SetCellText(row, 1, FormatCell(kAreaFormat, z[kZoneArea]));
-            m_grid.SetCellText(row, 2, FormatCell(kLengthFormat, z[kZoneLength]));
-            m_grid.SetCellText(row, 3, FormatCell(kLengthFormat, StirrupZoneStart(m_aZones, k)));
-            m_grid.SetCellText(row, 4, FormatCell(kLengthFormat, z[kZoneEnd]));
+            m_grid.SetCellText(row, 1, FormatValue(kAreaFormat, z[kZoneArea]));
+            m_grid.SetCellText(row, 2, FormatValue(kLengthFormat, z[kZoneLength]));
+            m_grid.SetCellText(row, 3, FormatValue(kLengthFormat, StirrupZoneStart(m_aZones, k)));
+            m_grid.SetCellText(row, 4, FormatValue(kLengthFormat, z[kZoneEnd]));
             SetComputedCell(m_grid, row, 3);
             SetComputedCell(m_grid, row, 4);
         }

@@ -5,10 +5,10 @@
 
 #include "app/input_commands.h"
 #include "dialogs/prestress/detension_sequence_dlg.h"
-#include "dialogs/prestress/number_text.h"
 #include "document/kordel_doc.h"
 #include "document/unit_conversions.h"
 #include "engine/core/strand_groups.h"
+#include "report/format.h"
 
 namespace kordel {
 
@@ -17,11 +17,11 @@ using namespace platform::ui;
 namespace {
 
 std::string Format(const char* format, double value) {
-    return NumberText(format, value);
+    return FormatValue(format, value);
 }
 
 std::string FormatGroupNumber(int number) {
-    return NumberText("%2.0d", number);
+    return FormatCount("%2.0d", number);
 }
 
 /// "=%5.1f%%  (Limit=%3.0f%%)"
@@ -53,8 +53,8 @@ const DialogTemplate& CDebondingConstraintsDlg::Template() {
         d.caption = "Debonding Design Constraints";
         d.size = {186, 56};
         d.controls = {
-            MakeControl(ControlKind::Label, IDC_DEBOND_INCREMENT_LABEL, "Debonding increment,FT:",
-                        7, 11, 96, 9),
+            MakeControl(ControlKind::Label, IDC_DEBOND_INCREMENT_LABEL,
+                        "Debonding increment,FT:", 7, 11, 96, 9),
             MakeControl(ControlKind::Edit, IDC_DEBOND_INCREMENT, "", 106, 9, 50, 12),
             MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 38, 35, 50, 14, kStyleGroup),
             MakeControl(ControlKind::PushButton, kIdCancel, "Cancel", 98, 35, 50, 14),
@@ -104,8 +104,8 @@ const DialogTemplate& CDebondingDlg::Template() {
                         86, 41),
             MakeControl(ControlKind::Label, kIdStatic, "@ end", 57, head, 36, 9, kStyleCenter),
             MakeControl(ControlKind::Label, kIdStatic, "@ drape", 97, head, 36, 9, kStyleCenter),
-            MakeControl(ControlKind::GroupBox, IDC_DEBOND_DEBONDING_LABEL, "Debonding, ft", 143,
-                        7, 86, 41),
+            MakeControl(ControlKind::GroupBox, IDC_DEBOND_DEBONDING_LABEL, "Debonding, ft", 143, 7,
+                        86, 41),
             MakeControl(ControlKind::Label, kIdStatic, "End", 148, head, 36, 9, kStyleCenter),
             MakeControl(ControlKind::Label, kIdStatic, "Mid", 188, head, 36, 9, kStyleCenter),
             MakeControl(ControlKind::SunkenFrame, IDC_DEBOND_GROUP, "", 7, line, 20, 12,
@@ -114,8 +114,8 @@ const DialogTemplate& CDebondingDlg::Template() {
                         kStyleCenter),
             MakeControl(ControlKind::SunkenFrame, IDC_DEBOND_ELEVATION_END, "", 57, line, 36, 12,
                         kStyleCenter),
-            MakeControl(ControlKind::SunkenFrame, IDC_DEBOND_ELEVATION_DRAPE, "", 97, line, 36,
-                        12, kStyleCenter),
+            MakeControl(ControlKind::SunkenFrame, IDC_DEBOND_ELEVATION_DRAPE, "", 97, line, 36, 12,
+                        kStyleCenter),
             MakeControl(ControlKind::Edit, IDC_DEBOND_END, "", 148, line, 36, 12),
             MakeControl(ControlKind::Edit, IDC_DEBOND_MID, "", 188, line, 36, 12),
 
@@ -139,12 +139,11 @@ const DialogTemplate& CDebondingDlg::Template() {
             MakeControl(ControlKind::SunkenFrame, IDC_DEBOND_LENGTH, "", 82, 264, 40, 12,
                         kStyleRight),
             MakeControl(ControlKind::PushButton, IDC_DEBOND_CLEAR, "Clear", 212, 231, 50, 14),
-            MakeControl(ControlKind::PushButton, IDC_DEBOND_DESIGN, "Design...", 212, 249, 50,
-                        14),
+            MakeControl(ControlKind::PushButton, IDC_DEBOND_DESIGN, "Design...", 212, 249, 50, 14),
 
             MakeControl(ControlKind::GroupBox, kIdStatic, "Detensioning", 7, 282, 255, 26),
-            MakeControl(ControlKind::CheckBox, IDC_DEBOND_CHECK_DETENSIONING,
-                        "Check Detensioning", 15, 293, 90, 10),
+            MakeControl(ControlKind::CheckBox, IDC_DEBOND_CHECK_DETENSIONING, "Check Detensioning",
+                        15, 293, 90, 10),
             MakeControl(ControlKind::PushButton, IDC_DEBOND_SEQUENCE, "Detensioning Sequence...",
                         142, 290, 112, 14),
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/data_validation.h"
-#include "dialogs/prestress/number_text.h"
+#include "report/format.h"
 
 namespace kordel {
 
@@ -46,14 +46,14 @@ bool CDetensionSequenceDlg::OnInitDialog() {
     m_grid.SetCellText(0, 0, "Sequence");
     m_grid.SetCellText(0, 1, "Strand Group");
     for (int k = 0; k < n; ++k) {
-        m_grid.SetCellText(k + 1, 0, NumberText("%3d", k + 1));
-        m_grid.SetCellText(k + 1, 1, NumberText("%3d", m_anOrder[k]));
+        m_grid.SetCellText(k + 1, 0, FormatCount("%3d", k + 1));
+        m_grid.SetCellText(k + 1, 1, FormatCount("%3d", m_anOrder[k]));
     }
     return true;
 }
 
 void CDetensionSequenceDlg::Refuse(const char* format) {
-    MessageBox(NumberText(format, std::clamp(m_nGroupCount, 0, kMaxStrandGroups)),
+    MessageBox(FormatCount(format, std::clamp(m_nGroupCount, 0, kMaxStrandGroups)),
                platform::MsgButtons::Ok, platform::MsgIcon::None);
 }
 

@@ -40,8 +40,8 @@ const DialogTemplate& CStrandPatDlgV3::Template() {
             MakeControl(ControlKind::GroupBox, kIdStatic, "Entry Method", 7, 4, 76, 58),
             MakeControl(ControlKind::RadioButton, IDC_PRETENSION_ENTRY_PATTERN, "Strand Pattern",
                         13, 18, 66, 10, kStyleGroup),
-            MakeControl(ControlKind::RadioButton, IDC_PRETENSION_ENTRY_FORCE, "P-Force", 13, 32,
-                        66, 10),
+            MakeControl(ControlKind::RadioButton, IDC_PRETENSION_ENTRY_FORCE, "P-Force", 13, 32, 66,
+                        10),
 
             MakeControl(ControlKind::GroupBox, kIdStatic, "Pattern  Profile", 88, 4, 118, 58),
             MakeControl(ControlKind::RadioButton, IDC_PRETENSION_STRAIGHT, "Straight", 94, 16, 44,
@@ -68,10 +68,9 @@ const DialogTemplate& CStrandPatDlgV3::Template() {
                         kStyleDisabled),
             MakeControl(ControlKind::Label, IDC_PRETENSION_BALANCE_FPU, "x fpu", 281, 38, 20, 9),
 
-            MakeControl(ControlKind::GroupBox, IDC_PRETENSION_JACKING_FRAME,
-                        "Jacking Force, ecc", 308, 4, 94, 58),
-            MakeControl(ControlKind::Label, IDC_PRETENSION_PJACK_LABEL, "Pjack,K", 313, 17, 42,
-                        9),
+            MakeControl(ControlKind::GroupBox, IDC_PRETENSION_JACKING_FRAME, "Jacking Force, ecc",
+                        308, 4, 94, 58),
+            MakeControl(ControlKind::Label, IDC_PRETENSION_PJACK_LABEL, "Pjack,K", 313, 17, 42, 9),
             MakeControl(ControlKind::Edit, IDC_PRETENSION_PJACK, "", 357, 15, 40, 12),
             MakeControl(ControlKind::Label, IDC_PRETENSION_CG_END_LABEL, "CG@end,in", 313, 31, 42,
                         9),
@@ -84,8 +83,8 @@ const DialogTemplate& CStrandPatDlgV3::Template() {
                         14),
             MakeControl(ControlKind::PushButton, IDC_PRETENSION_LAYOUT, "&Layout and Pull...", 67,
                         70, 72, 14),
-            MakeControl(ControlKind::PushButton, IDC_PRETENSION_STRAND_LIST, "&Strand List...",
-                        143, 70, 60, 14),
+            MakeControl(ControlKind::PushButton, IDC_PRETENSION_STRAND_LIST, "&Strand List...", 143,
+                        70, 60, 14),
             MakeControl(ControlKind::CheckBox, IDC_PRETENSION_SHOW_STRAIGHT, "Show straight grp",
                         211, 67, 90, 10),
             MakeControl(ControlKind::CheckBox, IDC_PRETENSION_SHOW_DRAPED, "Show draped grp", 211,
@@ -97,15 +96,15 @@ const DialogTemplate& CStrandPatDlgV3::Template() {
 
             MakeControl(ControlKind::Label, kIdStatic, "Quantities:", 7, 98, 42, 9),
             MakeControl(ControlKind::Label, kIdStatic, "No. Strands:", 52, 98, 46, 9),
-            MakeControl(ControlKind::SunkenFrame, IDC_PRETENSION_STRAND_COUNT, "", 100, 96, 26,
-                        12, kStyleRight),
+            MakeControl(ControlKind::SunkenFrame, IDC_PRETENSION_STRAND_COUNT, "", 100, 96, 26, 12,
+                        kStyleRight),
             MakeControl(ControlKind::Label, kIdStatic, "Total Length:", 140, 98, 50, 9),
             MakeControl(ControlKind::SunkenFrame, IDC_PRETENSION_TOTAL_LENGTH, "99999.9", 192, 96,
                         40, 12, kStyleRight),
             MakeControl(ControlKind::Label, IDC_PRETENSION_LENGTH_UNIT, "ft", 235, 98, 14, 9),
             MakeControl(ControlKind::Label, kIdStatic, "CG @ Girder end", 52, 114, 62, 9),
-            MakeControl(ControlKind::SunkenFrame, IDC_PRETENSION_CG_END_TEXT, "", 116, 112, 40,
-                        12, kStyleRight),
+            MakeControl(ControlKind::SunkenFrame, IDC_PRETENSION_CG_END_TEXT, "", 116, 112, 40, 12,
+                        kStyleRight),
             MakeControl(ControlKind::Label, IDC_PRETENSION_CG_END_UNIT, "in", 159, 114, 12, 9),
             MakeControl(ControlKind::Label, kIdStatic, "CG @ Depress pt", 192, 114, 62, 9),
             MakeControl(ControlKind::SunkenFrame, IDC_PRETENSION_CG_DRAPE_TEXT, "", 256, 112, 40,
@@ -116,10 +115,10 @@ const DialogTemplate& CStrandPatDlgV3::Template() {
             MakeControl(ControlKind::SunkenFrame, IDC_PRETENSION_PROFILE, "", 7, 142, 395, 70,
                         kStyleOwnerDraw),
             MakeControl(ControlKind::Label, kIdStatic, "Pattern at Girder End", 7, 218, 120, 9),
-            MakeControl(ControlKind::SunkenFrame, IDC_PRETENSION_END_SECTION, "", 7, 228, 195,
-                        160, kStyleOwnerDraw),
-            MakeControl(ControlKind::Label, kIdStatic, "Pattern at Depression Point", 207, 218,
-                        120, 9),
+            MakeControl(ControlKind::SunkenFrame, IDC_PRETENSION_END_SECTION, "", 7, 228, 195, 160,
+                        kStyleOwnerDraw),
+            MakeControl(ControlKind::Label, kIdStatic, "Pattern at Depression Point", 207, 218, 120,
+                        9),
             MakeControl(ControlKind::SunkenFrame, IDC_PRETENSION_DRAPE_SECTION, "", 207, 228, 195,
                         160, kStyleOwnerDraw),
             MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 296, 394, 50, 14, kStyleGroup),
@@ -260,8 +259,8 @@ void CStrandPatDlgV3::ShowPattern(const UsPattern& us) {
     m_usBase = us;
     std::copy(std::begin(us.end), std::end(us.end), m_aEndRows);
     std::copy(std::begin(us.drape), std::end(us.drape), m_aDrapeRows);
-    std::copy(&us.strandTemplate[0][0], &us.strandTemplate[0][0] + kMaxPatternRows * kMaxPatternColumns,
-              &m_adTemplate[0][0]);
+    std::copy(&us.strandTemplate[0][0],
+              &us.strandTemplate[0][0] + kMaxPatternRows * kMaxPatternColumns, &m_adTemplate[0][0]);
     m_dCgEnd = us.cgEnd;
     m_dCgDrape = us.cgDrape;
     m_dTotalLength = us.totalLength;
@@ -273,10 +272,10 @@ void CStrandPatDlgV3::ShowPattern(const UsPattern& us) {
 }
 
 void CStrandPatDlgV3::SetEntryControls(bool pattern) {
-    for (int id : {IDC_PRETENSION_LAYOUT, IDC_PRETENSION_STRAND_LIST, IDC_PRETENSION_DESIGN,
-                   IDC_PRETENSION_PULL_FRAME, IDC_PRETENSION_TOP_LABEL,
-                   IDC_PRETENSION_BALANCE_LABEL, IDC_PRETENSION_TOP_FPU,
-                   IDC_PRETENSION_BALANCE_FPU})
+    for (int id :
+         {IDC_PRETENSION_LAYOUT, IDC_PRETENSION_STRAND_LIST, IDC_PRETENSION_DESIGN,
+          IDC_PRETENSION_PULL_FRAME, IDC_PRETENSION_TOP_LABEL, IDC_PRETENSION_BALANCE_LABEL,
+          IDC_PRETENSION_TOP_FPU, IDC_PRETENSION_BALANCE_FPU})
         EnableItem(id, pattern);
     // The pull fractions are edited in "Layout and Pull...", never here.
     EnableItem(IDC_PRETENSION_TOP_PULL, false);
@@ -306,10 +305,10 @@ void CStrandPatDlgV3::ComputeTotals() {
     m_dCgDrape = drape.centroid;
     m_dTotalLength = TotalStrandLength(m_dEndCount, m_dGirderLength, m_dDesignSpan,
                                        m_dDrapeFraction, m_dCgEnd, m_dCgDrape, Metric());
-    m_strStrandCount = FormatNumber("%2.0f", m_dEndCount);
-    m_strCgEnd = FormatNumber("%6.3f", m_dCgEnd);
-    m_strCgDrape = FormatNumber("%6.3f", m_dCgDrape);
-    m_strTotalLength = FormatNumber("%7.1f", m_dTotalLength);
+    m_strStrandCount = FormatValue("%2.0f", m_dEndCount);
+    m_strCgEnd = FormatValue("%6.3f", m_dCgEnd);
+    m_strCgDrape = FormatValue("%6.3f", m_dCgDrape);
+    m_strTotalLength = FormatValue("%7.1f", m_dTotalLength);
 }
 
 void CStrandPatDlgV3::RebuildGroups() {
@@ -353,10 +352,10 @@ void CStrandPatDlgV3::OnPForce() {
     m_aDrapeRows[0][kRowDrapedCount] = 1;
     const double toInches = Metric() ? 1.0 / kMetresPerInch : 1.0;
     m_nGroupCount = 1;
-    m_aGroups[0] = StrandGroup{{1, m_dPForceCgEnd * toInches, m_dPForceCgMid * toInches, 0, 0,
-                                0.75, 0}};
+    m_aGroups[0] =
+        StrandGroup{{1, m_dPForceCgEnd * toInches, m_dPForceCgMid * toInches, 0, 0, 0.75, 0}};
     ComputeTotals();
-    m_strTotalLength = FormatNumber("%7.1f", 0.0);
+    m_strTotalLength = FormatValue("%7.1f", 0.0);
     UpdateData(false);
     GotoDlgCtrl(IDC_PRETENSION_PJACK);
     InvalidateItem(kIdStatic);
@@ -508,9 +507,10 @@ void CStrandPatDlgV3::OnOK() {
         if (m_nDrapePointMode != 2) {
             if (!AcceptDrapeFraction(*this, m_dDrapeFraction)) return;
         } else if (!(m_dDrapeDistance > 0.0)) {
-            MessageBox("For draped (harped) patterns, the drape\nfraction (Fix:) must be greater "
-                       "than 0.",
-                       platform::MsgButtons::Ok, platform::MsgIcon::None);
+            MessageBox(
+                "For draped (harped) patterns, the drape\nfraction (Fix:) must be greater "
+                "than 0.",
+                platform::MsgButtons::Ok, platform::MsgIcon::None);
             return;
         }
     }
@@ -609,14 +609,16 @@ void CStrandPatDlgV3::DrawProfile(DC& dc, Size client) {
     const Brush oldBrush = dc.SelectBrush(white);
     dc.Rectangle({x0, y0 - PicturePixels(sy * h), x0 + PicturePixels(sx * length), y0});
     if (m_bShowCg) {
-        const double d1 = ((m_dGirderLength - m_dDesignSpan) / 2.0 + m_dDrapeFraction * m_dDesignSpan) * u;
+        const double d1 =
+            ((m_dGirderLength - m_dDesignSpan) / 2.0 + m_dDrapeFraction * m_dDesignSpan) * u;
         const double d2 = length - d1;
         const auto at = [&](double d, double c) {
             return Point{x0 + PicturePixels(sx * d), y0 - PicturePixels(sy * c)};
         };
         dc.SelectPen(Pen{PenStyle::Dot, 0, kCentroidRed});
         const BkMode oldMode = dc.SetBkMode(BkMode::Transparent);
-        dc.Polyline({at(0, m_dCgEnd), at(d1, m_dCgDrape), at(d2, m_dCgDrape), at(length, m_dCgEnd)});
+        dc.Polyline(
+            {at(0, m_dCgEnd), at(d1, m_dCgDrape), at(d2, m_dCgDrape), at(length, m_dCgEnd)});
         dc.SetBkMode(oldMode);
     }
     dc.SelectPen(oldPen);
@@ -660,7 +662,8 @@ void CStrandPatDlgV3::DrawSection(DC& dc, Size client, bool atEnd) {
             outline.push_back(at(m_adEndOutline[i][0], m_adEndOutline[i][1]));
     } else {
         const int n = std::clamp(doc.m_nOutlinePointCount, 0, kMaxOutlinePoints);
-        for (int i = 0; i < n; ++i) outline.push_back(at(doc.m_adOutline[i][0], doc.m_adOutline[i][1]));
+        for (int i = 0; i < n; ++i)
+            outline.push_back(at(doc.m_adOutline[i][0], doc.m_adOutline[i][1]));
     }
     if (outline.size() > 1) dc.Polygon(outline);
 

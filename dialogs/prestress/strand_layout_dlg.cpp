@@ -22,7 +22,7 @@ double CellOr(const CGridCtrl& grid, int row, int col, const std::string& shown,
 }
 
 std::string QuantityText(double count) {
-    return count == 0.0 ? std::string() : FormatNumber("%3.0f", count);
+    return count == 0.0 ? std::string() : FormatValue("%3.0f", count);
 }
 
 }  // namespace
@@ -34,22 +34,22 @@ const DialogTemplate& CStrandPatternLayoutDlg::Template() {
         d.caption = "Strand Pattern Layout and Pull Fraction";
         d.size = {377, 390};
         d.controls = {
-            MakeControl(ControlKind::GroupBox, IDC_LAYOUT_PULL_FRAME, "Strand Pull Fraction", 7,
-                        4, 220, 30),
+            MakeControl(ControlKind::GroupBox, IDC_LAYOUT_PULL_FRAME, "Strand Pull Fraction", 7, 4,
+                        220, 30),
             MakeControl(ControlKind::Label, kIdStatic, "Top:", 14, 18, 22, 9),
             MakeControl(ControlKind::Edit, IDC_LAYOUT_TOP_PULL, "", 38, 16, 40, 12),
             MakeControl(ControlKind::Label, kIdStatic, "x fpu", 81, 18, 24, 9),
             MakeControl(ControlKind::Label, kIdStatic, "Balance:", 112, 18, 32, 9),
             MakeControl(ControlKind::Edit, IDC_LAYOUT_BALANCE_PULL, "", 146, 16, 40, 12),
             MakeControl(ControlKind::Label, kIdStatic, "x fpu", 189, 18, 24, 9),
-            MakeControl(ControlKind::PushButton, IDC_LAYOUT_EDIT_TEMPLATE, "&Edit Template...",
-                        240, 8, 64, 14),
-            MakeControl(ControlKind::PushButton, IDC_LAYOUT_CLEAR_PATTERN, "&Clear Pattern", 306,
+            MakeControl(ControlKind::PushButton, IDC_LAYOUT_EDIT_TEMPLATE, "&Edit Template...", 240,
                         8, 64, 14),
+            MakeControl(ControlKind::PushButton, IDC_LAYOUT_CLEAR_PATTERN, "&Clear Pattern", 306, 8,
+                        64, 14),
             MakeControl(ControlKind::GroupBox, kIdStatic, "Pattern at Beam End", 7, 40, 240, 322),
             MakeControl(ControlKind::Label, kIdStatic, "Straight Group:", 14, 52, 110, 9),
-            MakeControl(ControlKind::Custom, IDC_LAYOUT_STRAIGHT_GRID, "MFCGridCtrl", 14, 63,
-                        112, 292),
+            MakeControl(ControlKind::Custom, IDC_LAYOUT_STRAIGHT_GRID, "MFCGridCtrl", 14, 63, 112,
+                        292),
             MakeControl(ControlKind::Label, kIdStatic, "Draped Group:", 130, 52, 110, 9),
             MakeControl(ControlKind::Custom, IDC_LAYOUT_END_DRAPED_GRID, "MFCGridCtrl", 130, 63,
                         112, 292),
@@ -116,15 +116,16 @@ void CStrandPatternLayoutDlg::FillGrid(CGridCtrl& grid, int which) {
         const int r = n - k;
         const double capacity = m_adTemplate[r][which == kStraightAtEnd ? kTemplatePositions
                                                                         : kTemplateDrapedPositions];
-        const double quantity = which == kStraightAtEnd  ? m_aEndRows[r][kRowStraightCount]
+        const double quantity = which == kStraightAtEnd ? m_aEndRows[r][kRowStraightCount]
                                 : which == kDrapedAtEnd ? m_aEndRows[r][kRowDrapedCount]
                                                         : m_aDrapeRows[r][kRowDrapedCount];
-        const double elevation = which == kDrapedAtDrapePoint ? m_aDrapeRows[r][kRowDrapedElevation]
-                                                              : m_aEndRows[r][kRowStraightElevation];
+        const double elevation = which == kDrapedAtDrapePoint
+                                     ? m_aDrapeRows[r][kRowDrapedElevation]
+                                     : m_aEndRows[r][kRowStraightElevation];
         grid.SetCellText(k, kLayoutColumnLevel, FormatCount("%3d", r + 1));
-        grid.SetCellText(k, kLayoutColumnCapacity, FormatNumber("%3.0f", capacity));
+        grid.SetCellText(k, kLayoutColumnCapacity, FormatValue("%3.0f", capacity));
         grid.SetCellText(k, kLayoutColumnQuantity, QuantityText(quantity));
-        grid.SetCellText(k, kLayoutColumnElevation, FormatNumber("%6.3f", elevation));
+        grid.SetCellText(k, kLayoutColumnElevation, FormatValue("%6.3f", elevation));
         MarkReadOnly(grid, k, kLayoutColumnLevel, kPatternReadOnlyGrey);
         MarkReadOnly(grid, k, kLayoutColumnCapacity, kPatternReadOnlyGrey);
         if (which != kDrapedAtDrapePoint)
@@ -153,23 +154,21 @@ void CStrandPatternLayoutDlg::OnOK() {
     const int n = m_nRowCount;
     for (int k = 1; k <= n; ++k) {
         const int r = n - k;
-        end[r][kRowStraightCount] =
-            CellOr(m_gridStraight, k, kLayoutColumnQuantity,
-                   QuantityText(m_aEndRows[r][kRowStraightCount]), m_aEndRows[r][kRowStraightCount]);
-        end[r][kRowDrapedCount] =
-            draped ? CellOr(m_gridEndDraped, k, kLayoutColumnQuantity,
-                            QuantityText(m_aEndRows[r][kRowDrapedCount]),
-                            m_aEndRows[r][kRowDrapedCount])
-                   : 0.0;
+        end[r][kRowStraightCount] = CellOr(m_gridStraight, k, kLayoutColumnQuantity,
+                                           QuantityText(m_aEndRows[r][kRowStraightCount]),
+                                           m_aEndRows[r][kRowStraightCount]);
+        end[r][kRowDrapedCount] = draped ? CellOr(m_gridEndDraped, k, kLayoutColumnQuantity,
+                                                  QuantityText(m_aEndRows[r][kRowDrapedCount]),
+                                                  m_aEndRows[r][kRowDrapedCount])
+                                         : 0.0;
         drape[r][kRowStraightCount] = end[r][kRowStraightCount];
-        drape[r][kRowDrapedCount] =
-            draped ? CellOr(m_gridDrape, k, kLayoutColumnQuantity,
-                            QuantityText(m_aDrapeRows[r][kRowDrapedCount]),
-                            m_aDrapeRows[r][kRowDrapedCount])
-                   : 0.0;
+        drape[r][kRowDrapedCount] = draped ? CellOr(m_gridDrape, k, kLayoutColumnQuantity,
+                                                    QuantityText(m_aDrapeRows[r][kRowDrapedCount]),
+                                                    m_aDrapeRows[r][kRowDrapedCount])
+                                           : 0.0;
         drape[r][kRowDrapedElevation] =
             draped ? CellOr(m_gridDrape, k, kLayoutColumnElevation,
-                            FormatNumber("%6.3f", m_aDrapeRows[r][kRowDrapedElevation]),
+                            FormatValue("%6.3f", m_aDrapeRows[r][kRowDrapedElevation]),
                             m_aDrapeRows[r][kRowDrapedElevation])
                    : 0.0;
     }

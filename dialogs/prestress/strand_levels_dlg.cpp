@@ -23,17 +23,28 @@ constexpr int kEndDrapedHeadings[] = {1197, 1200, 1201};
 
 /// Controls of the two draped groups, switched off for a straight pattern.
 constexpr int kDrapedControls[] = {
-    IDC_LEVELS_DRAPE_FRACTION,  IDC_LEVELS_XL,
-    IDC_LEVELS_END_DRAPED_FRAME, kEndDrapedHeadings[0],
-    kEndDrapedHeadings[1],      kEndDrapedHeadings[2],
-    IDC_LEVELS_END_DRAPED_HEAD_ELEV, IDC_LEVELS_END_DRAPED_LIST,
-    IDC_LEVELS_END_DRAPED_LEV,  IDC_LEVELS_END_DRAPED_CAP,
-    IDC_LEVELS_END_DRAPED_QTY,  IDC_LEVELS_END_DRAPED_ELEV,
-    IDC_LEVELS_DRAPE_FRAME,     kDrapeHeadings[0],
-    kDrapeHeadings[1],          kDrapeHeadings[2],
-    IDC_LEVELS_DRAPE_HEAD_ELEV, IDC_LEVELS_DRAPE_LIST,
-    IDC_LEVELS_DRAPE_LEV,       IDC_LEVELS_DRAPE_CAP,
-    IDC_LEVELS_DRAPE_QTY,       IDC_LEVELS_DRAPE_ELEV,
+    IDC_LEVELS_DRAPE_FRACTION,
+    IDC_LEVELS_XL,
+    IDC_LEVELS_END_DRAPED_FRAME,
+    kEndDrapedHeadings[0],
+    kEndDrapedHeadings[1],
+    kEndDrapedHeadings[2],
+    IDC_LEVELS_END_DRAPED_HEAD_ELEV,
+    IDC_LEVELS_END_DRAPED_LIST,
+    IDC_LEVELS_END_DRAPED_LEV,
+    IDC_LEVELS_END_DRAPED_CAP,
+    IDC_LEVELS_END_DRAPED_QTY,
+    IDC_LEVELS_END_DRAPED_ELEV,
+    IDC_LEVELS_DRAPE_FRAME,
+    kDrapeHeadings[0],
+    kDrapeHeadings[1],
+    kDrapeHeadings[2],
+    IDC_LEVELS_DRAPE_HEAD_ELEV,
+    IDC_LEVELS_DRAPE_LIST,
+    IDC_LEVELS_DRAPE_LEV,
+    IDC_LEVELS_DRAPE_CAP,
+    IDC_LEVELS_DRAPE_QTY,
+    IDC_LEVELS_DRAPE_ELEV,
 };
 
 /// One group's frame at `x`: the headings, the list and the row of the selected level.
@@ -69,14 +80,12 @@ const DialogTemplate& CStrandPatDlg::Template() {
             MakeControl(ControlKind::Label, kIdStatic, "Strand Type:", 160, 7, 46, 9),
             MakeControl(ControlKind::SunkenFrame, IDC_LEVELS_STRAND, "", 208, 5, 110, 12),
             MakeControl(ControlKind::GroupBox, kIdStatic, "Pattern Profile", 7, 22, 160, 32),
-            MakeControl(ControlKind::RadioButton, IDC_LEVELS_STRAIGHT, "Straight", 13, 36, 44,
-                        10, kStyleGroup),
+            MakeControl(ControlKind::RadioButton, IDC_LEVELS_STRAIGHT, "Straight", 13, 36, 44, 10,
+                        kStyleGroup),
             MakeControl(ControlKind::RadioButton, IDC_LEVELS_DRAPED, "Drape @:", 60, 36, 44, 10),
             MakeControl(ControlKind::Edit, IDC_LEVELS_DRAPE_FRACTION, "", 106, 34, 32, 12),
-            MakeControl(ControlKind::Label, IDC_LEVELS_XL, "x L", 141, 36, 20, 9,
-                        kStyleDisabled),
-            MakeControl(ControlKind::GroupBox, kIdStatic, "Strand Pull Fraction", 172, 22, 184,
-                        32),
+            MakeControl(ControlKind::Label, IDC_LEVELS_XL, "x L", 141, 36, 20, 9, kStyleDisabled),
+            MakeControl(ControlKind::GroupBox, kIdStatic, "Strand Pull Fraction", 172, 22, 184, 32),
             MakeControl(ControlKind::Label, kIdStatic, "Top:", 178, 36, 18, 9),
             MakeControl(ControlKind::Edit, IDC_LEVELS_TOP_PULL, "", 198, 34, 32, 12),
             MakeControl(ControlKind::Label, kIdStatic, "x fpu", 233, 36, 20, 9),
@@ -86,9 +95,9 @@ const DialogTemplate& CStrandPatDlg::Template() {
             MakeControl(ControlKind::GroupBox, kIdStatic, "@ Beam End:", 7, 56, 230, 172),
             MakeControl(ControlKind::GroupBox, kIdStatic, "@ Drape Point:", 241, 56, 115, 172),
         };
-        AddGroup(c, 12, kIdStatic, "Straight Group", kStraightHeadings, IDC_LEVELS_STRAIGHT_HEAD_ELEV,
-                 IDC_LEVELS_STRAIGHT_LIST, IDC_LEVELS_STRAIGHT_LEV, IDC_LEVELS_STRAIGHT_CAP,
-                 IDC_LEVELS_STRAIGHT_QTY, IDC_LEVELS_STRAIGHT_ELEV, false);
+        AddGroup(c, 12, kIdStatic, "Straight Group", kStraightHeadings,
+                 IDC_LEVELS_STRAIGHT_HEAD_ELEV, IDC_LEVELS_STRAIGHT_LIST, IDC_LEVELS_STRAIGHT_LEV,
+                 IDC_LEVELS_STRAIGHT_CAP, IDC_LEVELS_STRAIGHT_QTY, IDC_LEVELS_STRAIGHT_ELEV, false);
         AddGroup(c, 124, IDC_LEVELS_END_DRAPED_FRAME, "Draped Group", kEndDrapedHeadings,
                  IDC_LEVELS_END_DRAPED_HEAD_ELEV, IDC_LEVELS_END_DRAPED_LIST,
                  IDC_LEVELS_END_DRAPED_LEV, IDC_LEVELS_END_DRAPED_CAP, IDC_LEVELS_END_DRAPED_QTY,
@@ -111,10 +120,9 @@ const DialogTemplate& CStrandPatDlg::Template() {
             MakeControl(ControlKind::Label, kIdStatic, "@ Dpt:", 262, 236, 26, 9),
             MakeControl(ControlKind::SunkenFrame, IDC_LEVELS_CG_DRAPE, "", 290, 234, 34, 12,
                         kStyleRight),
-            MakeControl(ControlKind::PushButton, IDC_LEVELS_CLEAR, "Clear Pattern", 7, 258, 58,
+            MakeControl(ControlKind::PushButton, IDC_LEVELS_CLEAR, "Clear Pattern", 7, 258, 58, 14),
+            MakeControl(ControlKind::PushButton, IDC_LEVELS_DESIGN, "Design Pattern", 69, 258, 62,
                         14),
-            MakeControl(ControlKind::PushButton, IDC_LEVELS_DESIGN, "Design Pattern", 69, 258,
-                        62, 14),
             MakeControl(ControlKind::PushButton, IDC_LEVELS_BACK, "< Back", 140, 258, 50, 14,
                         kStyleHidden),
             MakeControl(ControlKind::PushButton, IDC_LEVELS_NEXT, "Next >", 190, 258, 50, 14,
@@ -228,8 +236,8 @@ std::string CStrandPatDlg::Line(List list, int r) const {
                                                  : m_aDrapeRows[r][kRowDrapedCount];
     const double elevation = list == kDrapePoint ? m_aDrapeRows[r][kRowDrapedElevation]
                                                  : m_aEndRows[r][kRowStraightElevation];
-    return FormatCount("%2.0d", r + 1) + "\t" + FormatNumber("%3.0f", capacity) + "\t" +
-           FormatNumber("%3.0f", quantity) + "\t" + FormatNumber("%6.3f", Shown(elevation));
+    return FormatCount("%2.0d", r + 1) + "\t" + FormatValue("%3.0f", capacity) + "\t" +
+           FormatValue("%3.0f", quantity) + "\t" + FormatValue("%6.3f", Shown(elevation));
 }
 
 void CStrandPatDlg::FillLists() {
@@ -248,7 +256,7 @@ void CStrandPatDlg::FillLists() {
 }
 
 void CStrandPatDlg::ShowLevel(List list) {
-    const int line = list == kStraight ? m_nStraightLevel
+    const int line = list == kStraight    ? m_nStraightLevel
                      : list == kDrapedEnd ? m_nDrapedEndLevel
                                           : m_nDrapePointLevel;
     const int r = RowOfLine(line);
@@ -257,19 +265,19 @@ void CStrandPatDlg::ShowLevel(List list) {
     switch (list) {
         case kStraight:
             m_strStraightLev = lev;
-            m_strStraightCap = FormatNumber("%2.0f", m_adTemplate[r][kTemplatePositions]);
-            m_strStraightElev = FormatNumber("%6.3f", Shown(m_aEndRows[r][kRowStraightElevation]));
+            m_strStraightCap = FormatValue("%2.0f", m_adTemplate[r][kTemplatePositions]);
+            m_strStraightElev = FormatValue("%6.3f", Shown(m_aEndRows[r][kRowStraightElevation]));
             m_dStraightQty = std::trunc(m_aEndRows[r][kRowStraightCount]);
             break;
         case kDrapedEnd:
             m_strEndDrapedLev = lev;
-            m_strEndDrapedCap = FormatNumber("%2.0f", m_adTemplate[r][kTemplateDrapedPositions]);
-            m_strEndDrapedElev = FormatNumber("%6.3f", Shown(m_aEndRows[r][kRowStraightElevation]));
+            m_strEndDrapedCap = FormatValue("%2.0f", m_adTemplate[r][kTemplateDrapedPositions]);
+            m_strEndDrapedElev = FormatValue("%6.3f", Shown(m_aEndRows[r][kRowStraightElevation]));
             m_dDrapedEndQty = std::trunc(m_aEndRows[r][kRowDrapedCount]);
             break;
         case kDrapePoint:
             m_strDrapeLev = lev;
-            m_strDrapeCap = FormatNumber("%2.0f", m_adTemplate[r][kTemplateDrapedPositions]);
+            m_strDrapeCap = FormatValue("%2.0f", m_adTemplate[r][kTemplateDrapedPositions]);
             m_dDrapePointQty = std::trunc(m_aDrapeRows[r][kRowDrapedCount]);
             m_dDrapePointElev = Shown(m_aDrapeRows[r][kRowDrapedElevation]);
             break;
@@ -278,7 +286,7 @@ void CStrandPatDlg::ShowLevel(List list) {
 
 bool CStrandPatDlg::StoreLevel(List list) {
     if (!UpdateData(true)) return false;
-    const int line = list == kStraight ? m_nStraightLevel
+    const int line = list == kStraight    ? m_nStraightLevel
                      : list == kDrapedEnd ? m_nDrapedEndLevel
                                           : m_nDrapePointLevel;
     const int r = RowOfLine(line);
@@ -287,7 +295,8 @@ bool CStrandPatDlg::StoreLevel(List list) {
         case kStraight:
             // An edit that still shows the truncated count keeps the stored one.
             if (m_dStraightQty != std::trunc(m_aEndRows[r][kRowStraightCount]))
-                m_aEndRows[r][kRowStraightCount] = m_aDrapeRows[r][kRowStraightCount] = m_dStraightQty;
+                m_aEndRows[r][kRowStraightCount] = m_aDrapeRows[r][kRowStraightCount] =
+                    m_dStraightQty;
             break;
         case kDrapedEnd:
             if (m_dDrapedEndQty != std::trunc(m_aEndRows[r][kRowDrapedCount]))
@@ -314,10 +323,10 @@ void CStrandPatDlg::ComputeTotals() {
     m_dTotalLength = TotalStrandLength(m_dEndCount, m_dGirderLength, m_dDesignSpan,
                                        m_dDrapeFraction, m_dCgEnd, m_dCgDrape, false);
     const bool metric = m_nUnits != 1;
-    m_strCount = FormatNumber("%2.0f", m_dEndCount);
-    m_strCgEnd = FormatNumber("%6.3f", Shown(m_dCgEnd));
-    m_strCgDrape = FormatNumber("%6.3f", Shown(m_dCgDrape));
-    m_strLength = FormatNumber("%7.1f", metric ? m_dTotalLength * kMetresPerFoot : m_dTotalLength);
+    m_strCount = FormatValue("%2.0f", m_dEndCount);
+    m_strCgEnd = FormatValue("%6.3f", Shown(m_dCgEnd));
+    m_strCgDrape = FormatValue("%6.3f", Shown(m_dCgDrape));
+    m_strLength = FormatValue("%7.1f", metric ? m_dTotalLength * kMetresPerFoot : m_dTotalLength);
 }
 
 void CStrandPatDlg::SetDrapedControls(bool on) {
@@ -361,7 +370,7 @@ void CStrandPatDlg::OnSelChange(List list) {
                                         : IDC_LEVELS_DRAPE_LIST;
     const int selected = GetCurSel(id);
     if (selected >= 0 && selected < m_nRowCount) {
-        (list == kStraight ? m_nStraightLevel
+        (list == kStraight    ? m_nStraightLevel
          : list == kDrapedEnd ? m_nDrapedEndLevel
                               : m_nDrapePointLevel) = selected;
         ShowLevel(list);
@@ -444,7 +453,8 @@ void CStrandPatDlg::OnOK() {
     }
     // A draped pattern needs its drape point, as in the pretensioning dialog.
     if (m_nPatternType == 2 && !AcceptDrapeFraction(*this, m_dDrapeFraction)) return;
-    const std::string refusal = CheckPatternCounts(m_aEndRows, m_aDrapeRows, m_adTemplate, m_nRowCount);
+    const std::string refusal =
+        CheckPatternCounts(m_aEndRows, m_aDrapeRows, m_adTemplate, m_nRowCount);
     if (!refusal.empty()) {
         MessageBox(refusal, platform::MsgButtons::Ok, platform::MsgIcon::Error);
         return;

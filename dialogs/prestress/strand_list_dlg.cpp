@@ -47,10 +47,12 @@ bool CEditStrandCoordsDlg::OnInitDialog() {
     m_grid.m_bAllowDragDrop = true;
     for (int c = 0; c < 6; ++c) m_grid.SetColumnWidth(c, c < 2 ? 35 : 70);
     m_grid.FitColumnsToWidth(true);
-    const char* headings[] = {"Grp",          "No",
+    const char* headings[] = {"Grp",
+                              "No",
                               metric ? "Elev End,m" : "Elev End,in",
                               metric ? "Elev Mid,m" : "Elev Mid,in",
-                              "Pull Fraction", metric ? "Horiz Loc,m" : "Horiz Loc,in"};
+                              "Pull Fraction",
+                              metric ? "Horiz Loc,m" : "Horiz Loc,in"};
     for (int c = 0; c < 6; ++c) m_grid.SetCellText(0, c, headings[c]);
     std::copy(std::begin(m_aGroups), std::end(m_aGroups), std::begin(m_aGroupsIn));
     if (metric) {
@@ -63,13 +65,13 @@ bool CEditStrandCoordsDlg::OnInitDialog() {
     for (int g = 0; g < m_nGroupCount; ++g) {
         const int row = g + 1;
         m_grid.SetCellText(row, 0, FormatCount("%2d", g + 1));
-        m_grid.SetCellText(row, 1, FormatNumber("%5.0f", m_aGroups[g][kGroupStrands]));
-        m_grid.SetCellText(row, 2, FormatNumber(length, m_aGroups[g][kGroupElevationEnd]));
-        m_grid.SetCellText(row, 3, FormatNumber(length, m_aGroups[g][kGroupElevationDrape]));
+        m_grid.SetCellText(row, 1, FormatValue("%5.0f", m_aGroups[g][kGroupStrands]));
+        m_grid.SetCellText(row, 2, FormatValue(length, m_aGroups[g][kGroupElevationEnd]));
+        m_grid.SetCellText(row, 3, FormatValue(length, m_aGroups[g][kGroupElevationDrape]));
         m_grid.SetCellText(row, kListColumnPull,
-                           FormatNumber("%5.3f", m_aGroups[g][kGroupPullFraction]));
+                           FormatValue("%5.3f", m_aGroups[g][kGroupPullFraction]));
         m_grid.SetCellText(row, kListColumnLocation,
-                           FormatNumber(length, m_aGroups[g][kGroupLocation]));
+                           FormatValue(length, m_aGroups[g][kGroupLocation]));
         for (int c = 1; c <= 3; ++c) MarkReadOnly(m_grid, row, c, kFixedGrey);
     }
     return true;
@@ -81,10 +83,10 @@ void CEditStrandCoordsDlg::OnOK() {
     // A cell left as it was shown keeps the group's own value: the grid shows it rounded.
     for (int g = 0; g < m_nGroupCount; ++g) {
         const std::string pull = m_grid.GetCellText(g + 1, kListColumnPull);
-        if (pull != FormatNumber("%5.3f", m_aGroups[g][kGroupPullFraction]))
+        if (pull != FormatValue("%5.3f", m_aGroups[g][kGroupPullFraction]))
             m_aGroups[g][kGroupPullFraction] = LeadingNumber(pull);
         const std::string location = m_grid.GetCellText(g + 1, kListColumnLocation);
-        if (location != FormatNumber(length, m_aGroups[g][kGroupLocation])) {
+        if (location != FormatValue(length, m_aGroups[g][kGroupLocation])) {
             const double typed = LeadingNumber(location);
             m_aGroups[g][kGroupLocation] = metric ? ConvertInchesMeters(0, typed) : typed;
         } else {

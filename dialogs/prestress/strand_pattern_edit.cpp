@@ -15,18 +15,6 @@ namespace kordel {
 
 using namespace platform::ui;
 
-std::string FormatNumber(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-std::string FormatCount(const char* format, int value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 double LeadingNumber(const std::string& text) {
     // Only a decimal number counts: no "inf", "nan" or hexadecimal.
     const char* p = text.c_str();
@@ -78,7 +66,8 @@ void ConvertPatternLengths(StrandPatternRow* endRows, StrandPatternRow* drapeRow
         for (StrandPatternRow* rows : {endRows, drapeRows}) {
             rows[r][kRowStraightElevation] =
                 ConvertInchesMeters(metric, rows[r][kRowStraightElevation]);
-            rows[r][kRowDrapedElevation] = ConvertInchesMeters(metric, rows[r][kRowDrapedElevation]);
+            rows[r][kRowDrapedElevation] =
+                ConvertInchesMeters(metric, rows[r][kRowDrapedElevation]);
         }
         strandTemplate[r][kTemplateElevation] =
             ConvertInchesMeters(metric, strandTemplate[r][kTemplateElevation]);

@@ -10,15 +10,12 @@
 #include "document/model_limits.h"
 #include "document/model_records.h"
 #include "platform/ui/dialog.h"
+#include "report/format.h"
 
 namespace kordel {
 
 using StrandTemplate = double[kMaxPatternRows][kMaxPatternColumns];
 
-/// `value` printed with a printf `format` of one double.
-std::string FormatNumber(const char* format, double value);
-/// `value` printed with a printf `format` of one int.
-std::string FormatCount(const char* format, int value);
 /// The number a grid cell's text begins with; 0 when it begins with none (or with one that is
 /// not finite).
 double LeadingNumber(const std::string& text);

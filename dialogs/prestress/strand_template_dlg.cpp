@@ -30,8 +30,7 @@ const DialogTemplate& CStrandTemplateDlgV3::Template() {
             MakeControl(ControlKind::Spin, IDC_TEMPLATE_ROWS_SPIN, "", 76, 20, 10, 12,
                         kStyleBuddyInt),
             MakeControl(ControlKind::Label, kIdStatic, "No. Cols:", 92, 22, 32, 9),
-            MakeControl(ControlKind::Edit, IDC_TEMPLATE_COLUMNS, "", 126, 20, 26, 12,
-                        kStyleNumber),
+            MakeControl(ControlKind::Edit, IDC_TEMPLATE_COLUMNS, "", 126, 20, 26, 12, kStyleNumber),
             MakeControl(ControlKind::Spin, IDC_TEMPLATE_COLUMNS_SPIN, "", 152, 20, 10, 12,
                         kStyleBuddyInt),
             MakeControl(ControlKind::GroupBox, kIdStatic, "Draped Strands", 174, 4, 150, 38),
@@ -107,13 +106,13 @@ void CStrandTemplateDlgV3::FillGrid() {
         const double* row = m_adTemplate[n - k];
         m_grid.SetCellText(k, 0, FormatCount("%3d", n - k + 1));
         MarkReadOnly(m_grid, k, 0, kPatternReadOnlyGrey);
-        m_grid.SetCellText(k, 1, FormatNumber("%3.0f", row[kTemplatePositions]));
-        m_grid.SetCellText(k, 2, FormatNumber("%3.0f", row[kTemplateDrapedPositions]));
-        m_grid.SetCellText(k, 3, FormatNumber("%7.4f", row[kTemplateElevation]));
+        m_grid.SetCellText(k, 1, FormatValue("%3.0f", row[kTemplatePositions]));
+        m_grid.SetCellText(k, 2, FormatValue("%3.0f", row[kTemplateDrapedPositions]));
+        m_grid.SetCellText(k, 3, FormatValue("%7.4f", row[kTemplateElevation]));
         for (int j = 1; j <= m_nColumnCount; ++j) {
             const double location = row[kTemplateFirstLocation - 1 + j];
             m_grid.SetCellText(k, kTemplateGridLocationColumn - 1 + j,
-                               location > kLocationGap ? FormatNumber("%7.4f", location) : "");
+                               location > kLocationGap ? FormatValue("%7.4f", location) : "");
         }
     }
     // Columns as wide as their widest text, and no narrower than set above.
@@ -133,7 +132,7 @@ void ReadCell(const CGridCtrl& grid, int row, int col, const char* format, doubl
               bool emptyWhenSmall = false) {
     const std::string text = grid.GetCellText(row, col);
     const std::string shown =
-        emptyWhenSmall && !(value > kLocationGap) ? std::string() : FormatNumber(format, value);
+        emptyWhenSmall && !(value > kLocationGap) ? std::string() : FormatValue(format, value);
     if (text != shown) value = LeadingNumber(text);
 }
 
@@ -142,8 +141,8 @@ void ReadCell(const CGridCtrl& grid, int row, int col, const char* format, doubl
 bool CStrandTemplateDlgV3::ReadGrid() {
     if (!UpdateData(true)) return false;
     const int n = std::clamp(m_nRowCount, 1, kMaxTemplateRows);
-    const int grid = std::clamp(m_grid.GetColumnCount() - kTemplateGridLocationColumn, 0,
-                                kMaxTemplateLocations);
+    const int grid =
+        std::clamp(m_grid.GetColumnCount() - kTemplateGridLocationColumn, 0, kMaxTemplateLocations);
     for (int k = 1; k <= n; ++k) {
         double* row = m_adTemplate[n - k];
         ReadCell(m_grid, k, 1, "%3.0f", row[kTemplatePositions]);
@@ -268,8 +267,8 @@ bool EditShownStrandTemplate(StrandTemplateData& data, int units) {
     data.rowCount = dlg.m_nRowCount;
     data.columnCount = dlg.m_nColumnCount;
     data.layout = dlg.m_nLocation;
-    std::copy(&dlg.m_adTemplate[0][0], &dlg.m_adTemplate[0][0] + kMaxPatternRows * kMaxPatternColumns,
-              &data.values[0][0]);
+    std::copy(&dlg.m_adTemplate[0][0],
+              &dlg.m_adTemplate[0][0] + kMaxPatternRows * kMaxPatternColumns, &data.values[0][0]);
     return true;
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "controls/in_place_edit.h"
-#include "dialogs/prestress/number_text.h"
 #include "engine/core/strand_groups.h"
+#include "report/format.h"
 
 namespace kordel {
 
@@ -18,11 +18,11 @@ namespace {
 constexpr Colour kReadOnlyGrey = Rgb(204, 204, 204);
 
 std::string Format(const char* format, double value) {
-    return NumberText(format, value);
+    return FormatValue(format, value);
 }
 
 std::string FormatInt(int value) {
-    return NumberText("%2d", value);
+    return FormatCount("%2d", value);
 }
 
 /// A cell's number; a text that is none reads as 0.
@@ -108,10 +108,9 @@ bool CGirderTendonLayoutDlg::OnInitDialog() {
     for (int c = 0; c < kTendonColumnCount; ++c) m_grid.SetColumnWidth(c, 65);
     m_grid.SetColumnWidth(kTendonColNumber, 45);
     m_grid.FitColumnsToWidth(true);
-    const char* headings[kTendonColumnCount] = {"Tendon",    "Strands",   "Duct Dia,in",
-                                                "CG End,in", "CG Mid,in", "HLoc,in",
-                                                "Z,in",      "Stress End", "Area,in2",
-                                                "Pjack,K"};
+    const char* headings[kTendonColumnCount] = {"Tendon",    "Strands", "Duct Dia,in", "CG End,in",
+                                                "CG Mid,in", "HLoc,in", "Z,in",        "Stress End",
+                                                "Area,in2",  "Pjack,K"};
     for (int c = 0; c < kTendonColumnCount; ++c) m_grid.SetCellText(0, c, headings[c]);
     ComputeForces();
     FillGrid();
@@ -156,7 +155,8 @@ void CGirderTendonLayoutDlg::FillGrid() {
     if (n == 0) return;
     // The stressing end is chosen once, in row 1, for every tendon.
     if (!dynamic_cast<CGridCellCombo*>(m_grid.GetCell(1, kTendonColStressEnd)))
-        m_grid.SetCellClass(1, kTendonColStressEnd, [] { return std::make_unique<CGridCellCombo>(); });
+        m_grid.SetCellClass(1, kTendonColStressEnd,
+                            [] { return std::make_unique<CGridCellCombo>(); });
     if (auto* combo = dynamic_cast<CGridCellCombo*>(m_grid.GetCell(1, kTendonColStressEnd))) {
         combo->SetChoices({"L", "R", "B"});
         combo->m_bChooseOnly = true;

@@ -61,7 +61,7 @@ TEST_F(PretensioningCommandTest, ThePreliminaryDesignIsShownKeptOnOkAndTurnedDow
         EXPECT_EQ(d.Caption(), "Strand Pattern");
         proposed = doc.m_nStrandCount;
         EXPECT_GT(proposed, 4);
-        EXPECT_EQ(d.Text(IDC_LEVELS_COUNT), FormatNumber("%2.0f", proposed)) << "shows the proposal";
+        EXPECT_EQ(d.Text(IDC_LEVELS_COUNT), FormatValue("%2.0f", proposed)) << "shows the proposal";
         d.Cancel();
     });
     ASSERT_TRUE(Choose(ID_INPUT_PRELIM_STRAND_DESIGN));
@@ -83,8 +83,7 @@ TEST_F(PretensioningCommandTest, ThePreliminaryDesignIsShownKeptOnOkAndTurnedDow
 
 TEST_F(PretensioningCommandTest, TheWizardEndsOnThePretensioningDialog) {
     // Job Information, Project Settings, Geometry, Materials and Loads come first.
-    for (int step = 0; step < 5; ++step)
-        toolkit.QueueDialog([](DialogDriver& d) { d.Cancel(); });
+    for (int step = 0; step < 5; ++step) toolkit.QueueDialog([](DialogDriver& d) { d.Cancel(); });
     toolkit.QueueDialog([](DialogDriver& d) {
         EXPECT_EQ(d.TemplateId(), IDD_PRETENSIONING);
         d.Cancel();

@@ -45,7 +45,9 @@ class PretensioningTest : public DesktopTest {
         toolkit.QueueDialog(std::move(script));
         ASSERT_TRUE(Choose(ID_INPUT_PRETENSIONING));
     }
-    static CStrandPatDlgV3& Dlg(DialogDriver& d) { return static_cast<CStrandPatDlgV3&>(d.Target()); }
+    static CStrandPatDlgV3& Dlg(DialogDriver& d) {
+        return static_cast<CStrandPatDlgV3&>(d.Target());
+    }
     /// The messages the pretensioning dialog showed since message `first`.
     std::vector<std::string> MessagesSince(std::size_t first) const {
         std::vector<std::string> texts;
@@ -71,12 +73,12 @@ TEST_F(PretensioningTest, EachStateEnablesItsControls) {
                        IDC_PRETENSION_PULL_FRAME, IDC_PRETENSION_DRAPE_FRACTION, IDC_PRETENSION_XL,
                        IDC_PRETENSION_VAR, IDC_PRETENSION_FIX})
             EXPECT_TRUE(d.IsEnabled(id)) << id;
-        for (int id : {IDC_PRETENSION_TOP_PULL, IDC_PRETENSION_BALANCE_PULL, IDC_PRETENSION_PJACK,
-                       IDC_PRETENSION_JACKING_FRAME, IDC_PRETENSION_DRAPE_DISTANCE,
-                       IDC_PRETENSION_FT})
+        for (int id :
+             {IDC_PRETENSION_TOP_PULL, IDC_PRETENSION_BALANCE_PULL, IDC_PRETENSION_PJACK,
+              IDC_PRETENSION_JACKING_FRAME, IDC_PRETENSION_DRAPE_DISTANCE, IDC_PRETENSION_FT})
             EXPECT_FALSE(d.IsEnabled(id)) << id;
-        for (int id : {IDC_PRETENSION_SHOW_CG, IDC_PRETENSION_SHOW_DRAPED,
-                       IDC_PRETENSION_SHOW_STRAIGHT})
+        for (int id :
+             {IDC_PRETENSION_SHOW_CG, IDC_PRETENSION_SHOW_DRAPED, IDC_PRETENSION_SHOW_STRAIGHT})
             EXPECT_TRUE(d.IsChecked(id)) << id;
         EXPECT_FALSE(d.IsChecked(IDC_PRETENSION_EXPAND_VERTICAL));
 
@@ -147,7 +149,7 @@ TEST_F(PretensioningTest, RunningTotalsSumWholeCountsBelowTheCentroid) {
         // (2.5 x 2 + 3 x 4) / (2 + 3)
         EXPECT_EQ(d.Text(IDC_PRETENSION_CG_END_TEXT), " 3.400");
         EXPECT_EQ(d.Text(IDC_PRETENSION_CG_DRAPE_TEXT), " 3.400");
-        EXPECT_EQ(d.Text(IDC_PRETENSION_TOTAL_LENGTH), FormatNumber("%7.1f", 5 * length))
+        EXPECT_EQ(d.Text(IDC_PRETENSION_TOTAL_LENGTH), FormatValue("%7.1f", 5 * length))
             << "a straight pattern is n x L";
         d.Cancel();
     });
@@ -179,10 +181,18 @@ TEST_F(PretensioningTest, OkChecksTheDrapePointAndTheCountsInOrder) {
         {"0 is out of range", {}, fraction("0"), {}, {kDrapeFractionRange}, false},
         {"0.51 is out of range", {}, fraction("0.51"), {}, {kDrapeFractionRange}, false},
         {"0.35 passes without the question", {}, fraction("0.35"), {}, {}, true},
-        {"0.3499 asks, No keeps the dialog open", {}, fraction("0.3499"), {MsgResult::No},
-         {kDrapeFractionLow}, false},
-        {"0.3499 asks, Yes goes on", {}, fraction("0.3499"), {MsgResult::Yes},
-         {kDrapeFractionLow}, true},
+        {"0.3499 asks, No keeps the dialog open",
+         {},
+         fraction("0.3499"),
+         {MsgResult::No},
+         {kDrapeFractionLow},
+         false},
+        {"0.3499 asks, Yes goes on",
+         {},
+         fraction("0.3499"),
+         {MsgResult::Yes},
+         {kDrapeFractionLow},
+         true},
         {"Fix: 0",
          {},
          [](DialogDriver& d) {
@@ -193,11 +203,17 @@ TEST_F(PretensioningTest, OkChecksTheDrapePointAndTheCountsInOrder) {
          {"For draped (harped) patterns, the drape\nfraction (Fix:) must be greater than 0."},
          false},
         {"a straight pattern is never asked about its drape point",
-         [](CKordelDoc& doc) { doc.m_nPatternType = kPatternStraight; }, fraction("0"), {}, {},
+         [](CKordelDoc& doc) { doc.m_nPatternType = kPatternStraight; },
+         fraction("0"),
+         {},
+         {},
          true},
         {"12 strands at the end and 10 at the drape point",
-         [](CKordelDoc& doc) { doc.m_aDrapeRows[0][kRowStraightCount] -= 2; }, {}, {},
-         {kUnequalPatterns}, false},
+         [](CKordelDoc& doc) { doc.m_aDrapeRows[0][kRowStraightCount] -= 2; },
+         {},
+         {},
+         {kUnequalPatterns},
+         false},
         {"no strands",
          [](CKordelDoc& doc) {
              for (StrandPatternRow* rows : {doc.m_aEndRows, doc.m_aDrapeRows}) {
@@ -205,7 +221,10 @@ TEST_F(PretensioningTest, OkChecksTheDrapePointAndTheCountsInOrder) {
                      rows[r][kRowStraightCount] = rows[r][kRowDrapedCount] = 0;
              }
          },
-         {}, {}, {kEmptyPattern}, false},
+         {},
+         {},
+         {kEmptyPattern},
+         false},
         {"a P-Force entry always has its strand",
          [](CKordelDoc& doc) {
              for (StrandPatternRow* rows : {doc.m_aEndRows, doc.m_aDrapeRows}) {
@@ -213,7 +232,10 @@ TEST_F(PretensioningTest, OkChecksTheDrapePointAndTheCountsInOrder) {
                      rows[r][kRowStraightCount] = rows[r][kRowDrapedCount] = 0;
              }
          },
-         [](DialogDriver& d) { d.Click(IDC_PRETENSION_ENTRY_FORCE); }, {}, {}, true},
+         [](DialogDriver& d) { d.Click(IDC_PRETENSION_ENTRY_FORCE); },
+         {},
+         {},
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -295,7 +317,7 @@ TEST_F(PretensioningTest, DesignWorksOnTheTemplateTheDialogShowsAndReloadsTheDes
         toolkit.QueueDialog([&](DialogDriver& layout) {
             toolkit.QueueDialog([&](DialogDriver& t) {
                 auto& dlg = static_cast<CStrandTemplateDlgV3&>(t.Target());
-                dlg.m_grid.SetCellText(rows, 3, FormatNumber("%7.4f", bottom + 1));
+                dlg.m_grid.SetCellText(rows, 3, FormatValue("%7.4f", bottom + 1));
                 t.Click(IDC_TEMPLATE_EXTERIOR);
                 t.Ok();
             });
@@ -317,7 +339,7 @@ TEST_F(PretensioningTest, DesignWorksOnTheTemplateTheDialogShowsAndReloadsTheDes
         const CStrandPatDlgV3& dlg = Dlg(d);
         designed = doc.m_nStrandCount;
         EXPECT_GT(designed, 1);
-        EXPECT_EQ(d.Text(IDC_PRETENSION_STRAND_COUNT), FormatNumber("%2.0f", designed))
+        EXPECT_EQ(d.Text(IDC_PRETENSION_STRAND_COUNT), FormatValue("%2.0f", designed))
             << "the dialog shows the design";
         EXPECT_EQ(dlg.m_aEndRows[0], doc.m_aEndRows[0]);
         EXPECT_GT(dlg.m_nGroupCount, 0);
@@ -337,7 +359,7 @@ TEST_F(PretensioningTest, TheStrandListEditsPullFractionAndLocationOfEachGroup) 
             auto& list = static_cast<CEditStrandCoordsDlg&>(l.Target());
             EXPECT_EQ(list.m_grid.GetRowCount(), doc.m_nStrandGroupCount + 1);
             EXPECT_EQ(list.m_grid.GetCellText(0, 2), "Elev End,in");
-            EXPECT_EQ(list.m_grid.GetCellText(1, 2), FormatNumber("%5.2f", first[1]));
+            EXPECT_EQ(list.m_grid.GetCellText(1, 2), FormatValue("%5.2f", first[1]));
             EXPECT_FALSE(list.m_grid.IsCellEditable(1, 2));
             EXPECT_TRUE(list.m_grid.IsCellEditable(1, kListColumnPull));
             list.m_grid.SetCellText(1, kListColumnPull, "0.7x");
@@ -347,7 +369,8 @@ TEST_F(PretensioningTest, TheStrandListEditsPullFractionAndLocationOfEachGroup) 
         d.Click(IDC_PRETENSION_STRAND_LIST);
         EXPECT_EQ(Dlg(d).m_aGroups[0][kGroupPullFraction], 0.7);
         EXPECT_EQ(Dlg(d).m_aGroups[0][kGroupLocation], 0.0) << "an empty cell reads as 0";
-        EXPECT_EQ(Dlg(d).m_aGroups[1], doc.m_aStrandGroup[1]) << "cells left alone keep their digits";
+        EXPECT_EQ(Dlg(d).m_aGroups[1], doc.m_aStrandGroup[1])
+            << "cells left alone keep their digits";
         d.Ok();
     });
     EXPECT_EQ(doc.m_aStrandGroup[0][kGroupPullFraction], 0.7);
@@ -385,7 +408,8 @@ TEST_F(PretensioningTest, TheDrawingsShowTheGirderTheCentroidLineAndTheStrandGro
         for (const auto& op : bare->OpsOf(RecordingDC::OpKind::Polyline))
             EXPECT_NE(op.penStyle, platform::ui::PenStyle::Dot);
         EXPECT_GT(dlg.m_dProfileScaleY, dlg.m_dProfileScaleX);
-        EXPECT_TRUE(d.Paint(IDC_PRETENSION_END_SECTION)->OpsOf(RecordingDC::OpKind::Ellipse).empty());
+        EXPECT_TRUE(
+            d.Paint(IDC_PRETENSION_END_SECTION)->OpsOf(RecordingDC::OpKind::Ellipse).empty());
         d.Cancel();
     });
 
@@ -394,8 +418,8 @@ TEST_F(PretensioningTest, TheDrawingsShowTheGirderTheCentroidLineAndTheStrandGro
     doc.m_dSectionHeight = 0;
     doc.m_nOutlinePointCount = 0;
     Pretensioning([](DialogDriver& d) {
-        for (int id : {IDC_PRETENSION_PROFILE, IDC_PRETENSION_END_SECTION,
-                       IDC_PRETENSION_DRAPE_SECTION})
+        for (int id :
+             {IDC_PRETENSION_PROFILE, IDC_PRETENSION_END_SECTION, IDC_PRETENSION_DRAPE_SECTION})
             EXPECT_TRUE(d.Paint(id)->OpsOf(RecordingDC::OpKind::Ellipse).empty()) << id;
         d.Cancel();
     });

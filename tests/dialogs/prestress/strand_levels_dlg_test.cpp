@@ -51,9 +51,9 @@ TEST_F(StrandLevelsTest, ListsShowTheTopLevelFirstAndALevelIsEditedInItsRow) {
         d.Type(IDC_LEVELS_STRAIGHT_QTY, platform::ui::FormatDouble(more));
         d.Choose(IDC_LEVELS_STRAIGHT_LIST, n - 2);
         EXPECT_EQ(d.Text(IDC_LEVELS_STRAIGHT_LEV), " 2");
-        EXPECT_NE(d.Items(IDC_LEVELS_STRAIGHT_LIST).back().find(FormatNumber("%3.0f", more)),
+        EXPECT_NE(d.Items(IDC_LEVELS_STRAIGHT_LIST).back().find(FormatValue("%3.0f", more)),
                   std::string::npos);
-        EXPECT_EQ(d.Text(IDC_LEVELS_COUNT), FormatNumber("%2.0f", doc.m_nStrandCount + 2));
+        EXPECT_EQ(d.Text(IDC_LEVELS_COUNT), FormatValue("%2.0f", doc.m_nStrandCount + 2));
         d.Ok();
     });
     ASSERT_EQ(ended, platform::ui::kIdOk);
@@ -89,9 +89,12 @@ TEST_F(StrandLevelsTest, OkChecksTheDrapePointAndTheCountsAsThePretensioningDial
     };
     const Case cases[] = {
         {"a draped pattern at drape fraction 0",
-         [](DialogDriver& d) { d.Type(IDC_LEVELS_DRAPE_FRACTION, "0"); }, {}, kDrapeFractionRange},
+         [](DialogDriver& d) { d.Type(IDC_LEVELS_DRAPE_FRACTION, "0"); },
+         {},
+         kDrapeFractionRange},
         {"a low drape fraction answered No",
-         [](DialogDriver& d) { d.Type(IDC_LEVELS_DRAPE_FRACTION, "0.2"); }, {MsgResult::No},
+         [](DialogDriver& d) { d.Type(IDC_LEVELS_DRAPE_FRACTION, "0.2"); },
+         {MsgResult::No},
          kDrapeFractionLow},
         {"more draped strands at the end than at the drape point",
          [this](DialogDriver& d) {
@@ -103,9 +106,11 @@ TEST_F(StrandLevelsTest, OkChecksTheDrapePointAndTheCountsAsThePretensioningDial
              d.Choose(IDC_LEVELS_DRAPE_LIST, doc.m_nTemplateRowCount - 1 - r);
              d.Type(IDC_LEVELS_DRAPE_QTY, "0");
          },
-         {}, kUnequalPatterns},
+         {},
+         kUnequalPatterns},
         {"more strands than the level holds",
-         [](DialogDriver& d) { d.Type(IDC_LEVELS_STRAIGHT_QTY, "500"); }, {},
+         [](DialogDriver& d) { d.Type(IDC_LEVELS_STRAIGHT_QTY, "500"); },
+         {},
          "Level 1: 500 straight strands at the girder end are more than"},
     };
     for (const Case& c : cases) {
@@ -138,7 +143,7 @@ TEST_F(StrandLevelsTest, DesignPatternRunsTheDesignWithTheConstraintsAsked) {
         d.Click(IDC_LEVELS_DESIGN);
         EXPECT_EQ(doc.m_bDesignIncludeTopStrands, 1);
         EXPECT_EQ(doc.m_dDesignTopStrandCount, 2);
-        EXPECT_EQ(d.Text(IDC_LEVELS_COUNT), FormatNumber("%2.0f", doc.m_nStrandCount));
+        EXPECT_EQ(d.Text(IDC_LEVELS_COUNT), FormatValue("%2.0f", doc.m_nStrandCount));
         d.Cancel();
     });
     EXPECT_EQ(dlg.m_bDesignRan, 1);
