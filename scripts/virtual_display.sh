@@ -35,8 +35,9 @@ start_virtual_display() {
     APP_LOG=""
     XVFB_PID=""
     trap stop_virtual_display EXIT
-    # A free display number, chosen by the server itself.
-    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    # A free display number, chosen by the server itself; -noreset keeps the server as it is
+    # when its last client leaves, so that the next program started can always connect.
+    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 1 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
     [ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
