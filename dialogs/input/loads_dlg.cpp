@@ -90,23 +90,19 @@ const DialogTemplate& CLoadsDlg::Template() {
             MakeControl(K::CheckBox, IDC_LOADS_DIAPHRAGM_THIRD, "L/&3", 90, 44, 30, 10),
             MakeControl(K::CheckBox, IDC_LOADS_DIAPHRAGM_HALF, "L/&2", 124, 44, 30, 10),
             MakeControl(K::CheckBox, IDC_LOADS_DIAPHRAGM_OTHER, "&Other:", 56, 59, 34, 10),
-            MakeControl(K::Edit, IDC_LOADS_DIAPHRAGM_LOCATION, "", 92, 57, 48, 12,
-                        kStyleDisabled),
+            MakeControl(K::Edit, IDC_LOADS_DIAPHRAGM_LOCATION, "", 92, 57, 48, 12, kStyleDisabled),
             MakeControl(K::Label, IDC_LOADS_LOCATION_UNIT, "FT", 144, 59, 20, 9, kStyleDisabled),
-            MakeControl(K::Label, IDC_LOADS_WEIGHT_LABEL, "Weight:", 13, 75, 40, 9,
-                        kStyleDisabled),
+            MakeControl(K::Label, IDC_LOADS_WEIGHT_LABEL, "Weight:", 13, 75, 40, 9, kStyleDisabled),
             MakeControl(K::Edit, IDC_LOADS_DIAPHRAGM_WEIGHT, "", 56, 73, 48, 12, kStyleDisabled),
             MakeControl(K::Label, IDC_LOADS_DIAPHRAGM_WEIGHT_UNIT, "Kip", 108, 75, 20, 9),
             MakeControl(K::Label, kIdStatic, "Other uniform dead load:", 13, 91, 88, 9),
             MakeControl(K::Edit, IDC_LOADS_OTHER_NONCOMPOSITE, "", 104, 89, 50, 12),
             MakeControl(K::Label, IDC_LOADS_OTHER_NONCOMPOSITE_UNIT, "klf/beam", 158, 91, 50, 9),
 
-            MakeControl(K::GroupBox, IDC_LOADS_RESTRAINT_FRAME, "Restraining Mom", 7, 112, 206,
-                        28),
+            MakeControl(K::GroupBox, IDC_LOADS_RESTRAINT_FRAME, "Restraining Mom", 7, 112, 206, 28),
             MakeControl(K::RadioButton, IDC_LOADS_RESTRAINT_IGNORE, "I&gnore", 13, 124, 50, 10,
                         kStyleGroup),
-            MakeControl(K::RadioButton, IDC_LOADS_RESTRAINT_COMPUTE, "Co&mpute:", 70, 124, 50,
-                        10),
+            MakeControl(K::RadioButton, IDC_LOADS_RESTRAINT_COMPUTE, "Co&mpute:", 70, 124, 50, 10),
 
             MakeControl(K::GroupBox, IDC_LOADS_DF_FRAME, "Live Load DF", 7, 144, 206, 76,
                         kStyleGroup),
@@ -127,8 +123,7 @@ const DialogTemplate& CLoadsDlg::Template() {
             MakeControl(K::Label, IDC_LOADS_DF_FATIGUE_UNIT, "lanes", 86, 204, 30, 9),
 
             MakeControl(K::GroupBox, kIdStatic, "Deflection Criteria", 7, 224, 206, 42),
-            MakeControl(K::RadioButton, IDC_LOADS_DEFL_800, "1/800", 13, 236, 40, 10,
-                        kStyleGroup),
+            MakeControl(K::RadioButton, IDC_LOADS_DEFL_800, "1/800", 13, 236, 40, 10, kStyleGroup),
             MakeControl(K::RadioButton, IDC_LOADS_DEFL_1000, "1/1000", 56, 236, 44, 10),
             MakeControl(K::RadioButton, IDC_LOADS_DEFL_USER, "&User-Defined:", 104, 236, 66, 10),
             MakeControl(K::Label, IDC_LOADS_DEFL_RATIO_LABEL, "1/", 104, 251, 10, 9,
@@ -143,8 +138,8 @@ const DialogTemplate& CLoadsDlg::Template() {
             MakeControl(K::GroupBox, IDC_LOADS_COMPOSITE_FRAME, "Dead Load, composite", R, 4, 214,
                         148),
             MakeControl(K::GroupBox, kIdStatic, "Barriers", R + 6, 14, 202, 56),
-            MakeControl(K::RadioButton, IDC_LOADS_BARRIER_CONSTANT, "Constant:", R + 12, 26, 46,
-                        10, kStyleGroup),
+            MakeControl(K::RadioButton, IDC_LOADS_BARRIER_CONSTANT, "Constant:", R + 12, 26, 46, 10,
+                        kStyleGroup),
             MakeControl(K::Edit, IDC_LOADS_BARRIER_LOAD, "", R + 61, 24, 50, 12),
             MakeControl(K::Label, IDC_LOADS_BARRIER_LOAD_UNIT, "klf/beam", R + 115, 26, 60, 9),
             MakeControl(K::RadioButton, IDC_LOADS_BARRIER_VARIABLE, "Variable:", R + 12, 40, 46,
@@ -152,11 +147,9 @@ const DialogTemplate& CLoadsDlg::Template() {
             MakeControl(K::Label, IDC_LOADS_BARRIER_DIST_LABEL, "Distrib Method:", R + 61, 41, 56,
                         9, kStyleGroup),
             MakeControl(K::ComboBox, IDC_LOADS_BARRIER_DISTRIBUTION, "", R + 119, 39, 56, 60),
-            MakeControl(K::Label, IDC_LOADS_BARRIER_COUNT_LABEL, "No. Barriers", R + 12, 56, 44,
-                        9),
+            MakeControl(K::Label, IDC_LOADS_BARRIER_COUNT_LABEL, "No. Barriers", R + 12, 56, 44, 9),
             MakeControl(K::Edit, IDC_LOADS_BARRIER_COUNT, "", R + 58, 54, 18, 12),
-            MakeControl(K::Label, IDC_LOADS_BARRIER_WEIGHT_LABEL, "Barrier wt:", R + 79, 56, 38,
-                        9),
+            MakeControl(K::Label, IDC_LOADS_BARRIER_WEIGHT_LABEL, "Barrier wt:", R + 79, 56, 38, 9),
             MakeControl(K::Edit, IDC_LOADS_BARRIER_WEIGHT, "", R + 117, 54, 44, 12),
             MakeControl(K::Label, IDC_LOADS_BARRIER_WEIGHT_UNIT, "klf/each", R + 163, 56, 44, 9),
 
@@ -168,15 +161,13 @@ const DialogTemplate& CLoadsDlg::Template() {
             MakeControl(K::RadioButton, IDC_LOADS_FWS_VARIABLE, "Variable:", R + 12, 100, 46, 10),
             MakeControl(K::Edit, IDC_LOADS_FWS_PRESSURE, "", R + 61, 98, 50, 12, kStyleGroup),
             MakeControl(K::Label, IDC_LOADS_FWS_PRESSURE_UNIT, "ksf", R + 115, 100, 60, 9),
-            MakeControl(K::Label, IDC_LOADS_FWS_DIST_LABEL, "Distrib Method:", R + 61, 115, 56,
-                        9),
+            MakeControl(K::Label, IDC_LOADS_FWS_DIST_LABEL, "Distrib Method:", R + 61, 115, 56, 9),
             MakeControl(K::ComboBox, IDC_LOADS_FWS_WIDTH_BASIS, "", R + 119, 113, 70, 50),
 
             MakeControl(K::Label, IDC_LOADS_OTHER_COMPOSITE_LABEL, "Other Uniform:", R + 12, 136,
                         56, 9),
             MakeControl(K::Edit, IDC_LOADS_OTHER_COMPOSITE, "", R + 71, 134, 50, 12),
-            MakeControl(K::Label, IDC_LOADS_OTHER_COMPOSITE_UNIT, "klf/beam", R + 125, 136, 60,
-                        9),
+            MakeControl(K::Label, IDC_LOADS_OTHER_COMPOSITE_UNIT, "klf/beam", R + 125, 136, 60, 9),
 
             MakeControl(K::GroupBox, kIdStatic, "Live Load", R, 156, 214, 176),
             // Vehicle groups follow below (added by VehicleGroup).
@@ -222,8 +213,8 @@ const DialogTemplate& CLoadsDlg::Template() {
 }
 
 CLoadsDlg::CLoadsDlg() : Dialog(Template()) {
-    for (int id : {IDC_LOADS_DIAPHRAGM_QUARTER, IDC_LOADS_DIAPHRAGM_THIRD,
-                   IDC_LOADS_DIAPHRAGM_HALF, IDC_LOADS_DIAPHRAGM_OTHER}) {
+    for (int id : {IDC_LOADS_DIAPHRAGM_QUARTER, IDC_LOADS_DIAPHRAGM_THIRD, IDC_LOADS_DIAPHRAGM_HALF,
+                   IDC_LOADS_DIAPHRAGM_OTHER}) {
         m_commands.On(id, [this] {
             m_bDiaphragmAtQuarter = IsDlgButtonChecked(IDC_LOADS_DIAPHRAGM_QUARTER);
             m_bDiaphragmAtThird = IsDlgButtonChecked(IDC_LOADS_DIAPHRAGM_THIRD);
@@ -270,7 +261,8 @@ CLoadsDlg::CLoadsDlg() : Dialog(Template()) {
             ShowImpactMode(vehicle);
         });
     }
-    m_commands.On(IDC_LOADS_COMBINE_GOVERNING, [this] { m_nVehicleCombineMode = kCombineGoverning; });
+    m_commands.On(IDC_LOADS_COMBINE_GOVERNING,
+                  [this] { m_nVehicleCombineMode = kCombineGoverning; });
     m_commands.On(IDC_LOADS_COMBINE_OVERLOAD, [this] { m_nVehicleCombineMode = kCombineOverload; });
     m_commands.On(IDC_LOADS_COMBINE_NONE, [this] { m_nVehicleCombineMode = kCombineNotCombined; });
     m_commands.On(IDC_LOADS_DF_COMPUTE, [this] {
@@ -281,8 +273,10 @@ CLoadsDlg::CLoadsDlg() : Dialog(Template()) {
         m_nDistFactorMode = kValueSpecified;
         ShowDfMode();
     });
-    for (auto [id, ratio] : {std::pair{IDC_LOADS_DEFL_800, 800.0},
-                             std::pair{IDC_LOADS_DEFL_1000, 1000.0}}) {
+    for (const auto& choice :
+         {std::pair{IDC_LOADS_DEFL_800, 800.0}, std::pair{IDC_LOADS_DEFL_1000, 1000.0}}) {
+        const int id = choice.first;
+        const double ratio = choice.second;
         m_commands.On(id, [this, id, ratio] {
             m_dDeflLimitRatio = ratio;
             ShowDeflectionChoice(id);
@@ -331,9 +325,9 @@ bool CLoadsDlg::OnInitDialog() {
         SetDlgItemText(IDC_LOADS_LOCATION_UNIT, "m");
         SetDlgItemText(IDC_LOADS_DIAPHRAGM_WEIGHT_UNIT, "kN");
         SetDlgItemText(IDC_LOADS_WEIGHT_LABEL, "Wt.,kN:");
-        for (int id : {IDC_LOADS_OTHER_NONCOMPOSITE_UNIT, IDC_LOADS_BARRIER_LOAD_UNIT,
-                       IDC_LOADS_FWS_LOAD_UNIT, IDC_LOADS_OTHER_COMPOSITE_UNIT,
-                       IDC_LOADS_PEDESTRIAN_UNIT})
+        for (int id :
+             {IDC_LOADS_OTHER_NONCOMPOSITE_UNIT, IDC_LOADS_BARRIER_LOAD_UNIT,
+              IDC_LOADS_FWS_LOAD_UNIT, IDC_LOADS_OTHER_COMPOSITE_UNIT, IDC_LOADS_PEDESTRIAN_UNIT})
             SetDlgItemText(id, "kN/m/beam");
         SetDlgItemText(IDC_LOADS_BARRIER_WEIGHT_UNIT, "kN/m/each");
         SetDlgItemText(IDC_LOADS_FWS_PRESSURE_UNIT, "kN/m2/beam");
@@ -341,11 +335,13 @@ bool CLoadsDlg::OnInitDialog() {
     ShowDiaphragms();
     ShowBarrierMode();
     ResetContent(IDC_LOADS_BARRIER_DISTRIBUTION);
-    for (const char* item : {"Equal", "PCAP", "FDOT"}) AddString(IDC_LOADS_BARRIER_DISTRIBUTION, item);
+    for (const char* item : {"Equal", "PCAP", "FDOT"})
+        AddString(IDC_LOADS_BARRIER_DISTRIBUTION, item);
     SetCurSel(IDC_LOADS_BARRIER_DISTRIBUTION, m_nBarrierDistribution);
     ShowFwsMode();
     ResetContent(IDC_LOADS_FWS_WIDTH_BASIS);
-    for (const char* item : {"Beam Spac", "Curb to Curb"}) AddString(IDC_LOADS_FWS_WIDTH_BASIS, item);
+    for (const char* item : {"Beam Spac", "Curb to Curb"})
+        AddString(IDC_LOADS_FWS_WIDTH_BASIS, item);
     SetCurSel(IDC_LOADS_FWS_WIDTH_BASIS, m_nFwsWidthBasis);
     CheckRadioButton(m_bComputeRestraintMoments ? IDC_LOADS_RESTRAINT_COMPUTE
                                                 : IDC_LOADS_RESTRAINT_IGNORE);
@@ -359,8 +355,8 @@ bool CLoadsDlg::OnInitDialog() {
             EnableItem(id, false);
     }
     if (!m_bContinuous) {
-        for (int id : {IDC_LOADS_RESTRAINT_IGNORE, IDC_LOADS_RESTRAINT_COMPUTE,
-                       IDC_LOADS_RESTRAINT_FRAME})
+        for (int id :
+             {IDC_LOADS_RESTRAINT_IGNORE, IDC_LOADS_RESTRAINT_COMPUTE, IDC_LOADS_RESTRAINT_FRAME})
             EnableItem(id, false);
     }
     ShowDeflectionChoice(NearRatio(m_dDeflLimitRatio, 800.0)    ? IDC_LOADS_DEFL_800
@@ -374,8 +370,7 @@ void CLoadsDlg::ShowDiaphragms() {
     const bool other = m_bDiaphragmAtUserLocation != 0;
     EnableItem(IDC_LOADS_DIAPHRAGM_LOCATION, other);
     EnableItem(IDC_LOADS_LOCATION_UNIT, other);
-    const bool any =
-        other || m_bDiaphragmAtQuarter || m_bDiaphragmAtThird || m_bDiaphragmAtHalf;
+    const bool any = other || m_bDiaphragmAtQuarter || m_bDiaphragmAtThird || m_bDiaphragmAtHalf;
     EnableItem(IDC_LOADS_WEIGHT_LABEL, any);
     EnableItem(IDC_LOADS_DIAPHRAGM_WEIGHT, any);
 }
@@ -385,10 +380,10 @@ void CLoadsDlg::ShowBarrierMode() {
     CheckRadioButton(constant ? IDC_LOADS_BARRIER_CONSTANT : IDC_LOADS_BARRIER_VARIABLE);
     EnableItem(IDC_LOADS_BARRIER_LOAD_UNIT, constant);
     EnableItem(IDC_LOADS_BARRIER_LOAD, constant);
-    for (int id : {IDC_LOADS_BARRIER_WEIGHT_LABEL, IDC_LOADS_BARRIER_COUNT_LABEL,
-                   IDC_LOADS_BARRIER_DIST_LABEL, IDC_LOADS_BARRIER_DISTRIBUTION,
-                   IDC_LOADS_BARRIER_WEIGHT_UNIT, IDC_LOADS_BARRIER_COUNT,
-                   IDC_LOADS_BARRIER_WEIGHT})
+    for (int id :
+         {IDC_LOADS_BARRIER_WEIGHT_LABEL, IDC_LOADS_BARRIER_COUNT_LABEL,
+          IDC_LOADS_BARRIER_DIST_LABEL, IDC_LOADS_BARRIER_DISTRIBUTION,
+          IDC_LOADS_BARRIER_WEIGHT_UNIT, IDC_LOADS_BARRIER_COUNT, IDC_LOADS_BARRIER_WEIGHT})
         EnableItem(id, !constant);
 }
 

@@ -26,43 +26,43 @@ namespace {
 // and special ("SP") strands of older practice.
 //   list texts (pretensioning, post-tensioning), name, area in2, diameter in, fpu ksi, kind
 constexpr std::array<StrandTableRow, kStrandTableRows> kStrandTable = {{
-    {"1: 1/2 in 270 ksi Low-Relax", "1: 1/2 IN 270 KSI Low-Relax", "1/2in 270 LR", 0.153, 0.5,
-     270, 1, "Low-Relaxation"},
+    {"1: 1/2 in 270 ksi Low-Relax", "1: 1/2 IN 270 KSI Low-Relax", "1/2in 270 LR", 0.153, 0.5, 270,
+     1, "Low-Relaxation"},
     {"2: 1/2 in 270 ksi Stress-Relieved", "2: 1/2 IN 270 KSI Stress-Relieved", "1/2in 270 SR",
      0.153, 0.5, 270, 2, "Stress_Relieved"},
     {"3: 1/2 in SP 270 ksi Low-Relax", "3: 1/2 IN SP 270 KSI Low-Relax", "1/2in SP", 0.167, 0.5,
      270, 1, "Low-Relaxation"},
-    {"4: 9/16 in 270 ksi Low-Relax", "4: 9/16 IN 270 KSI Low-Relax", "9/16in 270 LR", 0.192,
-     0.5625, 270, 1, "Low-Relaxation"},
-    {"5: 0.6 in 270 ksi Low-Relax", "5: 0.6 IN 270 KSI Low-Relax", "0.6in 270 LR", 0.217, 0.6,
+    {"4: 9/16 in 270 ksi Low-Relax", "4: 9/16 IN 270 KSI Low-Relax", "9/16in 270 LR", 0.192, 0.5625,
      270, 1, "Low-Relaxation"},
-    {"6: 3/8 in 250 ksi Stress-Relieved", "6: 3/8 IN 250 KSI Stress-Relieved", "3/8in 250 SR",
-     0.08, 0.375, 250, 2, "Stress-Relieved"},
-    {"7: 7/16 in 270 ksi Low-Relax", "7: 7/16 in 270 ksi Low-Relax", "7/16in 270 LR", 0.115,
-     0.4375, 270, 1, "Low-Relaxation"},
+    {"5: 0.6 in 270 ksi Low-Relax", "5: 0.6 IN 270 KSI Low-Relax", "0.6in 270 LR", 0.217, 0.6, 270,
+     1, "Low-Relaxation"},
+    {"6: 3/8 in 250 ksi Stress-Relieved", "6: 3/8 IN 250 KSI Stress-Relieved", "3/8in 250 SR", 0.08,
+     0.375, 250, 2, "Stress-Relieved"},
+    {"7: 7/16 in 270 ksi Low-Relax", "7: 7/16 in 270 ksi Low-Relax", "7/16in 270 LR", 0.115, 0.4375,
+     270, 1, "Low-Relaxation"},
     {"8: 7/16 in 270 ksi Stress-Relieved", "8: 7/16 in 270 ksi Stress-Relieved", "7/16in 270 SR",
      0.115, 0.4375, 270, 2, "Stress-Relieved"},
-    {"9: 1/2 in 250 ksi Low-Relax", "9: 1/2 in 250 ksi Low-Relax", "1/2in 250 LR", 0.144, 0.5,
-     250, 1, "Low-Relaxation"},
+    {"9: 1/2 in 250 ksi Low-Relax", "9: 1/2 in 250 ksi Low-Relax", "1/2in 250 LR", 0.144, 0.5, 250,
+     1, "Low-Relaxation"},
     {"10: 1/2 in 250 ksi Stress-Relieved", "10: 1/2 in 250 ksi Stress-Relieved", "1/2in 250 SR",
      0.144, 0.5, 250, 2, "Stress-Relieved"},
-    {"11: 7/16 in 250 ksi Stress-Relieved", "11: 7/16 in 250 ksi Stress-Relieved",
-     "7/16in 250 SR", 0.108, 0.4375, 250, 2, "Stress-Relieved"},
+    {"11: 7/16 in 250 ksi Stress-Relieved", "11: 7/16 in 250 ksi Stress-Relieved", "7/16in 250 SR",
+     0.108, 0.4375, 250, 2, "Stress-Relieved"},
     {"12: 0.6 in 250 ksi Stress-Relieved", "12: 0.6 in 250 ksi Stress-Relieved", "0.6in 250 SR",
      0.216, 0.6, 250, 2, "Stress-Relieved"},
-    {"13: 7/16 in 250 ksi Low-Relax", "13: 7/16 in 250 ksi Low-Relax", "7/16 250 LR", 0.108,
-     0.4375, 250, 1, "Low-Relaxation"},
+    {"13: 7/16 in 250 ksi Low-Relax", "13: 7/16 in 250 ksi Low-Relax", "7/16 250 LR", 0.108, 0.4375,
+     250, 1, "Low-Relaxation"},
     {"14: 3/8 in 270 ksi Stress-Relieved", "14: 3/8 in 270 ksi Stress-Relieved", "3/8in 270 SR",
      0.085, 0.375, 270, 2, "Stress-Relieved"},
-    {"15: 3/8 in 270 ksi Low-Relax", "15: 3/8 in 270 ksi Low-Relax", "3/8in 270 LR", 0.085,
-     0.375, 270, 1, "Low-Relaxation"},
+    {"15: 3/8 in 270 ksi Low-Relax", "15: 3/8 in 270 ksi Low-Relax", "3/8in 270 LR", 0.085, 0.375,
+     270, 1, "Low-Relaxation"},
     {"16: 0.6 in 250 ksi Low-Relax", "16: 0.6 in 250 ksi Low-Relax", "0.6in 250 LR", 0.216, 0.6,
      250, 1, "Low-Relaxation"},
 }};
 
 /// The strand a type no row holds stands for.
-constexpr StrandTableRow kFallbackStrand = {"", "", "1/2in 270 LR", 0.1531, 0.5, 270, 1,
-                                            "Low-Relaxation"};
+constexpr StrandTableRow kFallbackStrand = {"",  "", "1/2in 270 LR",  0.1531, 0.5,
+                                            270, 1,  "Low-Relaxation"};
 /// Row 6 of the post-tensioning list: the 7/16 in strand of the tendon suppliers.
 constexpr int kPtSmallStrandRow = 6;
 constexpr double kPtSmallStrandArea = 0.1089;  // in2
@@ -140,8 +140,8 @@ const DialogTemplate& CMaterialsDlg::Template() {
 
             MakeControl(K::GroupBox, kIdStatic, "Modulus of Elasticity", L, 72, 232, 108,
                         kStyleGroup),
-            MakeControl(K::RadioButton, IDC_MAT_EC_SPEC_EQ, "Compute per &Spec Eq.", 13, 84, 92,
-                        10, kStyleGroup),
+            MakeControl(K::RadioButton, IDC_MAT_EC_SPEC_EQ, "Compute per &Spec Eq.", 13, 84, 92, 10,
+                        kStyleGroup),
             MakeControl(K::RadioButton, IDC_MAT_EC_HS, "Compute using &HS formula", 108, 84, 106,
                         10),
             MakeControl(K::Label, IDC_MAT_EQ_BEAM_LABEL, "Beam:", 13, 100, 24, 9),
@@ -164,8 +164,8 @@ const DialogTemplate& CMaterialsDlg::Template() {
             MakeControl(K::Label, IDC_MAT_ECT_LABEL, "Ect:", 38, 164, 18, 9),
             MakeControl(K::Edit, IDC_MAT_DECK_EC, "", 58, 162, 70, 12),
 
-            MakeControl(K::GroupBox, IDC_MAT_RESTRAINT_GROUP, "Restraining Moment", L, 184, 232,
-                        60, kStyleGroup),
+            MakeControl(K::GroupBox, IDC_MAT_RESTRAINT_GROUP, "Restraining Moment", L, 184, 232, 60,
+                        kStyleGroup),
             MakeControl(K::Label, IDC_MAT_CONTINUITY_LABEL, "Continuity,days:", 13, 197, 58, 9),
             MakeControl(K::Edit, IDC_MAT_AGE_CONTINUITY, "", 72, 195, 34, 12),
             MakeControl(K::Label, IDC_MAT_CASTING_LABEL, "Cast deck,days:", 114, 197, 56, 9),
@@ -188,8 +188,7 @@ const DialogTemplate& CMaterialsDlg::Template() {
             MakeControl(K::Edit, IDC_MAT_STIRRUP_FY, "", 144, 258, 44, 12,
                         kStyleGroup | kStyleDisabled),
             MakeControl(K::Label, kIdStatic, "Longitudinal:", 13, 277, 48, 9),
-            MakeControl(K::RadioButton, IDC_MAT_LONG_GR60, "Gr 60", 62, 276, 34, 10,
-                        kStyleGroup),
+            MakeControl(K::RadioButton, IDC_MAT_LONG_GR60, "Gr 60", 62, 276, 34, 10, kStyleGroup),
             MakeControl(K::RadioButton, IDC_MAT_LONG_SPECIFY, "specify:", 100, 276, 40, 10),
             MakeControl(K::Edit, IDC_MAT_LONG_FY, "", 144, 274, 44, 12,
                         kStyleGroup | kStyleDisabled),
@@ -201,8 +200,7 @@ const DialogTemplate& CMaterialsDlg::Template() {
             MakeControl(K::Label, kIdStatic, "Losses:", R + 6, 34, 30, 9),
             MakeControl(K::RadioButton, IDC_MAT_LOSSES_COMPUTE, "Compute", R + 40, 33, 42, 10,
                         kStyleGroup),
-            MakeControl(K::RadioButton, IDC_MAT_LOSSES_SPECIFY, "Specify (%):", R + 86, 33, 60,
-                        10),
+            MakeControl(K::RadioButton, IDC_MAT_LOSSES_SPECIFY, "Specify (%):", R + 86, 33, 60, 10),
             MakeControl(K::Label, IDC_MAT_REL_LABEL, "Rel:", R + 40, 50, 18, 9, kStyleGroup),
             MakeControl(K::Edit, IDC_MAT_RELEASE_LOSS, "", R + 58, 48, 36, 12),
             MakeControl(K::Label, IDC_MAT_FIN_LABEL, "Fin:", R + 104, 50, 18, 9),
@@ -216,18 +214,16 @@ const DialogTemplate& CMaterialsDlg::Template() {
             MakeControl(K::Label, kIdStatic, "Strand T&ype:", R + 6, 102, 48, 9),
             MakeControl(K::ComboBox, IDC_MAT_PT_STRAND_TYPE, "", R + 56, 100, 144, 140),
             MakeControl(K::Label, kIdStatic, "Losses:", R + 6, 118, 30, 9),
-            MakeControl(K::RadioButton, IDC_MAT_PT_LOSSES_COMPUTE, "Compute", R + 40, 117, 42,
-                        10, kStyleGroup),
-            MakeControl(K::RadioButton, IDC_MAT_PT_LOSSES_SPECIFY, "Specify (%):", R + 86, 117,
-                        60, 10),
+            MakeControl(K::RadioButton, IDC_MAT_PT_LOSSES_COMPUTE, "Compute", R + 40, 117, 42, 10,
+                        kStyleGroup),
+            MakeControl(K::RadioButton, IDC_MAT_PT_LOSSES_SPECIFY, "Specify (%):", R + 86, 117, 60,
+                        10),
             MakeControl(K::Label, IDC_MAT_PT_REL_LABEL, "Rel:", R + 40, 134, 18, 9,
                         kStyleGroup | kStyleDisabled),
-            MakeControl(K::Edit, IDC_MAT_PT_RELEASE_LOSS, "", R + 58, 132, 36, 12,
-                        kStyleDisabled),
+            MakeControl(K::Edit, IDC_MAT_PT_RELEASE_LOSS, "", R + 58, 132, 36, 12, kStyleDisabled),
             MakeControl(K::Label, IDC_MAT_PT_FIN_LABEL, "Fin:", R + 104, 134, 18, 9,
                         kStyleDisabled),
-            MakeControl(K::Edit, IDC_MAT_PT_FINAL_LOSS, "", R + 122, 132, 36, 12,
-                        kStyleDisabled),
+            MakeControl(K::Edit, IDC_MAT_PT_FINAL_LOSS, "", R + 122, 132, 36, 12, kStyleDisabled),
 
             MakeControl(K::GroupBox, kIdStatic, "P/S Loss Computation Method", R, 156, 207, 76),
             MakeControl(K::RadioButton, IDC_MAT_LOSS_STANDARD, "Standard Specs", R + 6, 168, 120,
@@ -236,15 +232,15 @@ const DialogTemplate& CMaterialsDlg::Template() {
                         10),
             MakeControl(K::RadioButton, IDC_MAT_LOSS_LRFD6_DETAILED, "LRFD 6th edition detailed",
                         R + 6, 194, 120, 10),
-            MakeControl(K::RadioButton, IDC_MAT_LOSS_LRFD6_APPROX,
-                        "LRFD 6th edition approximate", R + 6, 207, 120, 10),
+            MakeControl(K::RadioButton, IDC_MAT_LOSS_LRFD6_APPROX, "LRFD 6th edition approximate",
+                        R + 6, 207, 120, 10),
             MakeControl(K::PushButton, IDC_MAT_PARAMETERS, "P&arameters...", R + 140, 212, 60, 14,
                         kStyleGroup),
 
             MakeControl(K::PushButton, IDC_MAT_MCR_FACTORS, "&Mcr Factors...", R, 240, 64, 14),
             MakeControl(K::PushButton, IDC_MAT_FR_FACTORS, "&Fr Factors...", R + 71, 240, 64, 14),
-            MakeControl(K::PushButton, IDC_MAT_STRESS_LIMITS, "Stress &Limits...", R + 142, 240,
-                        65, 14),
+            MakeControl(K::PushButton, IDC_MAT_STRESS_LIMITS, "Stress &Limits...", R + 142, 240, 65,
+                        14),
             MakeControl(K::DefPushButton, kIdOk, "OK", 347, 277, 50, 14, kStyleGroup),
             MakeControl(K::PushButton, kIdCancel, "Cancel", 403, 277, 50, 14),
         };
@@ -255,8 +251,10 @@ const DialogTemplate& CMaterialsDlg::Template() {
 
 CMaterialsDlg::CMaterialsDlg() : Dialog(Template()) {
     // Leaving an input of the moduli recomputes those it decides.
-    OnNotify(Notification::KillFocus, IDC_MAT_BEAM_FC, [this] { RecomputeModuli(true, false, false); });
-    OnNotify(Notification::KillFocus, IDC_MAT_BEAM_FCI, [this] { RecomputeModuli(false, true, false); });
+    OnNotify(Notification::KillFocus, IDC_MAT_BEAM_FC,
+             [this] { RecomputeModuli(true, false, false); });
+    OnNotify(Notification::KillFocus, IDC_MAT_BEAM_FCI,
+             [this] { RecomputeModuli(false, true, false); });
     for (int id : {IDC_MAT_EC_FACTOR, IDC_MAT_EC_UNIT_WEIGHT})
         OnNotify(Notification::KillFocus, id, [this] { RecomputeModuli(true, true, false); });
     for (int id : {IDC_MAT_DECK_FC, IDC_MAT_ECT_FACTOR, IDC_MAT_WCT})
@@ -278,8 +276,10 @@ CMaterialsDlg::CMaterialsDlg() : Dialog(Template()) {
     m_commands.On(IDC_MAT_EC_SPEC_EQ, [this] { OnEcMethod(kEcBySpecEquation); });
     m_commands.On(IDC_MAT_EC_HS, [this] { OnEcMethod(kEcByHsFormula); });
     m_commands.On(IDC_MAT_EC_SPECIFY, [this] { OnEcMethod(kEcSpecified); });
-    m_commands.On(IDC_MAT_LOSSES_COMPUTE, [this] { ShowLossMode(m_nLossMode = kLossesComputed, false); });
-    m_commands.On(IDC_MAT_LOSSES_SPECIFY, [this] { ShowLossMode(m_nLossMode = kLossesSpecified, false); });
+    m_commands.On(IDC_MAT_LOSSES_COMPUTE,
+                  [this] { ShowLossMode(m_nLossMode = kLossesComputed, false); });
+    m_commands.On(IDC_MAT_LOSSES_SPECIFY,
+                  [this] { ShowLossMode(m_nLossMode = kLossesSpecified, false); });
     m_commands.On(IDC_MAT_PT_LOSSES_COMPUTE,
                   [this] { ShowLossMode(m_nPostTensionLossMode = kLossesComputed, true); });
     m_commands.On(IDC_MAT_PT_LOSSES_SPECIFY,
@@ -290,7 +290,9 @@ CMaterialsDlg::CMaterialsDlg() : Dialog(Template()) {
         {IDC_MAT_LOSS_LRFD6_DETAILED, kLossLrfd6thDetailed},
         {IDC_MAT_LOSS_LRFD6_APPROX, kLossLrfd6thApproximate},
     };
-    for (auto [id, method] : lossMethods) {
+    for (const auto& entry : lossMethods) {
+        const int id = entry.first;
+        const int method = entry.second;
         m_commands.On(id, [this, id, method] {
             m_nLossMethod = method;
             CheckRadioButton(id);
@@ -304,7 +306,10 @@ CMaterialsDlg::CMaterialsDlg() : Dialog(Template()) {
         {IDC_MAT_DECK_SAND_LIGHT, &m_nDeckConcreteType, kConcreteSandLightweight},
         {IDC_MAT_DECK_ALL_LIGHT, &m_nDeckConcreteType, kConcreteAllLightweight},
     };
-    for (auto [id, member, code] : classes) {
+    for (const auto& entry : classes) {
+        const int id = std::get<0>(entry);
+        int* const member = std::get<1>(entry);
+        const int code = std::get<2>(entry);
         m_commands.On(id, [this, id, member, code] {
             *member = code;
             CheckRadioButton(id);
@@ -423,7 +428,8 @@ bool CMaterialsDlg::OnInitDialog() {
 std::optional<double> CMaterialsDlg::ModulusBySpecEquation(double f, double w, double K) const {
     const double fKsi = Metric() ? ConvertKsiMpa(0, f) : f;
     const double wKcf = Metric() ? ConvertKcfKgPerM3(0, w) : w;
-    const std::optional<double> E = ConcreteModulus(fKsi, wKcf, K, ConcreteEditionOf(m_nSpecEdition));
+    const std::optional<double> E =
+        ConcreteModulus(fKsi, wKcf, K, ConcreteEditionOf(m_nSpecEdition));
     if (!E) return std::nullopt;
     return Metric() ? ConvertKsiMpa(1, *E) : *E;
 }
@@ -445,17 +451,17 @@ void CMaterialsDlg::RecomputeModuli(bool beamEc, bool beamEci, bool deckEc) {
 
 void CMaterialsDlg::OnDensityLeft(int& concreteClass, double density) {
     if (SeventhEdition())
-        concreteClass = SeventhEditionDensityClass(Metric() ? ConvertKcfKgPerM3(0, density)
-                                                            : density);
+        concreteClass =
+            SeventhEditionDensityClass(Metric() ? ConvertKcfKgPerM3(0, density) : density);
     RefreshClassDisplay();
 }
 
 void CMaterialsDlg::RefreshClassDisplay() {
     const bool seventh = SeventhEdition();
-    for (int id : {IDC_MAT_BEAM_NORMAL, IDC_MAT_BEAM_SAND_LIGHT, IDC_MAT_BEAM_ALL_LIGHT,
-                   IDC_MAT_DECK_NORMAL, IDC_MAT_DECK_SAND_LIGHT, IDC_MAT_DECK_ALL_LIGHT,
-                   IDC_MAT_HEAD_NORMAL, IDC_MAT_HEAD_WEIGHT, IDC_MAT_HEAD_LIGHTWEIGHT,
-                   IDC_MAT_HEAD_SAND, IDC_MAT_HEAD_ALL})
+    for (int id :
+         {IDC_MAT_BEAM_NORMAL, IDC_MAT_BEAM_SAND_LIGHT, IDC_MAT_BEAM_ALL_LIGHT, IDC_MAT_DECK_NORMAL,
+          IDC_MAT_DECK_SAND_LIGHT, IDC_MAT_DECK_ALL_LIGHT, IDC_MAT_HEAD_NORMAL, IDC_MAT_HEAD_WEIGHT,
+          IDC_MAT_HEAD_LIGHTWEIGHT, IDC_MAT_HEAD_SAND, IDC_MAT_HEAD_ALL})
         ShowItem(id, !seventh);
     ShowItem(IDC_MAT_BEAM_CLASS, seventh);
     ShowItem(IDC_MAT_DECK_CLASS, seventh);
@@ -472,7 +478,7 @@ void CMaterialsDlg::ShowEcMethod() {
     const int method = m_nEcMethod == kEcByHsFormula || m_nEcMethod == kEcSpecified
                            ? m_nEcMethod
                            : kEcBySpecEquation;
-    CheckRadioButton(method == kEcSpecified ? IDC_MAT_EC_SPECIFY
+    CheckRadioButton(method == kEcSpecified     ? IDC_MAT_EC_SPECIFY
                      : method == kEcByHsFormula ? IDC_MAT_EC_HS
                                                 : IDC_MAT_EC_SPEC_EQ);
     const bool specified = method == kEcSpecified;
@@ -480,9 +486,9 @@ void CMaterialsDlg::ShowEcMethod() {
                    IDC_MAT_EQ_DECK_LABEL, IDC_MAT_ECT_FACTOR_LABEL, IDC_MAT_WCT_LABEL,
                    IDC_MAT_EC_FACTOR, IDC_MAT_EC_UNIT_WEIGHT, IDC_MAT_ECT_FACTOR, IDC_MAT_WCT})
         EnableItem(id, !specified);
-    for (int id : {IDC_MAT_SPEC_BEAM_LABEL, IDC_MAT_SPEC_DECK_LABEL, IDC_MAT_ECI_LABEL,
-                   IDC_MAT_EC_LABEL, IDC_MAT_ECT_LABEL, IDC_MAT_BEAM_ECI, IDC_MAT_BEAM_EC,
-                   IDC_MAT_DECK_EC})
+    for (int id :
+         {IDC_MAT_SPEC_BEAM_LABEL, IDC_MAT_SPEC_DECK_LABEL, IDC_MAT_ECI_LABEL, IDC_MAT_EC_LABEL,
+          IDC_MAT_ECT_LABEL, IDC_MAT_BEAM_ECI, IDC_MAT_BEAM_EC, IDC_MAT_DECK_EC})
         EnableItem(id, specified);
 }
 
@@ -503,8 +509,8 @@ void CMaterialsDlg::ShowLossMode(int mode, bool postTensioning) {
             EnableItem(id, specified);
     } else {
         CheckRadioButton(specified ? IDC_MAT_LOSSES_SPECIFY : IDC_MAT_LOSSES_COMPUTE);
-        for (int id : {IDC_MAT_REL_LABEL, IDC_MAT_RELEASE_LOSS, IDC_MAT_FIN_LABEL,
-                       IDC_MAT_FINAL_LOSS})
+        for (int id :
+             {IDC_MAT_REL_LABEL, IDC_MAT_RELEASE_LOSS, IDC_MAT_FIN_LABEL, IDC_MAT_FINAL_LOSS})
             EnableItem(id, specified);
     }
 }
@@ -592,8 +598,8 @@ void CMaterialsDlg::OnOK() {
          "The deck strength (f'c) must be greater than 0.", platform::MsgButtons::Ok,
          MsgIcon::Error, IDC_MAT_DECK_FC},
         {[this] { return m_dBeamFci > m_dBeamFc; },
-         "Release strength (f'ci) cannot \nexceed 28-day strength (f'c).",
-         platform::MsgButtons::Ok, MsgIcon::Error},
+         "Release strength (f'ci) cannot \nexceed 28-day strength (f'c).", platform::MsgButtons::Ok,
+         MsgIcon::Error},
     };
     if (!PassChecks(checks)) return;
     Dialog::OnOK();
