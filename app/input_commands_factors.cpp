@@ -130,7 +130,7 @@ void CMainFrame::OnInputLoadResistFactors() {
         [&dlg](CKordelDoc& doc) {
             doc.m_bAutoFactors = dlg.m_bAutoFactors;
             for (auto [shown, stored] : FactorMembers(dlg, doc)) *stored = *shown;
-            // Automatic factors are the specification's, whatever the hidden fields held.
+            // Automatic factors are the design code's, whatever the hidden fields held.
             if (doc.m_bAutoFactors) doc.SetDefaultFactors();
         });
 }

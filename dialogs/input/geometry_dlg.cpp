@@ -66,7 +66,7 @@ SectionPropertiesOpener& GeometrySectionPropertiesOpener() {
     return opener;
 }
 
-const std::vector<std::string>& CGeometryDlg::SuperstructureTypes(int specification) {
+const std::vector<std::string>& CGeometryDlg::SuperstructureTypes(int designCode) {
     static const std::vector<std::string> lrfd = {
         "LRFD(b) Spread Box closed",
         "LRFD(c) Spead Box open",
@@ -87,7 +87,7 @@ const std::vector<std::string>& CGeometryDlg::SuperstructureTypes(int specificat
         "Std MultBm:channel",
         "Std Spread box beam",
     };
-    return IsLrfd(specification) ? lrfd : standard;
+    return IsLrfd(designCode) ? lrfd : standard;
 }
 
 const DialogTemplate& CGeometryDlg::Template() {

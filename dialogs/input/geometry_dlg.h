@@ -85,7 +85,7 @@ inline constexpr int IDC_GEOM_WEARING_LABEL = 1797;
 /// m_nGirderLocation.
 inline constexpr int kGirderInterior = 1;
 inline constexpr int kGirderExterior = 2;
-/// m_nSuperstructureType when none is chosen (after a change of the specification).
+/// m_nSuperstructureType when none is chosen (after a change of the design code).
 inline constexpr int kNoSuperstructureType = 99;
 /// Beams the "No. Beams" spin counts up to.
 inline constexpr int kMaxBeams = 99;
@@ -104,7 +104,7 @@ class CGeometryDlg : public platform::ui::Dialog {
 
     static const platform::ui::DialogTemplate& Template();
     /// The superstructure types of the combo under `specification` (an m_nSpecification).
-    static const std::vector<std::string>& SuperstructureTypes(int specification);
+    static const std::vector<std::string>& SuperstructureTypes(int designCode);
 
     static constexpr const char* kSpacingTooLarge = "Beam Spacing too large.";
     static constexpr const char* kChooseSuperstructure =

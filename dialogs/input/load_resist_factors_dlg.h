@@ -1,4 +1,4 @@
-// "Load & Resistance Factors": automatic factors from the design's specification, or the load
+// "Load & Resistance Factors": automatic factors from the design code, or the load
 // factors of Service, Strength I and Strength II and the resistance factors typed by the user,
 // and the three load modifiers in either case. Factors have no unit; nothing is converted.
 #pragma once
@@ -46,7 +46,7 @@ class CLoadResistFactorsDlg : public platform::ui::Dialog {
     /// factors are automatic.
     static const int kFactorControls[25];
 
-    int m_bAutoFactors = 0;  ///< nonzero: the factors follow the specification
+    int m_bAutoFactors = 0;  ///< nonzero: the factors follow the design code
     double m_dServiceILiveLoadFactor = 0;
     double m_dServiceIIILiveLoadFactor = 0;
     double m_dStrengthIDeadLoadFactor = 0;

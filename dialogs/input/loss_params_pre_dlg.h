@@ -45,7 +45,7 @@ class CLossParamsPreDlg : public platform::ui::Dialog {
     double m_dPtAnchorSet = 0;              ///< in | mm
     double m_dPtWobbleK = 0;                ///< per ft | per m
     double m_dPtFrictionMu = 0;             ///< curvature friction coefficient
-    int m_nDetailedLossBasis = 0;           ///< 0 the specification's equations, 1 PCI
+    int m_nDetailedLossBasis = 0;           ///< 0 the design code's equations, 1 PCI
     float m_fDeckForcePercent = 0;          ///< percent
 
   private:

@@ -142,7 +142,7 @@ class CMaterialsDlg : public platform::ui::Dialog {
     void DoDataExchange(platform::ui::DataExchange& dx) override;
     static const platform::ui::DialogTemplate& Template();
 
-    /// Modulus of elasticity by the specification's equation in the dialog's units: of `f`
+    /// Modulus of elasticity by the design code's equation in the dialog's units: of `f`
     /// (f'c or f'ci, ksi | MPa) and `w` (kcf | kg/m3) with coefficient `K`; nullopt where the
     /// equation gives no number (a negative strength).
     std::optional<double> ModulusBySpecEquation(double f, double w, double K) const;

@@ -43,7 +43,7 @@ double StressLimitTensionFactor(int limit) {
 }
 
 std::optional<double> StressLimitRuleCoefficient(int limit, int code, bool metric,
-                                                 int specification, int edition) {
+                                                 int designCode, int edition) {
     if (limit < 0 || limit >= kStressLimitCount || code < 1 ||
         code >= CStressLimDlg::kLimits[limit].specifyCode)
         return std::nullopt;
@@ -57,7 +57,7 @@ std::optional<double> StressLimitRuleCoefficient(int limit, int code, bool metri
         case kLimitFinalTensionAllLoads:
             return pick(kFinalTension[code - 1]);
         case kLimitFinalCompressionPermanent:
-            return IsLrfd(specification) ? 0.45 : 0.40;
+            return IsLrfd(designCode) ? 0.45 : 0.40;
         case kLimitFinalCompressionAllLoads:
             return 0.6;
         default:

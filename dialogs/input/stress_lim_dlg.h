@@ -40,7 +40,7 @@ inline constexpr int IDC_ALL_TENSION_3 = 1036;
 inline constexpr int IDC_ALL_TENSION_SPECIFY = 1037;
 inline constexpr int IDC_ALL_TENSION_COEF = 1124;
 inline constexpr int IDC_ALL_TENSION_SQRT = 1263;
-// Final compression: codes 1 (by the specification), 2 (specified).
+// Final compression: codes 1 (by the design code), 2 (specified).
 inline constexpr int IDC_PERMANENT_COMPRESSION_1 = 1038;
 inline constexpr int IDC_PERMANENT_COMPRESSION_SPECIFY = 1039;
 inline constexpr int IDC_PERMANENT_COMPRESSION_COEF = 1123;
@@ -68,11 +68,11 @@ enum StressLimit : int {
 double StressLimitTensionFactor(int limit);
 
 /// The coefficient that fixed rule `code` of `limit` sets, in the units shown (`metric`: MPa
-/// for the tension rules), for the design's specification and edition; none for "Specify:" and
+/// for the tension rules), for the design code and edition; none for "Specify:" and
 /// for codes the limit does not have. A fixed rule has one value in each unit system: the
 /// metric one is the rule as written for MPa, not the US one converted.
 std::optional<double> StressLimitRuleCoefficient(int limit, int code, bool metric,
-                                                 int specification, int edition);
+                                                 int designCode, int edition);
 
 class CStressLimDlg : public platform::ui::Dialog {
   public:

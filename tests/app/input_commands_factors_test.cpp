@@ -114,7 +114,7 @@ TEST_F(FactorCommandTest, AutomaticFactorsAreTheSpecificationsWhateverTheHiddenF
     EXPECT_EQ(doc.m_dStrengthIDeadLoadFactor, 1.25);
     EXPECT_EQ(doc.m_dStrengthIWearingSurfaceFactor, 1.5);
     EXPECT_EQ(doc.m_dStrengthILiveLoadFactor, 1.75);
-    EXPECT_EQ(doc.m_nShearMethod, kShearLrfdSectional) << "the specification's shear method too";
+    EXPECT_EQ(doc.m_nShearMethod, kShearLrfdSectional) << "the design code's shear method too";
 }
 
 TEST_F(FactorCommandTest, LoadModifiersAreCheckedOnOkInEitherMode) {
@@ -174,7 +174,7 @@ TEST_F(FactorCommandTest, LoadModifiersAreCheckedOnOkInEitherMode) {
 TEST_F(FactorCommandTest, StressLimitLabelsAndRuleCoefficientsFollowUnitsSpecificationAndEdition) {
     struct Case {
         const char* what;
-        int units, specification, edition;
+        int units, designCode, edition;
         std::vector<std::pair<int, std::string>> labels;
         std::vector<std::pair<int, std::string>> edits;  // radio clicked, edit text after it
     };
@@ -204,7 +204,7 @@ TEST_F(FactorCommandTest, StressLimitLabelsAndRuleCoefficientsFollowUnitsSpecifi
         SCOPED_TRACE(c.what);
         CKordelDoc& doc = *Doc();
         doc.m_nUnits = c.units;
-        doc.m_nSpecification = c.specification;
+        doc.m_nSpecification = c.designCode;
         doc.m_nSpecEdition = c.edition;
         doc.m_nFinalCompressionLimitPermanent = 2;  // so that its fixed rule can be clicked
         Run(ID_INPUT_STRESS_LIMITS, [&](DialogDriver& d) {
