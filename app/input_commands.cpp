@@ -238,6 +238,11 @@ bool CMainFrame::RunInputDialog(Dialog& dialog, const std::function<void(CKordel
     return true;
 }
 
+void CMainFrame::RepaintDesign() {
+    if (m_peer) m_peer->Invalidate();
+    m_app.UpdateAllViews();
+}
+
 void CMainFrame::RegisterInputCommands() {
     m_commands.On(ID_INPUT_WIZARD, [this] { OnInputWizard(); });
     m_commands.On(ID_INPUT_JOB_INFO, [this] { OnInputJobInformation(); });

@@ -27,8 +27,7 @@ void CMainFrame::OnInputDebonding() {
         [this, &dlg](CKordelDoc& doc) {
             dlg.m_pDoc = &doc;
             dlg.m_updateViews = [this] {
-                if (m_peer) m_peer->Invalidate();
-                m_app.UpdateAllViews();
+                RepaintDesign();
             };
             dlg.m_nUnits = doc.m_nUnits;
             dlg.m_nGroupCount = std::clamp(doc.m_nStrandGroupCount, 0, kMaxStrandGroups);
@@ -69,8 +68,7 @@ void CMainFrame::OnInputPrelimDebondDesign() {
     // The proposal is the design's now, also when the dialog that follows is cancelled: it is
     // to be saved like any other change.
     doc->SetModifiedFlag(true);
-    if (m_peer) m_peer->Invalidate();
-    m_app.UpdateAllViews();
+    RepaintDesign();
     OnInputDebonding();
 }
 

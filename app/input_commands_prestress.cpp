@@ -9,6 +9,7 @@
 #include "app/main_frame.h"
 #include "dialogs/prestress/pretensioning_dlg.h"
 #include "dialogs/prestress/strand_levels_dlg.h"
+#include "document/design_inputs.h"
 #include "document/kordel_doc.h"
 #include "platform/ui/toolkit.h"
 #include "resources/resource_ids.h"
@@ -28,8 +29,7 @@ void CMainFrame::OnInputPretensioning() {
     CKordelDoc* design = ActiveDesign();
     if (!design) return;
     dlg.m_onDesigned = [this] {
-        if (m_peer) m_peer->Invalidate();
-        m_app.UpdateAllViews();
+        RepaintDesign();
     };
     const bool ok = RunInputDialog(
         dlg,
@@ -70,7 +70,8 @@ void CMainFrame::OnInputPretensioning() {
             dlg.m_bIncludeEndBlocks = doc.m_bIncludeEndBlocks;
             bool widened = false;
             if (doc.m_bIncludeEndBlocks)
-                widened = doc.GetSectionOutlineAt(0.0, dlg.m_adEndOutline, dlg.m_nEndOutlineCount) != 0;
+                widened =
+                    doc.GetSectionOutlineAt(0.0, dlg.m_adEndOutline, dlg.m_nEndOutlineCount) != 0;
             if (!widened) {
                 dlg.m_nEndOutlineCount = std::clamp(doc.m_nOutlinePointCount, 0, kMaxOutlinePoints);
                 for (int i = 0; i < kMaxOutlinePoints; ++i) {
@@ -124,28 +125,12 @@ namespace {
 /// the design options).
 struct DesignSnapshot {
     explicit DesignSnapshot(const CKordelDoc& doc)
-        : project(std::make_unique<ProjectModel>(doc)),
-          section(std::make_unique<SectionModel>(doc)),
-          materials(std::make_unique<MaterialsModel>(doc)),
-          loads(std::make_unique<LoadsModel>(doc)),
-          prestress(std::make_unique<PrestressModel>(doc)),
-          options(std::make_unique<OptionsModel>(doc)),
-          modified(doc.IsModified()) {}
+        : inputs(std::make_unique<DesignInputs>(doc)), modified(doc.IsModified()) {}
     void Restore(CKordelDoc& doc) const {
-        static_cast<ProjectModel&>(doc) = *project;
-        static_cast<SectionModel&>(doc) = *section;
-        static_cast<MaterialsModel&>(doc) = *materials;
-        static_cast<LoadsModel&>(doc) = *loads;
-        static_cast<PrestressModel&>(doc) = *prestress;
-        static_cast<OptionsModel&>(doc) = *options;
+        inputs->PutBack(doc);
         doc.SetModifiedFlag(modified);
     }
-    std::unique_ptr<ProjectModel> project;
-    std::unique_ptr<SectionModel> section;
-    std::unique_ptr<MaterialsModel> materials;
-    std::unique_ptr<LoadsModel> loads;
-    std::unique_ptr<PrestressModel> prestress;
-    std::unique_ptr<OptionsModel> options;
+    std::unique_ptr<DesignInputs> inputs;
     bool modified;
 };
 
@@ -156,8 +141,7 @@ void CMainFrame::OnInputPrelimStrandDesign() {
     if (!design) return;
     const DesignSnapshot before(*design);
     design->DesignStrandPattern();
-    if (m_peer) m_peer->Invalidate();
-    m_app.UpdateAllViews();
+    RepaintDesign();
     CStrandPatDlg dlg;
     const bool ok = RunInputDialog(
         dlg, [&dlg](CKordelDoc& doc) { dlg.CopyIn(doc); },
@@ -169,8 +153,7 @@ void CMainFrame::OnInputPrelimStrandDesign() {
         // The proposal turned down: the design as it was, analysed again.
         before.Restore(*design);
         design->RunAnalysis();
-        if (m_peer) m_peer->Invalidate();
-        m_app.UpdateAllViews();
+        RepaintDesign();
     }
 }
 

@@ -484,8 +484,7 @@ void CMainFrame::OnResults3DRendering() {
     dlg.m_model = doc->m_model3D;
     if (dlg.DoModal() != kIdOk) return;
     // Nothing of the design changed: no analysis, no modified mark.
-    if (m_peer) m_peer->Invalidate();
-    m_app.UpdateAllViews();
+    RepaintDesign();
 }
 
 void CMainFrame::OnWindowArrange(ChildArrangement how) {

@@ -108,6 +108,8 @@ class CMainFrame : public CMainFrameState,
     void RegisterCommands();
     // The input commands (app/input_commands.cpp).
     void RegisterInputCommands();
+    /// The frame and every view of the design drawn again after a change.
+    void RepaintDesign();
     void OnInputWizard();
     void OnInputJobInformation();
     void OnInputProjectSettings();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "document/design_inputs.h"
 #include "document/kordel_doc.h"
 #include "engine/checks/strand_design.h"
 #include "platform/host.h"
@@ -14,26 +15,17 @@ namespace {
 
 /// Every input of the design model, as it stood before a generation.
 struct SavedInputs {
-    ProjectModel project;
-    SectionModel section;
-    MaterialsModel materials;
-    LoadsModel loads;
-    PrestressModel prestress;
-    OptionsModel options;
+    DesignInputs inputs;
     int loadTableStatus[kLoadTableStatusCount] = {};
 
-    explicit SavedInputs(const CKordelDoc& d)
-        : project(d), section(d), materials(d), loads(d), prestress(d), options(d) {
-        for (int i = 0; i < kLoadTableStatusCount; ++i) loadTableStatus[i] = d.m_anLoadTableStatus[i];
+    explicit SavedInputs(const CKordelDoc& d) : inputs(d) {
+        for (int i = 0; i < kLoadTableStatusCount; ++i)
+            loadTableStatus[i] = d.m_anLoadTableStatus[i];
     }
     void PutBack(CKordelDoc& d) const {
-        static_cast<ProjectModel&>(d) = project;
-        static_cast<SectionModel&>(d) = section;
-        static_cast<MaterialsModel&>(d) = materials;
-        static_cast<LoadsModel&>(d) = loads;
-        static_cast<PrestressModel&>(d) = prestress;
-        static_cast<OptionsModel&>(d) = options;
-        for (int i = 0; i < kLoadTableStatusCount; ++i) d.m_anLoadTableStatus[i] = loadTableStatus[i];
+        inputs.PutBack(d);
+        for (int i = 0; i < kLoadTableStatusCount; ++i)
+            d.m_anLoadTableStatus[i] = loadTableStatus[i];
     }
 };
 
@@ -41,7 +33,8 @@ struct SavedInputs {
 /// transfer point (straight pattern) or of the hold-down point, over the compression
 /// coefficient.
 double RequiredFci(const CKordelDoc& d) {
-    const int station = d.m_nPatternType == kPatternStraight ? kStationLeftTransfer : kStationLeftDrape;
+    const int station =
+        d.m_nPatternType == kPatternStraight ? kStationLeftTransfer : kStationLeftDrape;
     return d.m_aServiceStress[station][kServiceRelease][kServiceBottom] /
            d.m_dReleaseCompressionCoef;
 }
@@ -74,18 +67,16 @@ int LoadTableSpanCount(const LoadTableRequest& request) {
 }
 
 std::string LoadTableRequestError(const CKordelDoc& doc, const LoadTableRequest& request) {
-    for (double v : {request.spanMin, request.spanMax, request.spanInc, request.fciMin,
-                     request.fciMax}) {
+    for (double v :
+         {request.spanMin, request.spanMax, request.spanInc, request.fciMin, request.fciMax}) {
         if (!std::isfinite(v)) return "Enter a number in every field.";
     }
     for (int p = 1; p <= kMaxLoadTableSpacings; ++p) {
         if (!std::isfinite(request.spacing[p]) || !std::isfinite(request.slab[p]))
             return "Enter a number in every field.";
     }
-    if (!(request.spanInc > 0.0))
-        return "The span increment must be greater than zero.";
-    if (!(request.spanMin > 0.0))
-        return "The shortest span must be greater than zero.";
+    if (!(request.spanInc > 0.0)) return "The span increment must be greater than zero.";
+    if (!(request.spanMin > 0.0)) return "The shortest span must be greater than zero.";
     if (LoadTableSpanCount(request) > kMaxLoadTableRows)
         return "The span range gives more than 100 spans; a load table holds at most 100 rows. "
                "Enter a larger increment or a shorter range.";
