@@ -313,8 +313,7 @@ public:
     /// Mr at mid-span (strength) pass. 1 when the final design passes the final tension and
     /// compression (stress) and Mr / Mu >= 1 (strength) at mid-span, else 0; writes
     /// m_anLoadTableStatus. `search` chooses how the draped strands are raised.
-    int DesignLoadTableStrands(LoadTableChecks checks,
-                               DrapeSearch search = DrapeSearch::Bisection);
+    int DesignLoadTableStrands(LoadTableChecks checks, DrapeSearch search = DrapeSearch::Bisection);
     /// The shortened analysis that a design loop reruns after changing the strand pattern.
     void RunDesignAnalysis(DesignAnalysis kind);
 

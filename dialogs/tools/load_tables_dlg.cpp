@@ -252,8 +252,7 @@ void CLoadTablesDlg::OnResults() {
     dlg.m_strSectionName = m_strSectionName;
     dlg.m_tables = m_tables;
     if (dlg.DoModal() != kIdOk) return;
-    ApplyLoadTableCase(m_doc, dlg.m_dSelSpacing, dlg.m_dSelSpan, dlg.m_dSelSlab,
-                       m_tables.m_checks);
+    ApplyLoadTableCase(m_doc, dlg.m_dSelSpacing, dlg.m_dSelSpan, dlg.m_dSelSlab, m_tables.m_checks);
     m_bDesignApplied = true;
     InvalidateItem(IDC_LT_CHART);
 }

@@ -111,12 +111,18 @@ TEST_F(LoadTablePanelTest, ControllingModeShowsOnlyTheChecksTheTablesWereDesigne
         size_t dotted;  // sample lines of the strength (dotted)
     };
     const Case cases[] = {
-        {"both: as always", {true, true},
-         {"Controlling Mode", "Stress", "Strength", "Beam Spacing"}, 1},
-        {"stress only", {true, false},
-         {"Controlling Mode", "Stress", "Strength not checked", "Beam Spacing"}, 0},
-        {"strength only", {false, true},
-         {"Controlling Mode", "Stress not checked", "Strength", "Beam Spacing"}, 1},
+        {"both: as always",
+         {true, true},
+         {"Controlling Mode", "Stress", "Strength", "Beam Spacing"},
+         1},
+        {"stress only",
+         {true, false},
+         {"Controlling Mode", "Stress", "Strength not checked", "Beam Spacing"},
+         0},
+        {"strength only",
+         {false, true},
+         {"Controlling Mode", "Stress not checked", "Strength", "Beam Spacing"},
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,7 +1,7 @@
 // The load-table strand design of one case: the result and the status codes for cases that pass
-// by tension or by strength, each check left out in turn, the kern stop of a straight pattern, a draped pattern with a deep
-// compression zone, the silence of the loop, and the default load table designed alike by the
-// bisection and by the row walk of the drape raising.
+// by tension or by strength, each check left out in turn, the kern stop of a straight pattern, a
+// draped pattern with a deep compression zone, the silence of the loop, and the default load table
+// designed alike by the bisection and by the row walk of the drape raising.
 #include <memory>
 #include <vector>
 
@@ -38,7 +38,9 @@ class LoadTableDesignTest : public EngineTest {
         return d.m_aFlexureMr[kStationMidspan][kFlexurePositive] >=
                d.m_aMuFlexure[kStationMidspan][kStrengthIPositive];
     }
-    static bool FinalChecksPass(const CKordelDoc& d) { return StressPasses(d) && StrengthPasses(d); }
+    static bool FinalChecksPass(const CKordelDoc& d) {
+        return StressPasses(d) && StrengthPasses(d);
+    }
 };
 
 TEST_F(LoadTableDesignTest, ResultAndStatusCodesByCase) {

@@ -1,6 +1,7 @@
 // Load-table generation on example 1: the default tables against a golden file and against a
-// separate design of two of their cells, the tables on one check only, the row filters and the spacing slots, the requests
-// refused before anything is designed, and the design put back to the last byte.
+// separate design of two of their cells, the tables on one check only, the row filters and the
+// spacing slots, the requests refused before anything is designed, and the design put back to the
+// last byte.
 #include "engine/checks/load_tables.h"
 
 #include <gtest/gtest.h>
@@ -112,15 +113,15 @@ TEST_F(LoadTablesTest, ModesToCheckChooseTheChecksOfEveryRow) {
         const LoadTableSet set = GenerateLoadTables(*doc, request);
         ASSERT_EQ(set.m_nTables, 2);
         EXPECT_EQ(set.m_checks, c.checks);
-        int fewer = 0;        // rows with fewer strands than on both checks
-        int otherFails = 0;   // rows that fail the check left out
+        int fewer = 0;       // rows with fewer strands than on both checks
+        int otherFails = 0;  // rows that fail the check left out
         for (int t = 1; t <= 2; ++t) {
             const LoadTable& one = set.m_aTables[t];
             const LoadTable& full = both.m_aTables[t];
             ASSERT_EQ(one.m_nRows, full.m_nRows) << "spacing " << one.m_dSpacing;
             for (int r = 1; r <= one.m_nRows; ++r) {
-                SCOPED_TRACE(Format("spacing %.1f ft, span %.0f ft", one.m_dSpacing,
-                                    one.m_adSpan[r]));
+                SCOPED_TRACE(
+                    Format("spacing %.1f ft, span %.0f ft", one.m_dSpacing, one.m_adSpan[r]));
                 ASSERT_EQ(one.m_adSpan[r], full.m_adSpan[r]);
                 EXPECT_LE(one.m_anStrands[r], full.m_anStrands[r]);
                 EXPECT_EQ(one.m_anMode[r], c.mode);
@@ -230,8 +231,7 @@ TEST_F(LoadTablesTest, RequestsThatCannotBeGeneratedAreRefusedBeforeAnyDesign) {
     };
     const Case cases[] = {
         {"no increment", 90, 140, 0, 0.6, "The span increment must be greater than zero."},
-        {"negative increment", 90, 140, -4, 0.6,
-         "The span increment must be greater than zero."},
+        {"negative increment", 90, 140, -4, 0.6, "The span increment must be greater than zero."},
         {"no span", 0, 140, 4, 0.6, "The shortest span must be greater than zero."},
         {"101 spans", 1, 101, 1, 0.6,
          "The span range gives more than 100 spans; a load table holds at most 100 rows. Enter "
@@ -240,8 +240,13 @@ TEST_F(LoadTablesTest, RequestsThatCannotBeGeneratedAreRefusedBeforeAnyDesign) {
         {"no release coefficient", 90, 140, 4, 0,
          "The release compression coefficient of the stress limits must be greater than zero "
          "to find the required f'ci."},
-        {"neither mode to check", 90, 140, 4, 0.6,
-         "Tick Stress, Strength or both under Modes to Chk before generating.", {false, false}},
+        {"neither mode to check",
+         90,
+         140,
+         4,
+         0.6,
+         "Tick Stress, Strength or both under Modes to Chk before generating.",
+         {false, false}},
         {"strength only", 90, 140, 4, 0.6, nullptr, {false, true}},
     };
     auto doc = Example1();
