@@ -17,6 +17,8 @@ namespace {
 
 const Font kAxisFont{"Arial", -11};
 const Font kAxisTitleFont{"Arial", -11, kFontWeightBold};
+/// The axis title font turned to read from top to bottom.
+const Font kStrandAxisTitleFont{"Arial", -11, kFontWeightBold, false, false, -900};
 const Font kPanelFont{"Arial", -10};
 const Font kPanelBoldFont{"Arial", -10, kFontWeightBold};
 const Font kPrintFont{"Arial", -11};
@@ -223,12 +225,14 @@ void DrawLoadTableChart(DC& dc, const Rect& r, const LoadTableSet& set, const CK
     const Size hundred = dc.GetTextExtent("100");
     const int w = hundred.cx;
     const int h = hundred.cy;
-    // The axis title stands above the strand axis (text here runs across only), so the plot
-    // starts one title line lower than the frame's top margin.
-    const int x0 = r.left + 32;
+    // The strand-axis title reads down the axis left of its tick labels, its letter tops w + 10
+    // left of the axis. The plot starts 32 in from the frame, or further in where the title's
+    // line (as high as h: the bold face has the normal one's height) would otherwise cross the
+    // frame's left edge, with 2 to spare.
+    const int x0 = std::max(r.left + 32, r.left + 2 + h + w + 10);
     const int x1 = r.right - 142;
     const int y0 = r.bottom + 35;
-    const int y1 = r.top - 10 - h - 4;
+    const int y1 = r.top - 10;
     if (x1 <= x0 || y1 <= y0) {
         dc.SelectFont(previousFont);
         dc.SelectPen(previousPen);
@@ -267,9 +271,10 @@ void DrawLoadTableChart(DC& dc, const Rect& r, const LoadTableSet& set, const CK
         dc.TextOut({x0 - 4, y + h / 2},
                    Format("%6.0f", ya.top * (1.0 - static_cast<double>(i) / ya.intervals)));
     }
-    dc.SelectFont(kAxisTitleFont);
-    dc.SetTextAlign(kAlignLeft | kAlignTop);
-    dc.TextOut({x0 - w - 10 > r.left + 2 ? x0 - w - 10 : r.left + 2, r.top - 6}, "Number of Strands");
+    // Centred on the axis, the tops of its letters toward it.
+    dc.SelectFont(kStrandAxisTitleFont);
+    dc.SetTextAlign(kAlignCenter | kAlignTop);
+    dc.TextOut({x0 - w - 10, (y0 + y1) / 2}, "Number of Strands");
 
     const double dx = static_cast<double>(x1 - x0) / xa.intervals;
     dc.SelectFont(kAxisFont);

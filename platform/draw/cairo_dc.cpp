@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "platform/text_encoding.h"
 
@@ -161,6 +162,15 @@ void CairoDC::SetFont(const DevFont& font) const {
 
 void CairoDC::DevText(ui::PointD origin, const std::string& text, const DevFont& font,
                       ui::Colour colour, const ui::Colour* background, const DevRect& cell) {
+    // A turned font turns the whole run about its baseline origin. Device y runs down, so an
+    // angle counter-clockwise on the device is a negative cairo rotation.
+    const bool turned = font.angle != 0.0;
+    if (turned) {
+        cairo_save(m_cr);
+        cairo_translate(m_cr, origin.x, origin.y);
+        cairo_rotate(m_cr, -font.angle * std::numbers::pi / 180.0);
+        cairo_translate(m_cr, -origin.x, -origin.y);
+    }
     if (background) {
         SetColour(*background);
         cairo_rectangle(m_cr, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top);
@@ -179,6 +189,7 @@ void CairoDC::DevText(ui::PointD origin, const std::string& text, const DevFont&
         cairo_line_to(m_cr, cell.right, origin.y + 2.0 * width);
         cairo_stroke(m_cr);
     }
+    if (turned) cairo_restore(m_cr);
 }
 
 double CairoDC::DevTextWidth(const std::string& text, const DevFont& font) const {

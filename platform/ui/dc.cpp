@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <stdexcept>
 
 namespace platform::ui {
@@ -317,32 +318,53 @@ double DC::RunWidth(const std::string& text, const DevFont& font) const {
 
 void DC::DrawRun(PointD topLeft, const std::string& text, const DevFont& font,
                  const DevFontMetrics& metrics) {
+    DrawRunOnBaseline({topLeft.x, topLeft.y + metrics.ascent}, text, font, metrics);
+}
+
+void DC::DrawRunOnBaseline(PointD origin, const std::string& text, const DevFont& font,
+                           const DevFontMetrics& metrics) {
     if (text.empty()) return;
     const double width = RunWidth(text, font);
-    DevRect cell{topLeft.x, topLeft.y, topLeft.x + width,
-                 topLeft.y + metrics.ascent + metrics.descent};
+    // The cell as it lies before the font angle turns it about the origin.
+    DevRect cell{origin.x, origin.y - metrics.ascent, origin.x + width, origin.y + metrics.descent};
     const Colour* background = m_state.bkMode == BkMode::Opaque ? &m_state.bkColour : nullptr;
-    DevText({topLeft.x, topLeft.y + metrics.ascent}, TabsAsBlanks(text), font, m_state.textColour,
-            background, cell);
+    DevText(origin, TabsAsBlanks(text), font, m_state.textColour, background, cell);
 }
 
 void DC::TextOut(Point p, const std::string& text) {
-    const DevFont font = CurrentDevFont();
+    DevFont font = CurrentDevFont();
     const DevFontMetrics m = DevMetrics(font);
-    PointD d = ToDevice(p);
+    const PointD d = ToDevice(p);
     const double width = RunWidth(text, font);
     const unsigned align = m_state.textAlign;
+    // Where the baseline starts, from the reference point: `along` the baseline and `down`
+    // across it toward the bottom of the letters, as for text that is not turned (y down).
+    double along = 0.0;
     if ((align & kAlignCenter) == kAlignCenter) {
-        d.x -= width / 2.0;
+        along = -width / 2.0;
     } else if (align & kAlignRight) {
-        d.x -= width;
+        along = -width;
     }
+    double down = m.ascent;
     if ((align & kAlignBaseline) == kAlignBaseline) {
-        d.y -= m.ascent;
+        down = 0.0;
     } else if (align & kAlignBottom) {
-        d.y -= m.ascent + m.descent;
+        down = -m.descent;
     }
-    DrawRun(d, text, font, m);
+    // The escapement turns that offset, and the text, counter-clockwise on the device: the
+    // baseline direction (1, 0) becomes (cos a, -sin a) with y down, the downward (0, 1)
+    // becomes (sin a, cos a). Quarter turns are exact so that turned text keeps whole pixels.
+    const int escapement = m_state.font.escapement;
+    const int tenths = ((escapement % 3600) + 3600) % 3600;
+    double c = std::cos(tenths * std::numbers::pi / 1800.0);
+    double s = std::sin(tenths * std::numbers::pi / 1800.0);
+    if (tenths % 900 == 0) {
+        c = std::round(c);
+        s = std::round(s);
+    }
+    font.angle = escapement / 10.0;
+    const PointD origin{d.x + along * c + down * s, d.y - along * s + down * c};
+    DrawRunOnBaseline(origin, text, font, m);
 }
 
 std::vector<double> DC::TabbedPositions(const std::string& text, const std::vector<int>& tabStops,

@@ -53,12 +53,17 @@ inline constexpr int kFontWeightBold = 700;
 
 /// A font by face, height and weight. Height in logical units: negative is the character height
 /// (the em size), positive the cell height (ascent plus descent), 0 the default size.
+/// The escapement turns the baseline of TextOut (see there); the other text calls ignore it.
 struct Font {
     std::string face = "Arial";
     int height = 0;
     int weight = kFontWeightNormal;
     bool italic = false;
     bool underline = false;
+    /// Angle of the baseline in tenths of a degree, counter-clockwise as seen on the page or
+    /// screen whatever the mapping: 900 reads from bottom to top, -900 from top to bottom with
+    /// the tops of the letters facing right.
+    int escapement = 0;
     friend bool operator==(const Font&, const Font&) = default;
 };
 
@@ -193,15 +198,21 @@ class DC {
 
     // ---- Text -----------------------------------------------------------------------------
     /// Text in the program's 8-bit encoding (Windows-1252) at `p`, placed by the alignment.
+    /// With a font escapement the text turns about `p`: the horizontal flags then place it along
+    /// its turned baseline and the vertical ones across it, and an opaque background turns
+    /// with it.
     void TextOut(Point p, const std::string& text);
     /// Text with tabs expanded to `tabStops` (logical positions from `tabOrigin`, ascending);
-    /// with no stops, every eight average character widths. Returns the extent drawn.
+    /// with no stops, every eight average character widths. Returns the extent drawn. The text
+    /// runs across whatever the font escapement: only TextOut turns text.
     Size TabbedTextOut(Point p, const std::string& text, const std::vector<int>& tabStops = {},
                        int tabOrigin = 0);
     /// Formatted text in a rectangle (see DrawTextFormat); returns the text height in logical
-    /// units. With kDtCalcRect nothing is drawn and `r` receives the extent.
+    /// units. With kDtCalcRect nothing is drawn and `r` receives the extent. The text runs
+    /// across, whatever the font escapement.
     int DrawText(const std::string& text, Rect& r, unsigned format);
-    /// Width and height of `text` in the selected font, logical units (a tab is a character).
+    /// Width and height of `text` in the selected font, logical units (a tab is a character);
+    /// the extent along and across the baseline, whatever the font escapement.
     Size GetTextExtent(const std::string& text) const;
     Size GetTabbedTextExtent(const std::string& text, const std::vector<int>& tabStops = {}) const;
     TextMetrics GetTextMetrics() const;
@@ -233,6 +244,7 @@ class DC {
         bool bold = false;
         bool italic = false;
         bool underline = false;
+        double angle = 0.0;  ///< baseline angle, degrees counter-clockwise on the device
     };
     /// Font metrics in device pixels.
     struct DevFontMetrics {
@@ -259,6 +271,8 @@ class DC {
     virtual void DevRectangle(const DevRect& r, const DevPen* pen, const Colour* fill) = 0;
     virtual void DevEllipse(const DevRect& r, const DevPen* pen, const Colour* fill) = 0;
     /// Draws `text` with its baseline starting at `origin`; `background` fills `cell` first.
+    /// With a font angle, text, cell and underline are laid out as for angle 0 and then turned
+    /// by the angle about `origin`.
     virtual void DevText(PointD origin, const std::string& text, const DevFont& font, Colour colour,
                          const Colour* background, const DevRect& cell) = 0;
     virtual double DevTextWidth(const std::string& text, const DevFont& font) const = 0;
@@ -267,7 +281,7 @@ class DC {
     virtual void DevClip(const DevRect* clip) = 0;
     virtual void DevBitmap(const Bitmap& bitmap, PointD topLeft) = 0;
 
-    /// The device pen and font of the current selection.
+    /// The device pen and font of the current selection (the font at angle 0).
     std::optional<DevPen> CurrentDevPen() const;
     DevFont CurrentDevFont() const;
     PointD ToDevice(Point p) const;
@@ -298,6 +312,10 @@ class DC {
     /// Draws one run of text (no tabs) with its top-left at device point `topLeft`.
     void DrawRun(PointD topLeft, const std::string& text, const DevFont& font,
                  const DevFontMetrics& metrics);
+    /// Draws one run of text (no tabs) with its baseline starting at device point `origin`,
+    /// turned about it by the font angle.
+    void DrawRunOnBaseline(PointD origin, const std::string& text, const DevFont& font,
+                           const DevFontMetrics& metrics);
     double RunWidth(const std::string& text, const DevFont& font) const;
     /// `text` cut to end in "..." within `width` device pixels.
     std::string WithEndEllipsis(const std::string& text, double width, const DevFont& font) const;

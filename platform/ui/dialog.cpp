@@ -77,14 +77,22 @@ std::string Bound(int value) {
     return std::to_string(value);
 }
 
-std::string Format(double value) {
-    return FormatDouble(value);
-}
 std::string Format(float value) {
     return FormatFloat(value);
 }
 std::string Format(int value) {
     return std::to_string(value);
+}
+
+/// The text of a number member in its field: a double cut to the digits that fit the field.
+std::string Shown(const Dialog& dialog, int id, double value) {
+    const ControlTemplate* control = dialog.Template().Control(id);
+    return control ? FormatDoubleToFit(value, control->rect.right - control->rect.left)
+                   : FormatDouble(value);
+}
+template <class T>
+std::string Shown(const Dialog&, int, T value) {
+    return Format(value);
 }
 
 /// The number in `text` as the member's type, or nothing with the refusal to show.
@@ -134,10 +142,42 @@ Dialog* Dialog::ActiveModal() {
 
 // ---- Numbers ------------------------------------------------------------------------------------
 
-std::string FormatDouble(double value) {
+namespace {
+
+std::string FormatDoubleDigits(double value, int digits) {
     char buffer[64];
-    auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
     return std::string(buffer, r.ptr);
+}
+
+}  // namespace
+
+std::string FormatDouble(double value) {
+    return FormatDoubleDigits(value, 15);
+}
+
+std::string FormatDoubleToFit(double value, int widthDlu) {
+    // A digit of the dialog font is about as wide as the average character, 4 dialog units;
+    // the edit's frame and inner padding take about 10 (as measured on GTK's entries).
+    constexpr int kDigitDlu = 4;
+    constexpr int kFrameDlu = 10;
+    constexpr int kFewestDigits = 5;
+    const int fits = (widthDlu - kFrameDlu) / kDigitDlu;
+    std::string text = FormatDouble(value);
+    if (static_cast<int>(text.size()) <= fits || !std::isfinite(value)) return text;
+    const double magnitude = std::abs(value);
+    const int whole = magnitude >= 1.0 ? static_cast<int>(std::floor(std::log10(magnitude))) + 1 : 0;
+    // Beyond 15 whole digits the full text has an exponent already; leave it.
+    if (whole > 15) return text;
+    for (int digits = 14; digits >= std::max(kFewestDigits, whole); --digits) {
+        std::string shorter = FormatDoubleDigits(value, digits);
+        // Rounding up can carry into one more whole digit, which the general format then
+        // writes with an exponent (999999.96 to "1e+06"): keep the last text without one.
+        if (shorter.find('e') != std::string::npos) break;
+        text = std::move(shorter);
+        if (static_cast<int>(text.size()) <= fits) break;
+    }
+    return text;
 }
 
 std::string FormatFloat(float value) {
@@ -284,13 +324,13 @@ template <class T>
 void DataExchange::Number(int id, T& value, const std::optional<std::pair<T, T>>& range) {
     if (Skip()) return;
     if (!m_saving) {
-        m_dialog.SetDlgItemText(id, Format(value));
+        m_dialog.SetDlgItemText(id, Shown(m_dialog, id, value));
         return;
     }
     const std::string text = m_dialog.GetDlgItemText(id);
     T parsed = value;
     // The member's own text unchanged keeps the member to its last bit.
-    if (text != Format(value)) {
+    if (text != Shown(m_dialog, id, value)) {
         const char* refusal = nullptr;
         std::optional<T> number = Parse(text, static_cast<T*>(nullptr), refusal);
         if (!number) {

@@ -103,6 +103,11 @@ class DialogPeer {
 
 /// A double as an edit shows it: up to 15 significant digits ("%.15g"), whatever the locale.
 std::string FormatDouble(double value);
+/// A double as an edit `widthDlu` dialog units wide shows it: FormatDouble's text while it fits
+/// in the field, else fewer significant digits until it does, but never fewer than 5 nor fewer
+/// than the digits before the point (no exponent for such a number). A converted value such as
+/// 0.150 kcf in kg/m3 (2402.80992373) shows as 2402.81 in a narrow field rather than being cut.
+std::string FormatDoubleToFit(double value, int widthDlu);
 /// A single-precision value as an edit shows it: up to 6 significant digits ("%.6g").
 std::string FormatFloat(float value);
 /// The number a field holds: blanks around it, an optional sign, digits with at most one

@@ -69,6 +69,7 @@ void RecordingDC::DevText(PointD origin, const std::string& text, const DevFont&
     op.family = font.family;
     op.fontSize = font.size;
     op.bold = font.bold;
+    op.angle = font.angle;
     op.textColour = colour;
     if (background) {
         op.hasFill = true;

@@ -30,6 +30,7 @@ class RecordingDC : public DC {
         std::string family;     ///< font family of text ops
         double fontSize = 0.0;  ///< em size in device pixels
         bool bold = false;
+        double angle = 0.0;  ///< text: baseline angle, degrees counter-clockwise on screen
         Colour textColour;
         bool clipRemoved = false;  ///< a Clip op that removed the clip
     };

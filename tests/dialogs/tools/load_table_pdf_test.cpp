@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
 
 #include "dialogs/tools/load_table_chart.h"
 #include "document/kordel_doc.h"
@@ -15,6 +18,25 @@ namespace kordel {
 namespace {
 
 namespace fs = std::filesystem;
+
+/// A word that pdftotext -bbox found, with its box in points from the sheet's top left.
+struct Word {
+    std::string text;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+};
+
+/// The words of pdftotext -bbox output, in its order.
+std::vector<Word> Words(const std::string& bbox) {
+    static const std::regex kWord(
+        R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">([^<]*)</word>)re");
+    std::vector<Word> words;
+    for (std::sregex_iterator it(bbox.begin(), bbox.end(), kWord), end; it != end; ++it) {
+        const std::smatch& m = *it;
+        words.push_back({m[5].str(), std::stod(m[1].str()), std::stod(m[2].str()),
+                         std::stod(m[3].str()), std::stod(m[4].str())});
+    }
+    return words;
+}
 
 class LoadTablePdfTest : public test::EngineTest {
   protected:
@@ -70,6 +92,33 @@ TEST_F(LoadTablePdfTest, FourTablesPrintOnTwoNumberedPages) {
     for (const char* expected : {"Kordel p. 1 of 2", "Project : Cedar Creek Bridge",
                                  "Number of Strands", "Span Length (ft)", "Reqd f'ci"})
         EXPECT_NE(first.find(expected), std::string::npos) << expected;
+    // The strand-axis title is turned on paper too: its words stand one under the other in one
+    // column, between the chart's left edge and the tick labels (the top one "50").
+    const std::vector<Word> words =
+        Words(test::Output("pdftotext -bbox -f 1 -l 1 '" + pdf + "' -"));
+    const Word* top = nullptr;
+    for (const Word& word : words)
+        if (word.text == "50" && !top) top = &word;
+    ASSERT_NE(top, nullptr);
+    size_t at = 0;
+    while (at + 2 < words.size() && words[at].text != "Number") ++at;
+    ASSERT_LT(at + 2, words.size()) << "no \"Number\" on page 1";
+    // The chart's frame starts 75 in from the printable area, which starts 25 in from the
+    // sheet's edge: 100 hundredths of an inch, 72 points.
+    constexpr double kChartLeftPoints = 72.0;
+    const char* title[] = {"Number", "of", "Strands"};
+    for (size_t i = 0; i < 3; ++i) {
+        const Word& word = words[at + i];
+        SCOPED_TRACE(title[i]);
+        EXPECT_EQ(word.text, title[i]);
+        EXPECT_NEAR(word.xMin, words[at].xMin, 0.5) << "in the column of \"Number\"";
+        EXPECT_GE(word.xMin, kChartLeftPoints) << "inside the chart's frame";
+        EXPECT_LT(word.xMax, top->xMin) << "left of the tick labels";
+        if (i > 0) EXPECT_GT(word.yMin, words[at + i - 1].yMax) << "below the word before it";
+    }
+    const double high = words[at + 2].yMax - words[at].yMin;
+    const double wide = words[at].xMax - words[at].xMin;
+    EXPECT_GT(high, 5 * wide) << "the title " << wide << " pt wide, " << high << " pt high";
     EXPECT_NE(second.find("Kordel p. 2 of 2"), std::string::npos);
     EXPECT_NE(second.find("Legend: UDLs=slab wt"), std::string::npos);
     EXPECT_EQ(first.find("Legend:"), std::string::npos);

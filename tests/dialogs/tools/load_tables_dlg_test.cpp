@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,13 @@
 #include "platform/headless_host.h"
 #include "platform/ui/headless_toolkit.h"
 #include "platform/ui/recording_dc.h"
-#include "test_support.h"
+#include "tests/test_support.h"
 
 namespace kordel::test {
 namespace {
 
 using platform::ui::DialogDriver;
+using platform::ui::PointD;
 
 /// `tables` tables of `rows` rows each, spans from 90 ft by 4, strands growing with the span.
 LoadTableSet Tables(int tables, int rows) {
@@ -96,9 +98,60 @@ TEST(LoadTableChartTest, TablesContinueOnNumberedPages) {
     EXPECT_EQ(empty[1].y, empty[0].y - 15);
 }
 
-class LoadTablePanelTest : public EngineTest {};
+class LoadTableChartDrawingTest : public EngineTest {};
 
-TEST_F(LoadTablePanelTest, ControllingModeShowsOnlyTheChecksTheTablesWereDesignedOn) {
+TEST_F(LoadTableChartDrawingTest, StrandAxisTitleReadsDownTheAxisBetweenFrameAndLabels) {
+    // The recording's 100 pixels per inch make one LoEnglish unit one pixel with y flipped: the
+    // chart in {0, 0, 700, -400} has its plot from y1 = 10 (10 below the top) down to y0 = 365
+    // (35 above the bottom), in device pixels; the frame's left edge is x = 0. One row of 104
+    // strands makes the axis 0 to 110, so the tick labels are three digits, the widest.
+    LoadTableSet set = Tables(2, 13);
+    set.m_aTables[1].m_anStrands[13] = 104;
+    auto doc = NewDoc();
+    platform::ui::RecordingDC dc;
+    dc.SetMapMode(platform::ui::MapMode::LoEnglish);
+    DrawLoadTableChart(dc, {0, 0, 700, -400}, set, *doc);
+    using Op = platform::ui::RecordingDC::Op;
+    using Kind = platform::ui::RecordingDC::OpKind;
+    constexpr double y1 = 10, y0 = 365;
+
+    // The strand axis runs the whole height of the plot: no title line above it.
+    std::optional<double> x0;
+    for (const Op& line : dc.OpsOf(Kind::Polyline)) {
+        if (line.points.size() == 2 && line.points[0].x == line.points[1].x &&
+            line.points[0].y == y1 && line.points[1].y == y0)
+            x0 = line.points[0].x;
+    }
+    ASSERT_TRUE(x0.has_value()) << "no strand axis from y = 10 down to y = 365";
+
+    std::optional<Op> title;
+    double labelsLeft = *x0;  // the leftmost digit of the strand tick labels
+    for (const Op& op : dc.OpsOf(Kind::Text)) {
+        if (op.text == "Number of Strands") title = op;
+        const size_t digits = op.text.find_first_not_of(' ');
+        if (op.text.size() == 6 && digits != std::string::npos && op.points[0].x < *x0) {
+            const double advance = platform::ui::RecordingDC::kAdvancePerEm * op.fontSize;
+            labelsLeft = std::min(labelsLeft, op.points[0].x + digits * advance);
+        }
+    }
+    ASSERT_TRUE(title.has_value());
+    EXPECT_EQ(title->angle, -90.0) << "the title reads from top to bottom";
+    EXPECT_TRUE(title->bold);
+    // Reading down, its baseline starts at the top, the letters' tops face the axis (+x) and
+    // their bottoms the frame's edge.
+    const double em = title->fontSize;
+    const double length = title->text.size() * platform::ui::RecordingDC::kAdvancePerEm * em;
+    const double tops = title->points[0].x + platform::ui::RecordingDC::kAscentPerEm * em;
+    const double bottoms = title->points[0].x - platform::ui::RecordingDC::kDescentPerEm * em;
+    EXPECT_NEAR(title->points[0].y + length / 2.0, (y0 + y1) / 2.0, 1.0)
+        << "centred on the axis between y1 = " << y1 << " and y0 = " << y0;
+    EXPECT_LT(labelsLeft, *x0 - 20) << "the label 110 right-aligned 4 left of the axis";
+    EXPECT_GE(labelsLeft - tops, 4.0)
+        << "the title's letter tops at x " << tops << ", the labels from x " << labelsLeft;
+    EXPECT_GE(bottoms, 0.0) << "the title's line from x " << bottoms << ", the frame at 0";
+}
+
+TEST_F(LoadTableChartDrawingTest, ControllingModeShowsOnlyTheChecksTheTablesWereDesignedOn) {
     auto doc = NewDoc();
     frame.m_nSeedChoice = SeedSimpleSpan;
     ASSERT_TRUE(doc->OnNewDocument());

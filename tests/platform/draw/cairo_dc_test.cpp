@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -111,6 +112,70 @@ TEST(CairoDC, DrawsTextInTheLiberationFaces) {
         for (int x = 0; x < b.width; ++x) dark += IsDark(b.At(x, y)) ? 1 : 0;
     EXPECT_GT(dark, 100) << "the text left its ink";
     EXPECT_FALSE(IsDark(b.At(118, 38))) << "and nothing past its end";
+}
+
+/// The smallest box around the pixels `is` picks, as left, top, right, bottom (inclusive);
+/// left > right when there are none.
+template <class Pick>
+Rect BoxOf(const Bitmap& b, Pick is) {
+    Rect box{b.width, b.height, -1, -1};
+    for (int y = 0; y < b.height; ++y) {
+        for (int x = 0; x < b.width; ++x) {
+            if (!is(b.At(x, y))) continue;
+            box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                   std::max(box.bottom, y)};
+        }
+    }
+    return box;
+}
+
+TEST(CairoDC, TurnedTextRunsUpOrDownFromItsReferencePoint) {
+    // "Strands" at 20 pixels, top left at (60, 100), on an opaque yellow cell. Reading down
+    // (-900) the letters' tops face right, so ink and cell lie left of x = 60 and below y = 100;
+    // reading up (900) they lie right of it and above. Either way the word is taller than wide.
+    const Colour yellow = Rgb(255, 255, 0);
+    struct Case {
+        const char* what;
+        int escapement;
+        bool leftOfPoint;
+        bool belowPoint;
+    };
+    for (const Case& c : {Case{"down", -900, true, true}, Case{"up", 900, false, false}}) {
+        SCOPED_TRACE(c.what);
+        const Bitmap b = RenderBitmap({120, 200}, [&](DC& dc) {
+            Font font{"Arial", -20, kFontWeightBold};
+            font.escapement = c.escapement;
+            dc.SelectFont(font);
+            dc.SetBkMode(BkMode::Opaque);
+            dc.SetBkColour(yellow);
+            dc.SetTextAlign(kAlignLeft | kAlignTop);
+            dc.TextOut({60, 100}, "Strands");
+        });
+        const Rect ink = BoxOf(b, IsDark);
+        const Rect cell = BoxOf(b, [&](Colour p) { return p == yellow; });
+        ASSERT_LE(ink.left, ink.right) << "the text left no ink";
+        ASSERT_LE(cell.left, cell.right) << "the cell was not filled";
+        const int inkWide = ink.right - ink.left + 1;
+        const int inkHigh = ink.bottom - ink.top + 1;
+        EXPECT_GT(inkHigh, 2 * inkWide) << "ink " << inkWide << " wide, " << inkHigh << " high";
+        // The cell is the font's height across (about 22 pixels) and the word's length along.
+        EXPECT_NEAR(cell.right - cell.left + 1, 22, 2);
+        EXPECT_GT(cell.bottom - cell.top + 1, inkHigh);
+        for (const Rect& box : {ink, cell}) {
+            if (c.leftOfPoint) {
+                EXPECT_LE(box.right, 60);
+                EXPECT_GE(box.left, 60 - 23);
+            } else {
+                EXPECT_GE(box.left, 59);
+                EXPECT_LE(box.right, 60 + 23);
+            }
+            if (c.belowPoint) {
+                EXPECT_GE(box.top, 99);
+            } else {
+                EXPECT_LE(box.bottom, 100);
+            }
+        }
+    }
 }
 
 TEST(CairoDC, MonospacedFacesHaveOnePitch) {

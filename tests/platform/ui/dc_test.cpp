@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/ui/recording_dc.h"
 
 namespace platform::ui {
@@ -174,29 +176,85 @@ TEST(DeviceContext, FontHeightsAreCharacterOrCellHeightsInLogicalUnits) {
     EXPECT_EQ(m.aveCharWidth, 12);
 }
 
-TEST(DeviceContext, TextIsPlacedByItsAlignment) {
-    // Font of 20 pixels: "abcd" is 48 wide, ascent 16, descent 4.
+TEST(DeviceContext, TextIsPlacedByItsAlignmentAlongItsTurnedBaseline) {
+    // Font of 20 pixels: "abcd" is 48 wide, ascent 16, descent 4; reference point (100, 100).
+    // Turned text keeps its alignment along its own baseline and across it: at 900 the baseline
+    // runs up the screen (the letters' bottoms to the right), so "top" puts the baseline 16 to
+    // the right of the point and "right" puts its start 48 below it; at -900 the baseline runs
+    // down with the letters' tops to the right, and both offsets change sign.
     struct Case {
         const char* what;
         unsigned align;
+        int escapement;
         PointD baseline;
     };
     const Case cases[] = {
-        {"top left", kAlignLeft | kAlignTop, {100, 116}},
-        {"top right", kAlignRight | kAlignTop, {52, 116}},
-        {"top centre", kAlignCenter | kAlignTop, {76, 116}},
-        {"baseline", kAlignLeft | kAlignBaseline, {100, 100}},
-        {"bottom", kAlignLeft | kAlignBottom, {100, 96}},
+        {"top left", kAlignLeft | kAlignTop, 0, {100, 116}},
+        {"top right", kAlignRight | kAlignTop, 0, {52, 116}},
+        {"top centre", kAlignCenter | kAlignTop, 0, {76, 116}},
+        {"baseline", kAlignLeft | kAlignBaseline, 0, {100, 100}},
+        {"bottom", kAlignLeft | kAlignBottom, 0, {100, 96}},
+        {"top left, up", kAlignLeft | kAlignTop, 900, {116, 100}},
+        {"top right, up", kAlignRight | kAlignTop, 900, {116, 148}},
+        {"top centre, up", kAlignCenter | kAlignTop, 900, {116, 124}},
+        {"baseline centre, up", kAlignCenter | kAlignBaseline, 900, {100, 124}},
+        {"bottom right, up", kAlignRight | kAlignBottom, 900, {96, 148}},
+        {"top left, down", kAlignLeft | kAlignTop, -900, {84, 100}},
+        {"top right, down", kAlignRight | kAlignTop, -900, {84, 52}},
+        {"top centre, down", kAlignCenter | kAlignTop, -900, {84, 76}},
+        {"baseline centre, down", kAlignCenter | kAlignBaseline, -900, {100, 76}},
+        {"bottom right, down", kAlignRight | kAlignBottom, -900, {104, 52}},
     };
     for (const Case& c : cases) {
         RecordingDC dc;
-        dc.SelectFont({"Arial", -20});
+        Font font{"Arial", -20};
+        font.escapement = c.escapement;
+        dc.SelectFont(font);
         dc.SetTextAlign(c.align);
         dc.TextOut({100, 100}, "abcd");
         ASSERT_EQ(dc.Ops().size(), 1u) << c.what;
         EXPECT_EQ(dc.Ops()[0].points[0], c.baseline) << c.what;
+        EXPECT_EQ(dc.Ops()[0].angle, c.escapement / 10.0) << c.what;
         EXPECT_EQ(dc.Ops()[0].text, "abcd") << c.what;
     }
+}
+
+TEST(DeviceContext, EscapementIsCounterClockwiseOnThePageWhateverTheMapping) {
+    // In LoEnglish (y up) logical (100, -100) is pixel (100, 100): a title reading down the page
+    // lands where it does in the pixel mapping, and its angle is the same.
+    RecordingDC dc;
+    dc.SetMapMode(MapMode::LoEnglish);
+    Font font{"Arial", -20};
+    font.escapement = -900;
+    dc.SelectFont(font);
+    dc.SetTextAlign(kAlignCenter | kAlignTop);
+    dc.TextOut({100, -100}, "abcd");
+    ASSERT_EQ(dc.Ops().size(), 1u);
+    EXPECT_EQ(dc.Ops()[0].points[0], (PointD{84, 76}));
+    EXPECT_EQ(dc.Ops()[0].angle, -90.0);
+    // An angle that is no quarter turn: 30 degrees up from the point, baseline aligned.
+    font.escapement = 300;
+    dc.SelectFont(font);
+    dc.SetTextAlign(kAlignRight | kAlignBaseline);
+    dc.TextOut({100, -100}, "abcd");
+    const PointD start = dc.Ops()[1].points[0];
+    EXPECT_NEAR(start.x, 100 - 48 * std::sqrt(3.0) / 2.0, 1e-9);  // 48 cos 30 to the left
+    EXPECT_NEAR(start.y, 100 + 48 / 2.0, 1e-9);                   // and 48 sin 30 below
+}
+
+TEST(DeviceContext, OnlyTextOutTurnsText) {
+    // The escapement belongs to the font (two fonts that differ in it differ), but tabbed and
+    // formatted text runs across, and the extent is measured along the baseline.
+    Font turned{"Arial", -10};
+    turned.escapement = 900;
+    EXPECT_NE(turned, (Font{"Arial", -10}));
+    RecordingDC dc;
+    dc.SelectFont(turned);
+    dc.TabbedTextOut({0, 0}, "ab\tc");
+    Rect box{0, 0, 100, 30};
+    dc.DrawText("abc", box, kDtSingleLine);
+    for (const Op& op : dc.OpsOf(Kind::Text)) EXPECT_EQ(op.angle, 0.0) << op.text;
+    EXPECT_EQ(dc.GetTextExtent("abc"), (Size{18, 10}));
 }
 
 TEST(DeviceContext, TextBackgroundFollowsTheBackgroundMode) {

@@ -202,6 +202,57 @@ TEST_F(DialogTest, NumbersAreShownWithFifteenOrSixDigitsWhateverTheValue) {
     EXPECT_EQ(FormatFloat(1234567.0f), "1.23457e+06");
 }
 
+TEST_F(DialogTest, ANarrowFieldShowsFewerDigitsButNeverCutsTheWholeNumber) {
+    struct Case {
+        double value;
+        int widthDlu;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.150 * 16018.732824867224, 44, "2402.81"},  // 0.150 kcf in kg/m3
+        {0.150 * 16018.732824867224, 200, "2402.80992373008"},
+        {6.0 * 6.8948, 34, "41.369"},                  // 6 ksi in MPa
+        {0.0002 / 0.3048, 34, "0.00065617"},           // never fewer than five digits
+        {-1.0 / 3.0, 34, "-0.33333"},
+        {100.0, 20, "100"},
+        {123456789.125, 34, "123456789"},              // the whole digits stay, no exponent
+        {1e20, 30, "1e+20"},                            // an exponent already: as it stands
+        {999999.96, 34, "1000000"},  // rounded up a digit more, never written "1e+06"
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatDoubleToFit(c.value, c.widthDlu), c.text) << c.value << " in " << c.widthDlu;
+}
+
+TEST_F(DialogTest, ANumberCutToItsFieldComesBackToTheLastBitAndTakesWhatIsTyped) {
+    static const DialogTemplate narrow = [] {
+        DialogTemplate d;
+        d.id = 902;
+        d.caption = "Narrow";
+        d.size = {100, 40};
+        d.controls = {MakeControl(ControlKind::Edit, kLength, "", 4, 4, 44, 12),
+                      MakeControl(ControlKind::DefPushButton, kIdOk, "OK", 4, 20, 40, 14)};
+        return d;
+    }();
+    struct NarrowDialog : Dialog {
+        NarrowDialog() : Dialog(narrow) {}
+        double density = 0.150 * 16018.732824867224;
+        void DoDataExchange(DataExchange& dx) override { dx.Double(kLength, density); }
+    } dialog;
+    const double before = dialog.density;
+    toolkit.QueueDialog([](DialogDriver& d) {
+        EXPECT_EQ(d.Text(kLength), "2402.81");
+        d.Ok();
+    });
+    EXPECT_EQ(dialog.DoModal(), kIdOk);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(dialog.density), std::bit_cast<std::uint64_t>(before));
+    toolkit.QueueDialog([](DialogDriver& d) {
+        d.Type(kLength, "2400.5");
+        d.Ok();
+    });
+    EXPECT_EQ(dialog.DoModal(), kIdOk);
+    EXPECT_EQ(dialog.density, 2400.5);
+}
+
 TEST_F(DialogTest, OnlyPlainDecimalNumbersAreNumbers) {
     const std::pair<const char*, std::optional<double>> cases[] = {
         {" 12.5 ", 12.5}, {"-.5", -0.5},       {"+2", 2.0},        {"1e3", 1000.0},
