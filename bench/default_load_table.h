@@ -14,7 +14,7 @@ namespace kordel::bench {
 struct LoadTableCell {
     double spacing;  ///< girder spacing, ft
     double span;     ///< design span, ft
-    int result;      ///< DesignLoadTableStrands: 1 passes
+    int result;      ///< DesignLoadTableStrands on both checks: 1 passes
 };
 
 /// Designs every case of the default load table on `d`, raising draped strands by `search`;
@@ -29,7 +29,7 @@ void DesignDefaultLoadTable(CKordelDoc& d, DrapeSearch search, Visit&& visit) {
         for (double L = defaults.m_dLoadTableSpanMin; L <= defaults.m_dLoadTableSpanMax;
              L += defaults.m_dLoadTableSpanInc) {
             kordel::SetLoadTableSpan(d, L);
-            const int result = d.DesignLoadTableStrands(search);
+            const int result = d.DesignLoadTableStrands(kLoadTableBothChecks, search);
             visit(LoadTableCell{s, L, result});
             if (result != 1) break;
         }

@@ -29,7 +29,7 @@ void BM_DesignLoadTableStrands(benchmark::State& state) {
     kordel::SetLoadTableSpan(doc, static_cast<double>(state.range(0)));
     doc.RunAnalysis();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(doc.DesignLoadTableStrands());
+        benchmark::DoNotOptimize(doc.DesignLoadTableStrands(kordel::kLoadTableBothChecks));
     }
 }
 

@@ -308,10 +308,12 @@ public:
     /// release stresses near the ends stay within their limits; analyses the design and tells
     /// the outcome in a message box. Refuses, with a message, a step that is not positive.
     void DesignDebonding();
-    /// The strand design of one load-table case, without messages: 1 when the final design
-    /// passes the final tension, the final compression and Mr / Mu at mid-span, else 0; writes
+    /// The strand design of one load-table case, without messages, on the checks asked for
+    /// (at least one): strands are added until the final tension at mid-span (stress) and Mu <=
+    /// Mr at mid-span (strength) pass. 1 when the final design passes the final tension and
+    /// compression (stress) and Mr / Mu >= 1 (strength) at mid-span, else 0; writes
     /// m_anLoadTableStatus. `search` chooses how the draped strands are raised.
-    int DesignLoadTableStrands(DrapeSearch search = DrapeSearch::Bisection);
+    int DesignLoadTableStrands(LoadTableChecks checks, DrapeSearch search = DrapeSearch::Bisection);
     /// The shortened analysis that a design loop reruns after changing the strand pattern.
     void RunDesignAnalysis(DesignAnalysis kind);
 

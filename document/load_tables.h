@@ -17,6 +17,20 @@ inline constexpr int kLoadTableModeStressGoverned = 1;
 inline constexpr int kLoadTableModeStrengthGoverned = 2;
 inline constexpr int kLoadTableModeSagGoverned = 3;
 
+/// The checks the load-table strand design makes ("Modes to Chk"): the pattern grows until
+/// every check asked for passes, and a row passes on those checks alone. At least one is asked
+/// for in a generation.
+struct LoadTableChecks {
+    bool stress = true;    ///< final tension and compression at mid-span
+    bool strength = true;  ///< Mr / Mu >= 1 for positive moment at mid-span
+
+    bool Both() const { return stress && strength; }
+    bool Any() const { return stress || strength; }
+    bool operator==(const LoadTableChecks&) const = default;
+};
+/// Stress and strength: the load-table design as the default settings ask for it.
+inline constexpr LoadTableChecks kLoadTableBothChecks{true, true};
+
 /// One load table: one girder spacing over the span range, rows 1 to m_nRows.
 struct LoadTable {
     double m_dSpacing = 0;      ///< girder spacing, ft
@@ -41,6 +55,7 @@ struct LoadTable {
 /// The tables of one generation: tables 1 to m_nTables, in the order of their spacings.
 struct LoadTableSet {
     int m_nTables = 0;
+    LoadTableChecks m_checks;  ///< the checks every row was designed with
     LoadTable m_aTables[kLoadTableSlots] = {};
 };
 

@@ -17,9 +17,11 @@ enum LoadTableStatusEntry : int {
 inline constexpr int kLoadTableStatusCount = 2;
 
 /// Values of m_anLoadTableStatus[kLoadTableGoverningCheck].
-inline constexpr int kLoadTableTensionGoverned =
-    1;  ///< final tension at mid-span (also: no growth)
+/// Without growth the status names the first check asked for: tension, or strength when only
+/// the strength is checked.
+inline constexpr int kLoadTableTensionGoverned = 1;   ///< final tension at mid-span
 inline constexpr int kLoadTableStrengthGoverned = 2;  ///< flexural strength, tension satisfied
+                                                      ///< or not checked
 /// Value of m_anLoadTableStatus[kLoadTableDepthRatio] when c / de exceeds kLoadTableMaxDepthRatio.
 inline constexpr int kLoadTableDepthRatioHigh = 1;
 /// c / de at mid-span above which a draped load-table design is flagged.

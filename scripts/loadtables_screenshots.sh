@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Tools/Load Tables on example 1 on a virtual display: "Generate Load Tables" as it opens, then
-# after "Generate" with the chart of its two tables, and "Load Table Results" opened by
-# "Results..." with the rows listed. The buttons are clicked where the template puts them, as a
+# after "Generate" with the chart of its two tables, "Load Table Results" opened by
+# "Results..." with the rows listed, the tables generated on the strength alone, and the
+# refusal to generate with neither mode to check. The buttons are clicked where the template puts them, as a
 # share of the dialog's size (the dialog units follow the desktop font).
 #
 #   scripts/loadtables_screenshots.sh PROGRAM-FOLDER OUTPUT-FOLDER
@@ -29,21 +30,25 @@ sleep 0.6
 import -window "$dialog" "$OUT/load-tables-opened.png"
 not_blank "$OUT/load-tables-opened.png"
 
-# Generate (7, 270, 50 x 14): both spacings over the example's span range. The progress
+# generate SHOT: clicks Generate (7, 270, 50 x 14) and takes SHOT of the dialog. The progress
 # changes the picture until the last case is done; the shot is taken once it stays still.
-click_at "$dialog" 32 277
-previous="$WORK/previous.png"
-import -window "$dialog" "$previous"
-for _ in $(seq 1 60); do
-    sleep 1
-    import -window "$dialog" "$OUT/load-tables-chart.png"
-    if [ "$(compare -metric AE "$previous" "$OUT/load-tables-chart.png" null: 2>&1 || true)" = 0 ]
-    then
-        break
-    fi
-    cp "$OUT/load-tables-chart.png" "$previous"
-done
-not_blank "$OUT/load-tables-chart.png"
+generate() {
+    click_at "$dialog" 32 277
+    local previous="$WORK/previous.png"
+    import -window "$dialog" "$previous"
+    for _ in $(seq 1 60); do
+        sleep 1
+        import -window "$dialog" "$1"
+        if [ "$(compare -metric AE "$previous" "$1" null: 2>&1 || true)" = 0 ]; then
+            break
+        fi
+        cp "$1" "$previous"
+    done
+    not_blank "$1"
+}
+
+# Both spacings over the example's span range, on both checks.
+generate "$OUT/load-tables-chart.png"
 
 # Results... (115, 270, 50 x 14): the rows of both tables.
 click_at "$dialog" 140 277
@@ -54,6 +59,20 @@ not_blank "$OUT/load-table-results.png"
 xdotool windowfocus --sync "$results"
 xdotool key Escape
 wait_gone '^Load Table Results$'
+
+# Stress unticked (its box at 13, 205): the tables on the strength alone, the legend saying so.
+click_at "$dialog" 18 210
+generate "$OUT/load-tables-strength-only.png"
+# Strength unticked as well (13, 219): Generate is refused with a message.
+click_at "$dialog" 18 224
+click_at "$dialog" 32 277
+box=$(wait_for '^Kordel$')
+sleep 0.6
+import -window "$box" "$OUT/load-tables-no-mode.png"
+not_blank "$OUT/load-tables-no-mode.png"
+xdotool windowfocus --sync "$box"
+xdotool key Return
+wait_gone '^Kordel$'
 xdotool windowfocus --sync "$dialog"
 xdotool key Escape
 for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
@@ -64,4 +83,5 @@ if kill -0 "$APP_PID" 2>/dev/null; then
 fi
 APP_PID=""
 echo "load tables: $OUT/load-tables-opened.png, $OUT/load-tables-chart.png," \
-    "$OUT/load-table-results.png"
+    "$OUT/load-table-results.png, $OUT/load-tables-strength-only.png," \
+    "$OUT/load-tables-no-mode.png"

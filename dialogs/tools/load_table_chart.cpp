@@ -117,12 +117,24 @@ void DrawPanel(DC& dc, const Rect& r, int y0, const LoadTableSet& set, const CKo
     y -= 5;
     text(kPanelBoldFont, x, "Controlling Mode");
     y -= line;
+    // A sample line for each mode the rows were designed on; a mode left out is said so in its
+    // place, so that a table designed on one check never reads as a full design.
     const Colour first = LoadTableColour(1);
-    for (PenStyle style : {PenStyle::Solid, PenStyle::Dot}) {
-        dc.SelectPen(Pen{style, 0, first});
-        dc.MoveTo({x, y - line / 2});
-        dc.LineTo({x + 25, y - line / 2});
-        text(kPanelFont, x + 30, style == PenStyle::Solid ? "Stress" : "Strength");
+    struct Mode {
+        PenStyle style;
+        const char* name;
+        bool checked;
+    };
+    for (const Mode m : {Mode{PenStyle::Solid, "Stress", set.m_checks.stress},
+                         Mode{PenStyle::Dot, "Strength", set.m_checks.strength}}) {
+        if (m.checked) {
+            dc.SelectPen(Pen{m.style, 0, first});
+            dc.MoveTo({x, y - line / 2});
+            dc.LineTo({x + 25, y - line / 2});
+            text(kPanelFont, x + 30, m.name);
+        } else {
+            text(kPanelFont, x, Format("%s not checked", m.name));
+        }
         y -= line;
     }
 

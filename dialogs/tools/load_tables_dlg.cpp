@@ -197,8 +197,9 @@ void CLoadTablesDlg::OnGenerate() {
     // values it would leave behind.
     if (!UpdateData(true)) return;
     KeepFields();
-    for (int i = 0; i < kLoadTableModeCount; ++i) m_doc.m_anLoadTableModes[i] = m_anModes[i];
 
+    // The boxes go into the design's settings with OK; the tables keep the checks they were
+    // designed with for the chart and for "Set as Current Design".
     LoadTableRequest request;
     for (int p = 1; p <= kMaxLoadTableSpacings; ++p) {
         request.spacing[p] = m_adSpacing[p];
@@ -211,6 +212,7 @@ void CLoadTablesDlg::OnGenerate() {
     request.fciMax = m_dFciMax;
     request.strandsMin = m_nStrandsMin;
     request.strandsMax = m_nStrandsMax;
+    request.checks = {m_bStress != 0, m_bStrength != 0};
     if (const std::string why = LoadTableRequestError(m_doc, request); !why.empty()) {
         platform::ShowMessage(why, platform::MsgButtons::Ok, platform::MsgIcon::Warning);
         return;
@@ -250,7 +252,7 @@ void CLoadTablesDlg::OnResults() {
     dlg.m_strSectionName = m_strSectionName;
     dlg.m_tables = m_tables;
     if (dlg.DoModal() != kIdOk) return;
-    ApplyLoadTableCase(m_doc, dlg.m_dSelSpacing, dlg.m_dSelSpan, dlg.m_dSelSlab);
+    ApplyLoadTableCase(m_doc, dlg.m_dSelSpacing, dlg.m_dSelSpan, dlg.m_dSelSlab, m_tables.m_checks);
     m_bDesignApplied = true;
     InvalidateItem(IDC_LT_CHART);
 }

@@ -57,13 +57,14 @@ class CLoadTablesDlg : public platform::ui::Dialog {
 
     static const platform::ui::DialogTemplate& Template();
 
-    /// "Generate": refuses a request that cannot be generated (with its reason), else builds
-    /// the tables and puts the design back as it was.
+    /// "Generate": refuses a request that cannot be generated (with its reason; neither box
+    /// under "Modes to Chk" ticked is one), else builds the tables on the checks ticked and
+    /// puts the design back as it was.
     void OnGenerate();
     /// "Print...": the chart and the tables in the print job "KordelLoadTable".
     void OnPrint();
     /// "Results...": the rows listed; the row chosen with "Set as Current Design" becomes the
-    /// design.
+    /// design, its strands designed on the checks the tables were generated with.
     void OnResults();
 
     CKordelDoc& m_doc;

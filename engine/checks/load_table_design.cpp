@@ -1,6 +1,6 @@
-// The strand design of one load-table case: the preliminary strand design without messages, with
-// the kern stop for straight patterns, the status codes of the load-table row and a pass/fail
-// result.
+// The strand design of one load-table case: the preliminary strand design without messages, on
+// the checks the load tables ask for, with the kern stop for straight patterns, the status codes
+// of the load-table row and a pass/fail result on those checks.
 #include "document/kordel_doc.h"
 #include "engine/checks/strand_design.h"
 
@@ -17,17 +17,22 @@ bool MidspanRatioOk(const CKordelDoc& doc) {
 
 }  // namespace
 
-int CKordelDoc::DesignLoadTableStrands(DrapeSearch search) {
+int CKordelDoc::DesignLoadTableStrands(LoadTableChecks checks, DrapeSearch search) {
+    // Nothing asked for passes nothing; the design is left as it is.
+    if (!checks.Any()) return 0;
     StrandPatternGrowth growth(*this);
     growth.Start();
     m_anLoadTableStatus[kLoadTableDepthRatio] = 0;
     RebuildStrandGroups();
     RunAnalysis();
-    m_anLoadTableStatus[kLoadTableGoverningCheck] = kLoadTableTensionGoverned;
+    m_anLoadTableStatus[kLoadTableGoverningCheck] =
+        checks.stress ? kLoadTableTensionGoverned : kLoadTableStrengthGoverned;
 
+    // A check not asked for counts as passed: it neither adds strands nor names the mode.
     for (;;) {
-        const bool tension = FinalTensionOk(*this);
-        if (tension && MidspanStrengthOk(*this)) break;
+        const bool tension = !checks.stress || FinalTensionOk(*this);
+        const bool strength = !checks.strength || MidspanStrengthOk(*this);
+        if (tension && strength) break;
         m_anLoadTableStatus[kLoadTableGoverningCheck] =
             tension ? kLoadTableStrengthGoverned : kLoadTableTensionGoverned;
         if (growth.AddStrands(true) != GrowthStep::Added) break;
@@ -44,7 +49,9 @@ int CKordelDoc::DesignLoadTableStrands(DrapeSearch search) {
     }
     RunAnalysis();
 
-    return FinalTensionOk(*this) && FinalCompressionOk(*this) && MidspanRatioOk(*this) ? 1 : 0;
+    const bool stressOk = !checks.stress || (FinalTensionOk(*this) && FinalCompressionOk(*this));
+    const bool strengthOk = !checks.strength || MidspanRatioOk(*this);
+    return stressOk && strengthOk ? 1 : 0;
 }
 
 }  // namespace kordel

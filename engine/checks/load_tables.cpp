@@ -41,6 +41,11 @@ double RequiredFci(const CKordelDoc& d) {
 
 }  // namespace
 
+LoadTableChecks LoadTableChecksOf(const OptionsModel& doc) {
+    return {doc.m_anLoadTableModes[kLoadTableModeStress] == 1,
+            doc.m_anLoadTableModes[kLoadTableModeStrength] == 1};
+}
+
 LoadTableRequest LoadTableRequestOf(const OptionsModel& doc) {
     LoadTableRequest r;
     for (int p = 1; p <= kMaxLoadTableSpacings; ++p) {
@@ -54,6 +59,7 @@ LoadTableRequest LoadTableRequestOf(const OptionsModel& doc) {
     r.fciMax = doc.m_dLoadTableFciMax;
     r.strandsMin = static_cast<int>(doc.m_dLoadTableStrandsMin);
     r.strandsMax = static_cast<int>(doc.m_dLoadTableStrandsMax);
+    r.checks = LoadTableChecksOf(doc);
     return r;
 }
 
@@ -75,6 +81,8 @@ std::string LoadTableRequestError(const CKordelDoc& doc, const LoadTableRequest&
         if (!std::isfinite(request.spacing[p]) || !std::isfinite(request.slab[p]))
             return "Enter a number in every field.";
     }
+    if (!request.checks.Any())
+        return "Tick Stress, Strength or both under Modes to Chk before generating.";
     if (!(request.spanInc > 0.0)) return "The span increment must be greater than zero.";
     if (!(request.spanMin > 0.0)) return "The shortest span must be greater than zero.";
     if (LoadTableSpanCount(request) > kMaxLoadTableRows)
@@ -115,6 +123,7 @@ LoadTableSet GenerateLoadTables(CKordelDoc& doc, const LoadTableRequest& request
                                 const LoadTableProgress& progress) {
     LoadTableSet set;
     if (!LoadTableRequestError(doc, request).empty()) return set;
+    set.m_checks = request.checks;
     const auto saved = std::make_unique<SavedInputs>(doc);
 
     for (int p = 1; p <= kMaxLoadTableSpacings; ++p) {
@@ -131,7 +140,7 @@ LoadTableSet GenerateLoadTables(CKordelDoc& doc, const LoadTableRequest& request
              L += request.spanInc) {
             if (progress) progress(s, L);
             SetLoadTableSpan(doc, L);
-            if (doc.DesignLoadTableStrands() != 1) break;
+            if (doc.DesignLoadTableStrands(request.checks) != 1) break;
             const double fci = RequiredFci(doc);  // ksi
             const int strands = doc.m_nStrandCount;
             if (!(request.fciMin <= fci && fci <= request.fciMax && request.strandsMin <= strands &&
@@ -162,13 +171,21 @@ LoadTableSet GenerateLoadTables(CKordelDoc& doc, const LoadTableRequest& request
     return set;
 }
 
-void ApplyLoadTableCase(CKordelDoc& doc, double s, double L, double slab) {
+void ApplyLoadTableCase(CKordelDoc& doc, double s, double L, double slab, LoadTableChecks checks) {
     SetLoadTableSpan(doc, L);
     SetLoadTableSpacing(doc, s, slab, true);
-    // The same strand design as the table's row, so the design gets the strands it shows.
-    doc.DesignLoadTableStrands();
+    // The same strand design, on the same checks, as the table's row, so the design gets the
+    // strands it shows.
+    doc.DesignLoadTableStrands(checks);
     bool found = false;
-    const std::string outcome = StrandDesignOutcome(doc, found);
+    std::string outcome = StrandDesignOutcome(doc, found);
+    // The outcome checks everything; say which check alone set the strands.
+    if (!checks.Both() && checks.Any())
+        outcome += checks.stress
+                       ? "\n\nThe strands were designed on the stress checks only, as the load "
+                         "tables were."
+                       : "\n\nThe strands were designed on the strength check only, as the load "
+                         "tables were.";
     platform::ShowMessage(outcome, platform::MsgButtons::Ok,
                           found ? platform::MsgIcon::Information : platform::MsgIcon::Warning);
     doc.GetStrandCountAndCentroid(doc.m_aEndRows, doc.m_nStrandCount, doc.m_dStrandCgEnd);

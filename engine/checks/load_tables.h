@@ -26,8 +26,11 @@ struct LoadTableRequest {
     double fciMax = 0;                            ///< ksi
     int strandsMin = 0;
     int strandsMax = 0;
+    LoadTableChecks checks;  ///< the checks the strand design makes ("Modes to Chk")
 };
 
+/// The checks ticked under "Modes to Chk" of the load-table settings (m_anLoadTableModes).
+LoadTableChecks LoadTableChecksOf(const OptionsModel& doc);
 /// The request of the load-table settings of a design (or of the defaults).
 LoadTableRequest LoadTableRequestOf(const OptionsModel& doc);
 
@@ -53,15 +56,17 @@ void SetLoadTableSpan(CKordelDoc& doc, double L);
 /// Told the spacing (ft) and span (ft) about to be designed.
 using LoadTableProgress = std::function<void(double spacing, double span)>;
 
-/// Generates the tables of `request` on `doc` (which must pass LoadTableRequestError), then
-/// puts every input of the design back as it was and analyses it again. `progress` (may be
-/// empty) hears of every case before it is designed.
+/// Generates the tables of `request` on `doc` (which must pass LoadTableRequestError), every
+/// case designed on the request's checks (kept with the tables), then puts every input of the
+/// design back as it was and analyses it again. `progress` (may be empty) hears of every case
+/// before it is designed.
 LoadTableSet GenerateLoadTables(CKordelDoc& doc, const LoadTableRequest& request,
                                 const LoadTableProgress& progress = {});
 
 /// Makes a load-table case the design: span `L` (ft), spacing `s` (ft) and slab `slab` (in),
-/// then designs its strand pattern as the table did (the row's strand count), analyses it and
-/// tells the outcome of the checks in a message, as the preliminary strand design does.
-void ApplyLoadTableCase(CKordelDoc& doc, double s, double L, double slab);
+/// then designs its strand pattern as the table did, on the `checks` the tables were generated
+/// with (so it gets the row's strand count), analyses it and tells the outcome of the checks in
+/// a message, as the preliminary strand design does.
+void ApplyLoadTableCase(CKordelDoc& doc, double s, double L, double slab, LoadTableChecks checks);
 
 }  // namespace kordel

@@ -141,6 +141,100 @@ TEST_F(ToolCommandTest, RefusedRequestsGenerateNothing) {
                               "greater than zero to find the required f'ci."});
 }
 
+TEST_F(ToolCommandTest, GenerateWithNeitherModeToCheckIsRefusedAndChangesNothing) {
+    NewDesign();
+    const std::vector<std::uint8_t> before = Bytes();
+    LoadTableSet generated;
+    std::vector<std::string> shown;
+    LoadTables([&](DialogDriver& d) {
+        GenerateShort(d);
+        auto& dlg = static_cast<CLoadTablesDlg&>(d.Target());
+        generated = dlg.m_tables;
+        host.ClearMessages();
+        ASSERT_TRUE(d.Click(IDC_LT_STRESS));
+        ASSERT_TRUE(d.Click(IDC_LT_STRENGTH));
+        EXPECT_FALSE(d.IsChecked(IDC_LT_STRESS));
+        EXPECT_FALSE(d.IsChecked(IDC_LT_STRENGTH));
+        const size_t spans = d.UpdatedTexts(IDC_LT_SPAN_NOW).size();
+        ASSERT_TRUE(d.Click(IDC_LT_GENERATE));
+        shown = Messages();
+        // No case was designed and the tables of the last generation stay, as drawn.
+        EXPECT_EQ(d.UpdatedTexts(IDC_LT_SPAN_NOW).size(), spans);
+        ASSERT_EQ(dlg.m_tables.m_nTables, generated.m_nTables);
+        for (int t = 1; t <= generated.m_nTables; ++t) {
+            ASSERT_EQ(dlg.m_tables.m_aTables[t].m_nRows, generated.m_aTables[t].m_nRows);
+            for (int r = 1; r <= generated.m_aTables[t].m_nRows; ++r)
+                EXPECT_EQ(dlg.m_tables.m_aTables[t].m_anStrands[r],
+                          generated.m_aTables[t].m_anStrands[r]);
+        }
+        EXPECT_EQ(dlg.m_tables.m_checks, kLoadTableBothChecks);
+        EXPECT_TRUE(d.IsEnabled(IDC_LT_RESULTS));
+        d.Cancel();
+    });
+    EXPECT_EQ(shown, std::vector<std::string>{
+                         "Tick Stress, Strength or both under Modes to Chk before generating."});
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_FALSE(Doc()->IsModified());
+}
+
+TEST_F(ToolCommandTest, StrengthOnlyTablesSayTheyAreAndSetAsCurrentDesignKeepsTheirStrands) {
+    NewDesign();
+    const std::vector<std::uint8_t> before = Bytes();
+    LoadTableSet both, strength;
+    std::vector<std::string> panel;
+    LoadTables([&](DialogDriver& d) {
+        auto& dlg = static_cast<CLoadTablesDlg&>(d.Target());
+        GenerateShort(d);
+        both = dlg.m_tables;
+        ASSERT_TRUE(d.Click(IDC_LT_STRESS));  // Strength alone
+        GenerateShort(d);
+        strength = dlg.m_tables;
+        panel = d.Paint(IDC_LT_CHART)->Texts();
+        d.Cancel();
+    });
+    // Cancel: the boxes are not kept, nor anything the generations did.
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(strength.m_checks, (LoadTableChecks{false, true}));
+    auto has = [&](const char* text) {
+        return std::find(panel.begin(), panel.end(), text) != panel.end();
+    };
+    EXPECT_TRUE(has("Stress not checked"));
+    EXPECT_TRUE(has("Strength"));
+    EXPECT_FALSE(has("Stress"));
+
+    // 10 ft spacing at 104 ft: the bottom tension asks for more strands than the strength.
+    const LoadTable& t = strength.m_aTables[2];
+    ASSERT_EQ(t.m_nRows, 3);
+    ASSERT_EQ(t.m_adSpan[2], 104.0);
+    ASSERT_LT(t.m_anStrands[2], both.m_aTables[2].m_anStrands[2]);
+    EXPECT_EQ(t.m_anMode[2], kLoadTableModeStrengthGoverned);
+
+    host.ClearMessages();
+    LoadTables([&](DialogDriver& d) {
+        ASSERT_TRUE(d.Click(IDC_LT_STRESS));
+        GenerateShort(d);
+        // Ticked again after the generation: the row is still designed as the tables were.
+        ASSERT_TRUE(d.Click(IDC_LT_STRESS));
+        toolkit.QueueDialog([](DialogDriver& r) {
+            auto& dlg = static_cast<CLoadTableTabularResultsDlg&>(r.Target());
+            EXPECT_EQ(dlg.m_grid.GetCellText(2 + 3 + 1, 10), "Strength");
+            dlg.m_grid.SetFocusCell(2 + 3 + 1, 4);
+            r.Ok();
+        });
+        ASSERT_TRUE(d.Click(IDC_LT_RESULTS));
+        d.Cancel();
+    });
+    CKordelDoc& doc = *Doc();
+    EXPECT_EQ(doc.m_dDesignSpan, 104.0);
+    EXPECT_EQ(doc.m_dBeamSpacing, t.m_dSpacing);
+    EXPECT_EQ(doc.m_nStrandCount, t.m_anStrands[2]);
+    // The design fails the stress check it was not designed on, and the message says why.
+    ASSERT_EQ(Messages().size(), 1u);
+    const std::string said = Messages()[0];
+    EXPECT_NE(said.find("Final Tension      : NG"), std::string::npos) << said;
+    EXPECT_NE(said.find("designed on the strength check only"), std::string::npos) << said;
+}
+
 TEST_F(ToolCommandTest, OkKeepsTheTablesWithTheDesignForTheNextOpening) {
     NewDesign();
     LoadTables([](DialogDriver& d) {
@@ -160,6 +254,25 @@ TEST_F(ToolCommandTest, OkKeepsTheTablesWithTheDesignForTheNextOpening) {
         const std::vector<std::string> texts = d.Paint(IDC_LT_CHART)->Texts();
         for (const char* label : {"A", "B", " 7.50 ft", "10.00 ft", "Span Length (ft)"})
             EXPECT_NE(std::find(texts.begin(), texts.end(), label), texts.end()) << label;
+        d.Cancel();
+    });
+}
+
+TEST_F(ToolCommandTest, OkKeepsTheBoxesAndTheTablesKeepTheirChecks) {
+    NewDesign();
+    LoadTables([](DialogDriver& d) {
+        ASSERT_TRUE(d.Click(IDC_LT_STRENGTH));  // Stress alone
+        GenerateShort(d);
+        d.Ok();
+    });
+    EXPECT_EQ(Doc()->m_anLoadTableModes[kLoadTableModeStress], 1);
+    EXPECT_EQ(Doc()->m_anLoadTableModes[kLoadTableModeStrength], 0);
+    EXPECT_EQ(Doc()->m_LoadTablesSettings.m_checks, (LoadTableChecks{true, false}));
+    LoadTables([](DialogDriver& d) {
+        EXPECT_TRUE(d.IsChecked(IDC_LT_STRESS));
+        EXPECT_FALSE(d.IsChecked(IDC_LT_STRENGTH));
+        const std::vector<std::string> texts = d.Paint(IDC_LT_CHART)->Texts();
+        EXPECT_NE(std::find(texts.begin(), texts.end(), "Strength not checked"), texts.end());
         d.Cancel();
     });
 }

@@ -1,10 +1,12 @@
-// The load-table chart's axes and the printout's pages, and the results dialog: its grid, the
-// over-reinforced mark, and "Set as Current Design" handing back the stored values of the row
-// with the focus, never a heading row.
+// The load-table chart's axes, its legend of the checks made and the printout's pages, and the
+// results dialog: its grid, the over-reinforced mark, and "Set as Current Design" handing back
+// the stored values of the row with the focus, never a heading row.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "dialogs/tools/load_table_chart.h"
 #include "dialogs/tools/load_table_results_dlg.h"
@@ -147,6 +149,52 @@ TEST_F(LoadTableChartDrawingTest, StrandAxisTitleReadsDownTheAxisBetweenFrameAnd
     EXPECT_GE(labelsLeft - tops, 4.0)
         << "the title's letter tops at x " << tops << ", the labels from x " << labelsLeft;
     EXPECT_GE(bottoms, 0.0) << "the title's line from x " << bottoms << ", the frame at 0";
+}
+
+TEST_F(LoadTableChartDrawingTest, ControllingModeShowsOnlyTheChecksTheTablesWereDesignedOn) {
+    auto doc = NewDoc();
+    frame.m_nSeedChoice = SeedSimpleSpan;
+    ASSERT_TRUE(doc->OnNewDocument());
+    using platform::ui::RecordingDC;
+    struct Case {
+        const char* name;
+        LoadTableChecks checks;
+        // The panel's lines from "Controlling Mode" to "Beam Spacing".
+        std::vector<std::string> legend;
+        size_t dotted;  // sample lines of the strength (dotted)
+    };
+    const Case cases[] = {
+        {"both: as always",
+         {true, true},
+         {"Controlling Mode", "Stress", "Strength", "Beam Spacing"},
+         1},
+        {"stress only",
+         {true, false},
+         {"Controlling Mode", "Stress", "Strength not checked", "Beam Spacing"},
+         0},
+        {"strength only",
+         {false, true},
+         {"Controlling Mode", "Stress not checked", "Strength", "Beam Spacing"},
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LoadTableSet set = Tables(2, 5);
+        set.m_checks = c.checks;
+        RecordingDC dc;
+        dc.SetMapMode(platform::ui::MapMode::LoEnglish);
+        DrawLoadTableChart(dc, {0, 0, 650, -500}, set, *doc);
+        const std::vector<std::string> texts = dc.Texts();
+        const auto from = std::find(texts.begin(), texts.end(), "Controlling Mode");
+        ASSERT_NE(from, texts.end());
+        ASSERT_LE(c.legend.size(), static_cast<size_t>(texts.end() - from));
+        EXPECT_EQ(std::vector<std::string>(from, from + static_cast<long>(c.legend.size())),
+                  c.legend);
+        size_t dotted = 0;
+        for (const RecordingDC::Op& op : dc.OpsOf(RecordingDC::OpKind::Polyline))
+            dotted += op.penStyle == platform::ui::PenStyle::Dot;
+        EXPECT_EQ(dotted, c.dotted);
+    }
 }
 
 class LoadTableResultsTest : public ::testing::Test {

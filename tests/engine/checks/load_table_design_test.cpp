@@ -1,7 +1,7 @@
 // The load-table strand design of one case: the result and the status codes for cases that pass
-// by tension or by strength, the kern stop of a straight pattern, a draped pattern with a deep
-// compression zone, the silence of the loop, and the default load table designed alike by the
-// bisection and by the row walk of the drape raising.
+// by tension or by strength, each check left out in turn, the kern stop of a straight pattern, a
+// draped pattern with a deep compression zone, the silence of the loop, and the default load table
+// designed alike by the bisection and by the row walk of the drape raising.
 #include <memory>
 #include <vector>
 
@@ -26,13 +26,20 @@ class LoadTableDesignTest : public EngineTest {
         return doc;
     }
 
-    /// The checks of the result, read from the document's final analysis.
-    static bool FinalChecksPass(const CKordelDoc& d) {
+    /// The stress checks of the result (final tension and compression at mid-span), read from
+    /// the document's final analysis.
+    static bool StressPasses(const CKordelDoc& d) {
         const double* fin = d.m_aServiceStress[kStationMidspan][kServiceAllLoadsPositive];
-        const double Mu = d.m_aMuFlexure[kStationMidspan][kStrengthIPositive];
-        const double Mr = d.m_aFlexureMr[kStationMidspan][kFlexurePositive];
         return d.m_dAllowFinalTensionAllLoads <= fin[kServiceBottom] &&
-               fin[kServiceTop] <= d.m_dAllowFinalCompressionAllLoads && Mr >= Mu;
+               fin[kServiceTop] <= d.m_dAllowFinalCompressionAllLoads;
+    }
+    /// The strength check of the result: Mr >= Mu at mid-span.
+    static bool StrengthPasses(const CKordelDoc& d) {
+        return d.m_aFlexureMr[kStationMidspan][kFlexurePositive] >=
+               d.m_aMuFlexure[kStationMidspan][kStrengthIPositive];
+    }
+    static bool FinalChecksPass(const CKordelDoc& d) {
+        return StressPasses(d) && StrengthPasses(d);
     }
 };
 
@@ -63,7 +70,7 @@ TEST_F(LoadTableDesignTest, ResultAndStatusCodesByCase) {
         SCOPED_TRACE(r.name);
         auto doc = Case(r.span, r.patternType);
         host.ClearMessages();
-        const int result = doc->DesignLoadTableStrands();
+        const int result = doc->DesignLoadTableStrands(kLoadTableBothChecks);
         EXPECT_EQ(result, r.result);
         EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableGoverningCheck], r.governing);
         EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableDepthRatio], r.depthRatio);
@@ -73,9 +80,63 @@ TEST_F(LoadTableDesignTest, ResultAndStatusCodesByCase) {
     }
 }
 
+TEST_F(LoadTableDesignTest, ACheckLeftOutAddsNoStrandsAndTheResultIsTheOtherCheckAlone) {
+    // Example 1, draped. Designed on both checks at 90 ft the strength asks for more strands
+    // than the bottom tension; at 120 and 160 ft the tension asks for more than the strength
+    // (at 160 ft both together fill every template row and fail).
+    constexpr LoadTableChecks kStress{true, false};
+    constexpr LoadTableChecks kStrength{false, true};
+    struct Row {
+        const char* name;
+        double span;  // ft
+        LoadTableChecks checks;
+        int governing;  // m_anLoadTableStatus[0]
+        bool fewer;     // fewer strands than on both checks (else as many)
+    };
+    const Row rows[] = {
+        {"90 ft, stress only: the strength strands left out", 90, kStress,
+         kLoadTableTensionGoverned, true},
+        {"90 ft, strength only: as on both", 90, kStrength, kLoadTableStrengthGoverned, false},
+        {"120 ft, stress only: as on both", 120, kStress, kLoadTableTensionGoverned, false},
+        {"120 ft, strength only: the tension strands left out", 120, kStrength,
+         kLoadTableStrengthGoverned, true},
+        {"160 ft, strength only: passes where both fail", 160, kStrength,
+         kLoadTableStrengthGoverned, true},
+        // Two strands carry 12 ft: no growth names the one check made, never the stress.
+        {"12 ft, strength only: no growth", 12, kStrength, kLoadTableStrengthGoverned, false},
+        {"12 ft, stress only: no growth", 12, kStress, kLoadTableTensionGoverned, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        auto both = Case(r.span, kPatternDraped);
+        both->DesignLoadTableStrands(kLoadTableBothChecks);
+        auto doc = Case(r.span, kPatternDraped);
+        host.ClearMessages();
+        EXPECT_EQ(doc->DesignLoadTableStrands(r.checks), 1);
+        EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableGoverningCheck], r.governing);
+        if (r.fewer)
+            EXPECT_LT(doc->m_nStrandCount, both->m_nStrandCount);
+        else
+            EXPECT_EQ(doc->m_nStrandCount, both->m_nStrandCount);
+        // The check made passes; the one left out fails wherever it would have added strands.
+        const bool stress = StressPasses(*doc);
+        const bool strength = StrengthPasses(*doc);
+        EXPECT_TRUE(r.checks.stress ? stress : strength);
+        if (r.fewer) EXPECT_FALSE(r.checks.stress ? strength : stress);
+        EXPECT_TRUE(host.Messages().empty());
+    }
+}
+
+TEST_F(LoadTableDesignTest, NoCheckDesignsNothing) {
+    auto doc = Case(105, kPatternDraped);
+    const DesignLoopSnapshot before(*doc, 0, {});
+    EXPECT_EQ(doc->DesignLoadTableStrands(LoadTableChecks{false, false}), 0);
+    DesignLoopSnapshot(*doc, 0, {}).ExpectSameAs(before);
+}
+
 TEST_F(LoadTableDesignTest, KernStopLeavesNoStraightStrandAboveTheKern) {
     auto doc = Case(140, kPatternStraight);
-    ASSERT_EQ(doc->DesignLoadTableStrands(), 0);
+    ASSERT_EQ(doc->DesignLoadTableStrands(kLoadTableBothChecks), 0);
     const double kern = doc->m_dKernUpper;  // in
     for (int r = 0; r < doc->m_nTemplateRowCount; ++r) {
         if (doc->m_aEndRows[r][kRowStraightCount] == 0) continue;
@@ -88,11 +149,11 @@ TEST_F(LoadTableDesignTest, KernStopLeavesNoStraightStrandAboveTheKern) {
 TEST_F(LoadTableDesignTest, StatusCodesAreResetForEveryCase) {
     // One document designs case after case, as the load-table tool does.
     auto doc = Case(160, kPatternDraped);
-    doc->DesignLoadTableStrands();
+    doc->DesignLoadTableStrands(kLoadTableBothChecks);
     ASSERT_EQ(doc->m_anLoadTableStatus[kLoadTableDepthRatio], kLoadTableDepthRatioHigh);
     doc->m_dDesignSpan = doc->m_adSpanLength[1] = 30.0;
     doc->m_dGirderLength = doc->m_dReleaseSpan = doc->m_adSpanGirderLength[1] = 31.0;
-    EXPECT_EQ(doc->DesignLoadTableStrands(), 1);
+    EXPECT_EQ(doc->DesignLoadTableStrands(kLoadTableBothChecks), 1);
     EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableGoverningCheck], kLoadTableStrengthGoverned);
     EXPECT_EQ(doc->m_anLoadTableStatus[kLoadTableDepthRatio], 0);
 }

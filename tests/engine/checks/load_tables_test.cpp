@@ -1,6 +1,7 @@
 // Load-table generation on example 1: the default tables against a golden file and against a
-// separate design of two of their cells, the row filters and the spacing slots, the requests
-// refused before anything is designed, and the design put back to the last byte.
+// separate design of two of their cells, the tables on one check only, the row filters and the
+// spacing slots, the requests refused before anything is designed, and the design put back to the
+// last byte.
 #include "engine/checks/load_tables.h"
 
 #include <gtest/gtest.h>
@@ -75,11 +76,65 @@ TEST_F(LoadTablesTest, DefaultTablesOfExample1MatchTheGoldenFileAndASeparateDesi
         auto one = Example1();
         SetLoadTableSpacing(*one, table.m_dSpacing, table.m_dSlab);
         SetLoadTableSpan(*one, table.m_adSpan[c.row]);
-        ASSERT_EQ(one->DesignLoadTableStrands(), 1);
+        ASSERT_EQ(one->DesignLoadTableStrands(kLoadTableBothChecks), 1);
         EXPECT_EQ(one->m_nStrandCount, table.m_anStrands[c.row]);
         EXPECT_DOUBLE_EQ(RequiredFci(*one), table.m_adFci[c.row]);
         EXPECT_DOUBLE_EQ(one->m_aMuFlexure[kStationMidspan][kStrengthIPositive],
                          table.m_adMuMid[c.row]);
+    }
+}
+
+TEST_F(LoadTablesTest, ModesToCheckChooseTheChecksOfEveryRow) {
+    // Spans 90, 106 and 122 ft at 7.5 and 10 ft: on both checks the strength sets the strands
+    // at 90 ft and the bottom tension at 106 and 122 ft.
+    auto doc = Example1();
+    LoadTableRequest request = DefaultRequest();
+    ASSERT_EQ(request.checks, kLoadTableBothChecks);  // the defaults: the golden table above
+    request.spanMin = 90;
+    request.spanMax = 122;
+    request.spanInc = 16;
+    request.fciMax = 99;  // every case kept as a row, to compare them span by span
+    request.strandsMax = 999;
+    const LoadTableSet both = GenerateLoadTables(*doc, request);
+    ASSERT_EQ(both.m_nTables, 2);
+    EXPECT_EQ(both.m_checks, kLoadTableBothChecks);
+    const double allowFb = doc->m_dAllowFinalTensionAllLoads;      // ksi, negative: tension
+    const double allowFt = doc->m_dAllowFinalCompressionAllLoads;  // ksi
+
+    struct Case {
+        const char* name;
+        LoadTableChecks checks;
+        int mode;  // kLoadTableMode...Governed of every row
+    };
+    for (const Case c : {Case{"stress only", {true, false}, kLoadTableModeStressGoverned},
+                         Case{"strength only", {false, true}, kLoadTableModeStrengthGoverned}}) {
+        SCOPED_TRACE(c.name);
+        request.checks = c.checks;
+        const LoadTableSet set = GenerateLoadTables(*doc, request);
+        ASSERT_EQ(set.m_nTables, 2);
+        EXPECT_EQ(set.m_checks, c.checks);
+        int fewer = 0;       // rows with fewer strands than on both checks
+        int otherFails = 0;  // rows that fail the check left out
+        for (int t = 1; t <= 2; ++t) {
+            const LoadTable& one = set.m_aTables[t];
+            const LoadTable& full = both.m_aTables[t];
+            ASSERT_EQ(one.m_nRows, full.m_nRows) << "spacing " << one.m_dSpacing;
+            for (int r = 1; r <= one.m_nRows; ++r) {
+                SCOPED_TRACE(
+                    Format("spacing %.1f ft, span %.0f ft", one.m_dSpacing, one.m_adSpan[r]));
+                ASSERT_EQ(one.m_adSpan[r], full.m_adSpan[r]);
+                EXPECT_LE(one.m_anStrands[r], full.m_anStrands[r]);
+                EXPECT_EQ(one.m_anMode[r], c.mode);
+                const bool stress = one.m_adFbMid[r] >= allowFb && one.m_adFtMid[r] <= allowFt;
+                const bool strength = one.m_adMrMid[r] >= one.m_adMuMid[r];
+                EXPECT_TRUE(c.checks.stress ? stress : strength);
+                fewer += one.m_anStrands[r] < full.m_anStrands[r];
+                otherFails += !(c.checks.stress ? strength : stress);
+            }
+        }
+        // The check left out did set strands somewhere, and those rows fail it.
+        EXPECT_GT(fewer, 0);
+        EXPECT_EQ(otherFails, fewer);
     }
 }
 
@@ -172,11 +227,11 @@ TEST_F(LoadTablesTest, RequestsThatCannotBeGeneratedAreRefusedBeforeAnyDesign) {
         double spanMin, spanMax, spanInc;
         double releaseCoef;
         const char* message;  // nullptr: accepted
+        LoadTableChecks checks = kLoadTableBothChecks;
     };
     const Case cases[] = {
         {"no increment", 90, 140, 0, 0.6, "The span increment must be greater than zero."},
-        {"negative increment", 90, 140, -4, 0.6,
-         "The span increment must be greater than zero."},
+        {"negative increment", 90, 140, -4, 0.6, "The span increment must be greater than zero."},
         {"no span", 0, 140, 4, 0.6, "The shortest span must be greater than zero."},
         {"101 spans", 1, 101, 1, 0.6,
          "The span range gives more than 100 spans; a load table holds at most 100 rows. Enter "
@@ -185,6 +240,14 @@ TEST_F(LoadTablesTest, RequestsThatCannotBeGeneratedAreRefusedBeforeAnyDesign) {
         {"no release coefficient", 90, 140, 4, 0,
          "The release compression coefficient of the stress limits must be greater than zero "
          "to find the required f'ci."},
+        {"neither mode to check",
+         90,
+         140,
+         4,
+         0.6,
+         "Tick Stress, Strength or both under Modes to Chk before generating.",
+         {false, false}},
+        {"strength only", 90, 140, 4, 0.6, nullptr, {false, true}},
     };
     auto doc = Example1();
     for (const Case& c : cases) {
@@ -194,6 +257,7 @@ TEST_F(LoadTablesTest, RequestsThatCannotBeGeneratedAreRefusedBeforeAnyDesign) {
         request.spanMin = c.spanMin;
         request.spanMax = c.spanMax;
         request.spanInc = c.spanInc;
+        request.checks = c.checks;
         EXPECT_EQ(LoadTableRequestError(*doc, request), c.message ? c.message : "");
         if (!c.message) continue;
         const std::vector<std::uint8_t> before = Bytes(*doc);
