@@ -55,6 +55,7 @@ struct BatchOptions {
     int example = 0;          // 1 to 4, or 0 when a design file is given
     std::string designPath;   // the design file to open
     int form = 0;             // 0 keep the design's, else kReportShortForm or kReportLongForm
+    int units = 0;            // 0 keep the design's, else kUnitsUS or kUnitsMetric
     std::string exportPath;   // "-" for standard output
     std::string savePath;
 };
@@ -65,7 +66,8 @@ bool ParseInt(const std::string& text, int& value) {
 }
 
 /// Options that may be given once each.
-constexpr const char* kSingleOptions[] = {"--batch", "--example", "--form", "--export", "--save"};
+constexpr const char* kSingleOptions[] = {"--batch",  "--example", "--form",
+                                          "--units", "--export",  "--save"};
 
 // Returns an error text, empty when the arguments are sound. --help, -h and --version end the
 // reading where they stand and set `request`.
@@ -105,6 +107,15 @@ std::string Parse(const std::vector<std::string>& args, BatchOptions& o, Request
             } else {
                 return "--form takes short or long";
             }
+        } else if (a == "--units") {
+            if (!value(v)) return "--units takes us or metric";
+            if (v == "us") {
+                o.units = kUnitsUS;
+            } else if (v == "metric") {
+                o.units = kUnitsMetric;
+            } else {
+                return "--units takes us or metric";
+            }
         } else if (a == "--export") {
             if (!value(o.exportPath) || o.exportPath.empty()) return "--export takes a file or -";
         } else if (a == "--save") {
@@ -128,7 +139,7 @@ std::string Parse(const std::vector<std::string>& args, BatchOptions& o, Request
 
 const char* BatchUsage() {
     return "usage: kordel --batch (--example N | DESIGN.kdx) [--form short|long] "
-           "[--export FILE|-] [--save OUT.kdx]";
+           "[--units us|metric] [--export FILE|-] [--save OUT.kdx]";
 }
 
 bool IsBatchCommandLine(const std::vector<std::string>& args) {
@@ -154,6 +165,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             << "  --example N        build example design N (1 to 4)\n"
             << "  DESIGN.kdx         open a design file\n"
             << "  --form short|long  the report form (else the design's own)\n"
+            << "  --units us|metric  the units of the report and of a saved design (else the\n"
+            << "                     design's own)\n"
             << "  --export FILE|-    write the export to FILE, - for standard output (the\n"
             << "                     default when neither --export nor --save is given)\n"
             << "  --save OUT.kdx     save the design\n"
@@ -187,6 +200,14 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     // The form is the report's alone: the analysis stands, the report is built in the form asked.
     if (o.form != 0 && o.form != doc->m_nReportForm) doc->SetReportForm(o.form);
+    // The design is held in US units whatever it shows; its units are how the report (and a
+    // saved design's dialogs) show it. The switch is made as Project Settings makes it: the
+    // units, then the analysis that rebuilds the report.
+    if (o.units != 0 && o.units != doc->m_nUnits) {
+        doc->m_nUnits = o.units;
+        frame.m_nUnits = o.units;
+        doc->RunAnalysis();
+    }
 
     int status = kBatchOk;
     if (!o.exportPath.empty()) {

@@ -26,6 +26,13 @@ std::vector<std::string> ExportLines(const std::string& text) {
     return lines;
 }
 
+/// `lines` with the page headers' "Filename: ..." lines (the name and its rule) masked.
+std::vector<std::string> WithoutFileName(std::vector<std::string> lines) {
+    static const std::regex name(R"(Filename: .*)");
+    for (std::string& line : lines) line = std::regex_replace(line, name, "Filename: F");
+    return lines;
+}
+
 class BatchExportsTest : public ReportTest {
   protected:
     /// The export that the batch front writes to standard output for `args`.
@@ -64,6 +71,16 @@ TEST_F(BatchExportsTest, ExamplesInBothFormsAndUnitsMatchTheirGoldens) {
                 ExportLines(Export({"--batch", metric, "--form", form}));
             ASSERT_FALSE(metricLines.empty()) << "the export does not end with CR LF";
             ExpectMatchesGolden(metricLines, "export_" + name + "_metric");
+
+            // A unit switch gives the other units' export of the same design, line for line;
+            // only the file name in the page header differs.
+            EXPECT_EQ(WithoutFileName(ExportLines(Export(
+                          {"--batch", "--example", std::to_string(n), "--form", form,
+                           "--units", "metric"}))),
+                      WithoutFileName(metricLines));
+            EXPECT_EQ(WithoutFileName(
+                          ExportLines(Export({"--batch", metric, "--form", form, "--units", "us"}))),
+                      WithoutFileName(usLines));
         }
     }
 }
