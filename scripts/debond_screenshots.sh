@@ -39,9 +39,7 @@ xdotool key Escape
 wait_gone '^Post-Tensioning Tendons$'
 xdotool windowfocus --sync "$PT"
 xdotool key Escape
-for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$APP_PID" 2>/dev/null; then echo "the program did not end"; exit 1; fi
-APP_PID=""
+expect_program_end "Post-Tensioning"
 
 echo "debonding and post-tensioning dialogs: $OUT/debonding-example1.png," \
     "$OUT/debonding-example1-metric.png, $OUT/post-tensioning-example4.png," \

@@ -37,13 +37,7 @@ shoot_after_keys() {
         xdotool key "$key"
         sleep 0.4
     done
-    for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$APP_PID" 2>/dev/null; then
-        echo "the program did not end after '$shotTitle' was closed"
-        cat "$WORK/command.log"
-        exit 1
-    fi
-    APP_PID=""
+    expect_program_end "$shotTitle"
 }
 
 # The vehicle library gets HL-93 from the vehicle dialogs' demonstration.

@@ -39,13 +39,7 @@ xdotool key Escape
 wait_gone '^Girder Segment Details$'
 xdotool windowfocus --sync "$geometry"
 xdotool key Escape
-for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$APP_PID" 2>/dev/null; then
-    echo "the program did not end after 'Geometry' was closed"
-    cat "$WORK/command.log"
-    exit 1
-fi
-APP_PID=""
+expect_program_end "Geometry"
 
 echo "geometry dialogs: $OUT/geometry-example1-us.png, $OUT/geometry-example1-metric.png," \
     "$OUT/geometry-example4-us.png, $OUT/girder-segments-example4-us.png," \

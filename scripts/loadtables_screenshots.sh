@@ -75,13 +75,7 @@ xdotool key Return
 wait_gone '^Kordel$'
 xdotool windowfocus --sync "$dialog"
 xdotool key Escape
-for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$APP_PID" 2>/dev/null; then
-    echo "the program did not end after 'Generate Load Tables' was closed"
-    cat "$WORK/command.log"
-    exit 1
-fi
-APP_PID=""
+expect_program_end "Generate Load Tables"
 echo "load tables: $OUT/load-tables-opened.png, $OUT/load-tables-chart.png," \
     "$OUT/load-table-results.png, $OUT/load-tables-strength-only.png," \
     "$OUT/load-tables-no-mode.png"

@@ -34,8 +34,6 @@ xdotool key Escape
 wait_gone '^Prestress Loss Parameters$'
 xdotool windowfocus --sync "$materials"
 xdotool key Escape
-for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$APP_PID" 2>/dev/null; then echo "Materials did not close"; exit 1; fi
-APP_PID=""
+expect_program_end "Materials"
 echo "materials and loads: $OUT/materials-us.png, $OUT/materials-metric.png," \
     "$OUT/loads-us.png, $OUT/loads-metric.png, $OUT/loss-parameters-metric.png"

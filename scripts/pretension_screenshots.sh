@@ -40,8 +40,6 @@ for title in "Strand Template" "Strand Pattern Layout and Pull Fraction" "$TITLE
     xdotool key Escape
     wait_gone "^$title\$"
 done
-for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$APP_PID" 2>/dev/null; then echo "the program did not end"; exit 1; fi
-APP_PID=""
+expect_program_end "$title"
 echo "pretensioning dialogs: $OUT/pretensioning-example1.png, $OUT/pretensioning-example2.png," \
     "$OUT/strand-layout.png, $OUT/strand-template.png"

@@ -45,12 +45,7 @@ shoot_sub() {
     wait_gone "^$title\$"
     xdotool windowfocus --sync "$dialog"
     xdotool key Escape
-    for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$APP_PID" 2>/dev/null; then
-        echo "the program did not end after 'Longitudinal Rebar' was closed"
-        exit 1
-    fi
-    APP_PID=""
+    expect_program_end "Longitudinal Rebar"
 }
 
 shoot_sub "Girder Rebar" "$OUT/rebar-girder-layout-metric.png" space

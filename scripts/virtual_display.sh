@@ -13,6 +13,9 @@
 #                           (its output, WORK/APP_LOG, is shown then).
 #   wait_gone TITLE         waits until no visible window has the title.
 #   not_blank SHOT          fails when a screenshot holds (nearly) no dark text.
+#   expect_program_end TITLE
+#                           fails unless the program started last ends within 10 seconds of
+#                           its dialog TITLE being closed.
 #   new_design              File/New Design with the first example; prints the main window's id.
 #   shoot_command DEMO EXAMPLE UNITS COMMAND TITLE SHOT [KEYS...]
 #                           runs menu command COMMAND (its number) on example design EXAMPLE in
@@ -103,6 +106,18 @@ new_design() {
     echo "$main"
 }
 
+# expect_program_end TITLE: waits up to 10 s for the program started last to end now that its
+# dialog TITLE is closed; fails the script, showing the program's output, if it does not.
+expect_program_end() {
+    for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$APP_PID" 2>/dev/null; then
+        echo "the program did not end after '$1' was closed"
+        cat "$WORK/$APP_LOG"
+        exit 1
+    fi
+    APP_PID=""
+}
+
 shoot_command() {
     local demo=$1 example=$2 units=$3 command=$4 title=$5 shot=$6
     shift 6
@@ -118,11 +133,5 @@ shoot_command() {
         xdotool key "$key"
         sleep 0.2
     done
-    for _ in $(seq 1 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$APP_PID" 2>/dev/null; then
-        echo "the program did not end after '$title' was closed"
-        cat "$WORK/command.log"
-        exit 1
-    fi
-    APP_PID=""
+    expect_program_end "$title"
 }

@@ -529,12 +529,8 @@ void CStrandPatDlgV3::OnOK() {
     m_dDrapeCount = drape.count;
     m_dCgEnd = end.centroid;
     m_dCgDrape = drape.centroid;
-    if (m_dDrapeCount != m_dEndCount) {
-        MessageBox(kUnequalPatterns, platform::MsgButtons::Ok, platform::MsgIcon::Error);
-        return;
-    }
-    if (!(m_dEndCount > 0.0)) {
-        MessageBox(kEmptyPattern, platform::MsgButtons::Ok, platform::MsgIcon::Error);
+    if (const char* refusal = PatternCountRefusal(m_dEndCount, m_dDrapeCount)) {
+        MessageBox(refusal, platform::MsgButtons::Ok, platform::MsgIcon::Error);
         return;
     }
     m_nStrandCount = static_cast<int>(m_dEndCount);

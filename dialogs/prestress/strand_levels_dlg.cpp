@@ -460,12 +460,8 @@ void CStrandPatDlg::OnOK() {
         return;
     }
     ComputeTotals();
-    if (m_dEndCount != m_dDrapeCount) {
-        MessageBox(kUnequalPatterns, platform::MsgButtons::Ok, platform::MsgIcon::Error);
-        return;
-    }
-    if (!(m_dEndCount > 0.0)) {
-        MessageBox(kEmptyPattern, platform::MsgButtons::Ok, platform::MsgIcon::Error);
+    if (const char* refusal = PatternCountRefusal(m_dEndCount, m_dDrapeCount)) {
+        MessageBox(refusal, platform::MsgButtons::Ok, platform::MsgIcon::Error);
         return;
     }
     m_nStrandCount = static_cast<int>(m_dEndCount);

@@ -29,6 +29,12 @@ double LeadingNumber(const std::string& text) {
     return std::isfinite(value) ? value : 0.0;
 }
 
+const char* PatternCountRefusal(double endCount, double drapeCount) {
+    if (drapeCount != endCount) return kUnequalPatterns;
+    if (!(endCount > 0.0)) return kEmptyPattern;
+    return nullptr;
+}
+
 PatternTotals PatternCountAndCentroid(const StrandPatternRow* rows, int rowsInUse) {
     const int n = std::clamp(rowsInUse, 0, kMaxPatternRows);
     double sum = 0.0;

@@ -59,6 +59,9 @@ inline constexpr const char* kDrapeFractionLow =
 inline constexpr const char* kUnequalPatterns =
     "Number of draped stands in end\n and mid patterns must be equal.";
 inline constexpr const char* kEmptyPattern = "Pattern must contain at least one strand.";
+/// The refusal of a pattern whose end and drape-point strand counts differ (kUnequalPatterns)
+/// or that has no strand (kEmptyPattern); nullptr when its counts can be taken.
+const char* PatternCountRefusal(double endCount, double drapeCount);
 inline constexpr const char* kClearPatternQuestion =
     "Are you sure you want to clear the strand pattern?";
 

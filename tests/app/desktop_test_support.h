@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +20,12 @@
 #include "tests/platform/platform_test_support.h"
 
 namespace kordel::test {
+
+/// The bytes of the file at `path` (a saved design), empty when it cannot be read.
+inline std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 class DesktopTest : public ::testing::Test {
   protected:

@@ -17,17 +17,13 @@
 #include "dialogs/input/stress_lim_dlg.h"
 #include "document/unit_conversions.h"
 #include "platform/ui/headless_controls.h"
+#include "tests/app/desktop_test_support.h"
 #include "tests/libraries/truck_dialog_fixture.h"
 
 namespace kordel::test {
 namespace {
 
 using platform::ui::DialogDriver;
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 /// The bottom-fibre line of the final stresses under prestress, permanent loads and the factored
 /// live load (Service III) of the long-form report: "(SIII)b: ..." with 13 stations.
@@ -569,7 +565,7 @@ TEST_F(FactorCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
     const std::string path = temp / "cancel.kdx";
     host.QueueFileName(path);
     Choose(ID_FILE_SAVE_AS);
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = ReadFileBytes(path);
     const std::vector<std::string> report = Doc()->Report();
     Run(ID_INPUT_LOAD_RESIST_FACTORS, [](DialogDriver& d) {
         d.Click(IDC_FACTORS_MANUAL);
@@ -606,7 +602,7 @@ TEST_F(FactorCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_EQ(Doc()->Report(), report);
     Choose(ID_FILE_SAVE);
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "the file saved again is the same";
+    EXPECT_TRUE(ReadFileBytes(path) == bytes) << "the file saved again is the same";
 }
 
 }  // namespace

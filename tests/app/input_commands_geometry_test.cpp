@@ -23,11 +23,6 @@ namespace {
 
 using platform::ui::DialogDriver;
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 /// Installs a stand-in for the section properties dialog for one test.
 class ScopedSectionProperties {
   public:
@@ -108,7 +103,7 @@ TEST_F(GeometryCommandTest, ANewSpanIsAnalysedAndTheTextViewShowsItsMoments) {
 
 TEST_F(GeometryCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
     const std::string path = SavedDesign("geometry.kdx");
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = ReadFileBytes(path);
     const std::vector<std::string> report = Doc()->Report();
     ScopedSectionProperties properties([](CGeometryDlg& dlg) {
         dlg.m_section.m_strSectionName = "Another";
@@ -129,7 +124,7 @@ TEST_F(GeometryCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_EQ(Doc()->Report(), report);
     Choose(ID_FILE_SAVE);
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "the file saved again is the same";
+    EXPECT_TRUE(ReadFileBytes(path) == bytes) << "the file saved again is the same";
 }
 
 TEST_F(GeometryCommandTest, AMetricDesignIsShownInMetresAndMillimetresAndStoredInFeetAndInches) {
@@ -142,7 +137,7 @@ TEST_F(GeometryCommandTest, AMetricDesignIsShownInMetresAndMillimetresAndStoredI
     const std::string path = temp / "metric.kdx";
     host.QueueFileName(path);
     Choose(ID_FILE_SAVE_AS);
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = ReadFileBytes(path);
     Geometry([](DialogDriver& d) {
         EXPECT_EQ(d.Text(IDC_GEOM_LENGTHS_GROUP), "Span/Girder Length, m");
         EXPECT_EQ(d.Text(IDC_GEOM_DECK_GROUP), "Cast-In-Place Deck, mm");
@@ -154,7 +149,7 @@ TEST_F(GeometryCommandTest, AMetricDesignIsShownInMetresAndMillimetresAndStoredI
         d.Ok();
     });
     Choose(ID_FILE_SAVE);
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "confirmed as shown, the design is the same";
+    EXPECT_TRUE(ReadFileBytes(path) == bytes) << "confirmed as shown, the design is the same";
 
     Geometry([](DialogDriver& d) {
         d.Type(IDC_GEOM_GIRDER_LENGTH, "30.48");

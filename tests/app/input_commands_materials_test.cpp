@@ -21,11 +21,6 @@ namespace {
 
 using platform::ui::DialogDriver;
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 /// The heading of the report's table of positive-moment flexure.
 constexpr const char* kFlexureTable = "Strength Limit State: Flexure (+M Envelope)";
 
@@ -235,7 +230,7 @@ TEST_F(MaterialsCommandTest, CancelLeavesEveryExampleAsItWasToTheLastByte) {
         const std::string path = temp / "cancel.kdx";
         host.QueueFileName(path);
         Choose(ID_FILE_SAVE_AS);
-        const std::string bytes = ReadBytes(path);
+        const std::string bytes = ReadFileBytes(path);
         const int dirty = Doc()->m_bLoadEffectsDirty;
         Run(ID_INPUT_MATERIALS, [](DialogDriver& d) {
             d.Type(IDC_MAT_BEAM_FC, "9");
@@ -255,7 +250,7 @@ TEST_F(MaterialsCommandTest, CancelLeavesEveryExampleAsItWasToTheLastByte) {
         EXPECT_FALSE(Doc()->IsModified());
         EXPECT_EQ(Doc()->m_bLoadEffectsDirty, dirty);
         Choose(ID_FILE_SAVE);
-        EXPECT_TRUE(ReadBytes(path) == bytes) << "the file saved again is the same";
+        EXPECT_TRUE(ReadFileBytes(path) == bytes) << "the file saved again is the same";
     }
 }
 
@@ -271,12 +266,12 @@ TEST_F(MaterialsCommandTest, AMetricDesignConfirmedAsShownComesBackToTheLastBit)
         const std::string path = temp / "metric.kdx";
         host.QueueFileName(path);
         Choose(ID_FILE_SAVE_AS);
-        const std::string bytes = ReadBytes(path);
+        const std::string bytes = ReadFileBytes(path);
         Run(ID_INPUT_MATERIALS, [](DialogDriver& d) { d.Ok(); });
         Run(ID_INPUT_LOADS, [](DialogDriver& d) { d.Ok(); });
         EXPECT_TRUE(Doc()->IsModified());
         Choose(ID_FILE_SAVE);
-        EXPECT_TRUE(ReadBytes(path) == bytes) << "the file saved again is the same";
+        EXPECT_TRUE(ReadFileBytes(path) == bytes) << "the file saved again is the same";
     }
 }
 

@@ -18,11 +18,6 @@ namespace {
 
 using platform::ui::DialogDriver;
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class PretensioningCommandTest : public DesktopTest {
   protected:
     void SetUp() override {
@@ -44,7 +39,7 @@ class PretensioningCommandTest : public DesktopTest {
         doc.RunAnalysis();
         host.QueueFileName(path);
         Choose(ID_FILE_SAVE_AS);
-        return ReadBytes(path);
+        return ReadFileBytes(path);
     }
 };
 
@@ -71,7 +66,7 @@ TEST_F(PretensioningCommandTest, ThePreliminaryDesignIsShownKeptOnOkAndTurnedDow
     EXPECT_TRUE(SameGroups(StoredGroups(doc), weak));
     EXPECT_EQ(doc.Report(), weakReport) << "the results of the design as it was";
     Choose(ID_FILE_SAVE);
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "the previous pattern exactly";
+    EXPECT_TRUE(ReadFileBytes(path) == bytes) << "the previous pattern exactly";
 
     toolkit.QueueDialog([](DialogDriver& d) { d.Ok(); });
     ASSERT_TRUE(Choose(ID_INPUT_PRELIM_STRAND_DESIGN));

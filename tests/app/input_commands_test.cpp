@@ -25,11 +25,6 @@ namespace {
 using platform::MsgResult;
 using platform::ui::DialogDriver;
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class InputCommandTest : public DesktopTest {
   protected:
     void SetUp() override { ASSERT_TRUE(Start()); }
@@ -326,7 +321,7 @@ TEST_F(InputCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
     const std::string path = SavedDesign("cancel.kdx");
     Doc()->m_nAgency = kAgencyCaltrans;  // a design that is not the example's any more
     Choose(ID_FILE_SAVE);
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = ReadFileBytes(path);
     const std::unique_ptr<StoredGroups> before = Model();
     const double restraintFactor = Doc()->m_dStrengthIRestraintFactor;  // not in the groups
     const std::vector<std::string> report = Doc()->Report();          // the results
@@ -361,7 +356,7 @@ TEST_F(InputCommandTest, CancelLeavesTheDesignAsItWasToTheLastByte) {
     EXPECT_EQ(Main().m_nStructureType, 0);
     EXPECT_EQ(Main().m_nPrestressType, kPretensionOnly);
     Choose(ID_FILE_SAVE);
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "the file saved again is the same";
+    EXPECT_TRUE(ReadFileBytes(path) == bytes) << "the file saved again is the same";
 }
 
 TEST_F(InputCommandTest, OkAnalysesMarksTheDesignModifiedAndRepaints) {
@@ -495,7 +490,7 @@ TEST_F(InputCommandTest, AMetricDesignComesBackUnchangedThroughEveryDialogConfir
     host.QueueFileName(path);
     Choose(ID_FILE_OPEN);
     ASSERT_EQ(Doc()->m_nUnits, kUnitsMetric);
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = ReadFileBytes(path);
     const std::unique_ptr<StoredGroups> before = Model();
 
     // Every step confirmed as shown but Materials, whose OK writes the strand's kind in the
@@ -516,7 +511,7 @@ TEST_F(InputCommandTest, AMetricDesignComesBackUnchangedThroughEveryDialogConfir
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_TRUE(SameGroups(StoredGroups(*Doc()), *before));
     Choose(ID_FILE_SAVE);
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "the file saved again is the same";
+    EXPECT_TRUE(ReadFileBytes(path) == bytes) << "the file saved again is the same";
 }
 
 TEST(UnitExchange, AValueHandedBackAsShownKeepsTheStoredBits) {

@@ -13,6 +13,7 @@
 #include "platform/ui/headless_controls.h"
 #include "platform/ui/headless_toolkit.h"
 #include "platform/ui/menu.h"
+#include "tests/app/desktop_test_support.h"
 
 namespace kordel::test {
 
@@ -28,12 +29,6 @@ inline void TypeIntoCell(platform::ui::DialogDriver& d, int gridId, CGridCtrl& g
     ASSERT_NE(window->Edit(), nullptr) << "cell " << row << "," << col << " opens no editor";
     window->Edit()->Type(text.substr(1));
     window->Edit()->Char(platform::ui::kKeyReturn);
-}
-
-/// The bytes of the file at `path` (a saved design).
-inline std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 /// The texts of grid row `row`.

@@ -19,11 +19,6 @@ namespace {
 using platform::MsgResult;
 using platform::ui::DialogDriver;
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::string FormatGroup(int number) {
     char text[16];
     std::snprintf(text, sizeof text, "%2.0d", number);
@@ -168,7 +163,7 @@ TEST_F(DebondingDlgTest, EveryStrandDebondedIsRefusedAndCancelChangesNothing) {
     Doc()->RunAnalysis();
     host.QueueFileName(path);
     ASSERT_TRUE(Choose(ID_FILE_SAVE_AS));
-    const std::string saved = ReadBytes(path);
+    const std::string saved = ReadFileBytes(path);
     host.ClearMessages();
     Debonding([&](DialogDriver& d) {
         EXPECT_TRUE(d.Ok());
@@ -184,7 +179,7 @@ TEST_F(DebondingDlgTest, EveryStrandDebondedIsRefusedAndCancelChangesNothing) {
     EXPECT_FALSE(Doc()->IsModified());
     host.QueueFileName(path);
     ASSERT_TRUE(Choose(ID_FILE_SAVE_AS));
-    EXPECT_EQ(ReadBytes(path), saved);
+    EXPECT_EQ(ReadFileBytes(path), saved);
 }
 
 TEST_F(DebondingDlgTest, DesignThroughTheConstraintsDialog) {

@@ -28,11 +28,6 @@ using platform::MsgResult;
 using platform::ui::DialogDriver;
 using platform::ui::RecordingDC;
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class PretensioningTest : public DesktopTest {
   protected:
     void SetUp() override {
@@ -260,7 +255,7 @@ TEST_F(PretensioningTest, OkWritesTheEditedPatternBackAndCancelChangesNothing) {
     const std::string path = temp / "ex1.kdx";
     host.QueueFileName(path);
     Choose(ID_FILE_SAVE_AS);
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = ReadFileBytes(path);
     Pretensioning([](DialogDriver& d) {
         d.Type(IDC_PRETENSION_DRAPE_FRACTION, "0.4");
         d.Click(IDC_PRETENSION_STRAIGHT);
@@ -268,7 +263,7 @@ TEST_F(PretensioningTest, OkWritesTheEditedPatternBackAndCancelChangesNothing) {
     });
     EXPECT_FALSE(Doc()->IsModified());
     Choose(ID_FILE_SAVE);
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "Cancel keeps the design to the last byte";
+    EXPECT_TRUE(ReadFileBytes(path) == bytes) << "Cancel keeps the design to the last byte";
 
     Pretensioning([](DialogDriver& d) {
         d.Type(IDC_PRETENSION_DRAPE_FRACTION, "0.4");
@@ -287,7 +282,7 @@ TEST_F(PretensioningTest, AMetricDesignComesBackUnchanged) {
     const std::string path = temp / "metric.kdx";
     host.QueueFileName(path);
     Choose(ID_FILE_SAVE_AS);
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = ReadFileBytes(path);
     const StoredGroups before(*Doc());
     const double span = Doc()->m_dDesignSpan;
     Pretensioning([span](DialogDriver& d) {
@@ -303,7 +298,7 @@ TEST_F(PretensioningTest, AMetricDesignComesBackUnchanged) {
     });
     EXPECT_TRUE(SameGroups(StoredGroups(*Doc()), before));
     Choose(ID_FILE_SAVE);
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "OK on what was shown stores the same design";
+    EXPECT_TRUE(ReadFileBytes(path) == bytes) << "OK on what was shown stores the same design";
 }
 
 TEST_F(PretensioningTest, DesignWorksOnTheTemplateTheDialogShowsAndReloadsTheDesign) {
