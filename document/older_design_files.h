@@ -15,13 +15,16 @@
 // B, and a file that fits neither is refused.
 #pragma once
 
-#include "document/kordel_doc.h"
-
 namespace platform {
 class Archive;
 }
 
 namespace kordel {
+
+class CKordelDoc;
+struct PrestressModel;
+struct ProjectModel;
+struct SectionModel;
 namespace design_file {
 
 struct StoredDesign;

@@ -2,9 +2,13 @@
 # fresh user (no settings, no recent files) for the program started on it.
 #
 #   start_virtual_display   makes the scratch folder WORK, starts Xvfb on a free display
-#                           number, exports DISPLAY and makes WORK/home the user's home. At exit
-#                           the process in APP_PID (the caller sets it when it starts its
-#                           program) and the server are stopped and WORK is removed.
+#                           number (or, when KORDEL_SHARED_DISPLAY names one, uses that: see
+#                           scripts/screenshots.sh), exports DISPLAY and makes WORK/home the
+#                           user's home. At exit the process in APP_PID (the caller sets it when
+#                           it starts its program) and a server it started are stopped and WORK
+#                           is removed.
+#   start_xvfb              starts Xvfb on a free display number and exports DISPLAY; XVFB_PID
+#                           is the server.
 #   start_program LOG PROGRAM [ARGS...]
 #                           starts PROGRAM in the background with its output in WORK/LOG and
 #                           sets APP_PID (and KORDEL_PID) and APP_LOG for wait_for and the exit.
@@ -32,12 +36,7 @@ start_program() {
     APP_LOG=$log
 }
 
-start_virtual_display() {
-    WORK=$(mktemp -d)
-    APP_PID=""
-    APP_LOG=""
-    XVFB_PID=""
-    trap stop_virtual_display EXIT
+start_xvfb() {
     # A free display number, chosen by the server itself; -noreset keeps the server as it is
     # when its last client leaves, so that the next program started can always connect.
     Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
@@ -45,6 +44,19 @@ start_virtual_display() {
     for _ in $(seq 1 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
     [ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
     export DISPLAY=":$(cat "$WORK/display")"
+}
+
+start_virtual_display() {
+    WORK=$(mktemp -d)
+    APP_PID=""
+    APP_LOG=""
+    XVFB_PID=""
+    trap stop_virtual_display EXIT
+    if [ -n "${KORDEL_SHARED_DISPLAY:-}" ]; then
+        export DISPLAY=$KORDEL_SHARED_DISPLAY
+    else
+        start_xvfb
+    fi
     export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config"
     export XDG_DOCUMENTS_DIR="$WORK/home/Documents"
     mkdir -p "$HOME"

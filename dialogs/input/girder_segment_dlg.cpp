@@ -181,7 +181,7 @@ void CGirderSegementDetailsDlg::OnOK() {
     if (!UpdateData(true)) return;
     ReadGrid();
     ComputeSum();
-    if (std::fabs(m_fSegmentSum - m_dOverallLength) > 0.001) {
+    if (std::fabs(static_cast<double>(m_fSegmentSum) - m_dOverallLength) > 0.001) {
         MessageBox(kSumMessage, platform::MsgButtons::Ok, platform::MsgIcon::Error);
         return;
     }

@@ -460,8 +460,8 @@ void CStrandPatDlg::OnOK() {
         return;
     }
     ComputeTotals();
-    if (const char* refusal = PatternCountRefusal(m_dEndCount, m_dDrapeCount)) {
-        MessageBox(refusal, platform::MsgButtons::Ok, platform::MsgIcon::Error);
+    if (const char* countRefusal = PatternCountRefusal(m_dEndCount, m_dDrapeCount)) {
+        MessageBox(countRefusal, platform::MsgButtons::Ok, platform::MsgIcon::Error);
         return;
     }
     m_nStrandCount = static_cast<int>(m_dEndCount);

@@ -842,9 +842,10 @@ TEST_F(ExampleDesignTest, SplicedGirderSegmentsAndTendons) {
         }
         // The duct lies in the web at the ends and at mid-length.
         for (double cg : {cgEnd[k], cgMid[k]}) {
-            const double y = cg + t.m_fZ;
-            EXPECT_TRUE(Inside(outline, 0, y - t.m_fDuctDiameter / 2)) << "cg " << cg;
-            EXPECT_TRUE(Inside(outline, 0, y + t.m_fDuctDiameter / 2)) << "cg " << cg;
+            const double y = cg + static_cast<double>(t.m_fZ);
+            const double halfDuct = static_cast<double>(t.m_fDuctDiameter / 2);
+            EXPECT_TRUE(Inside(outline, 0, y - halfDuct)) << "cg " << cg;
+            EXPECT_TRUE(Inside(outline, 0, y + halfDuct)) << "cg " << cg;
         }
     }
     EXPECT_EQ(doc->m_aTendons[6], PostTensioningTendon{});

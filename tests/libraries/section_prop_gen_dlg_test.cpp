@@ -15,9 +15,10 @@ namespace {
 using platform::ui::DialogDriver;
 using platform::ui::kIdOk;
 
-std::string F(const char* format, double v) {
+/// `v` as printf's "%W.Pf" writes it.
+std::string F(int width, int precision, double v) {
     char text[64];
-    std::snprintf(text, sizeof text, format, v);
+    std::snprintf(text, sizeof text, "%*.*f", width, precision, v);
     return text;
 }
 
@@ -61,7 +62,7 @@ TEST_F(SectionPropGenDlgTest, ATypeChangeLoadsItsDefaultsInMetresAndGeneratesAtO
         d.Choose(IDC_GEN_TYPE, "Box beam");
         EXPECT_EQ(dlg.m_gridDimensions.GetRowCount(), 9) << "B1 to B4, D1 to D4";
         EXPECT_EQ(dlg.m_gridDimensions.GetCellText(1, 0), "B1");
-        EXPECT_EQ(dlg.m_gridDimensions.GetCellText(1, 1), F("%8.4f", box.widths[1] * 0.0254));
+        EXPECT_EQ(dlg.m_gridDimensions.GetCellText(1, 1), F(8, 4, box.widths[1] * 0.0254));
         EXPECT_EQ(d.Text(IDC_GEN_HEIGHT_LABEL), "Height,m:");
         EXPECT_NE(d.Text(IDC_GEN_AREA), "0") << "generated";
         d.Choose(IDC_GEN_TYPE, "U-Beam Type B");
@@ -86,7 +87,7 @@ TEST_F(SectionPropGenDlgTest, AFilletBoxRefillsTheRowsFromTheSlotsAndGenerates) 
         d.Click(IDC_GEN_WEB_FILLETS);
         EXPECT_EQ(dlg.m_gridDimensions.GetRowCount(), 11);
         EXPECT_EQ(dlg.m_gridDimensions.GetCellText(9, 0), "R1");
-        EXPECT_EQ(dlg.m_gridDimensions.GetCellText(1, 1), F("%6.2f", girder.widths[1]));
+        EXPECT_EQ(dlg.m_gridDimensions.GetCellText(1, 1), F(6, 2, girder.widths[1]));
         EXPECT_EQ(dlg.m_adGenDepth[8], 0) << "a radius under 0.1 is no fillet";
         EXPECT_GT(dlg.m_nOutlinePointCount, 0) << "generated";
         d.Ok();

@@ -136,7 +136,9 @@ TEST_F(GirderSegmentDlgTest, TheSumIsCheckedToAThousandthOfTheLengthsAsTyped) {
         });
         dlg.DoModal();
         EXPECT_EQ(ended, c.accepted) << c.length;
-        if (c.accepted) EXPECT_EQ(dlg.m_adSegments[0][kSegmentLength], std::stod(c.length));
+        if (c.accepted) {
+            EXPECT_EQ(dlg.m_adSegments[0][kSegmentLength], std::stod(c.length));
+        }
     }
 }
 

@@ -66,10 +66,11 @@ TEST_F(PostTensioningDlgTest, TheTableShowsTheTendonsWithAreasAndJackingForces) 
             const PostTensioningTendon& t0 = doc.m_aTendons[0];
             char area[32], pjack[32];
             const float a = static_cast<float>(t0.m_nStrands * 0.217);
-            std::snprintf(area, sizeof area, "%5.2f", a);
+            std::snprintf(area, sizeof area, "%5.2f", static_cast<double>(a));
             std::snprintf(pjack, sizeof pjack, "%5.1f",
-                          static_cast<float>(a * doc.m_dPtJackingFraction *
-                                             (doc.m_nPTJackingBasis == kJackingOfFpy ? 243.0 : 270.0)));
+                          static_cast<double>(static_cast<float>(
+                              static_cast<double>(a) * doc.m_dPtJackingFraction *
+                              (doc.m_nPTJackingBasis == kJackingOfFpy ? 243.0 : 270.0))));
             EXPECT_EQ(g.GetCellText(1, kTendonColArea), area);
             EXPECT_EQ(g.GetCellText(1, kTendonColPjack), pjack);
             for (int r = 1; r <= 6; ++r) {
@@ -122,7 +123,7 @@ TEST_F(PostTensioningDlgTest, EditsOfTheTableComeBackWithEndXAtTheGirderEnd) {
             EXPECT_TRUE(dlg.m_grid.SetCellTextChecked(2, kTendonColStrands, "3.9"));
             EXPECT_EQ(dlg.m_grid.GetCellText(2, kTendonColStrands), " 3");
             char area[32];
-            std::snprintf(area, sizeof area, "%5.2f", static_cast<float>(3 * 0.217));
+            std::snprintf(area, sizeof area, "%5.2f", static_cast<double>(static_cast<float>(3 * 0.217)));
             EXPECT_EQ(dlg.m_grid.GetCellText(2, kTendonColArea), area);
             EXPECT_TRUE(dlg.m_grid.SetCellTextChecked(2, kTendonColLocation, "4.5"));
             EXPECT_TRUE(dlg.m_grid.SetCellTextChecked(2, kTendonColZ, "abc"));

@@ -114,7 +114,9 @@ TEST_F(LoadTablePdfTest, FourTablesPrintOnTwoNumberedPages) {
         EXPECT_NEAR(word.xMin, words[at].xMin, 0.5) << "in the column of \"Number\"";
         EXPECT_GE(word.xMin, kChartLeftPoints) << "inside the chart's frame";
         EXPECT_LT(word.xMax, top->xMin) << "left of the tick labels";
-        if (i > 0) EXPECT_GT(word.yMin, words[at + i - 1].yMax) << "below the word before it";
+        if (i > 0) {
+            EXPECT_GT(word.yMin, words[at + i - 1].yMax) << "below the word before it";
+        }
     }
     const double high = words[at + 2].yMax - words[at].yMin;
     const double wide = words[at].xMax - words[at].xMin;

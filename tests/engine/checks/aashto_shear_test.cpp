@@ -92,8 +92,9 @@ TEST(AppendixB5LookupTest, TableRowsRunTheRightWay) {
     for (int r = 0; r < kShearStressAxisCount; ++r) {
         for (int c = 1; c < kShearStrainAxisCount; ++c) {
             EXPECT_LE(shear::kBetaTable[r][c], shear::kBetaTable[r][c - 1]) << r << "," << c;
-            if (c >= 3)
+            if (c >= 3) {
                 EXPECT_GT(shear::kThetaTable[r][c], shear::kThetaTable[r][c - 1]) << r << "," << c;
+            }
         }
     }
 }

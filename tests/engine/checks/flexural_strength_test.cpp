@@ -453,9 +453,10 @@ TEST_F(FlexuralStrengthStageTest, SimpleSpanHasNoNegativeMomentStrength) {
     ASSERT_GE(at, 0);
     ASSERT_LE(at, kStationRightBearing);
     for (int i = 0; i <= kStationRightBearing; ++i) {
-        if (d->m_aMuFlexure[i][kStrengthIPositive] > 0)
+        if (d->m_aMuFlexure[i][kStrengthIPositive] > 0) {
             EXPECT_GE(d->m_aFlexureMrMuRatio[i][kFlexurePositive],
                       d->m_adMinFlexureRatio[kMinRatioValue]);
+        }
     }
     EXPECT_EQ(d->m_adMinFlexureRatio[kMinRatioValue], d->m_aFlexureMrMuRatio[at][kFlexurePositive]);
 }

@@ -122,7 +122,9 @@ TEST_F(LoadTableDesignTest, ACheckLeftOutAddsNoStrandsAndTheResultIsTheOtherChec
         const bool stress = StressPasses(*doc);
         const bool strength = StrengthPasses(*doc);
         EXPECT_TRUE(r.checks.stress ? stress : strength);
-        if (r.fewer) EXPECT_FALSE(r.checks.stress ? strength : stress);
+        if (r.fewer) {
+            EXPECT_FALSE(r.checks.stress ? strength : stress);
+        }
         EXPECT_TRUE(host.Messages().empty());
     }
 }

@@ -178,8 +178,9 @@ TEST_F(StrainCompat, EveryStationOfTheExamplesBalances) {
         const double smallest = doc->m_adMinFlexureRatio[kMinRatioValue];
         EXPECT_EQ(smallest, doc->m_aFlexureMrMuRatio[at][kFlexurePositive]);
         for (int i = 0; i <= kStationRightBearing; ++i) {
-            if (doc->m_aMuFlexure[i][kStrengthIPositive] > 0.0)
+            if (doc->m_aMuFlexure[i][kStrengthIPositive] > 0.0) {
                 EXPECT_GE(doc->m_aFlexureMrMuRatio[i][kFlexurePositive], smallest) << i;
+            }
         }
     }
 }
