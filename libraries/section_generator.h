@@ -18,6 +18,7 @@
 #include <string>
 
 #include "document/model_limits.h"
+#include "document/unit_conversions.h"  // kMetresPerInch: the defaults are in inches
 #include "libraries/outline_properties.h"
 
 namespace kordel {
@@ -44,8 +45,6 @@ inline constexpr int kMinDoubleTeeLegs = 2;
 inline constexpr int kMaxDoubleTeeLegs = 3;
 inline constexpr int kMaxSlabVoids = 9;
 
-/// Metres per inch: the defaults are in inches.
-inline constexpr double kMetresPerInch = 0.0254;
 
 /// The section type code of the section record (kSectionIGirder ...) that a generator type
 /// makes; both U-beams make kSectionUBeam. 0 for an index outside the list.

@@ -10,6 +10,8 @@
 #include <limits>
 #include <optional>
 
+#include "tests/engine/core/provision_test_support.h"
+
 namespace kordel {
 namespace {
 
@@ -18,13 +20,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr auto kEarlier = ConcreteEdition::BeforeLrfd7th;
 constexpr auto k7th = ConcreteEdition::Lrfd7th;
 
-/// Expects a value within `tolerance` of `expected`.
-void ExpectValue(std::optional<double> actual, double expected, double tolerance,
-                 const char* what) {
-    ASSERT_TRUE(actual.has_value()) << what << ": no value, expected " << expected;
-    EXPECT_NEAR(*actual, expected, tolerance)
-        << what << ": actual " << *actual << ", expected " << expected;
-}
+using test::ExpectValue;
 
 // Hand values are written to 0.01 ksi for moduli and to six decimals for ratios.
 constexpr double kKsiTol = 0.005;

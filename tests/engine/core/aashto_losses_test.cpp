@@ -9,15 +9,12 @@
 
 #include <optional>
 
+#include "tests/engine/core/provision_test_support.h"
+
 namespace kordel {
 namespace {
 
-void ExpectValue(std::optional<double> actual, double expected, double tolerance,
-                 const char* what) {
-    ASSERT_TRUE(actual.has_value()) << what << ": no value, expected " << expected;
-    EXPECT_NEAR(*actual, expected, tolerance)
-        << what << ": actual " << *actual << ", expected " << expected;
-}
+using test::ExpectValue;
 
 constexpr double kKsi = 5e-4;  // hand values are written to 0.001 ksi
 constexpr int kLowRelaxation = 1;
