@@ -509,7 +509,4 @@ inline constexpr int kMaxProgressStep = 5;
 /// The page-break marker line of the report line arrays.
 inline constexpr const char* kPageBreak = "---page break---";
 
-/// `text` padded with blanks on the right and cut to exactly `width` characters.
-std::string PadToWidth(const std::string& text, int width);
-
 }  // namespace kordel

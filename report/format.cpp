@@ -635,4 +635,10 @@ std::string WithoutNegativeZeros(std::string text) {
     return text;
 }
 
+std::string PadToWidth(const std::string& text, int width) {
+    if (width <= 0) return std::string();
+    std::string padded = text + std::string(static_cast<size_t>(width), ' ');
+    return padded.substr(0, static_cast<size_t>(width));
+}
+
 }  // namespace kordel

@@ -23,4 +23,7 @@ std::string FormatCount(const char* format, int value);
 /// For what the screen shows; the reports keep the sign as they always printed it.
 std::string WithoutNegativeZeros(std::string text);
 
+/// `text` padded with blanks on the right and cut to exactly `width` characters.
+std::string PadToWidth(const std::string& text, int width);
+
 }  // namespace kordel

@@ -19,12 +19,6 @@ std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 
 }  // namespace
 
-std::string PadToWidth(const std::string& text, int width) {
-    if (width <= 0) return std::string();
-    std::string padded = text + std::string(static_cast<size_t>(width), ' ');
-    return padded.substr(0, static_cast<size_t>(width));
-}
-
 std::string CKordelDoc::FormatFileNameLine(const std::string& fileName) {
     std::string line = "Filename: " + fileName + " ";
     if (line.size() < kFileNameLineWidth) line.append(kFileNameLineWidth - line.size(), '-');

@@ -1,6 +1,6 @@
 #include "dialogs/input/job_dlg.h"
 
-#include "document/kordel_doc.h"
+#include "report/format.h"
 
 namespace kordel {
 

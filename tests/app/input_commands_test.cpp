@@ -17,6 +17,7 @@
 #include "dialogs/input/materials_dlg.h"
 #include "document/filled_design.h"
 #include "document/unit_conversions.h"
+#include "report/format.h"
 #include "tests/app/desktop_test_support.h"
 
 namespace kordel::test {

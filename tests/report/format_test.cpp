@@ -365,5 +365,12 @@ TEST(FormatTest, NegativeZerosLoseTheirSignAndKeepTheirWidth) {
     EXPECT_EQ(WithoutNegativeZeros(Format("%7.1f", -0.04)), Format("%7.1f", 0.0));
 }
 
+TEST(PadToWidth, PadsAndCuts) {
+    EXPECT_EQ(PadToWidth("abc", 5), "abc  ");
+    EXPECT_EQ(PadToWidth("abcdef", 3), "abc");
+    EXPECT_EQ(PadToWidth("abc", 0), "");
+    EXPECT_EQ(PadToWidth("abc", -3), "");
+}
+
 }  // namespace
 }  // namespace kordel::test

@@ -1,4 +1,4 @@
-// The report page header with a fixed clock, the file-name line and PadToWidth.
+// The report page header with a fixed clock and the file-name line.
 #include "test_support.h"
 
 namespace kordel::test {
@@ -42,13 +42,6 @@ TEST(FileNameLine, PadsWithDashesOrCutsAt87Columns) {
     const std::string name80(80, 'n');
     EXPECT_EQ(CKordelDoc::FormatFileNameLine(name80), ("Filename: " + name80).substr(0, 87));
     EXPECT_EQ(CKordelDoc::FormatFileNameLine("").size(), 87u);
-}
-
-TEST(PadToWidth, PadsAndCuts) {
-    EXPECT_EQ(PadToWidth("abc", 5), "abc  ");
-    EXPECT_EQ(PadToWidth("abcdef", 3), "abc");
-    EXPECT_EQ(PadToWidth("abc", 0), "");
-    EXPECT_EQ(PadToWidth("abc", -3), "");
 }
 
 }  // namespace

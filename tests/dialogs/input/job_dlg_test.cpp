@@ -2,6 +2,7 @@
 // widths, the edits take no more than those widths, and the fields show the stored strings
 // without the blanks that pad them.
 #include "dialogs/input/job_dlg.h"
+#include "report/format.h"
 
 #include <gtest/gtest.h>
 
