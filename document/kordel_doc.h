@@ -302,12 +302,15 @@ public:
     /// Proposes a strand pattern from the template: strands added from the bottom row up until
     /// the final bottom tension and the strength at mid-span pass, then the draped strands
     /// raised at the end until the release stresses there pass; analyses the design and tells
-    /// the outcome in a message box. `search` chooses how the draped strands are raised.
-    void DesignStrandPattern(DrapeSearch search = DrapeSearch::Bisection);
+    /// the outcome in a message box. `search` chooses how the draped strands are raised. True
+    /// when the design passes every check the outcome lists ("Preliminary solution found.").
+    bool DesignStrandPattern(DrapeSearch search = DrapeSearch::Bisection);
     /// Proposes end-debonding lengths in steps of m_dDebondLengthStep so that the estimated
     /// release stresses near the ends stay within their limits; analyses the design and tells
-    /// the outcome in a message box. Refuses, with a message, a step that is not positive.
-    void DesignDebonding();
+    /// the outcome in a message box. Refuses, with a message, a step that is not positive. True
+    /// when it ends with a pattern ("found", or no debonding needed); false when none was found
+    /// or the design was not run.
+    bool DesignDebonding();
     /// The strand design of one load-table case, without messages, on the checks asked for
     /// (at least one): strands are added until the final tension at mid-span (stress) and Mu <=
     /// Mr at mid-span (strength) pass. 1 when the final design passes the final tension and

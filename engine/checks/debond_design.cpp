@@ -97,12 +97,12 @@ DebondSection FindTippingGroup(const StrandGroup* groups, int count, double L, d
     return out;
 }
 
-void CKordelDoc::DesignDebonding() {
+bool CKordelDoc::DesignDebonding() {
     const double step = m_dDebondLengthStep;  // ft
     if (!(step > 0.0) || !std::isfinite(step)) {
         platform::ShowMessage(
             "The debonding length step must be greater than 0.\nThe debonding design is not run.");
-        return;
+        return false;
     }
     DebondEstimateInput in;
     in.A = m_dSectionArea;
@@ -117,7 +117,7 @@ void CKordelDoc::DesignDebonding() {
             "The debonding design needs a girder section with a positive area and moment of "
             "inertia, its centroid inside its height, and Eci above 0.\n"
             "The debonding design is not run.");
-        return;
+        return false;
     }
 
     const DebondLossConstants loss =
@@ -132,7 +132,7 @@ void CKordelDoc::DesignDebonding() {
         platform::ShowMessage(
             "The debonding length step is too small for the length of the girder.\n"
             "The debonding design is not run.");
-        return;
+        return false;
     }
 
     const int count = std::clamp(m_nStrandGroupCount, 0, kMaxStrandGroups);
@@ -174,7 +174,7 @@ void CKordelDoc::DesignDebonding() {
             RunAnalysis();
             platform::ShowMessage("Preliminary debonding pattern could not be found.",
                                   platform::MsgButtons::Ok, platform::MsgIcon::None);
-            return;
+            return false;
         }
         for (int g = s.tippingGroup; g < count; ++g) m_aStrandGroup[g][kGroupDebondEnd] += step;
         m_anDebondFlags[kDebondFlagEnd] = 1;
@@ -185,6 +185,7 @@ void CKordelDoc::DesignDebonding() {
                               ? "Preliminary debonding pattern found.\nPlease review it."
                               : "Debonding not necessary.",
                           platform::MsgButtons::Ok, platform::MsgIcon::Information);
+    return true;
 }
 
 }  // namespace kordel

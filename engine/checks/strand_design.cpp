@@ -396,7 +396,7 @@ void CKordelDoc::RunDesignAnalysis(DesignAnalysis kind) {
     }
 }
 
-void CKordelDoc::DesignStrandPattern(DrapeSearch search) {
+bool CKordelDoc::DesignStrandPattern(DrapeSearch search) {
     StrandPatternGrowth growth(*this);
     growth.Start();
     RebuildStrandGroups();
@@ -413,6 +413,7 @@ void CKordelDoc::DesignStrandPattern(DrapeSearch search) {
     const std::string text = StrandDesignOutcome(*this, found);
     platform::ShowMessage(text, platform::MsgButtons::Ok,
                           found ? platform::MsgIcon::Information : platform::MsgIcon::Warning);
+    return found;
 }
 
 }  // namespace kordel
